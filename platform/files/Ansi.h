@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Windows-1252 conversion with our own table. Characters that the code page
+// cannot hold become "?".
+namespace Ansi {
+QByteArray encode(const QString& text);
+QString decode(const QByteArray& bytes);
+} // namespace Ansi

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A random-access file of fixed-length records numbered from 1. Record n
+// lies at (n - 1) x length. A partial last record is not counted.
+class RecordFile
+{
+public:
+    explicit RecordFile(int recordLength);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    // Opens for read and write, creating the file when missing.
+    bool open(const QString& name);
+    void close();
+    bool isOpen() const;
+
+    int recordLength() const { return m_recordLength; }
+    qint64 count() const;
+
+    // Reads record n (1..count). False, with errorString(), when n is out of
+    // range or the read fails.
+    bool read(qint64 n, QByteArray& record);
+    // Writes record n (1..count + 1; count + 1 appends). The record must be
+    // exactly recordLength() bytes.
+    bool write(qint64 n, const QByteArray& record);
+
+    QString errorString() const { return m_error; }
+
+private:
+    int m_recordLength;
+    QFile m_file;
+    QString m_error;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/ui/Dialogs.h"
+
+// The real dialogs, shown modally over the active window.
+class QtDialogs : public Dialogs
+{
+public:
+    Answer message(const QString& text, const QString& title, Icon icon,
+                   Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+    QString openFile(const QString& title, const QString& filter,
+                     const QString& initialName) override;
+    QString saveFile(const QString& title, const QString& filter,
+                     const QString& initialName) override;
+};
