@@ -1,17 +1,21 @@
 #pragma once
 
+#include <QString>
+
 #include "platform/ui/Dialogs.h"
 
 // The real dialogs, shown modally over the active window.
 class QtDialogs : public Dialogs
 {
 public:
-    Answer message(const QString& text, const QString& title, Icon icon,
-                   Buttons buttons) override;
-    QString input(const QString& prompt, const QString& title,
-                  const QString& defaultText) override;
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
+
+    // The programs' "Description|*.ext|Description2|*.ext2" filter in Qt's
+    // "Description (*.ext);;Description2 (*.ext2)" form.
+    static QString qtFilter(const QString& filter);
 };
