@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 #include "entry/store/TicketFileRecord.h"
@@ -33,6 +34,56 @@ public:
     QString LastRecordFileName;
     QString DataInUseName;
 
+    // The file that names the data set in use from one run to the next.
+    static constexpr const char* InUseFileName = "ZrninUse.dat";
+    static constexpr const char* UntitledName = "Untitled.";
+    // A data set path fits a 30-character field.
+    static constexpr int DataSetPathWidth = 30;
+
+    enum class DataSetResult
+    {
+        Done,
+        Refused,
+        Failed
+    };
+
+    // The six names in set order (records, history, scales, colours, print
+    // file, last record), without their padding.
+    QStringList DataSetFileNames() const;
+    // The six files of the set whose first file is path: path, then the path
+    // without its last three characters followed by "zr2" to "zr6".
+    static QStringList SavedSetFileNames(const QString& path);
+    // A chosen path as a set is kept: relative when it lies inside the
+    // current directory, "\" read as "/".
+    static QString DataSetPath(const QString& chosen);
+
+    // Sets the six names and DataInUseName from the in-use file, or the
+    // default names and "Untitled." when there is none; shows the name.
+    void LoadInUseDataSet();
+    // Records DataInUseName in the in-use file and shows it. False, with
+    // lastError(), when the file cannot be written.
+    bool SaveInUseDataSet();
+    // Makes the saved set path (as DataSetPath gives it) the set in use and
+    // records it in the in-use file.
+    bool UseSavedDataSet(const QString& path);
+    // Deletes the files with the six default names that exist. False, with
+    // lastError(), when one could not be deleted.
+    bool DeleteDefaultFiles();
+
+    // The file moves of the File menu, given the chosen path. The saves
+    // close the record file first. Refused (nothing moved, lastError() says why) for
+    // a path over 30 characters or with a comma, or a set whose files would
+    // be the working files or the program's own files. A move that fails is
+    // undone and reported as Failed.
+    // SaveDataSet: the working files become the saved set (an existing set
+    // of that name is replaced whole); the names in use are not changed.
+    DataSetResult SaveDataSet(const QString& chosen, QString* savedAs = nullptr);
+    // As SaveDataSet, but target files whose working file is missing stay,
+    // and the saved set becomes the set in use.
+    DataSetResult SaveAndUseDataSet(const QString& chosen);
+    // Makes the chosen set the set in use; its files need not exist.
+    DataSetResult OpenDataSet(const QString& chosen);
+
     // ---- Ticket record file ----
     // Opens RecordFileName (created when missing). False when it cannot be
     // opened.
@@ -41,16 +92,24 @@ public:
     bool isRecordFileOpen() const;
     // Writes rec as record recNo (1..count + 1), then rewrites the
     // last-record file. False, nothing changed, when recNo is out of range or
-    // the write fails.
+    // the write fails. Also false (lastError says so) when the record was
+    // written but the last-record file could not be replaced.
     bool PutTicketRecord(const TicketRecord& rec, qint32 recNo);
     // Record recNo (1..count). On failure an all-zero record and *ok false.
     TicketRecord GetTicketRecord(qint32 recNo, bool* ok = nullptr);
+    // Mode 0 the record count (whole records), 1 count + 1, 2 the lowest
+    // record marked deleted else count + 1, 3 the number in the last-record
+    // file (0 when missing or holding no number); any other mode 0. Modes 0
+    // to 2 give 0 when the record file is not open or cannot be read.
     qint32 GetRecordNo(qint16 mode);
     QString lastError() const { return m_lastError; }
 
     // ---- Ticket-layout file ----
     QString TicketFileName;
     TicketFileRecord TicketBuffer;
+    // Layout record recNo (1..10) of TicketFileName. False, with lastError,
+    // when it cannot be written, or, for a load, when the file is missing or
+    // holds no such record; a failed load leaves rec unchanged.
     bool SaveTicketFile(qint16 recNo, const TicketFileRecord& rec);
     bool LoadTicketFile(qint16 recNo, TicketFileRecord& rec);
 

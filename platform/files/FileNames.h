@@ -16,12 +16,13 @@ QString floppyRoot();
 QString normalize(const QString& name);
 
 // The path of an existing file whose name matches without regard to case,
-// or, when none exists, the normalized name (so that a create uses it).
+// or, when none exists, the normalized name with its existing folders
+// matched the same way (so that a create uses it).
 QString resolve(const QString& name);
 
-bool exists(const QString& name);
-bool remove(const QString& name); // true when the file is gone afterwards
-bool copy(const QString& from, const QString& to); // replaces an existing target
+bool exists(const QString& name);                    // a file or a folder of that name
+bool remove(const QString& name);                    // true when the file is gone afterwards
+bool copy(const QString& from, const QString& to);   // replaces an existing target
 bool rename(const QString& from, const QString& to); // replaces an existing target
 
 } // namespace FileNames

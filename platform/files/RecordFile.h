@@ -14,7 +14,8 @@ public:
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
-    // Opens for read and write, creating the file when missing.
+    // Opens for read and write, creating the file when missing. An existing
+    // file that may only be read is opened for reading; writes then fail.
     bool open(const QString& name);
     void close();
     bool isOpen() const;

@@ -21,14 +21,23 @@ using Icon = Dialogs::Icon;
 
 namespace {
 
-// Runs act on the modal dialog of type T once it is shown. If none comes,
-// the test fails and any open dialog is rejected so the test cannot hang.
-// The timers belong to guard, so none outlives the test.
+// Runs act on the modal dialog of type T once it is shown. If none comes
+// within about a minute the test fails, and from then on any modal dialog is
+// rejected as soon as it shows, so the test cannot hang however slow the
+// machine is. The timers belong to guard, so none outlives the test.
 template <typename T>
-void whenShown(QObject* guard, std::function<void(T*)> act, int triesLeft = 500)
+void whenShown(QObject* guard, std::function<void(T*)> act, int triesLeft = 6000)
 {
-    QTimer::singleShot(triesLeft == 500 ? 0 : 10, guard, [guard, act, triesLeft] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    QTimer::singleShot(triesLeft == 6000 ? 0 : 10, guard, [guard, act, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (triesLeft < 0) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                whenShown<T>(guard, act, triesLeft);
+            return;
+        }
+        if (auto* dialog = qobject_cast<T*>(modal)) {
             act(dialog);
             return;
         }
@@ -37,10 +46,7 @@ void whenShown(QObject* guard, std::function<void(T*)> act, int triesLeft = 500)
             return;
         }
         ADD_FAILURE() << "the dialog did not appear";
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible())
-                dialog->reject();
-        }
+        whenShown<T>(guard, act, -1);
     });
 }
 

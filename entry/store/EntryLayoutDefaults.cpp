@@ -1,0 +1,53 @@
+#include "entry/store/EntryLayoutDefaults.h"
+
+#include "entry/store/ZRNDBm.h"
+#include "platform/runtime/Values.h"
+
+namespace {
+
+constexpr qint16 True16 = -1;
+constexpr qint16 False16 = 0;
+
+TicketFileRecord uniformLayout(const QString& fontName, qint16 fontSize, int shownFields,
+                               qint16 ticketType)
+{
+    TicketFileRecord rec;
+    for (int i = 0; i < TicketFileRecord::FieldCount; ++i) {
+        rec.FontName[i] = Values::fixedWidth(fontName, TicketFileRecord::FontNameWidth);
+        rec.FontSize[i] = fontSize;
+        rec.FontBold[i] = False16;
+        rec.FontItalic[i] = False16;
+        rec.FontUnderline[i] = False16;
+        rec.FontStrikethru[i] = False16;
+        rec.ForeColour[i] =
+            Values::fixedWidth(QStringLiteral("0"), TicketFileRecord::ForeColourWidth);
+        rec.ShowField[i] = i < shownFields ? True16 : False16;
+        rec.FieldOffset[i] = 0;
+    }
+    rec.TicketType = ticketType;
+    return rec;
+}
+
+} // namespace
+
+namespace EntryLayoutDefaults {
+
+TicketFileRecord layout(qint16 recNo)
+{
+    if (recNo >= 6 && recNo <= 10)
+        return uniformLayout(QStringLiteral("Small Fonts"), 6, 4, 1);
+    return uniformLayout(QStringLiteral("Times New Roman"), 8, 9, 0);
+}
+
+bool write(ZRNDBm& store)
+{
+    bool written = true;
+    for (qint16 recNo = 1; recNo <= 10 && written; ++recNo) {
+        store.TicketBuffer = layout(recNo);
+        written = store.SaveTicketFile(recNo, store.TicketBuffer);
+    }
+    store.TicketBuffer = layout(10);
+    return written;
+}
+
+} // namespace EntryLayoutDefaults

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "entry/window/MainFrm.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(MainFrm::ProgramTitle);
+    MainFrm window;
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,7 @@
+#include "platform/controls/CommandButton.h"
+
+CommandButton::CommandButton(QWidget* parent) : Control<QPushButton>(parent)
+{
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+#include "platform/controls/Control.h"
+
+// A push button with a caption; Click when it is pressed.
+class CommandButton : public Control<QPushButton>
+{
+    Q_OBJECT
+
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+
+signals:
+    void Click();
+};

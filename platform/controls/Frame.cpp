@@ -1,0 +1,3 @@
+#include "platform/controls/Frame.h"
+
+Frame::Frame(QWidget* parent) : Control<QGroupBox>(parent) {}

@@ -1,0 +1,178 @@
+#include "platform/controls/ListView.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
+{
+    setColumnCount(0);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this,
+            [this](int logical) { emit ColumnClick(logical + 1); });
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &ListView::keepSelection);
+}
+
+void ListView::addColumnHeader(const QString& text, int widthTwips, Qt::Alignment alignment)
+{
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    m_alignments.append(alignment | Qt::AlignVCenter);
+    QTreeWidgetItem* headerLine = headerItem();
+    headerLine->setText(column, text);
+    headerLine->setTextAlignment(column, m_alignments.last());
+    setColumnWidth(column, toPixels(widthTwips));
+}
+
+QString ListView::columnHeaderText(int index) const
+{
+    if (index < 1 || index > columnCount())
+        return QString();
+    return headerItem()->text(index - 1);
+}
+
+QTreeWidgetItem* ListView::addItem(const QString& text, const QStringList& subItems)
+{
+    auto* line = new QTreeWidgetItem;
+    line->setText(0, text);
+    for (int n = 0; n < subItems.size(); ++n)
+        line->setText(n + 1, subItems.at(n));
+    for (int column = 0; column < m_alignments.size(); ++column)
+        line->setTextAlignment(column, m_alignments.at(column));
+
+    int position = topLevelItemCount();
+    if (m_sorted) {
+        // After the lines that sort before or with it: equal keys keep the
+        // order in which they came.
+        position = 0;
+        while (position < topLevelItemCount() && !sortsBefore(line, topLevelItem(position)))
+            ++position;
+    }
+    const bool wasEmpty = topLevelItemCount() == 0;
+    insertTopLevelItem(position, line);
+    if (wasEmpty || selectedItems().isEmpty())
+        setCurrentItem(line);
+    return line;
+}
+
+QTreeWidgetItem* ListView::item(int index) const
+{
+    if (index < 1 || index > topLevelItemCount())
+        return nullptr;
+    return topLevelItem(index - 1);
+}
+
+QString ListView::itemText(int index) const
+{
+    const QTreeWidgetItem* line = item(index);
+    return line ? line->text(0) : QString();
+}
+
+QString ListView::subItem(int index, int subItem) const
+{
+    const QTreeWidgetItem* line = item(index);
+    return line && subItem >= 0 ? line->text(subItem) : QString();
+}
+
+void ListView::setSubItem(int index, int subItem, const QString& text)
+{
+    QTreeWidgetItem* line = item(index);
+    if (!line || subItem < 0)
+        return;
+    line->setText(subItem, text);
+    if (subItem < m_alignments.size())
+        line->setTextAlignment(subItem, m_alignments.at(subItem));
+    if (m_sorted && subItem == m_sortKey)
+        sortLines();
+}
+
+void ListView::removeItem(int index)
+{
+    if (index < 1 || index > topLevelItemCount())
+        return;
+    const bool wasSelected = selectedIndex() == index;
+    delete takeTopLevelItem(index - 1);
+    if (wasSelected && topLevelItemCount() > 0)
+        selectItem(qMin(index, topLevelItemCount()));
+}
+
+void ListView::clearItems()
+{
+    clear();
+}
+
+int ListView::selectedIndex() const
+{
+    const QTreeWidgetItem* line = selectedItem();
+    return line ? indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(line)) + 1 : 0;
+}
+
+QTreeWidgetItem* ListView::selectedItem() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (!selected.isEmpty())
+        return selected.first();
+    return currentItem();
+}
+
+void ListView::selectItem(int index)
+{
+    if (QTreeWidgetItem* line = item(index))
+        setCurrentItem(line);
+}
+
+void ListView::setSorted(bool sorted)
+{
+    m_sorted = sorted;
+    sortLines();
+}
+
+void ListView::setSortKey(int column)
+{
+    m_sortKey = qMax(0, column);
+    sortLines();
+}
+
+bool ListView::sortsBefore(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const
+{
+    return a->text(m_sortKey).compare(b->text(m_sortKey), Qt::CaseInsensitive) < 0;
+}
+
+void ListView::sortLines()
+{
+    if (!m_sorted || topLevelItemCount() < 2)
+        return;
+    QTreeWidgetItem* current = selectedItem();
+    m_rearranging = true;
+    {
+        const QSignalBlocker blocker(this);
+        QList<QTreeWidgetItem*> lines;
+        while (topLevelItemCount() > 0)
+            lines.append(takeTopLevelItem(0));
+        std::stable_sort(lines.begin(), lines.end(),
+                         [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+                             return sortsBefore(a, b);
+                         });
+        addTopLevelItems(lines);
+        if (current)
+            setCurrentItem(current);
+    }
+    m_rearranging = false;
+}
+
+void ListView::keepSelection()
+{
+    if (m_rearranging || topLevelItemCount() == 0 || !selectedItems().isEmpty())
+        return;
+    QTreeWidgetItem* line = currentItem() ? currentItem() : topLevelItem(0);
+    setCurrentItem(line);
+    line->setSelected(true);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QTreeWidget>
+
+#include "platform/controls/Control.h"
+
+// A report list: column headers, and lines made of an item text (column 0)
+// and sub-items 1, 2, ... Lines are numbered from 1 in display order, which
+// is the order every reader sees. The first line added is selected, and
+// once there are lines one of them stays selected. While Sorted is on the
+// lines stand in ascending order of one column's text (SortKey, 0 the item
+// text), compared as text without regard to case, and a new line goes to
+// its sorted place.
+class ListView : public Control<QTreeWidget>
+{
+    Q_OBJECT
+
+public:
+    explicit ListView(QWidget* parent = nullptr);
+
+    // Column headers, numbered from 1.
+    void addColumnHeader(const QString& text, int widthTwips,
+                         Qt::Alignment alignment = Qt::AlignLeft);
+    int columnHeaderCount() const { return columnCount(); }
+    QString columnHeaderText(int index) const;
+
+    QTreeWidgetItem* addItem(const QString& text, const QStringList& subItems = {});
+    int itemCount() const { return topLevelItemCount(); }
+    QTreeWidgetItem* item(int index) const;
+    QString itemText(int index) const;
+    QString subItem(int index, int subItem) const;
+    void setSubItem(int index, int subItem, const QString& text);
+    void removeItem(int index);
+    void clearItems();
+
+    // 0 when the list is empty.
+    int selectedIndex() const;
+    QTreeWidgetItem* selectedItem() const;
+    void selectItem(int index);
+
+    bool Sorted() const { return m_sorted; }
+    void setSorted(bool sorted);
+    int SortKey() const { return m_sortKey; }
+    void setSortKey(int column);
+
+signals:
+    // A header was clicked; its index counts from 1.
+    void ColumnClick(int columnIndex);
+
+private:
+    bool sortsBefore(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
+    void sortLines();
+    void keepSelection();
+
+    QList<Qt::Alignment> m_alignments;
+    bool m_sorted = false;
+    int m_sortKey = 0;
+    bool m_rearranging = false;
+};

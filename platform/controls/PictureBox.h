@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+#include "platform/controls/Control.h"
+
+// A picture holder. The picture is drawn at its own size from the top-left
+// corner, or stretched to fill the box when Stretch is on.
+class PictureBox : public Control<QFrame>
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    QImage Picture() const { return m_picture; }
+    void setPicture(const QImage& picture);
+    bool Stretch() const { return m_stretch; }
+    void setStretch(bool stretch);
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_picture;
+    bool m_stretch = false;
+};

@@ -1,0 +1,63 @@
+#include "platform/files/Ansi.h"
+
+#include <array>
+
+namespace {
+
+// Bytes 0x80 to 0x9F of Windows-1252. The five bytes the code page leaves
+// undefined map to the control character of the same value, so that every
+// byte survives a decode and encode unchanged.
+constexpr std::array<char16_t, 32> highTable = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98
+};
+
+char encodeUnit(char16_t unit)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    for (std::size_t i = 0; i < highTable.size(); ++i) {
+        if (highTable[i] == unit)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+namespace Ansi {
+
+QByteArray encode(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character outside the basic plane is one "?", not two.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes.append('?');
+            ++i;
+            continue;
+        }
+        bytes.append(encodeUnit(c.unicode()));
+    }
+    return bytes;
+}
+
+QString decode(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value >= 0x80 && value < 0xA0)
+            text.append(QChar(highTable[value - 0x80]));
+        else
+            text.append(QChar(value));
+    }
+    return text;
+}
+
+} // namespace Ansi
