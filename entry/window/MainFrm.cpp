@@ -9,6 +9,7 @@
 
 #include "entry/store/EntryLayoutDefaults.h"
 #include "entry/window/Artwork.h"
+#include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
@@ -76,6 +77,7 @@ MainFrm::MainFrm(QWidget* parent) : QMainWindow(parent)
 
 MainFrm::~MainFrm()
 {
+    unwatchEntryFields();
     if (m_webPage->isBusy())
         QApplication::restoreOverrideCursor();
     m_store.setView(nullptr);
@@ -201,6 +203,10 @@ void MainFrm::createScreens(QWidget* area)
     createMainScreen();
     createInformationScreen();
     createPrintFileScreen();
+    createNewTicketFields();
+    createLookUpFields();
+    watchEntryFields();
+    createTicketPreviews();
 }
 
 void MainFrm::createMainScreen()
@@ -299,29 +305,21 @@ void MainFrm::Form_Load()
     if (!m_store.OpenRecordFile())
         Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
     UpdateStatusBar();
+    // Open editors now show and save the files of the set in use.
+    ReloadEditors();
 
-    // The field history, the entry screens' lists and the print-file list
-    // are loaded here by their screens.
+    // The field history is loaded here by its screen.
+    LoadScaleCombo(1);
+    LoadColourCombo(1);
+    // The print-file list is loaded here by its screen.
     Frame4->setVisible(true);
     Frame3->setVisible(true);
     UpdatePFileStatus();
 
-    // The layout in use shapes the ticket previews. A letter outside "A" to
-    // "J" names no layout and counts as "A".
-    const QString letter = LoadUseTicket();
-    int recNo = letter.isEmpty() ? 1 : letter.at(0).unicode() - 64;
-    if (recNo < 1 || recNo > 10)
-        recNo = 1;
-    if (!m_store.LoadTicketFile(qint16(recNo), m_store.TicketBuffer))
-        Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
-}
-
-QString MainFrm::LoadUseTicket() const
-{
-    TextFileReader reader;
-    if (!reader.open(QStringLiteral("ticket.use")) || reader.atEnd())
-        return QString();
-    return Values::trimBlanks(reader.readItem());
+    // The layout in use shapes the ticket previews.
+    loadLayoutInUse();
+    ShowTicketPreview();
+    UpdateTicket();
 }
 
 void MainFrm::SetupTicketFiledefaults()
@@ -332,11 +330,13 @@ void MainFrm::SetupTicketFiledefaults()
 
 void MainFrm::ResetMainScreen()
 {
-    // The field history, the new-ticket fields, the ticket preview and the
-    // records screen's lock are reset here by their screens.
+    // The field history and the records screen's lock are reset here by
+    // their screens.
+    resetEntryFields();
     for (int index = 1; index <= 5; ++index)
         Toolbar1->setButtonStyle(index, Toolbar::ButtonStyle::Check);
     Toolbar1->setButtonValue(1, 1);
+    ClearTicket();
 }
 
 void MainFrm::closeEvent(QCloseEvent* event)
@@ -345,6 +345,7 @@ void MainFrm::closeEvent(QCloseEvent* event)
     if (!m_ended) {
         // The field history is saved here, first, once it is kept.
         m_store.CloseRecordFile();
+        UnloadEditors();
         m_ended = true;
     }
     event->accept();
@@ -354,6 +355,7 @@ void MainFrm::MFExit_Click()
 {
     // The field history is saved here, first, once it is kept.
     m_store.CloseRecordFile();
+    UnloadEditors();
     m_ended = true;
     close();
     QCoreApplication::quit();
@@ -388,6 +390,8 @@ void MainFrm::ScreenAddNewTickets()
 void MainFrm::ScreenLookUpRec()
 {
     showScreen(Frame2, 3);
+    // The look-up preview shows its barcode again once a record is shown.
+    Barcod2->setVisible(false);
 }
 
 void MainFrm::ScreenPrintFile()
@@ -413,15 +417,27 @@ void MainFrm::Toolbar1_ButtonClick(int index)
         ScreenMain();
         break;
     case 2:
-        // The new-ticket fields take the last record written here, and the
-        // barcode box its provisional number, once the fields exist.
+        // The saving indicator is hidden here.
+        // The fields start from the last record written; the barcode box
+        // shows the next free number until a field changes.
+        fillNewTicketFromLastRecord();
         ScreenAddNewTickets();
+        fillEmptyBarcodeBox();
         break;
     case 3:
+        HideStkQtyInput();
         ScreenLookUpRec();
+        LoadScaleCombo(2);
+        LoadColourCombo(2);
+        Label1[11]->setVisible(false);
         // The screen opens on its search fields.
         Frame4->setVisible(false);
         Frame3->setVisible(true);
+        for (int size = 13; size >= 7; --size)
+            Label3[size_t(size)]->setVisible(false);
+        // The look-up preview's lines are emptied here.
+        HideLastOrders();
+        // The look-up fields' history lists are refreshed here.
         break;
     case 4:
         ScreenPrintFile();
@@ -497,13 +513,13 @@ void MainFrm::showDataInUse(const QString& name)
 void MainFrm::MEColours_Click()
 {
     m_store.EditorFromMenu = -1;
-    // The colour editor opens here, in edit-only mode, once it exists.
+    ShowColourEditor();
 }
 
 void MainFrm::MEScales_Click()
 {
     m_store.EditorFromMenu = -1;
-    // The size-scale editor opens here, in edit-only mode, once it exists.
+    ShowScaleEditor();
 }
 
 // ---------------------------------------------------------------------------

@@ -1,20 +1,29 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QUrl>
 #include <array>
 
 #include "entry/store/StoreView.h"
 #include "entry/store/ZRNDBm.h"
 
+class BarcodeControl;
+class ColourFrm;
+class ComboBox;
+class FieldEvents;
 class CommandButton;
 class Frame;
 class Label;
+class Line;
 class ListView;
 class PictureBox;
 class QAction;
 class QMenu;
+class ScaleFrm;
+class Shape;
 class StatusBar;
+class TextBox;
 class Toolbar;
 class WebPage;
 
@@ -44,8 +53,8 @@ public:
     void MFExit_Click();
     void ResetMainScreen();
     void SetupTicketFiledefaults();
-    // The layout letter in use as "ticket.use" holds it (trimmed; empty
-    // when the file is missing).
+    // The layout letter in use: the first item of "ticket.use" (leading
+    // blanks skipped), empty when the file is missing or empty.
     QString LoadUseTicket() const;
 
     // ---- Screens ----
@@ -65,6 +74,63 @@ public:
     void Label8_Click(int index);
     void MEColours_Click();
     void MEScales_Click();
+
+    // ---- Size-scale and colour editors: one modeless window each ----
+    // Loads the editor when it is not open and shows it; EditorFromMenu
+    // (set by the caller) says whether a double-click picks.
+    void ShowScaleEditor();
+    void ShowColourEditor();
+    // The open editor, or null.
+    ScaleFrm* scaleEditor() const;
+    ColourFrm* colourEditor() const;
+    // Shut-down: the colour editor, then the size-scale editor.
+    void UnloadEditors();
+    // After a data-set switch open editors show, and later save, the files
+    // of the set now in use rather than their old lists.
+    void ReloadEditors();
+
+    // ---- Entry fields of the new-ticket and look-up screens ----
+    // Mode 1 fills the new-ticket combo, Mode 2 the look-up combo.
+    void LoadScaleCombo(int mode);
+    void LoadColourCombo(int mode);
+    // Shows the sizes of the named scale on the new-ticket screen (Mode 1)
+    // or the look-up screen (Mode 2).
+    void LoadScaleGrid(int mode, const QString& scaleName);
+    // The look-up screen's added-stock row (shown for the sizes that exist)
+    // and last-order row.
+    void HideStkQtyInput();
+    void ShowStkQtyInput();
+    void HideLastOrders();
+    void DisplayLastOrder(qint32 recNo);
+    // Empties the look-up preview, the added-stock boxes and the look-up
+    // size captions.
+    void ClearLookupTicketPrev();
+    // Handlers of the field arrays, given the element's index.
+    void Combo1_Change(int index);
+    void Combo1_Click(int index);
+    void Combo1_GotFocus(int index);
+    void Text1_Change(int index);
+    void Text1_GotFocus(int index);
+    // True when the key was taken (Enter).
+    bool Text1_KeyPress(int index, int key);
+    void Text2_GotFocus(int index);
+    bool Text2_KeyPress(int index, int key);
+    // The size-scale (0) and colour (1) buttons beside the new-ticket fields.
+    void Command1_Click(int index);
+
+    // ---- Ticket previews ----
+    // Shapes both previews from the layout in use (TicketBuffer): outline,
+    // hole, perforation, barcode and each field's font, colour, visibility
+    // and offset.
+    void ShowTicketPreview();
+    void SwingTag();
+    void MiniAdhesive();
+    // Places the 20 text lines at their field's top plus its offset.
+    void UpdateTicket();
+    // Writes the new-ticket preview's texts from the entry fields.
+    void UpdateNewTicketinfo();
+    // Empties the text lines of both previews.
+    void ClearTicket();
 
     // ---- Data sets (File menu) ----
     void MFNew_Click();
@@ -97,7 +163,39 @@ public:
     std::array<Label*, 3> Label8{};
 
     Frame* Frame1 = nullptr;
+    // 0-6 the new-ticket fields, 13 down to 7 the look-up fields.
+    std::array<ComboBox*, 14> Combo1{};
+    // 0 price, 1 barcode box, 2 look-up price, 3 look-up record number.
+    std::array<TextBox*, 4> Text1{};
+    // 0-6 quantities of the new ticket, 13 down to 7 the look-up's added stock.
+    std::array<TextBox*, 14> Text2{};
+    // Size captions: 0-6 new-ticket screen, 13 down to 7 look-up screen;
+    // 14-20 the look-up's last order quantities.
+    std::array<Label*, 21> Label3{};
+    // Field captions and the size grid's headers of both screens.
+    std::array<Label*, 23> Label1{};
+    std::array<CommandButton*, 2> Command1{};
+    CommandButton* Command2 = nullptr;
+    CommandButton* Command3 = nullptr;
+    Shape* Shape4 = nullptr;
+    // The new-ticket preview on the new-ticket screen (Frame1).
+    Shape* TicketTemplate = nullptr;
+    Shape* TicketHole = nullptr;
+    Line* Ticketperf = nullptr;
+    BarcodeControl* Barcod1 = nullptr;
     Frame* Frame2 = nullptr;
+    // The look-up preview on the look-up screen (Frame2).
+    Shape* Shape9 = nullptr;
+    Shape* Shape8 = nullptr;
+    Line* Line4 = nullptr;
+    BarcodeControl* Barcod2 = nullptr;
+    // Text lines of ticket fields 0-9: 0-9 the new-ticket preview, 10-19
+    // the look-up preview.
+    std::array<Label*, 20> TLabel1{};
+    // The standard top of each field for the current shape, and the layout's
+    // offsets (twips).
+    std::array<qint16, 10> FieldTop{};
+    std::array<qint16, 10> PreviewOffset{};
     Frame* Frame3 = nullptr;
     Frame* Frame4 = nullptr;
     Frame* Frame5 = nullptr;
@@ -140,9 +238,19 @@ private:
     void createToolbar();
     void createStatusBar();
     void createScreens(QWidget* area);
+    void createTicketPreviews();
+    // Reads the layout in use into TicketBuffer.
+    void loadLayoutInUse();
     void createMainScreen();
     void createInformationScreen();
     void createPrintFileScreen();
+    void createNewTicketFields();
+    void createLookUpFields();
+    void resetEntryFields();
+    void fillNewTicketFromLastRecord();
+    void fillEmptyBarcodeBox();
+    void watchEntryFields();
+    void unwatchEntryFields();
     void showScreen(Frame* screen, int pressedButton);
     PrintFileTotals printFileTotals() const;
     QString printFileCaption(const PrintFileTotals& totals) const;
@@ -151,6 +259,11 @@ private:
 
     ZRNDBm m_store;
     WebPage* m_webPage = nullptr;
+    FieldEvents* m_comboEvents = nullptr;
+    FieldEvents* m_text1Events = nullptr;
+    FieldEvents* m_text2Events = nullptr;
     QUrl m_makerAddress = MakerAddress;
     bool m_ended = false;
+    QPointer<ScaleFrm> m_scaleFrm;
+    QPointer<ColourFrm> m_colourFrm;
 };

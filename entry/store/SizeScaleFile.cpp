@@ -1,0 +1,39 @@
+#include "entry/store/SizeScaleFile.h"
+
+#include "platform/files/TextFileReader.h"
+#include "platform/files/TextFileWriter.h"
+#include "platform/runtime/Values.h"
+
+QList<SizeScaleFile::Scale> SizeScaleFile::read(const QString& fileName)
+{
+    QList<Scale> scales;
+    TextFileReader reader;
+    if (!reader.open(Values::trimRightBlanks(fileName)))
+        return scales;
+    // Eight values a scale up to the end; a cut-off last line gives empty
+    // sizes rather than shifting anything.
+    while (!reader.atEnd()) {
+        Scale scale;
+        scale.name = reader.readItem();
+        for (int n = 0; n < SizeCount; ++n)
+            scale.sizes.append(reader.readItem());
+        scales.append(scale);
+    }
+    return scales;
+}
+
+bool SizeScaleFile::write(const QString& fileName, const QList<Scale>& scales, QString* error)
+{
+    TextFileWriter writer;
+    for (const Scale& scale : scales) {
+        QStringList values{Values::fixedWidth(scale.name, NameWidth)};
+        for (int n = 0; n < SizeCount; ++n)
+            values.append(Values::fixedWidth(scale.sizes.value(n), SizeWidth));
+        writer.writeQuoted(values);
+    }
+    if (writer.commit(Values::trimRightBlanks(fileName)))
+        return true;
+    if (error)
+        *error = writer.errorString();
+    return false;
+}

@@ -1,0 +1,20 @@
+#include "entry/window/EditorInput.h"
+
+#include "platform/ui/Dialogs.h"
+
+QString EditorInput::ask(const QString& prompt, const QString& title, const QString& defaultText)
+{
+    Dialogs& dialogs = Dialogs::current();
+    QString offered = defaultText;
+    for (;;) {
+        const QString answer = dialogs.input(prompt, title, offered);
+        if (!answer.contains(QLatin1Char('"')))
+            return answer;
+        dialogs.message(QStringLiteral("A double quote (\") cannot be stored in a size scale or "
+                                       "colour.\r\n\r\nPlease type the entry again without it."),
+                        QStringLiteral("Message"), Dialogs::Icon::Critical);
+        // The box comes back with the typed text, less its quotes.
+        offered = answer;
+        offered.remove(QLatin1Char('"'));
+    }
+}

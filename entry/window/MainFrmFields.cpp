@@ -1,0 +1,551 @@
+// The entry fields of the new-ticket and look-up screens: their layout, the
+// caps applied while typing, the provisional barcode, the scale and colour
+// lists, the size grid and the moves between the quantity boxes.
+
+#include <QLineEdit>
+
+#include "entry/window/FieldEvents.h"
+#include "entry/window/MainFrm.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/TextBox.h"
+#include "platform/files/TextFileReader.h"
+#include "platform/runtime/Values.h"
+
+namespace {
+
+// Creates a control of the window with its name and twips geometry.
+template <class T>
+T* placeField(QWidget* parent, const QString& name, int left, int top, int width, int height)
+{
+    auto* control = new T(parent);
+    control->setObjectName(name);
+    control->Move(left, top, width, height);
+    return control;
+}
+
+QString indexed(const char* array, int index)
+{
+    return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
+}
+
+// The combos cut while typing, in the order they are tested, with their caps.
+struct Cap
+{
+    int index;
+    int length;
+};
+constexpr Cap Caps[] = {{0, 16},  {1, 16},  {2, 15},  {3, 12},  {5, 1},
+                        {13, 16}, {12, 16}, {11, 15}, {10, 12}, {8, 1}};
+
+constexpr int SizeCount = 7;
+
+// One line of the size-scale file: the name and sizes 1 to 7 as read.
+struct ScaleLine
+{
+    QString name;
+    std::array<QString, SizeCount> sizes;
+};
+
+ScaleLine readScaleLine(TextFileReader& reader)
+{
+    ScaleLine line;
+    line.name = reader.readItem();
+    for (QString& size : line.sizes)
+        size = reader.readItem();
+    return line;
+}
+
+// Field rows of both screens (twips).
+constexpr int RowPitch = 405;
+constexpr int FieldHeight = 315;
+constexpr int CaptionHeight = 255;
+constexpr int CaptionWidth = 1215;
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Building the fields
+
+void MainFrm::createNewTicketFields()
+{
+    // Fields on the left half of the screen; the ticket preview takes the
+    // right half.
+    const struct
+    {
+        const char* caption;
+        int width;
+    } rows[] = {
+        {"Title Line 1", 2535}, {"Title Line 2", 2535}, {"Supplier", 2535},
+        {"Description", 2535},  {"Colour", 2175},       {"Fit", 855},
+        {"Size Scale", 2175},   {"Price", 1215},        {"Barcode", 1215},
+    };
+    constexpr int captionLeft = 240;
+    constexpr int fieldLeft = 1560;
+    constexpr int firstTop = 720;
+    for (int row = 0; row < 9; ++row) {
+        const int top = firstTop + row * RowPitch;
+        Label* caption = placeField<Label>(Frame1, indexed("Label1", row), captionLeft, top + 30,
+                                           CaptionWidth, CaptionHeight);
+        caption->setCaption(QString::fromLatin1(rows[row].caption));
+        Label1[size_t(row)] = caption;
+        if (row < 7) {
+            Combo1[size_t(row)] = placeField<ComboBox>(Frame1, indexed("Combo1", row), fieldLeft,
+                                                       top, rows[row].width, FieldHeight);
+        } else {
+            Text1[size_t(row - 7)] = placeField<TextBox>(
+                Frame1, indexed("Text1", row - 7), fieldLeft, top, rows[row].width, FieldHeight);
+        }
+    }
+
+    // The editor buttons stand beside the size-scale and colour fields.
+    const int buttonLeft = fieldLeft + 2175 + 45;
+    Command1[0] = placeField<CommandButton>(Frame1, indexed("Command1", 0), buttonLeft,
+                                            firstTop + 6 * RowPitch, 375, FieldHeight);
+    Command1[0]->setToolTipText(QStringLiteral("Size Scale Options"));
+    Command1[1] = placeField<CommandButton>(Frame1, indexed("Command1", 1), buttonLeft,
+                                            firstTop + 4 * RowPitch, 375, FieldHeight);
+    Command1[1]->setToolTipText(QStringLiteral("Colour Options"));
+    for (int index = 0; index < 2; ++index) {
+        Command1[size_t(index)]->setCaption(QStringLiteral("..."));
+        connect(Command1[size_t(index)], &CommandButton::Click, this,
+                [this, index] { Command1_Click(index); });
+    }
+
+    // The size grid: captions of the chosen scale over their quantity boxes.
+    constexpr int gridTop = firstTop + 9 * RowPitch + 90;
+    constexpr int sizePitch = 555;
+    constexpr int sizeWidth = 510;
+    Label1[10] = placeField<Label>(Frame1, indexed("Label1", 10), captionLeft, gridTop,
+                                   CaptionWidth, CaptionHeight);
+    Label1[10]->setCaption(QStringLiteral("Scale"));
+    Label1[9] = placeField<Label>(Frame1, indexed("Label1", 9), captionLeft, gridTop + 330,
+                                  CaptionWidth, CaptionHeight);
+    Label1[9]->setCaption(QStringLiteral("Stock Qty"));
+    for (int p = 0; p < SizeCount; ++p) {
+        const int left = fieldLeft + p * sizePitch;
+        Label* size = placeField<Label>(Frame1, indexed("Label3", p), left, gridTop, sizeWidth,
+                                        CaptionHeight);
+        size->setAlignment(Qt::AlignCenter);
+        size->setFontBold(true);
+        size->setVisible(false);
+        Label3[size_t(p)] = size;
+        TextBox* qty = placeField<TextBox>(Frame1, indexed("Text2", p), left, gridTop + 300,
+                                           sizeWidth, FieldHeight);
+        qty->setAlignment(Qt::AlignCenter);
+        qty->setVisible(false);
+        Text2[size_t(p)] = qty;
+    }
+
+    Command2 = placeField<CommandButton>(Frame1, QStringLiteral("Command2"), fieldLeft,
+                                         gridTop + 780, 1215, 435);
+    Command2->setCaption(QStringLiteral("Accept"));
+}
+
+void MainFrm::createLookUpFields()
+{
+    // The search fields fill the search panel; the record number comes last,
+    // set apart, since a look-up uses either it or the fields.
+    const struct
+    {
+        int label;
+        const char* caption;
+        int width;
+    } rows[] = {
+        {21, "Title Line 1", 2535}, {20, "Title Line 2", 2535}, {19, "Supplier", 2535},
+        {18, "Description", 2535},  {17, "Colour", 2535},       {16, "Fit", 855},
+        {15, "Size Scale", 2535},   {14, "Price", 1215},        {22, "Record No.", 1215},
+    };
+    constexpr int captionLeft = 120;
+    constexpr int fieldLeft = 1440;
+    for (int row = 0; row < 9; ++row) {
+        const int top = 300 + row * RowPitch + (row == 8 ? 90 : 0);
+        Label* caption = placeField<Label>(Frame3, indexed("Label1", rows[row].label), captionLeft,
+                                           top + 30, CaptionWidth, CaptionHeight);
+        caption->setCaption(QString::fromLatin1(rows[row].caption));
+        Label1[size_t(rows[row].label)] = caption;
+        if (row < 7) {
+            const int index = 13 - row;
+            Combo1[size_t(index)] = placeField<ComboBox>(
+                Frame3, indexed("Combo1", index), fieldLeft, top, rows[row].width, FieldHeight);
+        } else {
+            const int index = row == 7 ? 2 : 3;
+            Text1[size_t(index)] = placeField<TextBox>(Frame3, indexed("Text1", index), fieldLeft,
+                                                       top, rows[row].width, FieldHeight);
+        }
+    }
+
+    // The size grid sits at the foot of the right half, under the look-up
+    // preview. The added-stock boxes lie over the last-order quantities:
+    // "More of this ticket" hides the "Last Qtys" header and the boxes take
+    // the row.
+    constexpr int headerLeft = 5160;
+    constexpr int sizeLeft = 6300;
+    constexpr int sizePitch = 495;
+    constexpr int sizeWidth = 465;
+    constexpr int captionTop = 4560;
+    constexpr int rowTop = 4890;
+    Label1[11] = placeField<Label>(Frame2, indexed("Label1", 11), headerLeft, captionTop, 1095,
+                                   CaptionHeight);
+    Label1[11]->setCaption(QStringLiteral("Scale"));
+    Label1[13] = placeField<Label>(Frame2, indexed("Label1", 13), headerLeft, rowTop + 30, 1095,
+                                   CaptionHeight);
+    Label1[13]->setCaption(QStringLiteral("Last Qtys"));
+
+    Shape4 = placeField<Shape>(Frame2, QStringLiteral("Shape4"), headerLeft - 75, rowTop - 45,
+                               sizeLeft + 6 * sizePitch + sizeWidth - headerLeft + 150,
+                               FieldHeight + 90);
+    Label1[12] = placeField<Label>(Frame2, indexed("Label1", 12), headerLeft, rowTop + 30, 1095,
+                                   CaptionHeight);
+    Label1[12]->setCaption(QStringLiteral("Stock Qty"));
+
+    for (int p = 0; p < SizeCount; ++p) {
+        const int left = sizeLeft + p * sizePitch;
+        Label* size = placeField<Label>(Frame2, indexed("Label3", 13 - p), left, captionTop,
+                                        sizeWidth, CaptionHeight);
+        size->setAlignment(Qt::AlignCenter);
+        size->setFontBold(true);
+        Label3[size_t(13 - p)] = size;
+        Label* last = placeField<Label>(Frame2, indexed("Label3", 14 + p), left, rowTop + 30,
+                                        sizeWidth, CaptionHeight);
+        last->setAlignment(Qt::AlignCenter);
+        Label3[size_t(14 + p)] = last;
+    }
+    // Created after the last-order labels so that they lie on top.
+    for (int p = 0; p < SizeCount; ++p) {
+        TextBox* qty =
+            placeField<TextBox>(Frame2, indexed("Text2", 13 - p), sizeLeft + p * sizePitch, rowTop,
+                                sizeWidth, FieldHeight);
+        qty->setAlignment(Qt::AlignCenter);
+        Text2[size_t(13 - p)] = qty;
+    }
+    Command3 = placeField<CommandButton>(Frame2, QStringLiteral("Command3"),
+                                         sizeLeft + 6 * sizePitch + sizeWidth - 1215, rowTop + 405,
+                                         1215, 405);
+    Command3->setCaption(QStringLiteral("Accept"));
+
+    // The screen opens on its search fields with no record shown.
+    Label1[11]->setVisible(false);
+    for (int index = 7; index <= 13; ++index)
+        Label3[size_t(index)]->setVisible(false);
+    HideStkQtyInput();
+    HideLastOrders();
+}
+
+void MainFrm::watchEntryFields()
+{
+    for (int index = 0; index < int(Combo1.size()); ++index) {
+        ComboBox* combo = Combo1[size_t(index)];
+        // Typed text stays as typed: no completion from the list.
+        combo->setCompleter(nullptr);
+        connect(combo, &ComboBox::Change, this, [this, index] { Combo1_Change(index); });
+        connect(combo, &ComboBox::Click, this, [this, index] { Combo1_Click(index); });
+    }
+    for (int index = 0; index < int(Text1.size()); ++index)
+        connect(Text1[size_t(index)], &TextBox::Change, this,
+                [this, index] { Text1_Change(index); });
+
+    m_comboEvents = new FieldEvents([this](int index) { Combo1_GotFocus(index); }, nullptr, this);
+    m_text1Events =
+        new FieldEvents([this](int index) { Text1_GotFocus(index); },
+                        [this](int index, int key) { return Text1_KeyPress(index, key); }, this);
+    m_text2Events =
+        new FieldEvents([this](int index) { Text2_GotFocus(index); },
+                        [this](int index, int key) { return Text2_KeyPress(index, key); }, this);
+    for (int index = 0; index < int(Combo1.size()); ++index)
+        m_comboEvents->watch(Combo1[size_t(index)], index);
+    for (int index = 0; index < int(Text1.size()); ++index)
+        m_text1Events->watch(Text1[size_t(index)], index);
+    for (int index = 0; index < int(Text2.size()); ++index)
+        m_text2Events->watch(Text2[size_t(index)], index);
+}
+
+void MainFrm::unwatchEntryFields()
+{
+    // The fields go after the window's own members: nothing of theirs may
+    // reach the handlers while they are destroyed.
+    delete m_comboEvents;
+    delete m_text1Events;
+    delete m_text2Events;
+    m_comboEvents = m_text1Events = m_text2Events = nullptr;
+    for (ComboBox* combo : Combo1)
+        combo->disconnect(this);
+    for (TextBox* box : Text1)
+        box->disconnect(this);
+}
+
+void MainFrm::resetEntryFields()
+{
+    for (int index = 0; index <= 5; ++index)
+        Combo1[size_t(index)]->Clear();
+    Text1[0]->setText(QString());
+    Text1[1]->setText(QString());
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void MainFrm::Combo1_Change(int)
+{
+    // A text exactly one over its cap was typed: cut the last character. A
+    // longer text was pasted or set by code and stays. Cutting changes the
+    // text again, which finds nothing more to cut.
+    for (const Cap& cap : Caps) {
+        ComboBox* combo = Combo1[size_t(cap.index)];
+        const QString text = combo->Text();
+        if (text.size() == cap.length + 1) {
+            combo->setText(text.left(cap.length));
+            combo->lineEdit()->setCursorPosition(cap.length);
+        }
+    }
+    // An emptied barcode box gets the barcode the next ticket will have.
+    if (Text1[1]->Text().isEmpty())
+        Text1[1]->setText(QStringLiteral("9") +
+                          Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
+                          QStringLiteral("xxx"));
+    UpdateNewTicketinfo();
+}
+
+void MainFrm::Combo1_Click(int index)
+{
+    UpdateNewTicketinfo();
+    if (index == 6)
+        LoadScaleGrid(1, Combo1[6]->Text());
+}
+
+void MainFrm::Combo1_GotFocus(int)
+{
+    // A look-up is by the fields or by the record number, never both.
+    Text1[3]->setText(QString());
+}
+
+void MainFrm::Text1_Change(int index)
+{
+    // A change of the price refreshes the ticket preview; the other boxes
+    // change nothing.
+    if (index == 0)
+        UpdateNewTicketinfo();
+}
+
+void MainFrm::Text1_GotFocus(int index)
+{
+    if (index == 3) {
+        for (int combo = 13; combo >= 7; --combo)
+            Combo1[size_t(combo)]->setText(QString());
+        Text1[2]->setText(QString());
+    } else if (index == 2) {
+        Text1[3]->setText(QString());
+    }
+}
+
+bool MainFrm::Text1_KeyPress(int index, int key)
+{
+    if (index != 3 || !isEnter(key))
+        return false;
+    // Enter in the record-number box runs the look-up search here.
+    return true;
+}
+
+void MainFrm::Text2_GotFocus(int index)
+{
+    // The new-ticket preview's size field shows the size being filled in,
+    // with the fit. The look-up's added-stock boxes leave it alone: it shows
+    // the new ticket, not the record looked up.
+    if (index > 6)
+        return;
+    const QString size = Values::trimBlanks(Label3[size_t(index)]->Caption());
+    if (m_store.TicketBuffer.TicketType == 1)
+        TLabel1[3]->setCaption(size + QLatin1Char('.') + Combo1[5]->Text() + QStringLiteral("   "));
+    else
+        TLabel1[5]->setCaption(size + QLatin1Char('.') + Values::trimBlanks(Combo1[5]->Text()));
+}
+
+bool MainFrm::Text2_KeyPress(int index, int key)
+{
+    if (!isEnter(key))
+        return false;
+    // Enter moves to the next size's box, and after the last size to the
+    // screen's Accept button. Sizes run upwards on the new-ticket screen and
+    // downwards on the look-up screen.
+    const bool newTicket = index <= 6;
+    const int step = newTicket ? 1 : -1;
+    const int last = newTicket ? 6 : 7;
+    for (int next = index + step; newTicket ? next <= last : next >= last; next += step) {
+        if (Text2[size_t(next)]->Visible()) {
+            Text2[size_t(next)]->setFocus();
+            return true;
+        }
+    }
+    (newTicket ? Command2 : Command3)->setFocus();
+    return true;
+}
+
+void MainFrm::Command1_Click(int index)
+{
+    // Opened from beside the field, the editor hands the picked entry back.
+    m_store.EditorFromMenu = 0;
+    if (index == 0)
+        ShowScaleEditor();
+    else if (index == 1)
+        ShowColourEditor();
+}
+
+// ---------------------------------------------------------------------------
+// Scale and colour lists
+
+void MainFrm::LoadScaleCombo(int mode)
+{
+    ComboBox* combo = mode == 1 ? Combo1[6] : Combo1[7];
+    combo->Clear();
+    TextFileReader reader;
+    if (!reader.open(Values::trimRightBlanks(m_store.ScaleFileName)))
+        return;
+    while (!reader.atEnd())
+        combo->AddItem(readScaleLine(reader).name);
+}
+
+void MainFrm::LoadColourCombo(int mode)
+{
+    ComboBox* combo = mode == 1 ? Combo1[4] : Combo1[9];
+    combo->Clear();
+    TextFileReader reader;
+    if (!reader.open(Values::trimRightBlanks(m_store.ColourFileName)))
+        return;
+    while (!reader.atEnd()) {
+        const QString id = reader.readItem();
+        const QString name = reader.readItem();
+        combo->AddItem(id + QLatin1Char(':') + Values::trimBlanks(name));
+    }
+}
+
+void MainFrm::LoadScaleGrid(int mode, const QString& scaleName)
+{
+    TextFileReader reader;
+    if (!reader.open(Values::trimRightBlanks(m_store.ScaleFileName)))
+        return;
+    // A name that no scale has shows no sizes.
+    std::array<QString, SizeCount> sizes;
+    const QString wanted = Values::trimBlanks(scaleName);
+    while (!reader.atEnd()) {
+        const ScaleLine line = readScaleLine(reader);
+        if (Values::trimBlanks(line.name) == wanted) {
+            sizes = line.sizes;
+            break;
+        }
+    }
+
+    if (mode == 1) {
+        for (int p = 0; p < SizeCount; ++p) {
+            Label* caption = Label3[size_t(p)];
+            caption->setCaption(Values::trimBlanks(sizes[size_t(p)]));
+            const bool exists = !caption->Caption().isEmpty();
+            Text2[size_t(p)]->setVisible(exists);
+            caption->setVisible(exists);
+        }
+    } else {
+        Label1[11]->setVisible(true);
+        for (int p = 0; p < SizeCount; ++p) {
+            Label* caption = Label3[size_t(13 - p)];
+            caption->setCaption(Values::trimBlanks(sizes[size_t(p)]));
+            caption->setVisible(!caption->Caption().isEmpty());
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Look-up screen rows
+
+void MainFrm::HideStkQtyInput()
+{
+    Shape4->setVisible(false);
+    Label1[12]->setVisible(false);
+    for (int index = 13; index >= 7; --index)
+        Text2[size_t(index)]->setVisible(false);
+    Command3->setVisible(false);
+}
+
+void MainFrm::ShowStkQtyInput()
+{
+    Shape4->setVisible(true);
+    Label1[12]->setVisible(true);
+    for (int index = 13; index >= 7; --index) {
+        if (Label3[size_t(index)]->Visible())
+            Text2[size_t(index)]->setVisible(true);
+    }
+    Command3->setVisible(true);
+}
+
+void MainFrm::HideLastOrders()
+{
+    Label1[13]->setVisible(false);
+    for (int index = 14; index <= 20; ++index)
+        Label3[size_t(index)]->setVisible(false);
+}
+
+void MainFrm::DisplayLastOrder(qint32 recNo)
+{
+    HideLastOrders();
+    bool ok = false;
+    const TicketRecord rec = m_store.GetTicketRecord(recNo, &ok);
+    // A record that cannot be read has no last order to show.
+    if (!ok)
+        return;
+    Label1[13]->setVisible(true);
+    for (int p = 0; p < SizeCount; ++p) {
+        if (!Label3[size_t(13 - p)]->Visible())
+            continue;
+        Label* last = Label3[size_t(14 + p)];
+        last->setCaption(QString::number(rec.OrderQty[size_t(p)]));
+        last->setVisible(true);
+    }
+}
+
+void MainFrm::ClearLookupTicketPrev()
+{
+    for (int index = 10; index <= 19; ++index)
+        TLabel1[size_t(index)]->setCaption(QString());
+    for (int index = 13; index >= 7; --index) {
+        Text2[size_t(index)]->setText(QString());
+        Label3[size_t(index)]->setCaption(QString());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Toolbar
+
+void MainFrm::fillNewTicketFromLastRecord()
+{
+    const qint32 recNo = m_store.GetRecordNo(3);
+    if (recNo == 0)
+        return;
+    bool ok = false;
+    const TicketRecord rec = m_store.GetTicketRecord(recNo, &ok);
+    // A last-record number that names no record (a file of another data
+    // set) leaves the fields as they are.
+    if (!ok)
+        return;
+    const QString texts[] = {rec.Title1,   rec.Title2, rec.Supplier, rec.Description,
+                             rec.ColourID, rec.Fit,    rec.SizeScale};
+    for (int index = 0; index < 7; ++index)
+        Combo1[size_t(index)]->setText(Values::trimBlanks(texts[index]));
+    Text1[0]->setText(Values::generalNumber(rec.Price));
+    Combo1_Change(0);
+    LoadScaleGrid(1, Combo1[6]->Text());
+}
+
+void MainFrm::fillEmptyBarcodeBox()
+{
+    // The box shows the next free record number until a field change puts
+    // the full provisional barcode there.
+    if (Text1[1]->Text().isEmpty())
+        Text1[1]->setText(Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
+                          QStringLiteral("xx"));
+}
