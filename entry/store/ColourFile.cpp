@@ -1,15 +1,22 @@
 #include "entry/store/ColourFile.h"
 
+#include "platform/files/FileNames.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
-QList<ColourFile::Colour> ColourFile::read(const QString& fileName)
+QList<ColourFile::Colour> ColourFile::read(const QString& fileName, bool* ok)
 {
     QList<Colour> colours;
     TextFileReader reader;
-    if (!reader.open(Values::trimRightBlanks(fileName)))
+    const QString name = Values::trimRightBlanks(fileName);
+    if (!reader.open(name)) {
+        if (ok)
+            *ok = !FileNames::exists(name);
         return colours;
+    }
+    if (ok)
+        *ok = true;
     while (!reader.atEnd()) {
         Colour colour;
         colour.id = reader.readItem();

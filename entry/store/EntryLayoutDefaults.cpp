@@ -1,6 +1,7 @@
 #include "entry/store/EntryLayoutDefaults.h"
 
 #include "entry/store/ZRNDBm.h"
+#include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 
 namespace {
@@ -41,12 +42,18 @@ TicketFileRecord layout(qint16 recNo)
 
 bool write(ZRNDBm& store)
 {
+    const QString fileName = Values::trimRightBlanks(store.TicketFileName);
+    const bool existed = FileNames::exists(fileName);
     bool written = true;
     for (qint16 recNo = 1; recNo <= 10 && written; ++recNo) {
         store.TicketBuffer = layout(recNo);
         written = store.SaveTicketFile(recNo, store.TicketBuffer);
     }
     store.TicketBuffer = layout(10);
+    // A file left with only some of the defaults would never be completed,
+    // since both programs write defaults only when the file is missing.
+    if (!written && !existed)
+        FileNames::remove(fileName);
     return written;
 }
 

@@ -17,7 +17,8 @@ TicketFileRecord layout(qint16 recNo);
 // Writes the ten defaults through store.SaveTicketFile, records 1 to 10 in
 // order, building each in store.TicketBuffer. Afterwards TicketBuffer holds
 // the default of record 10. False (store.lastError() says why) when a record
-// could not be written; the records after it are not attempted.
+// could not be written; the records after it are not attempted, and a file
+// that this call created is removed again.
 bool write(ZRNDBm& store);
 
 } // namespace EntryLayoutDefaults

@@ -1,15 +1,22 @@
 #include "entry/store/SizeScaleFile.h"
 
+#include "platform/files/FileNames.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
-QList<SizeScaleFile::Scale> SizeScaleFile::read(const QString& fileName)
+QList<SizeScaleFile::Scale> SizeScaleFile::read(const QString& fileName, bool* ok)
 {
     QList<Scale> scales;
     TextFileReader reader;
-    if (!reader.open(Values::trimRightBlanks(fileName)))
+    const QString name = Values::trimRightBlanks(fileName);
+    if (!reader.open(name)) {
+        if (ok)
+            *ok = !FileNames::exists(name);
         return scales;
+    }
+    if (ok)
+        *ok = true;
     // Eight values a scale up to the end; a cut-off last line gives empty
     // sizes rather than shifting anything.
     while (!reader.atEnd()) {

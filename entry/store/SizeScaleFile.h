@@ -22,8 +22,10 @@ public:
     };
 
     // The scales in file order. A missing file is an empty list. fileName
-    // may carry the trailing blanks of its 30-character field.
-    static QList<Scale> read(const QString& fileName);
+    // may carry the trailing blanks of its 30-character field. *ok is false
+    // when the file exists but cannot be read: the empty list then stands
+    // for nothing, and writing it back would lose the file's scales.
+    static QList<Scale> read(const QString& fileName, bool* ok = nullptr);
 
     // Replaces the file with one line per scale, every value cut or padded to
     // its width. False, with *error set, when it cannot be written; the old

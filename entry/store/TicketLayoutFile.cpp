@@ -1,6 +1,7 @@
 #include "entry/store/TicketLayoutFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/files/FileNames.h"
 #include "platform/files/RecordFile.h"
@@ -60,26 +61,33 @@ bool TicketLayoutFile::save(const QString& fileName, qint16 recNo, const TicketF
         return fail(error, QStringLiteral("Layout record %1 is not between 1 and %2.")
                                .arg(recNo)
                                .arg(RecordCount));
-    // A failed save must not leave a new, empty file behind: the programs
-    // write their default layouts only when the file is missing.
+    // A failed save must not leave a new, empty file behind (the programs
+    // write their default layouts only when the file is missing), nor an
+    // existing file longer than it was.
     const bool existed = FileNames::exists(fileName);
     const QString path = FileNames::resolve(fileName);
     RecordFile file(TicketFileRecord::Length);
+    const qint64 oldSize = existed ? QFileInfo(path).size() : 0;
     auto refuse = [&](const QString& message) {
         file.close();
         if (!existed)
             FileNames::remove(path);
+        else if (QFileInfo(path).size() > oldSize)
+            QFile::resize(path, oldSize);
         return fail(error, message);
     };
     if (!file.open(path))
         return refuse(QStringLiteral("The layout file %1 cannot be opened: %2")
                           .arg(fileName, file.errorString()));
-    if (recNo > file.count() + 1)
-        return refuse(QStringLiteral("The layout file %1 holds %2 records; record %3 "
-                                     "cannot be written after them.")
-                          .arg(fileName)
-                          .arg(file.count())
-                          .arg(recNo));
+    // A file shorter than the record gets never-written (all-NUL) layouts in
+    // between, as a random-access write past the end leaves them; the
+    // record itself is always written.
+    const QByteArray neverWritten(TicketFileRecord::Length, '\0');
+    for (qint64 n = file.count() + 1; n < recNo; ++n) {
+        if (!file.write(n, neverWritten))
+            return refuse(QStringLiteral("The layout file %1 cannot be written: %2")
+                              .arg(fileName, file.errorString()));
+    }
     if (!file.write(recNo, rec.encode()))
         return refuse(QStringLiteral("The layout file %1 cannot be written: %2")
                           .arg(fileName, file.errorString()));

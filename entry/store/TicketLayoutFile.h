@@ -18,9 +18,9 @@ public:
     static bool load(const QString& fileName, qint16 recNo, TicketFileRecord& rec,
                      QString* error = nullptr);
     // Writes rec as record recNo (1..10), creating the file when missing.
-    // A record may replace an existing one or be appended right after the
-    // last whole record; a record that would leave a gap is refused. False,
-    // file unchanged, on refusal or failure.
+    // Records missing before recNo in a short file are written as
+    // never-written (all-NUL) layouts. False, file unchanged, when recNo is
+    // outside 1..10 or the write fails.
     static bool save(const QString& fileName, qint16 recNo, const TicketFileRecord& rec,
                      QString* error = nullptr);
 };

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "entry/store/FieldHistory.h"
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketRecord.h"
 
+class ComboBox;
 class RecordFile;
 class StoreView;
 
@@ -66,15 +68,16 @@ public:
     // Makes the saved set path (as DataSetPath gives it) the set in use and
     // records it in the in-use file.
     bool UseSavedDataSet(const QString& path);
-    // Deletes the files with the six default names that exist. False, with
-    // lastError(), when one could not be deleted.
+    // Deletes the files with the six default names that exist, except files
+    // of the set in use. False, with lastError(), when one could not be
+    // deleted.
     bool DeleteDefaultFiles();
 
     // The file moves of the File menu, given the chosen path. The saves
     // close the record file first. Refused (nothing moved, lastError() says why) for
     // a path over 30 characters or with a comma, or a set whose files would
-    // be the working files or the program's own files. A move that fails is
-    // undone and reported as Failed.
+    // be folders, the working files or the program's own files. A move that
+    // fails is undone and reported as Failed.
     // SaveDataSet: the working files become the saved set (an existing set
     // of that name is replaced whole); the names in use are not changed.
     DataSetResult SaveDataSet(const QString& chosen, QString* savedAs = nullptr);
@@ -112,6 +115,32 @@ public:
     // holds no such record; a failed load leaves rec unchanged.
     bool SaveTicketFile(qint16 recNo, const TicketFileRecord& rec);
     bool LoadTicketFile(qint16 recNo, TicketFileRecord& rec);
+
+    // ---- Record search ----
+    // Lists in the view's records list (emptied first), in record-number
+    // order, the records that pass the field filter and the date filter.
+    // FieldNo: 0 every record, 1 the record number, 2 to 8 Title1, Title2,
+    // Supplier, Description, ColourID, Fit, SizeScale, 9 Price; the text
+    // is trimmed and upper-cased, and a final "*" matches a prefix.
+    // DateMode: 1 to 3 DateCreated before, after, on DateValue; 4 to 6 the
+    // same for DateLastUsed; any other no date test. Returns the rows
+    // listed. *ok false, with lastError(), when a record cannot be read: the
+    // scan stops there.
+    qint32 SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 DateMode,
+                         double DateValue, bool* ok = nullptr);
+    // Fills Combo with the distinct non-empty values, trimmed, of one field
+    // (1 Title1, 2 Title2, 3 Supplier, 4 Description, 5 ColourID, 6 Fit,
+    // 7 SizeScale) in the order they first occur, and shows the first.
+    // False, with lastError(), when a record cannot be read.
+    bool FillFieldCombo(qint16 FieldNo, ComboBox* Combo);
+
+    // ---- Field history ----
+    // The five lists (HistTitle1 ... HistFit) and HistoryRows.
+    FieldHistory History;
+    // Read HistoryFileName into the lists / write rows 1 to HistoryRows to
+    // it. False, with lastError(), on a file error.
+    bool LoadFieldHistory();
+    bool SaveFieldHistory();
 
     // ---- Editors ----
     int EditorFromMenu = 0;

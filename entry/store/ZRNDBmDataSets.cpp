@@ -100,6 +100,14 @@ QString targetProblem(const QString& path, const QStringList& targets,
                     .arg(path, targets.at(i));
         }
     }
+    // A folder in a file's place would stop the moves half way, after old
+    // files of the set were already replaced.
+    for (const QString& target : targets) {
+        if (QFileInfo(FileNames::resolve(target)).isDir())
+            return QStringLiteral("The data set %1 cannot be used: %2 is a folder, not a file "
+                                  "of the set.\r\n\r\nChoose another name.")
+                .arg(path, target);
+    }
     for (const QString& target : targets) {
         const QString key = fileKey(target);
         for (const QString& name : protectedNames) {
@@ -229,7 +237,16 @@ bool ZRNDBm::UseSavedDataSet(const QString& path)
 
 bool ZRNDBm::DeleteDefaultFiles()
 {
+    // A set recorded in use under a default name (an in-use file naming
+    // "ZRNDB.DAT") holds the user's data and stays on disk.
+    QStringList inUse;
+    for (const QString& name : DataSetFileNames()) {
+        if (!name.isEmpty())
+            inUse << fileKey(name);
+    }
     for (const QString& name : defaultNames()) {
+        if (inUse.contains(fileKey(name)))
+            continue;
         if (!FileNames::remove(name)) {
             m_lastError = QStringLiteral("The file %1 could not be deleted.").arg(name);
             return false;

@@ -71,12 +71,28 @@ void ColourFrm::Form_Load()
 
 void ColourFrm::LoadColours()
 {
-    for (const ColourFile::Colour& colour : ColourFile::read(m_main.store().ColourFileName))
+    bool ok = true;
+    for (const ColourFile::Colour& colour : ColourFile::read(m_main.store().ColourFileName, &ok))
         ListView1->addItem(colour.id, {colour.name});
+    // A file that exists but cannot be read must not be replaced by the
+    // (empty) list: that would lose every colour in it.
+    m_fileUnreadable = !ok;
+    if (m_fileUnreadable)
+        Dialogs::current().message(
+            QStringLiteral("The colours could not be read from ") +
+                Values::trimRightBlanks(m_main.store().ColourFileName) + QStringLiteral(".") +
+                CrLf + CrLf + QStringLiteral("No change can be saved until it can be read."),
+            QStringLiteral("Message"), Dialogs::Icon::Critical);
 }
 
 bool ColourFrm::SaveColours()
 {
+    if (m_fileUnreadable) {
+        Dialogs::current().message(
+            QStringLiteral("The colours could not be saved: the file could not be read."),
+            QStringLiteral("Message"), Dialogs::Icon::Critical);
+        return false;
+    }
     QList<ColourFile::Colour> colours;
     for (int line = 1; line <= ListView1->itemCount(); ++line)
         colours.append({ListView1->itemText(line), ListView1->subItem(line, 1)});

@@ -59,4 +59,5 @@ private:
 
     MainFrm& m_main;
     bool m_unloaded = false;
+    bool m_fileUnreadable = false;
 };

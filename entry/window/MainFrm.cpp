@@ -11,6 +11,7 @@
 #include "entry/window/Artwork.h"
 #include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/DatePicker.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
@@ -203,8 +204,11 @@ void MainFrm::createScreens(QWidget* area)
     createMainScreen();
     createInformationScreen();
     createPrintFileScreen();
+    createRecordsScreen();
     createNewTicketFields();
+    createAcceptControls();
     createLookUpFields();
+    createLookUpScreen();
     watchEntryFields();
     createTicketPreviews();
 }
@@ -286,6 +290,7 @@ void MainFrm::createPrintFileScreen()
     for (const auto& column : columns)
         ListView2->addColumnHeader(QString::fromLatin1(column.header), column.width,
                                    column.alignment);
+    createPrintFileControls();
 }
 
 // ---------------------------------------------------------------------------
@@ -302,24 +307,29 @@ void MainFrm::Form_Load()
 
     ResetMainScreen();
     m_store.LoadInUseDataSet();
+    m_store.History.HistoryRows = FieldHistory::DefaultRows;
     if (!m_store.OpenRecordFile())
         Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
     UpdateStatusBar();
     // Open editors now show and save the files of the set in use.
     ReloadEditors();
 
-    // The field history is loaded here by its screen.
+    if (!m_store.LoadFieldHistory())
+        Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
+    UpdateAddRecComboHist();
     LoadScaleCombo(1);
     LoadColourCombo(1);
-    // The print-file list is loaded here by its screen.
+    LoadPrintFile();
     Frame4->setVisible(true);
     Frame3->setVisible(true);
     UpdatePFileStatus();
+    LoadComboFields();
 
     // The layout in use shapes the ticket previews.
     loadLayoutInUse();
     ShowTicketPreview();
     UpdateTicket();
+    DTPicker1->setValue(QDateTime::currentDateTime());
 }
 
 void MainFrm::SetupTicketFiledefaults()
@@ -330,22 +340,25 @@ void MainFrm::SetupTicketFiledefaults()
 
 void MainFrm::ResetMainScreen()
 {
-    // The field history and the records screen's lock are reset here by
-    // their screens.
+    m_store.History.clear();
     resetEntryFields();
+    ClearTicket();
     for (int index = 1; index <= 5; ++index)
         Toolbar1->setButtonStyle(index, Toolbar::ButtonStyle::Check);
     Toolbar1->setButtonValue(1, 1);
-    ClearTicket();
+    lockRecordsScreen();
 }
 
 void MainFrm::closeEvent(QCloseEvent* event)
 {
     // File > Exit has already shut down; the window only goes.
     if (!m_ended) {
-        // The field history is saved here, first, once it is kept.
+        if (!m_store.SaveFieldHistory())
+            Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
         m_store.CloseRecordFile();
+        // The walkthrough help window is unloaded here, before the editors.
         UnloadEditors();
+        // The print-file viewer is unloaded here, last.
         m_ended = true;
     }
     event->accept();
@@ -353,8 +366,10 @@ void MainFrm::closeEvent(QCloseEvent* event)
 
 void MainFrm::MFExit_Click()
 {
-    // The field history is saved here, first, once it is kept.
+    if (!m_store.SaveFieldHistory())
+        Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
     m_store.CloseRecordFile();
+    // The walkthrough help window is unloaded here, before the editors.
     UnloadEditors();
     m_ended = true;
     close();
@@ -402,6 +417,9 @@ void MainFrm::ScreenPrintFile()
 void MainFrm::ScreenRecords()
 {
     showScreen(Frame8, 5);
+    // Once unlocked, the screen shows the current filter's records afresh.
+    if (!Command13->Visible())
+        Command15_Click(0);
 }
 
 void MainFrm::BUTSettings_Click()
@@ -412,12 +430,15 @@ void MainFrm::BUTSettings_Click()
 void MainFrm::Toolbar1_ButtonClick(int index)
 {
     StatusBar1->setPanelText(3, QString());
+    for (PictureBox* marker : Image3)
+        marker->setVisible(false);
     switch (index) {
     case 1:
         ScreenMain();
         break;
     case 2:
-        // The saving indicator is hidden here.
+        for (PictureBox* image : Image4)
+            image->setVisible(false);
         // The fields start from the last record written; the barcode box
         // shows the next free number until a field changes.
         fillNewTicketFromLastRecord();
@@ -435,11 +456,13 @@ void MainFrm::Toolbar1_ButtonClick(int index)
         Frame3->setVisible(true);
         for (int size = 13; size >= 7; --size)
             Label3[size_t(size)]->setVisible(false);
-        // The look-up preview's lines are emptied here.
+        for (int field = 10; field <= 19; ++field)
+            TLabel1[size_t(field)]->setCaption(QString());
         HideLastOrders();
-        // The look-up fields' history lists are refreshed here.
+        UpdateLookUpRecComboHist();
         break;
     case 4:
+        clearRecordInformation();
         ScreenPrintFile();
         Frame5->setCaption(printFileCaption(printFileTotals()));
         ListView2->setFocus();

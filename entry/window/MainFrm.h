@@ -13,6 +13,7 @@ class ColourFrm;
 class ComboBox;
 class FieldEvents;
 class CommandButton;
+class DatePicker;
 class Frame;
 class Label;
 class Line;
@@ -132,6 +133,25 @@ public:
     // Empties the text lines of both previews.
     void ClearTicket();
 
+    // ---- Print file ----
+    // Writes the print file from ListView2, and rebuilds ListView2 from the
+    // print file and the ticket records. A file error is shown; the save
+    // then returns false and the old file stays.
+    bool SavePrintFile();
+    void LoadPrintFile();
+
+    // ---- Field history ----
+    // Takes the new-ticket combos' texts into the history and refills their
+    // lists; refills the look-up combos' lists and empties Text1(3).
+    void UpdateAddRecComboHist();
+    void UpdateLookUpRecComboHist();
+
+    // ---- Accepting a new ticket ----
+    // Accept on the new-ticket screen.
+    void Command2_Click();
+    // "Clear fields" / "Restore last".
+    void Label25_DblClick();
+
     // ---- Data sets (File menu) ----
     void MFNew_Click();
     void MFOpen_Click();
@@ -143,11 +163,73 @@ public:
     bool OpenExistingData();
     bool SaveAndUseData();
 
+    // ---- Look-up and restock screen ----
+    // 0 runs the look-up search: by the record number in Text1(3) when it
+    // holds one, else by the search fields. The look-up of one record puts
+    // its number's text into Text1(3) and calls Command4_Click(0). 1 empties
+    // the search fields.
+    void Command4_Click(int index);
+    // 0 "New Search", 1 "More of this ticket", 2 "Duplicate Ticket".
+    void Command5_Click(int index);
+    // Accepts the added stock of the selected result line's record.
+    void Command3_Click();
+    // Previews the record of the selected result line.
+    void ListView1_ItemClick();
+    // columnIndex counts from 1.
+    void ListView1_ColumnClick(int columnIndex);
+    void ListView1_DblClick();
+    // Writes a looked-up record's texts into the look-up preview.
+    void ShowRecordPreview(const TicketRecord& rec, const QString& recNoText);
+
+    // ---- Print-file screen ----
+    // "Create Print Run", "Cancel selected ticket", "Look up selected ticket".
+    void Command6_Click();
+    void Command14_Click();
+    void Command9_Click(int index);
+    // The size breakdown of the selected line.
+    void ListView2_ItemClick();
+    void ListView2_DblClick();
+    // columnIndex counts from 1.
+    void ListView2_ColumnClick(int columnIndex);
+    // Panels count from 1; panel 4 offers to start the print-run program.
+    void StatusBar1_PanelClick(int index);
+    // Writes "Ticket.run" from ListView2, deletes the print file and reloads
+    // the list. False, with the refusal shown and nothing changed, when the
+    // run could not be written.
+    bool CreateTicketRun();
+    // Starts the print-run program from the current directory, or says that
+    // it is not installed.
+    void StartPrintRunProgram();
+
+    // ---- Ticket-run report ----
+    // "Print Report": prints ListView2 as the ticket-run report on the
+    // current printer of the printers collection.
+    void Command10_Click();
+
     // Where the information texts lead (tests use a local server).
     void setMakerAddress(const QUrl& address) { m_makerAddress = address; }
 
+    // ---- Records screen ----
+    // Fills the screen's field and date selectors and resets the filter.
+    void LoadComboFields();
+    // Unlock, apply the filter, the four record buttons, the value list.
+    void Command13_Click();
+    void Command15_Click(int index);
+    void Command12_Click(int index);
+    void Command11_Click();
+    // An entry of the field or date selector was picked.
+    void Combo2_Click();
+    void Combo4_Click();
+    void ListView4_DblClick();
+    // columnIndex counts from 1.
+    void ListView4_ColumnClick(int columnIndex);
+    // The small icon of line index of ListView4 (1 live, 6 marked).
+    int recordRowIcon(int index) const;
+
     // StoreView
     void showDataInUse(const QString& name) override;
+    void clearRecordList() override;
+    void addRecordListRow(const RecordListRow& row) override;
 
     // ---- Controls ----
     Toolbar* Toolbar1 = nullptr;
@@ -177,6 +259,10 @@ public:
     std::array<CommandButton*, 2> Command1{};
     CommandButton* Command2 = nullptr;
     CommandButton* Command3 = nullptr;
+    // The clear/restore label and the saving indicator of the new-ticket
+    // screen.
+    Label* Label25 = nullptr;
+    std::array<PictureBox*, 4> Image4{};
     Shape* Shape4 = nullptr;
     // The new-ticket preview on the new-ticket screen (Frame1).
     Shape* TicketTemplate = nullptr;
@@ -198,9 +284,43 @@ public:
     std::array<qint16, 10> PreviewOffset{};
     Frame* Frame3 = nullptr;
     Frame* Frame4 = nullptr;
+    // The look-up screen: search and clear buttons (Frame3), the result
+    // list and its three actions (Frame4), the heading Label2(3) (the only
+    // Label2) and the four print-file markers beside the preview.
+    std::array<CommandButton*, 2> Command4{};
+    ListView* ListView1 = nullptr;
+    std::array<CommandButton*, 3> Command5{};
+    std::array<Label*, 4> Label2{};
+    std::array<PictureBox*, 4> Image3{};
+    // The record the look-up preview showed last; "Duplicate Ticket" copies it.
+    TicketRecord LookUpRec;
     Frame* Frame5 = nullptr;
     ListView* ListView2 = nullptr;
+    // The print-file screen's buttons and its size breakdown: Label6 0-6 the
+    // sizes, 7-13 awaiting, 14-20 printed, 21 "Totals", 22 and 23 the sums.
+    CommandButton* Command6 = nullptr;
+    CommandButton* Command14 = nullptr;
+    CommandButton* Command10 = nullptr;
+    std::array<CommandButton*, 1> Command9{};
+    Label* Label9 = nullptr;
+    std::array<Label*, 3> Label5{};
+    std::array<Label*, 24> Label6{};
     Frame* Frame8 = nullptr;
+    // The records screen (Frame8) and its filter: field 0-9, date mode 0-6.
+    CommandButton* Command13 = nullptr;
+    ListView* ListView4 = nullptr;
+    std::array<CommandButton*, 4> Command12{};
+    ComboBox* Combo2 = nullptr;
+    ComboBox* Combo3 = nullptr;
+    ComboBox* Combo4 = nullptr;
+    CommandButton* Command11 = nullptr;
+    DatePicker* DTPicker1 = nullptr;
+    std::array<CommandButton*, 1> Command15{};
+    Label* Label12 = nullptr;
+    Label* Label10 = nullptr;
+    Label* Label24 = nullptr;
+    qint16 SearchFieldNo = 0;
+    qint16 SearchDateMode = 0;
     Frame* Frame12 = nullptr;
 
     QMenu* MFile = nullptr;
@@ -244,8 +364,22 @@ private:
     void createMainScreen();
     void createInformationScreen();
     void createPrintFileScreen();
+    void createPrintFileControls();
+    // Empties the size breakdown but for "Totals".
+    void clearRecordInformation();
+    void createRecordsScreen();
+    // Disables the records screen until the user unlocks it.
+    void lockRecordsScreen();
+    // Lists the records of the filter and shows their count.
+    void listRecords(qint16 fieldNo, const QString& text, qint16 dateMode, double dateValue);
     void createNewTicketFields();
+    void createAcceptControls();
     void createLookUpFields();
+    void createLookUpScreen();
+    // The search behind Command4_Click(0).
+    void searchRecords();
+    // The last print-file line whose text is text; 0 when there is none.
+    int printFileLineOf(const QString& text) const;
     void resetEntryFields();
     void fillNewTicketFromLastRecord();
     void fillEmptyBarcodeBox();

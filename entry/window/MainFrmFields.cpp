@@ -350,7 +350,8 @@ bool MainFrm::Text1_KeyPress(int index, int key)
 {
     if (index != 3 || !isEnter(key))
         return false;
-    // Enter in the record-number box runs the look-up search here.
+    // Enter in the record-number box runs the look-up search.
+    Command4_Click(0);
     return true;
 }
 

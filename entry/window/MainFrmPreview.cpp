@@ -17,6 +17,7 @@
 #include "platform/controls/Line.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
+#include "platform/files/Ansi.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/runtime/Values.h"
 
@@ -32,8 +33,8 @@ constexpr int LineHeight = 195;
 constexpr int HoleSize = 135;
 
 // The two outlines (twips inside their screen). The previews' other
-// positions are computed from these numbers, never read back from the
-// outline, whose pixel placement rounds them.
+// positions are computed from the new-ticket outline as placed, which reads
+// back in these twips.
 struct Outline
 {
     int left;
@@ -100,6 +101,11 @@ void placeOutline(Shape* outline, const Outline& o, int borderStyle)
     outline->setBackStyle(Shape::Opaque);
     outline->setBorderStyle(borderStyle);
     outline->setVisible(true);
+}
+
+Outline placedOutline(const Shape* outline)
+{
+    return {outline->Left(), outline->Top(), outline->Width(), outline->Height()};
 }
 
 void placeBarcode(BarcodeControl* barcode, double left, double top, double height, double width)
@@ -192,10 +198,14 @@ void MainFrm::createTicketPreviews()
 
 QString MainFrm::LoadUseTicket() const
 {
-    TextFileReader reader;
-    if (!reader.open(QStringLiteral("ticket.use")) || reader.atEnd())
+    // The first item of the first line only: an empty first line is no
+    // letter, whatever follows it.
+    TextFileReader file;
+    if (!file.open(QStringLiteral("ticket.use")) || file.atEnd())
         return QString();
-    return reader.readItem();
+    TextFileReader line;
+    line.setData(Ansi::encode(file.readLine()));
+    return line.atEnd() ? QString() : line.readItem();
 }
 
 void MainFrm::loadLayoutInUse()
@@ -249,9 +259,9 @@ void MainFrm::ShowTicketPreview()
 
 void MainFrm::SwingTag()
 {
-    const Outline& t = SwingTagOutline;
-    placeOutline(TicketTemplate, t, Shape::BorderDot);
-    placeOutline(Shape9, t, Shape::BorderDot);
+    placeOutline(TicketTemplate, SwingTagOutline, Shape::BorderDot);
+    placeOutline(Shape9, SwingTagOutline, Shape::BorderDot);
+    const Outline t = placedOutline(TicketTemplate);
 
     const double holeLeft = t.width / 2.0 + t.left - 55;
     for (Shape* hole : {TicketHole, Shape8}) {
@@ -285,9 +295,9 @@ void MainFrm::SwingTag()
 
 void MainFrm::MiniAdhesive()
 {
-    const Outline& t = MiniAdhesiveOutline;
-    placeOutline(TicketTemplate, t, Shape::BorderSolid);
-    placeOutline(Shape9, t, Shape::BorderSolid);
+    placeOutline(TicketTemplate, MiniAdhesiveOutline, Shape::BorderSolid);
+    placeOutline(Shape9, MiniAdhesiveOutline, Shape::BorderSolid);
+    const Outline t = placedOutline(TicketTemplate);
 
     for (QWidget* part : std::initializer_list<QWidget*>{TicketHole, Shape8, Ticketperf, Line4})
         part->setVisible(false);

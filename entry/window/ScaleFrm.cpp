@@ -72,12 +72,28 @@ void ScaleFrm::Form_Load()
 
 void ScaleFrm::LoadScales()
 {
-    for (const SizeScaleFile::Scale& scale : SizeScaleFile::read(m_main.store().ScaleFileName))
+    bool ok = true;
+    for (const SizeScaleFile::Scale& scale : SizeScaleFile::read(m_main.store().ScaleFileName, &ok))
         ListView1->addItem(scale.name, scale.sizes);
+    // A file that exists but cannot be read must not be replaced by the
+    // (empty) list: that would lose every scale in it.
+    m_fileUnreadable = !ok;
+    if (m_fileUnreadable)
+        Dialogs::current().message(
+            QStringLiteral("The size scales could not be read from ") +
+                Values::trimRightBlanks(m_main.store().ScaleFileName) + QStringLiteral(".") + CrLf +
+                CrLf + QStringLiteral("No change can be saved until it can be read."),
+            QStringLiteral("Message"), Dialogs::Icon::Critical);
 }
 
 bool ScaleFrm::SaveScales()
 {
+    if (m_fileUnreadable) {
+        Dialogs::current().message(
+            QStringLiteral("The size scales could not be saved: the file could not be read."),
+            QStringLiteral("Message"), Dialogs::Icon::Critical);
+        return false;
+    }
     QList<SizeScaleFile::Scale> scales;
     for (int line = 1; line <= ListView1->itemCount(); ++line) {
         SizeScaleFile::Scale scale{ListView1->itemText(line), {}};

@@ -60,4 +60,5 @@ private:
 
     MainFrm& m_main;
     bool m_unloaded = false;
+    bool m_fileUnreadable = false;
 };

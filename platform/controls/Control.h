@@ -12,6 +12,11 @@
 // geometry in twips (15 twips per pixel at 96 dpi), Visible and Enabled as
 // set on the control itself, a Tag text, a tool tip, colours as 32-bit
 // colour values and the font's name, size and effects.
+//
+// The widget sits at the nearest whole pixel, but each geometry value reads
+// back in the twips it was given (a top of 1295 stays 1295, not 1290), as
+// long as the widget is still where that value put it; once a layout or the
+// user has moved or resized it, the value is read from its pixels.
 template <class W> class Control : public W
 {
 public:
@@ -21,16 +26,36 @@ public:
 
     explicit Control(QWidget* parent = nullptr) : W(parent) {}
 
-    int Left() const { return toTwips(this->x()); }
-    int Top() const { return toTwips(this->y()); }
-    int Width() const { return toTwips(this->width()); }
-    int Height() const { return toTwips(this->height()); }
-    void setLeft(int twips) { this->move(toPixels(twips), this->y()); }
-    void setTop(int twips) { this->move(this->x(), toPixels(twips)); }
-    void setWidth(int twips) { this->resize(toPixels(twips), this->height()); }
-    void setHeight(int twips) { this->resize(this->width(), toPixels(twips)); }
+    int Left() const { return twipsOf(m_left, this->x()); }
+    int Top() const { return twipsOf(m_top, this->y()); }
+    int Width() const { return twipsOf(m_width, this->width()); }
+    int Height() const { return twipsOf(m_height, this->height()); }
+    void setLeft(int twips)
+    {
+        m_left = twips;
+        this->move(toPixels(twips), this->y());
+    }
+    void setTop(int twips)
+    {
+        m_top = twips;
+        this->move(this->x(), toPixels(twips));
+    }
+    void setWidth(int twips)
+    {
+        m_width = twips;
+        this->resize(toPixels(twips), this->height());
+    }
+    void setHeight(int twips)
+    {
+        m_height = twips;
+        this->resize(this->width(), toPixels(twips));
+    }
     void Move(int left, int top, int width, int height)
     {
+        m_left = left;
+        m_top = top;
+        m_width = width;
+        m_height = height;
         this->setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
     }
 
@@ -100,6 +125,13 @@ public:
     }
 
 private:
+    // The twips last given while the widget still has the pixels they gave;
+    // otherwise the pixels' own twips.
+    static int twipsOf(int given, int pixels)
+    {
+        return toPixels(given) == pixels ? given : toTwips(pixels);
+    }
+
     template <class F> void changeFont(F change)
     {
         QFont f = this->font();
@@ -107,6 +139,10 @@ private:
         this->setFont(f);
     }
 
+    int m_left = 0;
+    int m_top = 0;
+    int m_width = 0;
+    int m_height = 0;
     QString m_tag;
     qint32 m_backColor = ColourValue::systemColour(ColourValue::ButtonFace);
     qint32 m_foreColor = ColourValue::systemColour(ColourValue::ButtonText);

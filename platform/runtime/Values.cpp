@@ -113,7 +113,8 @@ double numericValue(const QString& text)
 {
     const qsizetype length = text.size();
     qsizetype pos = 0;
-    while (pos < length && (text[pos] == QLatin1Char(' ') || text[pos] == QLatin1Char('\t'))) {
+    // Only blanks lead a number; a tab is no blank.
+    while (pos < length && text[pos] == QLatin1Char(' ')) {
         ++pos;
     }
 

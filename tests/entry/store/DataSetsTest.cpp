@@ -205,17 +205,51 @@ TEST_F(DataSetsTest, SavingOntoTheSavedSetInUseIsRefused)
         EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr%1").arg(n)), "file " + QByteArray::number(n));
 }
 
+TEST_F(DataSetsTest, AFolderAmongTheSetsFilesIsRefusedBeforeAnythingChanges)
+{
+    store.LoadInUseDataSet();
+    writeWorkingFiles(DefaultNames);
+    writeBytes(QStringLiteral("SHOP.zr1"), "old 1");
+    writeBytes(QStringLiteral("SHOP.zr2"), "old 2");
+    QDir().mkdir(QStringLiteral("SHOP.zr3"));
+    for (int save = 0; save < 3; ++save) {
+        SCOPED_TRACE(save);
+        const QString chosen = QStringLiteral("SHOP.zr1");
+        const ZRNDBm::DataSetResult result = save == 0   ? store.SaveDataSet(chosen)
+                                             : save == 1 ? store.SaveAndUseDataSet(chosen)
+                                                         : store.OpenDataSet(chosen);
+        EXPECT_EQ(result, ZRNDBm::DataSetResult::Refused);
+        EXPECT_TRUE(store.lastError().contains(QStringLiteral("SHOP.zr3 is a folder")))
+            << store.lastError().toStdString();
+        // The old set was not deleted on the way to the failure.
+        EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr1")), "old 1");
+        EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr2")), "old 2");
+        for (int n = 0; n < 6; ++n)
+            EXPECT_EQ(readBytes(DefaultNames.at(n)), "file " + QByteArray::number(n + 1));
+        EXPECT_EQ(store.DataSetFileNames(), DefaultNames);
+    }
+}
+
 TEST_F(DataSetsTest, AFailedMoveIsUndoneAndReported)
 {
     store.LoadInUseDataSet();
     writeWorkingFiles(DefaultNames);
-    // The history file cannot take the place of a folder.
-    QDir().mkdir(QStringLiteral("SHOP.zr2"));
+    // A folder where the history file should be cannot replace the old
+    // history file of the set: the move fails after the record file moved.
+    QFile::remove(path(QStringLiteral("ZRNH.DAT")));
+    QDir().mkdir(QStringLiteral("ZRNH.DAT"));
+    writeBytes(QStringLiteral("SHOP.zr2"), "old 2");
     EXPECT_EQ(store.SaveDataSet(QStringLiteral("SHOP.zr1")), ZRNDBm::DataSetResult::Failed);
     EXPECT_TRUE(store.lastError().contains(QStringLiteral("ZRNH.DAT")));
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("unchanged")));
     EXPECT_FALSE(exists(QStringLiteral("SHOP.zr1")));
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(readBytes(DefaultNames.at(n)), "file " + QByteArray::number(n + 1));
+    EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr2")), "old 2");
+    for (int n = 0; n < 6; ++n) {
+        if (n != 1) {
+            EXPECT_EQ(readBytes(DefaultNames.at(n)), "file " + QByteArray::number(n + 1));
+        }
+    }
+    QDir().rmdir(QStringLiteral("ZRNH.DAT"));
 
     EXPECT_EQ(store.SaveAndUseDataSet(QStringLiteral("nofolder/SHOP.zr1")),
               ZRNDBm::DataSetResult::Failed);
@@ -240,10 +274,24 @@ TEST_F(DataSetsTest, OpeningASetNeedsNoFiles)
 
 TEST_F(DataSetsTest, DeletingTheDefaultFilesLeavesOtherFiles)
 {
+    ASSERT_TRUE(store.UseSavedDataSet(QStringLiteral("SHOP.zr1")));
     writeWorkingFiles(DefaultNames);
     writeBytes(QStringLiteral("SHOP.zr1"), "kept");
     ASSERT_TRUE(store.DeleteDefaultFiles());
     for (const QString& name : DefaultNames)
         EXPECT_FALSE(exists(name));
     EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr1")), "kept");
+}
+
+TEST_F(DataSetsTest, DeletingTheDefaultFilesSparesTheSetInUse)
+{
+    // An in-use file may name a set whose record file has a default name.
+    writeBytes(QStringLiteral("ZrninUse.dat"), QByteArray("ZRNDB.DAT").leftJustified(30) + "\r\n");
+    store.LoadInUseDataSet();
+    ASSERT_EQ(store.RecordFileName.trimmed(), QStringLiteral("ZRNDB.DAT"));
+    writeWorkingFiles(DefaultNames);
+    ASSERT_TRUE(store.DeleteDefaultFiles());
+    EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), "file 1");
+    for (int n = 1; n < 6; ++n)
+        EXPECT_FALSE(exists(DefaultNames.at(n)));
 }

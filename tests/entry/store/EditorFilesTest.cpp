@@ -111,8 +111,31 @@ TEST_F(EditorFilesTest, ReadersTakeFilesOfOtherHands)
 
 TEST_F(EditorFilesTest, MissingFileIsEmptyList)
 {
-    EXPECT_TRUE(SizeScaleFile::read(QStringLiteral("ZRNZ.DAT")).isEmpty());
-    EXPECT_TRUE(ColourFile::read(QStringLiteral("ZRCOL.DAT")).isEmpty());
+    bool ok = false;
+    EXPECT_TRUE(SizeScaleFile::read(QStringLiteral("ZRNZ.DAT"), &ok).isEmpty());
+    EXPECT_TRUE(ok);
+    ok = false;
+    EXPECT_TRUE(ColourFile::read(QStringLiteral("ZRCOL.DAT"), &ok).isEmpty());
+    EXPECT_TRUE(ok);
+}
+
+TEST_F(EditorFilesTest, UnreadableFileIsToldFromAMissingOne)
+{
+    // Something of the file's name that cannot be read as a file: its empty
+    // list must not be taken for the data set's scales or colours.
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRNZ.DAT")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("zrcol.dat")));
+    bool ok = true;
+    EXPECT_TRUE(SizeScaleFile::read(QStringLiteral("ZRNZ.DAT").leftJustified(30), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+    ok = true;
+    EXPECT_TRUE(ColourFile::read(QStringLiteral("ZRCOL.DAT"), &ok).isEmpty());
+    EXPECT_FALSE(ok);
+
+    writeBytes(QStringLiteral("scales.zr3"), "\"S         \",\"1     \"\r\n");
+    ok = false;
+    EXPECT_EQ(SizeScaleFile::read(QStringLiteral("SCALES.ZR3"), &ok).size(), 1);
+    EXPECT_TRUE(ok);
 }
 
 TEST_F(EditorFilesTest, FailedWriteIsReportedAndKeepsOldFile)

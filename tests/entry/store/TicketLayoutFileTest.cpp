@@ -6,6 +6,7 @@
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketLayoutFile.h"
 #include "entry/store/ZRNDBm.h"
+#include "platform/files/FileSizeLimit.h"
 #include "support/TempDirTest.h"
 
 namespace {
@@ -171,20 +172,89 @@ TEST_F(LayoutFile, LoadOfMissingFileDoesNotCreateIt)
     EXPECT_FALSE(QFile::exists(path("tfile.tm")));
 }
 
-TEST_F(LayoutFile, RefusedSaveLeavesTheFileAsItWas)
+TEST_F(LayoutFile, RecordNumberOutsideTheLettersIsRefused)
 {
     // A refused save into a missing file leaves no file behind.
-    EXPECT_FALSE(store.SaveTicketFile(3, sampleLayout()));
+    EXPECT_FALSE(store.SaveTicketFile(11, sampleLayout()));
     EXPECT_FALSE(QFile::exists(path("tfile.tm")));
 
     for (qint16 n = 1; n <= 2; ++n)
         ASSERT_TRUE(store.SaveTicketFile(n, EntryLayoutDefaults::layout(n)));
     const QByteArray before = readBytes("tfile.tm");
-    for (qint16 recNo : {0, -3, 4, 11}) {
+    for (qint16 recNo : {0, -3, 11, 32767}) {
         EXPECT_FALSE(store.SaveTicketFile(recNo, sampleLayout())) << "record " << recNo;
         EXPECT_FALSE(store.lastError().isEmpty());
     }
     EXPECT_EQ(readBytes("tfile.tm"), before);
+}
+
+TEST_F(LayoutFile, SaveBeyondAShortFileLeavesNeverWrittenLayoutsBetween)
+{
+    const QByteArray edited = sampleLayout().encode();
+    const QByteArray neverWritten(442, '\0');
+
+    // Into a missing file: records 1 and 2 are never-written layouts.
+    ASSERT_TRUE(store.SaveTicketFile(3, sampleLayout())) << store.lastError().toStdString();
+    EXPECT_EQ(readBytes("tfile.tm"), neverWritten + neverWritten + edited);
+    TicketFileRecord rec = sampleLayout();
+    ASSERT_TRUE(store.LoadTicketFile(1, rec));
+    EXPECT_EQ(rec, TicketFileRecord::decode(neverWritten));
+    EXPECT_TRUE(rec.FontName[0].isEmpty());
+    EXPECT_EQ(rec.ShowField[0], 0);
+
+    // After the last record of a short file, whose partial tail is replaced.
+    QByteArray five;
+    for (qint16 n = 1; n <= 5; ++n)
+        five += EntryLayoutDefaults::layout(n).encode();
+    writeBytes("tfile.tm", five + QByteArray(100, 'x'));
+    ASSERT_TRUE(store.SaveTicketFile(8, sampleLayout())) << store.lastError().toStdString();
+    EXPECT_EQ(readBytes("tfile.tm"), five + neverWritten + neverWritten + edited);
+}
+
+TEST_F(LayoutFile, FailedSaveLeavesTheFileAsItWas)
+{
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(store.SaveTicketFile(1, sampleLayout()));
+        EXPECT_FALSE(store.lastError().isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(path("tfile.tm")));
+
+    for (qint16 n = 1; n <= 2; ++n)
+        ASSERT_TRUE(store.SaveTicketFile(n, EntryLayoutDefaults::layout(n)));
+    const QByteArray before = readBytes("tfile.tm");
+    {
+        // Room for one more record: the gap fits, the record itself does not.
+        FileSizeLimit limit(3 * 442 + 100);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(store.SaveTicketFile(5, sampleLayout()));
+        EXPECT_FALSE(store.lastError().isEmpty());
+    }
+    EXPECT_EQ(readBytes("tfile.tm"), before);
+}
+
+TEST_F(LayoutFile, DefaultsThatCannotAllBeWrittenLeaveNoFile)
+{
+    {
+        FileSizeLimit limit(3 * 442 + 100);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(EntryLayoutDefaults::write(store));
+    }
+    EXPECT_FALSE(store.lastError().isEmpty());
+    EXPECT_FALSE(QFile::exists(path("tfile.tm")));
+    // The layout in use is still a whole default layout.
+    EXPECT_EQ(store.TicketBuffer, EntryLayoutDefaults::layout(10));
+
+    // An existing file is never removed, whatever happens to the write.
+    const QByteArray existing = EntryLayoutDefaults::layout(1).encode();
+    writeBytes("tfile.tm", existing);
+    {
+        FileSizeLimit limit(3 * 442 + 100);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(EntryLayoutDefaults::write(store));
+    }
+    EXPECT_TRUE(QFile::exists(path("tfile.tm")));
 }
 
 TEST_F(LayoutFile, PlainFileClassUsesTheNameGiven)

@@ -11,6 +11,7 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
@@ -158,6 +159,53 @@ TEST_F(EntryFieldsTest, TypingOneCharacterOverACapCutsItAndKeepsTheCaretAtTheEnd
     }
     type(frm->Combo1[0], QStringLiteral("summer sale"));
     EXPECT_EQ(frm->Combo1[0]->Text(), QStringLiteral("summer sale"));
+}
+
+TEST_F(EntryFieldsTest, EachFieldHasItsCaptionOnItsScreen)
+{
+    EXPECT_EQ(frm->Frame1->Caption(), QStringLiteral("Adding Tickets"));
+    EXPECT_EQ(frm->Frame2->Caption(), QStringLiteral("Looking up Records"));
+    const struct
+    {
+        int label;
+        const char* caption;
+        bool newTicket;
+    } labels[] = {
+        {0, "Title Line 1", true},   {1, "Title Line 2", true}, {2, "Supplier", true},
+        {3, "Description", true},    {4, "Colour", true},       {5, "Fit", true},
+        {6, "Size Scale", true},     {7, "Price", true},        {8, "Barcode", true},
+        {9, "Stock Qty", true},      {10, "Scale", true},       {11, "Scale", false},
+        {12, "Stock Qty", false},    {13, "Last Qtys", false},  {14, "Price", false},
+        {15, "Size Scale", false},   {16, "Fit", false},        {17, "Colour", false},
+        {18, "Description", false},  {19, "Supplier", false},   {20, "Title Line 2", false},
+        {21, "Title Line 1", false}, {22, "Record No.", false},
+    };
+    for (const auto& l : labels) {
+        SCOPED_TRACE(l.label);
+        const Label* label = frm->Label1[size_t(l.label)];
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->objectName(), QStringLiteral("Label1_%1").arg(l.label));
+        EXPECT_EQ(label->Caption(), QString::fromLatin1(l.caption));
+        EXPECT_TRUE((l.newTicket ? frm->Frame1 : frm->Frame2)->isAncestorOf(label));
+    }
+    // The fields of each screen sit on it under their array names.
+    for (int index = 0; index < 14; ++index) {
+        Frame* screen = index <= 6 ? frm->Frame1 : frm->Frame2;
+        EXPECT_TRUE(screen->isAncestorOf(frm->Combo1[size_t(index)])) << index;
+        EXPECT_TRUE(screen->isAncestorOf(frm->Text2[size_t(index)])) << index;
+        EXPECT_TRUE(screen->isAncestorOf(frm->Label3[size_t(index)])) << index;
+        EXPECT_EQ(frm->Combo1[size_t(index)]->objectName(), QStringLiteral("Combo1_%1").arg(index));
+        EXPECT_EQ(frm->Text2[size_t(index)]->objectName(), QStringLiteral("Text2_%1").arg(index));
+    }
+    for (int index = 0; index < 4; ++index)
+        EXPECT_TRUE(
+            (index <= 1 ? frm->Frame1 : frm->Frame2)->isAncestorOf(frm->Text1[size_t(index)]))
+            << index;
+    EXPECT_EQ(frm->Command1[0]->ToolTipText(), QStringLiteral("Size Scale Options"));
+    EXPECT_EQ(frm->Command1[1]->ToolTipText(), QStringLiteral("Colour Options"));
+    EXPECT_EQ(frm->Command2->Caption(), QStringLiteral("Accept"));
+    EXPECT_EQ(frm->Command3->Caption(), QStringLiteral("Accept"));
+    EXPECT_TRUE(frm->Frame2->isAncestorOf(frm->Shape4));
 }
 
 TEST_F(EntryFieldsTest, ScaleAndColourListsComeFromTheirFiles)
@@ -340,6 +388,12 @@ TEST_F(EntryFieldsTest, ALookUpIsByRecordNumberOrByFieldsNeverBoth)
     frm->Text1[3]->setText(QStringLiteral("12"));
     frm->Combo1[11]->setFocus();
     EXPECT_EQ(frm->Text1[3]->Text(), QString());
+
+    // Any element of the combo array empties it, the new ticket's too.
+    frm->Toolbar1_ButtonClick(2);
+    frm->Text1[3]->setText(QStringLiteral("7"));
+    frm->Combo1[0]->setFocus();
+    EXPECT_EQ(frm->Text1[3]->Text(), QString());
 }
 
 TEST_F(EntryFieldsTest, LastOrderRowShowsTheQuantitiesOfTheScalesSizes)
@@ -360,8 +414,29 @@ TEST_F(EntryFieldsTest, LastOrderRowShowsTheQuantitiesOfTheScalesSizes)
     }
     EXPECT_EQ(shown, (QStringList{"2", "4", "1", "3"}));
 
+    frm->ShowStkQtyInput();
+    for (int index = 13; index >= 7; --index)
+        frm->Text2[size_t(index)]->setText(QStringLiteral("1"));
+    for (int k = 10; k < 20; ++k)
+        frm->TLabel1[size_t(k)]->setCaption(QStringLiteral("RECORD"));
+    frm->TLabel1[0]->setCaption(QStringLiteral("NEW"));
     frm->ClearLookupTicketPrev();
-    EXPECT_EQ(frm->Label3[13]->Caption(), QString());
+    for (int index = 13; index >= 7; --index) {
+        EXPECT_EQ(frm->Label3[size_t(index)]->Caption(), QString()) << index;
+        EXPECT_EQ(frm->Text2[size_t(index)]->Text(), QString()) << index;
+    }
+    for (int k = 10; k < 20; ++k)
+        EXPECT_EQ(frm->TLabel1[size_t(k)]->Caption(), QString()) << k;
+    EXPECT_EQ(frm->TLabel1[0]->Caption(), QStringLiteral("NEW"));
+    // Visibility stays as it was.
+    EXPECT_EQ(visibleBoxes(lookUpSizes()), (QList<int>{13, 12, 11, 10}));
+    EXPECT_TRUE(frm->Label3[10]->Visible());
+    EXPECT_FALSE(frm->Label3[9]->Visible());
+    EXPECT_TRUE(frm->Label3[17]->Visible());
+    frm->HideLastOrders();
+    EXPECT_FALSE(frm->Label1[13]->Visible());
+    for (int index = 14; index <= 20; ++index)
+        EXPECT_FALSE(frm->Label3[size_t(index)]->Visible()) << index;
     frm->Toolbar1_ButtonClick(3);
     EXPECT_FALSE(frm->Label1[13]->Visible());
     EXPECT_FALSE(frm->Label3[14]->Visible());
@@ -379,6 +454,36 @@ TEST_F(EntryFieldsTest, QuantityBoxFocusShowsItsSizeInThePreview)
     frm->store().TicketBuffer.TicketType = 1;
     frm->Text2[2]->setFocus();
     EXPECT_EQ(frm->TLabel1[3]->Caption(), QStringLiteral("L.L   "));
+
+    // The swing tag shows the fit trimmed, the mini label as it stands.
+    type(frm->Combo1[5], QStringLiteral(" "));
+    frm->Text2[0]->setFocus();
+    EXPECT_EQ(frm->TLabel1[3]->Caption(), QStringLiteral("S.    "));
+    frm->store().TicketBuffer.TicketType = 0;
+    frm->Text2[1]->setFocus();
+    EXPECT_EQ(frm->TLabel1[5]->Caption(), QStringLiteral("M."));
+
+    // The look-up's added-stock boxes leave the new ticket's preview alone.
+    frm->Toolbar1_ButtonClick(3);
+    frm->LoadScaleGrid(2, QStringLiteral("MENS"));
+    frm->ShowStkQtyInput();
+    const QString sizeLines[] = {frm->TLabel1[3]->Caption(), frm->TLabel1[5]->Caption()};
+    frm->Text2[12]->setFocus();
+    ASSERT_TRUE(frm->Text2[12]->hasFocus());
+    EXPECT_EQ(frm->TLabel1[3]->Caption(), sizeLines[0]);
+    EXPECT_EQ(frm->TLabel1[5]->Caption(), sizeLines[1]);
+}
+
+TEST_F(EntryFieldsTest, OnlyThePriceBoxRefreshesThePreview)
+{
+    frm->Toolbar1_ButtonClick(2);
+    frm->TLabel1[6]->setCaption(QStringLiteral("OLD"));
+    QTest::keyClicks(frm->Text1[1], QStringLiteral("5"));
+    frm->Text1[2]->setText(QStringLiteral("3"));
+    frm->Text1[3]->setText(QStringLiteral("4"));
+    EXPECT_EQ(frm->TLabel1[6]->Caption(), QStringLiteral("OLD"));
+    frm->Text1[0]->setText(QStringLiteral("3"));
+    EXPECT_EQ(frm->TLabel1[6]->Caption(), QStringLiteral("\u00a33.00"));
 }
 
 // The fields stay inside their screens and clear of the ticket previews. Set

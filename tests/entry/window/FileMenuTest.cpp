@@ -178,7 +178,11 @@ TEST_F(FileMenuTest, SaveAsOntoTheSetInUseIsRefused)
 TEST_F(FileMenuTest, AFailedMoveIsReportedNotSaved)
 {
     fillWorkingFiles("work");
-    QDir().mkdir(QStringLiteral("SHOP.zr3"));
+    // A folder in the scale file's place cannot replace the set's old scale
+    // file: the move stops half way.
+    QFile::remove(path(QStringLiteral("ZRNZ.DAT")));
+    QDir().mkdir(QStringLiteral("ZRNZ.DAT"));
+    writeBytes(QStringLiteral("SHOP.zr3"), "old3");
     ScriptedDialogs dialogs;
     dialogs.answerFile(QStringLiteral("SHOP.zr1"));
     dialogs.answerMessage(Dialogs::Answer::OK);
@@ -187,9 +191,16 @@ TEST_F(FileMenuTest, AFailedMoveIsReportedNotSaved)
     EXPECT_EQ(dialogs.messages().first().icon, Icon::Critical);
     EXPECT_EQ(dialogs.messages().first().title, QStringLiteral("Save data."));
     EXPECT_TRUE(dialogs.messages().first().text.contains(QStringLiteral("could not be")));
-    for (int n = 0; n < 6; ++n)
-        EXPECT_EQ(readBytes(DefaultNames.at(n)), "work" + QByteArray::number(n + 1));
+    for (int n = 0; n < 6; ++n) {
+        if (n != 2) {
+            EXPECT_EQ(readBytes(DefaultNames.at(n)), "work" + QByteArray::number(n + 1));
+        }
+    }
+    EXPECT_FALSE(exists(QStringLiteral("SHOP.zr1")));
+    EXPECT_EQ(readBytes(QStringLiteral("SHOP.zr3")), "old3");
     EXPECT_EQ(frm->store().DataInUseName.trimmed(), QStringLiteral("Untitled."));
+    EXPECT_FALSE(exists(QStringLiteral("ZrninUse.dat")));
+    EXPECT_TRUE(frm->store().isRecordFileOpen());
 }
 
 TEST_F(FileMenuTest, NewFromTheUntitledSetSavesItFirst)
@@ -245,6 +256,24 @@ TEST_F(FileMenuTest, NewFromASavedSetLeavesItOnDisk)
     EXPECT_EQ(readBytes(QStringLiteral("ZrninUse.dat")), inUseBytes("Untitled."));
     EXPECT_EQ(frm->store().RecordFileName.trimmed(), QStringLiteral("Untitled."));
     EXPECT_EQ(frm->Label4->Caption(), QStringLiteral("Untitled."));
+}
+
+TEST_F(FileMenuTest, NewFromASetRecordedUnderADefaultNameKeepsItsRecords)
+{
+    // An in-use file can name a set whose record file has a default name.
+    startOnSavedSet(QStringLiteral("ZRNDB.DAT"));
+    for (const QString& name : DefaultNames.mid(1))
+        writeBytes(name, "stale");
+    ScriptedDialogs dialogs;
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    frm->MFNew_Click();
+    expectMessages(dialogs, {NewCreated});
+    EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), "saved1");
+    for (int n = 2; n <= 6; ++n)
+        EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.zr%1").arg(n)), "saved" + QByteArray::number(n));
+    for (const QString& name : DefaultNames.mid(1))
+        EXPECT_FALSE(exists(name));
+    EXPECT_EQ(frm->store().RecordFileName.trimmed(), QStringLiteral("Untitled."));
 }
 
 TEST_F(FileMenuTest, OpenFromASavedSetTakesANameThatDoesNotExist)

@@ -145,6 +145,10 @@ TEST_F(PreviewTest, BothPreviewsTakeTheShapeOfTheLayoutInUse)
             const QRect outline(px(c.outline.x()), px(c.outline.y()), px(c.outline.width()),
                                 px(c.outline.height()));
             EXPECT_EQ(p.outline->geometry(), outline);
+            // Placed at whole pixels, the parts keep their twips.
+            EXPECT_EQ(
+                QRect(p.outline->Left(), p.outline->Top(), p.outline->Width(), p.outline->Height()),
+                c.outline);
             EXPECT_EQ(p.outline->BorderStyle(), c.borderStyle);
             EXPECT_EQ(p.outline->BackStyle(), 1);
             EXPECT_TRUE(p.outline->Visible());
@@ -153,6 +157,8 @@ TEST_F(PreviewTest, BothPreviewsTakeTheShapeOfTheLayoutInUse)
             EXPECT_EQ(p.perforation->Visible(), c.holeAndPerforation);
             if (c.holeAndPerforation) {
                 EXPECT_EQ(p.hole->geometry(), QRect(px(7350), px(1985), px(135), px(135)));
+                EXPECT_EQ(p.hole->Left(), 7350);
+                EXPECT_EQ(p.hole->Top(), 1985);
                 EXPECT_EQ(p.perforation->X1(), 6550);
                 EXPECT_EQ(p.perforation->X2(), 8260);
                 EXPECT_EQ(p.perforation->Y1(), 3175);
@@ -177,10 +183,14 @@ TEST_F(PreviewTest, BothPreviewsTakeTheShapeOfTheLayoutInUse)
                 EXPECT_EQ(line->parentWidget(), p.outline->parentWidget());
                 EXPECT_EQ(line->Visible(), i <= c.lastShownLine);
                 EXPECT_EQ(line->y(), px(c.fieldTops[size_t(i)]));
+                EXPECT_EQ(line->Top(), c.fieldTops[size_t(i)]);
                 EXPECT_EQ(line->height(), px(195));
+                EXPECT_EQ(line->Height(), 195);
                 if (i <= c.lastShownLine) {
                     EXPECT_EQ(line->x(), outline.x());
                     EXPECT_EQ(line->width(), outline.width());
+                    EXPECT_EQ(line->Left(), c.outline.x());
+                    EXPECT_EQ(line->Width(), c.outline.width());
                 }
             }
         }
@@ -252,6 +262,7 @@ TEST_F(PreviewTest, EachFieldTakesItsLayoutSettingsOnBothPreviews)
             EXPECT_EQ(line->ForeColor(), c.colour);
             EXPECT_EQ(line->palette().color(QPalette::WindowText), ColourValue::toQColor(c.colour));
             EXPECT_EQ(line->y(), px(c.top));
+            EXPECT_EQ(line->Top(), c.top);
             EXPECT_EQ(frm.PreviewOffset[size_t(c.field)],
                       frm.store().TicketBuffer.FieldOffset[size_t(c.field)]);
         }
@@ -306,6 +317,7 @@ TEST_F(PreviewTest, TicketUseChoosesTheLayoutRecord)
         {"first item only", "C,H\r\n", true, 3},
         {"quoted", "\"E\"\r\n", true, 5},
         {"blank file", "   \r\n", true, 1},
+        {"empty first line", "\r\nG\r\n", true, 1},
         {"empty file", "", true, 1},
         {"missing file", "", false, 1},
         {"letter after J", "K\r\n", true, 1},

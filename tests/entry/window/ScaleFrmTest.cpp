@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "entry/store/TicketRecord.h"
@@ -421,4 +423,27 @@ TEST_F(ScaleFrmTest, ClosingTheMainWindowUnloadsTheEditors)
     frm->close();
     EXPECT_EQ(frm->scaleEditor(), nullptr);
     EXPECT_EQ(frm->colourEditor(), nullptr);
+}
+
+TEST_F(ScaleFrmTest, AnUnreadableScaleFileIsNeverReplacedByTheEditor)
+{
+    // Something of the file's name that cannot be read as a file.
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRNZ.DAT")));
+    ScriptedDialogs dialogs;
+    dialogs.answerMessage(Dialogs::Answer::OK); // cannot be read
+    dialogs.answerInput(QStringLiteral("NEW"));
+    dialogs.answerInput(QStringLiteral("S"));
+    dialogs.answerInput(QString());
+    dialogs.answerMessage(Dialogs::Answer::OK); // cannot be saved
+    ScaleFrm* editor = openFromMenu();
+    ASSERT_NE(editor, nullptr);
+    editor->Command1_Click(0);
+    const auto shown = dialogs.messages();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown.at(0).text.startsWith(QStringLiteral("The size scales could not be read")));
+    EXPECT_EQ(shown.at(0).icon, Icon::Critical);
+    EXPECT_EQ(shown.at(1).text,
+              QStringLiteral("The size scales could not be saved: the file could not be read."));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("ZRNZ.DAT"))).isDir());
+    EXPECT_EQ(frm->Combo1[6]->Text(), Blank10);
 }

@@ -9,6 +9,7 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Shape.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Toolbar.h"
@@ -28,6 +29,43 @@ TEST(ControlGeometry, TwipsAreFifteenToThePixel)
     EXPECT_EQ(label.x(), 0);
     label.setLeft(8);
     EXPECT_EQ(label.x(), 1);
+}
+
+TEST(ControlGeometry, TwipsReadBackAsGivenWhileTheWidgetSitsWhereTheyPutIt)
+{
+    Frame container;
+    Shape shape(&container);
+    Label label(&container);
+    shape.Move(6550, 1195, 1710, 3300);
+    label.setTop(1295);
+    label.setLeft(6557);
+    label.setWidth(1712);
+    label.setHeight(197);
+    // Placed at the nearest pixel, read back in the twips given.
+    EXPECT_EQ(shape.geometry(), QRect(437, 80, 114, 220));
+    EXPECT_EQ(shape.Left(), 6550);
+    EXPECT_EQ(shape.Top(), 1195);
+    EXPECT_EQ(label.geometry(), QRect(437, 86, 114, 13));
+    EXPECT_EQ(label.Top(), 1295);
+    EXPECT_EQ(label.Left(), 6557);
+    EXPECT_EQ(label.Width(), 1712);
+    EXPECT_EQ(label.Height(), 197);
+
+    // Moved or resized by other means, the pixels decide.
+    label.move(10, 20);
+    EXPECT_EQ(label.Left(), 150);
+    EXPECT_EQ(label.Top(), 300);
+    EXPECT_EQ(label.Width(), 1712);
+    label.resize(40, 13);
+    EXPECT_EQ(label.Width(), 600);
+    EXPECT_EQ(label.Height(), 197);
+    // A control never placed in twips reads its pixels.
+    Label fresh(&container);
+    fresh.setGeometry(3, 4, 50, 6);
+    EXPECT_EQ(fresh.Left(), 45);
+    EXPECT_EQ(fresh.Top(), 60);
+    EXPECT_EQ(fresh.Width(), 750);
+    EXPECT_EQ(fresh.Height(), 90);
 }
 
 TEST(ControlState, VisibleAndEnabledReadTheControlsOwnSetting)

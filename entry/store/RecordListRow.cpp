@@ -1,0 +1,20 @@
+#include "entry/store/RecordListRow.h"
+
+#include "entry/store/TicketRecord.h"
+#include "platform/runtime/Values.h"
+
+RecordListRow RecordListRow::fromRecord(qint32 recNo, const TicketRecord& rec)
+{
+    using Values::trimBlanks;
+    RecordListRow row;
+    row.text = Values::formatNumber(recNo, QStringLiteral("000000"));
+    row.subItems = {trimBlanks(rec.Title1) + QStringLiteral(" : ") + trimBlanks(rec.Title2),
+                    trimBlanks(rec.Supplier),
+                    trimBlanks(rec.Description),
+                    trimBlanks(rec.ColourID),
+                    trimBlanks(rec.Fit),
+                    trimBlanks(rec.SizeScale),
+                    Values::formatNumber(rec.Price, QStringLiteral("######0.00"))};
+    row.smallIcon = rec.DeleteMark == 1 ? MarkedIcon : LiveIcon;
+    return row;
+}

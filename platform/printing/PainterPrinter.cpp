@@ -1,0 +1,90 @@
+#include "platform/printing/PainterPrinter.h"
+
+#include <QPagedPaintDevice>
+
+#include "platform/controls/ColourValue.h"
+
+bool PainterPrinter::beginDocument()
+{
+    m_device = startDevice();
+    if (!m_device)
+        return false;
+    if (!m_painter.begin(m_device)) {
+        fail(QStringLiteral("The printer %1 could not start the document.").arg(DeviceName()));
+        m_device = nullptr;
+        finishDevice(false);
+        return false;
+    }
+    m_painter.setTransform(twipsToDevice());
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    return true;
+}
+
+bool PainterPrinter::beginPage()
+{
+    setUpNextPage(*m_device);
+    if (!m_device->newPage()) {
+        fail(QStringLiteral("The printer %1 could not start a new page.").arg(DeviceName()));
+        return false;
+    }
+    m_painter.setTransform(twipsToDevice());
+    return true;
+}
+
+bool PainterPrinter::finishDocument()
+{
+    const bool painted = m_painter.end();
+    m_device = nullptr;
+    return finishDevice(painted);
+}
+
+void PainterPrinter::abortDocument()
+{
+    abandonDevice(m_painter);
+    m_device = nullptr;
+}
+
+QPen PainterPrinter::pen(qint32 colour) const
+{
+    QPen pen(ColourValue::toQColor(colour), penWidthTwips());
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
+{
+    if (!FontTransparent())
+        m_painter.fillRect(box, Qt::white);
+    m_painter.setFont(qfont());
+    m_painter.setPen(ColourValue::toQColor(ForeColor()));
+    m_painter.drawText(QPointF(box.left(), box.top() + ascentTwips()), text);
+}
+
+void PainterPrinter::drawLine(const QLineF& line, qint32 colour)
+{
+    m_painter.setPen(pen(colour));
+    m_painter.drawLine(line);
+}
+
+void PainterPrinter::drawBox(const QRectF& box, qint32 colour, bool filled)
+{
+    if (filled)
+        m_painter.fillRect(box, ColourValue::toQColor(colour));
+    m_painter.setPen(pen(colour));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(box);
+}
+
+void PainterPrinter::drawPicture(const QRectF& target, const QImage& picture)
+{
+    m_painter.drawImage(target, picture);
+}
+
+bool PainterPrinter::paintOnPage(const std::function<void(QPainter&)>& draw)
+{
+    m_painter.save();
+    draw(m_painter);
+    m_painter.restore();
+    return true;
+}

@@ -1,0 +1,234 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QLineF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QRectF>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+// The printer object the programs print through.
+//
+// Positions are in the units of ScaleMode (twips unless changed), measured
+// from the top-left corner of the printable area. Text is placed with its
+// top at CurrentY. A document starts with the first output and is sent with
+// EndDoc; the next output starts another one. Paper size and orientation
+// apply to the page that starts next.
+//
+// This class keeps the state and the rules of the printer object; a device
+// (a real printer, a PDF file, a recorder for tests) implements the drawing
+// primitives, all in twips from the origin of the printable area.
+class Printer
+{
+public:
+    enum ScaleModes
+    {
+        Twips = 1,
+        Points = 2,
+        Pixels = 3,
+        Inches = 5,
+        Millimetres = 6,
+        Centimetres = 7
+    };
+    enum Orientations
+    {
+        Portrait = 1,
+        Landscape = 2
+    };
+    // Paper sizes by the numbers the programs use; any other paper (a
+    // thermal printer's label, say) reads back as UserPaper.
+    enum PaperSizes
+    {
+        Letter = 1,
+        Legal = 5,
+        A3 = 8,
+        A4 = 9,
+        A5 = 11,
+        UserPaper = 256
+    };
+    enum class LineStyle
+    {
+        Line,
+        Box,
+        FilledBox
+    };
+
+    // The printer's font: face name and size in points as set, and effects.
+    struct Font
+    {
+        QString name;
+        double size = 10;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        bool strikethrough = false;
+        bool operator==(const Font&) const = default;
+    };
+
+    virtual ~Printer();
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
+
+    virtual QString DeviceName() const = 0;
+
+    // ---- Paper and job ----
+    int PaperSize() const;
+    // False, and nothing changes, for a number that names no known paper.
+    bool setPaperSize(int paperSize);
+    int Orientation() const { return m_orientation; }
+    bool setOrientation(int orientation);
+    int Copies() const { return m_copies; }
+    bool setCopies(int copies);
+    // The paper as oriented, in twips whatever the scale mode.
+    double Width() const;
+    double Height() const;
+    // The printable area, in scale units.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    int ScaleMode() const { return m_scaleMode; }
+    // False, and nothing changes, for an unknown mode.
+    bool setScaleMode(int mode);
+
+    // ---- Position ----
+    double CurrentX() const;
+    void setCurrentX(double x);
+    double CurrentY() const;
+    void setCurrentY(double y);
+
+    // ---- Font and colours ----
+    const Font& font() const { return m_font; }
+    QString FontName() const { return m_font.name; }
+    void setFontName(const QString& name);
+    double FontSize() const { return m_font.size; }
+    // Sizes not above 0 are refused.
+    void setFontSize(double points);
+    bool FontBold() const { return m_font.bold; }
+    void setFontBold(bool on) { m_font.bold = on; }
+    bool FontItalic() const { return m_font.italic; }
+    void setFontItalic(bool on) { m_font.italic = on; }
+    bool FontUnderline() const { return m_font.underline; }
+    void setFontUnderline(bool on) { m_font.underline = on; }
+    bool FontStrikethru() const { return m_font.strikethrough; }
+    void setFontStrikethru(bool on) { m_font.strikethrough = on; }
+    // True: text leaves what is behind it; false: text is printed on a
+    // white box of its own size.
+    bool FontTransparent() const { return m_fontTransparent; }
+    void setFontTransparent(bool on) { m_fontTransparent = on; }
+    // A colour value (red + 256 x green + 65536 x blue).
+    qint32 ForeColor() const { return m_foreColor; }
+    void setForeColor(qint32 colour) { m_foreColor = colour; }
+    // Line width in device pixels (at least 1).
+    int DrawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int pixels);
+
+    // The font as drawn: its size is set in pixels of the twips space
+    // (points x 20), since a painter mapped to twips would scale a point
+    // size again.
+    QFont qfont() const;
+
+    // ---- Output ----
+    // Prints text at the current position. Each line after a line break
+    // starts at the left edge. With endLine the position moves to the left
+    // edge of the next line (CurrentY grows by the text height); without,
+    // CurrentX moves past the text.
+    void Print(const QString& text = QString(), bool endLine = true);
+    double TextWidth(const QString& text) const;
+    double TextHeight(const QString& text) const;
+    // A line, a box or a filled box from (x1, y1) to (x2, y2) in `colour`
+    // (ForeColor when none). The current position moves to (x2, y2).
+    void Line(double x1, double y1, double x2, double y2, std::optional<qint32> colour = {},
+              LineStyle style = LineStyle::Line);
+    // Draws a picture with its top-left corner at (x, y), at the given size
+    // or, without one, at its own size (from its resolution, 96 dpi when it
+    // has none).
+    void PaintPicture(const QImage& picture, double x, double y, std::optional<double> width = {},
+                      std::optional<double> height = {});
+    // Hands `draw` a painter on the current page where 1 unit is 1 twip from
+    // the origin of the printable area, whatever the scale mode (what the
+    // barcode control's drawOnDevice expects). The painter's state is
+    // restored afterwards. False when the page could not be started.
+    bool drawOnPage(const std::function<void(QPainter&)>& draw);
+
+    // ---- Pages and documents ----
+    // Ends the page; the next output goes onto a new one. The position goes
+    // back to the top-left corner.
+    void NewPage();
+    // Sends the document. False (see errorText()) when the printer failed
+    // at any point of it; true when there was nothing to send.
+    bool EndDoc();
+    // Abandons the document; nothing of it is printed.
+    void KillDoc();
+    // The page output goes to, from 1.
+    int Page() const { return m_page; }
+    bool documentOpen() const { return m_documentOpen; }
+    // Why the printer failed, empty when it did not.
+    QString errorText() const { return m_error; }
+
+    // Twips per unit of a scale mode; 0 for an unknown mode.
+    double twipsPerUnit(int mode) const;
+    // Twips of a paper-size number; an invalid size for an unknown number.
+    static QPageSize pageSizeOf(int paperSize);
+
+protected:
+    Printer();
+
+    // Settings a device starts with (its own paper, say).
+    void setInitialPage(const QPageSize& size, int orientation);
+    QPageSize pageSize() const { return m_pageSize; }
+    QPageLayout::Orientation pageOrientation() const;
+    // Width of a line of DrawWidth, in twips.
+    double penWidthTwips() const;
+    // Top of the text box to the baseline, in twips.
+    double ascentTwips() const;
+
+    // Device primitives. Coordinates are twips from the origin of the
+    // printable area. Begin calls return false with a reason through fail().
+    virtual bool beginDocument() = 0;
+    virtual bool beginPage() = 0;
+    virtual bool finishDocument() = 0;
+    virtual void abortDocument() = 0;
+    // The printable area on the oriented paper, in twips.
+    virtual QRectF printableArea() const = 0;
+    // Twips of one device pixel (the unit of DrawWidth and of ScaleMode 3).
+    virtual double twipsPerDevicePixel() const = 0;
+    // Called when paper size or orientation changed.
+    virtual void pageSetupChanged() {}
+    // One line of text, its box (left, top, width, height) in twips.
+    virtual void drawTextLine(const QRectF& box, const QString& text) = 0;
+    virtual void drawLine(const QLineF& line, qint32 colour) = 0;
+    virtual void drawBox(const QRectF& box, qint32 colour, bool filled) = 0;
+    virtual void drawPicture(const QRectF& target, const QImage& picture) = 0;
+    virtual bool paintOnPage(const std::function<void(QPainter&)>& draw) = 0;
+
+    // Records a failure of the device; output stops until the document ends.
+    void fail(const QString& error);
+
+private:
+    QSizeF paperTwips() const;
+    bool ensurePage();
+    void resetAfterDocument();
+    double toTwips(double units) const;
+    double fromTwips(double twips) const;
+
+    QPageSize m_pageSize = QPageSize(QPageSize::A4);
+    int m_orientation = Portrait;
+    int m_copies = 1;
+    int m_scaleMode = Twips;
+    double m_currentX = 0; // twips
+    double m_currentY = 0; // twips
+    Font m_font{QStringLiteral("Arial"), 10};
+    bool m_fontTransparent = true;
+    qint32 m_foreColor = 0;
+    int m_drawWidth = 1;
+
+    bool m_documentOpen = false;
+    bool m_pageStarted = false;
+    bool m_failed = false;
+    int m_page = 1;
+    QString m_error;
+};

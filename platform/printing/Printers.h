@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "platform/printing/Printer.h"
+
+// The printers collection: the system's printers in the order the system
+// lists them, then the built-in printer "PDF". One printer is current (the
+// programs' "Printer"); it starts as the default printer, which is the
+// system's default or, when the system has none, "PDF". Each printer object
+// is made when first used and keeps its settings from then on.
+class Printers
+{
+public:
+    using Factory = std::function<std::unique_ptr<Printer>(const QString& deviceName)>;
+
+    // The system's printers and "PDF".
+    Printers();
+    // Printers of the given device names, made by `factory` when first used
+    // (tests make recording printers). An empty or unknown default name
+    // makes the first name the default.
+    Printers(const QStringList& deviceNames, const QString& defaultName, Factory factory);
+    ~Printers();
+    Printers(const Printers&) = delete;
+    Printers& operator=(const Printers&) = delete;
+
+    int Count() const { return int(m_names.size()); }
+    const QStringList& deviceNames() const { return m_names; }
+    QString defaultDeviceName() const { return m_default; }
+    QString currentDeviceName() const { return m_current; }
+
+    // The printer of a device name (letter case counts); null when the
+    // collection has none of that name.
+    Printer* printer(const QString& deviceName);
+    // The current printer.
+    Printer& current();
+    // Makes the first printer whose device name equals `deviceName` exactly
+    // the current one. False, and the current printer stays, when none has
+    // that name.
+    bool select(const QString& deviceName);
+
+    // The collection the programs use: the system's unless replaced.
+    static Printers& collection();
+    // Installs a replacement (not owned); nullptr restores the system's.
+    static void install(Printers* printers);
+
+private:
+    QStringList m_names;
+    QString m_default;
+    QString m_current;
+    Factory m_factory;
+    std::map<QString, std::unique_ptr<Printer>> m_printers;
+};
