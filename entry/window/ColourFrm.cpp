@@ -10,6 +10,7 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/Placement.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -21,15 +22,6 @@ constexpr int NameWidth = ColourFile::NameWidth;
 const QString CrLf = QStringLiteral("\r\n");
 const QString DeleteTitle = QStringLiteral("DELETE COLOUR");
 const QString NameLimitLine = QStringLiteral("Your colour name can be upto 20 characters long.");
-
-template <class T>
-T* place(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
 
 bool isBlank(const QString& text)
 {
@@ -44,7 +36,7 @@ ColourFrm::ColourFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
     setWindowTitle(QStringLiteral("Colours."));
     setFixedSize(ListView::toPixels(4860), ListView::toPixels(4500));
 
-    ListView1 = place<ListView>(this, QStringLiteral("ListView1"), 120, 120, 4620, 3255);
+    ListView1 = placeControl<ListView>(this, QStringLiteral("ListView1"), 120, 120, 4620, 3255);
     ListView1->addColumnHeader(QStringLiteral("Colour ID"), 1140);
     ListView1->addColumnHeader(QStringLiteral("Colour Name"), 3180);
     connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &ColourFrm::ListView1_DblClick);
@@ -52,15 +44,15 @@ ColourFrm::ColourFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
     const QString captions[] = {QStringLiteral("Add Colour"), QStringLiteral("Edit Colour"),
                                 QStringLiteral("Delete Colour")};
     for (int n = 0; n < 3; ++n) {
-        CommandButton* button = place<CommandButton>(this, QStringLiteral("Command1_%1").arg(n),
-                                                     120 + n * 1560, 3525, 1455, 420);
+        CommandButton* button = placeControl<CommandButton>(
+            this, QStringLiteral("Command1_%1").arg(n), 120 + n * 1560, 3525, 1455, 420);
         button->setCaption(captions[n]);
         connect(button, &CommandButton::Click, this, [this, n] { Command1_Click(n); });
         Command1[size_t(n)] = button;
     }
-    Label1[0] = place<Label>(this, QStringLiteral("Label1_0"), 120, 4080, 1560, 255);
+    Label1[0] = placeControl<Label>(this, QStringLiteral("Label1_0"), 120, 4080, 1560, 255);
     Label1[0]->setCaption(QStringLiteral("No. of colours :"));
-    Label1[1] = place<Label>(this, QStringLiteral("Label1_1"), 1740, 4080, 855, 255);
+    Label1[1] = placeControl<Label>(this, QStringLiteral("Label1_1"), 1740, 4080, 855, 255);
 }
 
 void ColourFrm::Form_Load()

@@ -16,6 +16,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/PictureBox.h"
+#include "platform/controls/Placement.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/Toolbar.h"
 #include "platform/files/FileNames.h"
@@ -36,16 +37,6 @@ constexpr int ScreenWidth = 9975;
 constexpr int ScreenHeight = 5955;
 
 constexpr const char* VersionText = "Version 2";
-
-// Creates a control of the window with its name and twips geometry.
-template <class T>
-T* place(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
 
 QString fileNameOf(const QString& field)
 {
@@ -185,8 +176,8 @@ void MainFrm::createStatusBar()
 void MainFrm::createScreens(QWidget* area)
 {
     auto screen = [area](const char* name, const QString& caption) {
-        auto* frame = place<Frame>(area, QString::fromLatin1(name), ScreenLeft, ScreenTop,
-                                   ScreenWidth, ScreenHeight);
+        auto* frame = placeControl<Frame>(area, QString::fromLatin1(name), ScreenLeft, ScreenTop,
+                                          ScreenWidth, ScreenHeight);
         frame->setCaption(caption);
         return frame;
     };
@@ -198,8 +189,8 @@ void MainFrm::createScreens(QWidget* area)
     Frame12 = screen("Frame12", QString());
 
     // The look-up screen's search panel and result panel share one place.
-    Frame3 = place<Frame>(Frame2, QStringLiteral("Frame3"), 120, 360, 4815, 4815);
-    Frame4 = place<Frame>(Frame2, QStringLiteral("Frame4"), 120, 360, 4815, 4815);
+    Frame3 = placeControl<Frame>(Frame2, QStringLiteral("Frame3"), 120, 360, 4815, 4815);
+    Frame4 = placeControl<Frame>(Frame2, QStringLiteral("Frame4"), 120, 360, 4815, 4815);
 
     createMainScreen();
     createInformationScreen();
@@ -215,13 +206,13 @@ void MainFrm::createScreens(QWidget* area)
 
 void MainFrm::createMainScreen()
 {
-    Label7 = place<Label>(Frame6, QStringLiteral("Label7"), 360, 480, 1335, 285);
+    Label7 = placeControl<Label>(Frame6, QStringLiteral("Label7"), 360, 480, 1335, 285);
     Label7->setCaption(QStringLiteral("Data in use :"));
-    Label4 = place<Label>(Frame6, QStringLiteral("Label4"), 1740, 480, 4935, 285);
+    Label4 = placeControl<Label>(Frame6, QStringLiteral("Label4"), 1740, 480, 4935, 285);
     Label4->setToolTipText(QStringLiteral("The Filename of the data you are working on"));
     Label4->setFontBold(true);
 
-    Image5 = place<PictureBox>(Frame6, QStringLiteral("Image5"), 6840, 360, 2760, 2760);
+    Image5 = placeControl<PictureBox>(Frame6, QStringLiteral("Image5"), 6840, 360, 2760, 2760);
     Image5->setStretch(true);
     Image5->setPicture(Artwork::logo(Frame::toPixels(2760)));
 
@@ -234,8 +225,8 @@ void MainFrm::createMainScreen()
     const int tops[] = {1320, 1920, 2760};
     const int heights[] = {420, 615, 300};
     for (int n = 0; n < int(Label8.size()); ++n) {
-        Label* label = place<Label>(Frame6, QStringLiteral("Label8_%1").arg(n), 360, tops[n], 6255,
-                                    heights[n]);
+        Label* label = placeControl<Label>(Frame6, QStringLiteral("Label8_%1").arg(n), 360, tops[n],
+                                           6255, heights[n]);
         label->setCaption(texts[n]);
         label->setCursor(Qt::PointingHandCursor);
         label->setToolTipText(MakerAddress.toString());
@@ -247,7 +238,8 @@ void MainFrm::createMainScreen()
     Label8[2]->setForeColor(0xC00000); // dark blue, as a link reads
     Label8[2]->setFontUnderline(true);
 
-    BUTSettings = place<CommandButton>(Frame6, QStringLiteral("BUTSettings"), 360, 3600, 2055, 495);
+    BUTSettings =
+        placeControl<CommandButton>(Frame6, QStringLiteral("BUTSettings"), 360, 3600, 2055, 495);
     BUTSettings->setCaption(QStringLiteral("More information"));
     connect(BUTSettings, &CommandButton::Click, this, &MainFrm::BUTSettings_Click);
 }
@@ -262,19 +254,19 @@ void MainFrm::createInformationScreen()
                        "date as you sell and shows the day's takings at a glance."),
     };
     for (int n = 0; n < 2; ++n) {
-        Label* label = place<Label>(Frame12, QStringLiteral("InfoText_%1").arg(n), 360,
-                                    600 + n * 1440, 5655, 1095);
+        Label* label = placeControl<Label>(Frame12, QStringLiteral("InfoText_%1").arg(n), 360,
+                                           600 + n * 1440, 5655, 1095);
         label->setCaption(texts[n]);
         label->setFontSize(label->FontSize() * 1.15);
     }
     auto* picture =
-        place<PictureBox>(Frame12, QStringLiteral("InfoPicture"), 6360, 600, 3240, 2160);
+        placeControl<PictureBox>(Frame12, QStringLiteral("InfoPicture"), 6360, 600, 3240, 2160);
     picture->setPicture(Artwork::ticketsPicture(picture->width(), picture->height()));
 }
 
 void MainFrm::createPrintFileScreen()
 {
-    ListView2 = place<ListView>(Frame5, QStringLiteral("ListView2"), 120, 300, 9735, 3615);
+    ListView2 = placeControl<ListView>(Frame5, QStringLiteral("ListView2"), 120, 300, 9735, 3615);
     const struct
     {
         const char* header;
@@ -446,20 +438,7 @@ void MainFrm::Toolbar1_ButtonClick(int index)
         fillEmptyBarcodeBox();
         break;
     case 3:
-        HideStkQtyInput();
-        ScreenLookUpRec();
-        LoadScaleCombo(2);
-        LoadColourCombo(2);
-        Label1[11]->setVisible(false);
-        // The screen opens on its search fields.
-        Frame4->setVisible(false);
-        Frame3->setVisible(true);
-        for (int size = 13; size >= 7; --size)
-            Label3[size_t(size)]->setVisible(false);
-        for (int field = 10; field <= 19; ++field)
-            TLabel1[size_t(field)]->setCaption(QString());
-        HideLastOrders();
-        UpdateLookUpRecComboHist();
+        PrepareLookUpScreen();
         break;
     case 4:
         clearRecordInformation();

@@ -169,6 +169,12 @@ public:
     // its number's text into Text1(3) and calls Command4_Click(0). 1 empties
     // the search fields.
     void Command4_Click(int index);
+    // The "Look Up" toolbar steps: the look-up screen opened on its search
+    // fields with its lists refilled and its record cleared.
+    void PrepareLookUpScreen();
+    // The shared look-up of one record: the screen prepared, the number's
+    // text put into Text1(3) and the search run.
+    void LookUpRecordNumber(const QString& recNo);
     // 0 "New Search", 1 "More of this ticket", 2 "Duplicate Ticket".
     void Command5_Click(int index);
     // Accepts the added stock of the selected result line's record.

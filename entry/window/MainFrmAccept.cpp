@@ -201,21 +201,7 @@ void MainFrm::Command2_Click()
         if (answer == Dialogs::Answer::Yes) {
             // The look-up screen opens as its toolbar button opens it, then
             // shows the record already waiting.
-            HideStkQtyInput();
-            ScreenLookUpRec();
-            LoadScaleCombo(2);
-            LoadColourCombo(2);
-            Label1[11]->setVisible(false);
-            Frame4->setVisible(false);
-            Frame3->setVisible(true);
-            for (int index = 13; index >= 7; --index)
-                Label3[size_t(index)]->setVisible(false);
-            for (int index = 10; index <= 19; ++index)
-                TLabel1[size_t(index)]->setCaption(QString());
-            HideLastOrders();
-            UpdateLookUpRecComboHist();
-            Text1[3]->setText(QString::number(match));
-            Command4_Click(0);
+            LookUpRecordNumber(QString::number(match));
             Frame8->setVisible(false);
             return wayOut();
         }

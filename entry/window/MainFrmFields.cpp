@@ -10,27 +10,13 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Placement.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/runtime/Values.h"
 
 namespace {
-
-// Creates a control of the window with its name and twips geometry.
-template <class T>
-T* placeField(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
-
-QString indexed(const char* array, int index)
-{
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
-}
 
 // The combos cut while typing, in the order they are tested, with their caps.
 struct Cap
@@ -93,26 +79,27 @@ void MainFrm::createNewTicketFields()
     constexpr int firstTop = 720;
     for (int row = 0; row < 9; ++row) {
         const int top = firstTop + row * RowPitch;
-        Label* caption = placeField<Label>(Frame1, indexed("Label1", row), captionLeft, top + 30,
-                                           CaptionWidth, CaptionHeight);
+        Label* caption = placeControl<Label>(Frame1, indexedName("Label1", row), captionLeft,
+                                             top + 30, CaptionWidth, CaptionHeight);
         caption->setCaption(QString::fromLatin1(rows[row].caption));
         Label1[size_t(row)] = caption;
         if (row < 7) {
-            Combo1[size_t(row)] = placeField<ComboBox>(Frame1, indexed("Combo1", row), fieldLeft,
-                                                       top, rows[row].width, FieldHeight);
+            Combo1[size_t(row)] = placeControl<ComboBox>(
+                Frame1, indexedName("Combo1", row), fieldLeft, top, rows[row].width, FieldHeight);
         } else {
-            Text1[size_t(row - 7)] = placeField<TextBox>(
-                Frame1, indexed("Text1", row - 7), fieldLeft, top, rows[row].width, FieldHeight);
+            Text1[size_t(row - 7)] =
+                placeControl<TextBox>(Frame1, indexedName("Text1", row - 7), fieldLeft, top,
+                                      rows[row].width, FieldHeight);
         }
     }
 
     // The editor buttons stand beside the size-scale and colour fields.
     const int buttonLeft = fieldLeft + 2175 + 45;
-    Command1[0] = placeField<CommandButton>(Frame1, indexed("Command1", 0), buttonLeft,
-                                            firstTop + 6 * RowPitch, 375, FieldHeight);
+    Command1[0] = placeControl<CommandButton>(Frame1, indexedName("Command1", 0), buttonLeft,
+                                              firstTop + 6 * RowPitch, 375, FieldHeight);
     Command1[0]->setToolTipText(QStringLiteral("Size Scale Options"));
-    Command1[1] = placeField<CommandButton>(Frame1, indexed("Command1", 1), buttonLeft,
-                                            firstTop + 4 * RowPitch, 375, FieldHeight);
+    Command1[1] = placeControl<CommandButton>(Frame1, indexedName("Command1", 1), buttonLeft,
+                                              firstTop + 4 * RowPitch, 375, FieldHeight);
     Command1[1]->setToolTipText(QStringLiteral("Colour Options"));
     for (int index = 0; index < 2; ++index) {
         Command1[size_t(index)]->setCaption(QStringLiteral("..."));
@@ -124,29 +111,29 @@ void MainFrm::createNewTicketFields()
     constexpr int gridTop = firstTop + 9 * RowPitch + 90;
     constexpr int sizePitch = 555;
     constexpr int sizeWidth = 510;
-    Label1[10] = placeField<Label>(Frame1, indexed("Label1", 10), captionLeft, gridTop,
-                                   CaptionWidth, CaptionHeight);
+    Label1[10] = placeControl<Label>(Frame1, indexedName("Label1", 10), captionLeft, gridTop,
+                                     CaptionWidth, CaptionHeight);
     Label1[10]->setCaption(QStringLiteral("Scale"));
-    Label1[9] = placeField<Label>(Frame1, indexed("Label1", 9), captionLeft, gridTop + 330,
-                                  CaptionWidth, CaptionHeight);
+    Label1[9] = placeControl<Label>(Frame1, indexedName("Label1", 9), captionLeft, gridTop + 330,
+                                    CaptionWidth, CaptionHeight);
     Label1[9]->setCaption(QStringLiteral("Stock Qty"));
     for (int p = 0; p < SizeCount; ++p) {
         const int left = fieldLeft + p * sizePitch;
-        Label* size = placeField<Label>(Frame1, indexed("Label3", p), left, gridTop, sizeWidth,
-                                        CaptionHeight);
+        Label* size = placeControl<Label>(Frame1, indexedName("Label3", p), left, gridTop,
+                                          sizeWidth, CaptionHeight);
         size->setAlignment(Qt::AlignCenter);
         size->setFontBold(true);
         size->setVisible(false);
         Label3[size_t(p)] = size;
-        TextBox* qty = placeField<TextBox>(Frame1, indexed("Text2", p), left, gridTop + 300,
-                                           sizeWidth, FieldHeight);
+        TextBox* qty = placeControl<TextBox>(Frame1, indexedName("Text2", p), left, gridTop + 300,
+                                             sizeWidth, FieldHeight);
         qty->setAlignment(Qt::AlignCenter);
         qty->setVisible(false);
         Text2[size_t(p)] = qty;
     }
 
-    Command2 = placeField<CommandButton>(Frame1, QStringLiteral("Command2"), fieldLeft,
-                                         gridTop + 780, 1215, 435);
+    Command2 = placeControl<CommandButton>(Frame1, QStringLiteral("Command2"), fieldLeft,
+                                           gridTop + 780, 1215, 435);
     Command2->setCaption(QStringLiteral("Accept"));
 }
 
@@ -168,18 +155,18 @@ void MainFrm::createLookUpFields()
     constexpr int fieldLeft = 1440;
     for (int row = 0; row < 9; ++row) {
         const int top = 300 + row * RowPitch + (row == 8 ? 90 : 0);
-        Label* caption = placeField<Label>(Frame3, indexed("Label1", rows[row].label), captionLeft,
-                                           top + 30, CaptionWidth, CaptionHeight);
+        Label* caption = placeControl<Label>(Frame3, indexedName("Label1", rows[row].label),
+                                             captionLeft, top + 30, CaptionWidth, CaptionHeight);
         caption->setCaption(QString::fromLatin1(rows[row].caption));
         Label1[size_t(rows[row].label)] = caption;
         if (row < 7) {
             const int index = 13 - row;
-            Combo1[size_t(index)] = placeField<ComboBox>(
-                Frame3, indexed("Combo1", index), fieldLeft, top, rows[row].width, FieldHeight);
+            Combo1[size_t(index)] = placeControl<ComboBox>(
+                Frame3, indexedName("Combo1", index), fieldLeft, top, rows[row].width, FieldHeight);
         } else {
             const int index = row == 7 ? 2 : 3;
-            Text1[size_t(index)] = placeField<TextBox>(Frame3, indexed("Text1", index), fieldLeft,
-                                                       top, rows[row].width, FieldHeight);
+            Text1[size_t(index)] = placeControl<TextBox>(
+                Frame3, indexedName("Text1", index), fieldLeft, top, rows[row].width, FieldHeight);
         }
     }
 
@@ -193,43 +180,43 @@ void MainFrm::createLookUpFields()
     constexpr int sizeWidth = 465;
     constexpr int captionTop = 4560;
     constexpr int rowTop = 4890;
-    Label1[11] = placeField<Label>(Frame2, indexed("Label1", 11), headerLeft, captionTop, 1095,
-                                   CaptionHeight);
+    Label1[11] = placeControl<Label>(Frame2, indexedName("Label1", 11), headerLeft, captionTop,
+                                     1095, CaptionHeight);
     Label1[11]->setCaption(QStringLiteral("Scale"));
-    Label1[13] = placeField<Label>(Frame2, indexed("Label1", 13), headerLeft, rowTop + 30, 1095,
-                                   CaptionHeight);
+    Label1[13] = placeControl<Label>(Frame2, indexedName("Label1", 13), headerLeft, rowTop + 30,
+                                     1095, CaptionHeight);
     Label1[13]->setCaption(QStringLiteral("Last Qtys"));
 
-    Shape4 = placeField<Shape>(Frame2, QStringLiteral("Shape4"), headerLeft - 75, rowTop - 45,
-                               sizeLeft + 6 * sizePitch + sizeWidth - headerLeft + 150,
-                               FieldHeight + 90);
-    Label1[12] = placeField<Label>(Frame2, indexed("Label1", 12), headerLeft, rowTop + 30, 1095,
-                                   CaptionHeight);
+    Shape4 = placeControl<Shape>(Frame2, QStringLiteral("Shape4"), headerLeft - 75, rowTop - 45,
+                                 sizeLeft + 6 * sizePitch + sizeWidth - headerLeft + 150,
+                                 FieldHeight + 90);
+    Label1[12] = placeControl<Label>(Frame2, indexedName("Label1", 12), headerLeft, rowTop + 30,
+                                     1095, CaptionHeight);
     Label1[12]->setCaption(QStringLiteral("Stock Qty"));
 
     for (int p = 0; p < SizeCount; ++p) {
         const int left = sizeLeft + p * sizePitch;
-        Label* size = placeField<Label>(Frame2, indexed("Label3", 13 - p), left, captionTop,
-                                        sizeWidth, CaptionHeight);
+        Label* size = placeControl<Label>(Frame2, indexedName("Label3", 13 - p), left, captionTop,
+                                          sizeWidth, CaptionHeight);
         size->setAlignment(Qt::AlignCenter);
         size->setFontBold(true);
         Label3[size_t(13 - p)] = size;
-        Label* last = placeField<Label>(Frame2, indexed("Label3", 14 + p), left, rowTop + 30,
-                                        sizeWidth, CaptionHeight);
+        Label* last = placeControl<Label>(Frame2, indexedName("Label3", 14 + p), left, rowTop + 30,
+                                          sizeWidth, CaptionHeight);
         last->setAlignment(Qt::AlignCenter);
         Label3[size_t(14 + p)] = last;
     }
     // Created after the last-order labels so that they lie on top.
     for (int p = 0; p < SizeCount; ++p) {
         TextBox* qty =
-            placeField<TextBox>(Frame2, indexed("Text2", 13 - p), sizeLeft + p * sizePitch, rowTop,
-                                sizeWidth, FieldHeight);
+            placeControl<TextBox>(Frame2, indexedName("Text2", 13 - p), sizeLeft + p * sizePitch,
+                                  rowTop, sizeWidth, FieldHeight);
         qty->setAlignment(Qt::AlignCenter);
         Text2[size_t(13 - p)] = qty;
     }
-    Command3 = placeField<CommandButton>(Frame2, QStringLiteral("Command3"),
-                                         sizeLeft + 6 * sizePitch + sizeWidth - 1215, rowTop + 405,
-                                         1215, 405);
+    Command3 = placeControl<CommandButton>(Frame2, QStringLiteral("Command3"),
+                                           sizeLeft + 6 * sizePitch + sizeWidth - 1215,
+                                           rowTop + 405, 1215, 405);
     Command3->setCaption(QStringLiteral("Accept"));
 
     // The screen opens on its search fields with no record shown.

@@ -18,6 +18,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/PictureBox.h"
+#include "platform/controls/Placement.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TextBox.h"
 #include "platform/runtime/Values.h"
@@ -26,15 +27,6 @@
 namespace {
 
 constexpr int SizeCount = 7;
-
-template <class T>
-T* placeControl(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
 
 const QString SearchHeading = QStringLiteral("Detail for record search");
 const QString ResultsHeading = QStringLiteral("Search Results");
@@ -193,6 +185,31 @@ void MainFrm::createLookUpScreen()
 
 // ---------------------------------------------------------------------------
 // Search
+
+void MainFrm::PrepareLookUpScreen()
+{
+    HideStkQtyInput();
+    ScreenLookUpRec();
+    LoadScaleCombo(2);
+    LoadColourCombo(2);
+    Label1[11]->setVisible(false);
+    // The screen opens on its search fields.
+    Frame4->setVisible(false);
+    Frame3->setVisible(true);
+    for (int size = 13; size >= 7; --size)
+        Label3[size_t(size)]->setVisible(false);
+    for (int field = 10; field <= 19; ++field)
+        TLabel1[size_t(field)]->setCaption(QString());
+    HideLastOrders();
+    UpdateLookUpRecComboHist();
+}
+
+void MainFrm::LookUpRecordNumber(const QString& recNo)
+{
+    PrepareLookUpScreen();
+    Text1[3]->setText(recNo);
+    Command4_Click(0);
+}
 
 void MainFrm::Command4_Click(int index)
 {

@@ -9,6 +9,7 @@
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/Placement.h"
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/TextBox.h"
 #include "platform/files/FileNames.h"
@@ -39,20 +40,6 @@ constexpr int SizePitch = 840;
 constexpr int SizeWidth = 855;
 constexpr int TotalsLeft = 7800;
 constexpr int TotalsWidth = 1935;
-
-template <class T>
-T* placeControl(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
-
-QString indexed(const char* array, int index)
-{
-    return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
-}
 
 // A quantity cell shows nothing for 0.
 QString quantityCaption(qint32 quantity)
@@ -131,20 +118,20 @@ void MainFrm::createPrintFileControls()
 
     const char* headings[] = {"Size Scale", "Qty's to Prt", "Total Printed"};
     for (int row = 0; row < 3; ++row) {
-        Label* heading = placeControl<Label>(Frame5, indexed("Label5", row), HeadingLeft,
+        Label* heading = placeControl<Label>(Frame5, indexedName("Label5", row), HeadingLeft,
                                              GridRowTops[row], HeadingWidth, CellHeight);
         heading->setCaption(QString::fromLatin1(headings[row]));
         Label5[size_t(row)] = heading;
         for (int size = 0; size < SizeCount; ++size) {
             const int index = row * SizeCount + size;
-            Label6[size_t(index)] = placeControl<Label>(Frame5, indexed("Label6", index),
+            Label6[size_t(index)] = placeControl<Label>(Frame5, indexedName("Label6", index),
                                                         FirstSizeLeft + SizePitch * size,
                                                         GridRowTops[row], SizeWidth, CellHeight);
         }
         const int totalIndex = TotalsCaption + row;
         Label6[size_t(totalIndex)] =
-            placeControl<Label>(Frame5, indexed("Label6", totalIndex), TotalsLeft, GridRowTops[row],
-                                TotalsWidth, CellHeight);
+            placeControl<Label>(Frame5, indexedName("Label6", totalIndex), TotalsLeft,
+                                GridRowTops[row], TotalsWidth, CellHeight);
     }
     for (Label* cell : Label6) {
         cell->setAlignment(Qt::AlignCenter);
@@ -262,21 +249,7 @@ void MainFrm::Command9_Click(int)
                         Dialogs::Icon::Critical);
         return;
     }
-    HideStkQtyInput();
-    ScreenLookUpRec();
-    LoadScaleCombo(2);
-    LoadColourCombo(2);
-    Label1[11]->setVisible(false);
-    Frame4->setVisible(false);
-    Frame3->setVisible(true);
-    for (int size = 13; size >= 7; --size)
-        Label3[size_t(size)]->setVisible(false);
-    for (int field = 10; field <= 19; ++field)
-        TLabel1[size_t(field)]->setCaption(QString());
-    HideLastOrders();
-    UpdateLookUpRecComboHist();
-    Text1[3]->setText(recNo);
-    Command4_Click(0);
+    LookUpRecordNumber(recNo);
 }
 
 void MainFrm::ListView2_DblClick()

@@ -15,6 +15,7 @@
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/Placement.h"
 #include "platform/controls/TextBox.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
@@ -51,15 +52,6 @@ template <size_t N> int entryIndex(const char* const (&entries)[N], const QStrin
 bool hasValueList(int fieldNo)
 {
     return fieldNo >= 2 && fieldNo <= 8;
-}
-
-template <class T>
-T* place(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
 }
 
 // The image list's two pictures: a ticket for a live record (1) and a
@@ -156,21 +148,23 @@ bool inPrintFile(const ListView* printFile, qint32 recNo, QString* units)
 
 void MainFrm::createRecordsScreen()
 {
-    Label12 = place<Label>(Frame8, QStringLiteral("Label12"), 120, 330, 495, 255);
+    Label12 = placeControl<Label>(Frame8, QStringLiteral("Label12"), 120, 330, 495, 255);
     Label12->setCaption(QStringLiteral("Find"));
-    Combo2 = place<ComboBox>(Frame8, QStringLiteral("Combo2"), 660, 270, 1815, 315);
-    Combo3 = place<ComboBox>(Frame8, QStringLiteral("Combo3"), 2580, 270, 2295, 315);
-    Command11 = place<CommandButton>(Frame8, QStringLiteral("Command11"), 4920, 255, 375, 345);
+    Combo2 = placeControl<ComboBox>(Frame8, QStringLiteral("Combo2"), 660, 270, 1815, 315);
+    Combo3 = placeControl<ComboBox>(Frame8, QStringLiteral("Combo3"), 2580, 270, 2295, 315);
+    Command11 =
+        placeControl<CommandButton>(Frame8, QStringLiteral("Command11"), 4920, 255, 375, 345);
     Command11->setIcon(Artwork::lookUpIcon());
     Command11->setToolTipText(QStringLiteral("Sujest"));
-    Combo4 = place<ComboBox>(Frame8, QStringLiteral("Combo4"), 5400, 270, 2055, 315);
-    DTPicker1 = place<DatePicker>(Frame8, QStringLiteral("DTPicker1"), 7560, 270, 1455, 315);
+    Combo4 = placeControl<ComboBox>(Frame8, QStringLiteral("Combo4"), 5400, 270, 2055, 315);
+    DTPicker1 = placeControl<DatePicker>(Frame8, QStringLiteral("DTPicker1"), 7560, 270, 1455, 315);
     DTPicker1->setVisible(false);
-    Command15[0] = place<CommandButton>(Frame8, QStringLiteral("Command15_0"), 9120, 255, 735, 345);
+    Command15[0] =
+        placeControl<CommandButton>(Frame8, QStringLiteral("Command15_0"), 9120, 255, 735, 345);
     Command15[0]->setCaption(QStringLiteral("Go"));
     Command15[0]->setToolTipText(QStringLiteral("Start Search"));
 
-    ListView4 = place<ListView>(Frame8, QStringLiteral("ListView4"), 120, 720, 9735, 3855);
+    ListView4 = placeControl<ListView>(Frame8, QStringLiteral("ListView4"), 120, 720, 9735, 3855);
     const struct
     {
         const char* header;
@@ -186,13 +180,13 @@ void MainFrm::createRecordsScreen()
         ListView4->addColumnHeader(QString::fromLatin1(column.header), column.width,
                                    column.alignment);
 
-    Label10 = place<Label>(Frame8, QStringLiteral("Label10"), 120, 4650, 3495, 255);
+    Label10 = placeControl<Label>(Frame8, QStringLiteral("Label10"), 120, 4650, 3495, 255);
 
     const char* captions[] = {"Delete / Undelete", "Jump to selected record", "Delete all in list",
                               "Un-Delete all in list"};
     for (int n = 0; n < int(Command12.size()); ++n) {
-        CommandButton* button = place<CommandButton>(Frame8, QStringLiteral("Command12_%1").arg(n),
-                                                     120 + n * 2460, 4980, 2355, 420);
+        CommandButton* button = placeControl<CommandButton>(
+            Frame8, QStringLiteral("Command12_%1").arg(n), 120 + n * 2460, 4980, 2355, 420);
         button->setCaption(QString::fromLatin1(captions[n]));
         button->setToolTipText(n == 1 ? QStringLiteral("Look up the selected record.")
                                       : QStringLiteral("Toggles the use of the selected record."));
@@ -200,7 +194,7 @@ void MainFrm::createRecordsScreen()
         Command12[size_t(n)] = button;
     }
 
-    Label24 = place<Label>(Frame8, QStringLiteral("Label24"), 120, 5520, 9735, 300);
+    Label24 = placeControl<Label>(Frame8, QStringLiteral("Label24"), 120, 5520, 9735, 300);
     Label24->setCaption(QStringLiteral("!! Warning: Any records marked for deletion may be "
                                        "overwriten when you create your next record. !!"));
     Label24->setForeColor(0x0000C0);
@@ -208,7 +202,8 @@ void MainFrm::createRecordsScreen()
     Label24->setAlignment(Qt::AlignCenter);
 
     // The unlock button lies over the list until it is used.
-    Command13 = place<CommandButton>(Frame8, QStringLiteral("Command13"), 2160, 2160, 5655, 735);
+    Command13 =
+        placeControl<CommandButton>(Frame8, QStringLiteral("Command13"), 2160, 2160, 5655, 735);
     Command13->setCaption(QStringLiteral("Click here to unlock the Record Managment screen"));
     Command13->setToolTipText(
         QStringLiteral("Click this button if you are sure you want to enter this section."));
@@ -405,21 +400,7 @@ void viewSelectedRecord(MainFrm& frm)
                                    QStringLiteral("Lookup."), Dialogs::Icon::Critical);
         return;
     }
-    frm.HideStkQtyInput();
-    frm.ScreenLookUpRec();
-    frm.LoadScaleCombo(2);
-    frm.LoadColourCombo(2);
-    frm.Label1[11]->setVisible(false);
-    frm.Frame4->setVisible(false);
-    frm.Frame3->setVisible(true);
-    for (int size = 7; size <= 13; ++size)
-        frm.Label3[size_t(size)]->setVisible(false);
-    for (int line = 10; line <= 19; ++line)
-        frm.TLabel1[size_t(line)]->setCaption(QString());
-    frm.HideLastOrders();
-    frm.UpdateLookUpRecComboHist();
-    frm.Text1[3]->setText(QString::number(recNo));
-    frm.Command4_Click(0);
+    frm.LookUpRecordNumber(QString::number(recNo));
     frm.Frame8->setVisible(false);
 }
 

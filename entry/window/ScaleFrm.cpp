@@ -10,6 +10,7 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/Placement.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -21,15 +22,6 @@ constexpr int SizeCount = SizeScaleFile::SizeCount;
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString DeleteTitle = QStringLiteral("DELETE SIZE SCALE");
-
-template <class T>
-T* place(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* control = new T(parent);
-    control->setObjectName(name);
-    control->Move(left, top, width, height);
-    return control;
-}
 
 bool isBlank(const QString& text)
 {
@@ -44,7 +36,7 @@ ScaleFrm::ScaleFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
     setWindowTitle(QStringLiteral("Size Scales."));
     setFixedSize(ListView::toPixels(7320), ListView::toPixels(4500));
 
-    ListView1 = place<ListView>(this, QStringLiteral("ListView1"), 120, 120, 7080, 3255);
+    ListView1 = placeControl<ListView>(this, QStringLiteral("ListView1"), 120, 120, 7080, 3255);
     ListView1->addColumnHeader(QStringLiteral("Scale name"), 1380);
     for (int n = 1; n <= SizeCount; ++n)
         ListView1->addColumnHeader(QString::number(n), 780);
@@ -53,15 +45,15 @@ ScaleFrm::ScaleFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
     const QString captions[] = {QStringLiteral("Add Size Scale"), QStringLiteral("Edit Size Scale"),
                                 QStringLiteral("Delete size scale")};
     for (int n = 0; n < 3; ++n) {
-        CommandButton* button = place<CommandButton>(this, QStringLiteral("Command1_%1").arg(n),
-                                                     120 + n * 2070, 3525, 1935, 420);
+        CommandButton* button = placeControl<CommandButton>(
+            this, QStringLiteral("Command1_%1").arg(n), 120 + n * 2070, 3525, 1935, 420);
         button->setCaption(captions[n]);
         connect(button, &CommandButton::Click, this, [this, n] { Command1_Click(n); });
         Command1[size_t(n)] = button;
     }
-    Label1[0] = place<Label>(this, QStringLiteral("Label1_0"), 120, 4080, 1560, 255);
+    Label1[0] = placeControl<Label>(this, QStringLiteral("Label1_0"), 120, 4080, 1560, 255);
     Label1[0]->setCaption(QStringLiteral("No. of scales :"));
-    Label1[1] = place<Label>(this, QStringLiteral("Label1_1"), 1740, 4080, 855, 255);
+    Label1[1] = placeControl<Label>(this, QStringLiteral("Label1_1"), 1740, 4080, 855, 255);
 }
 
 void ScaleFrm::Form_Load()
