@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "entry/store/FieldHistory.h"
+#include "entry/store/PartitionList.h"
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketRecord.h"
 
@@ -144,6 +145,50 @@ public:
 
     // ---- Editors ----
     int EditorFromMenu = 0;
+
+    // ---- Named partitions ----
+    // The partition list file (30 characters), the partition whose data is
+    // the working data set and its two-character number. Only a partition
+    // opened with NamePartition mode 1 sets the last two; otherwise they
+    // are empty.
+    QString PartitionListFileName = QStringLiteral("ZRNPART.DAT").leftJustified(DataSetPathWidth);
+    QString PartitionName;
+    QString PartitionNumber;
+    // The partition list in memory; its selected entry is the partition
+    // that NamePartition mode 1 opens.
+    PartitionList Partitions;
+    // A partition's six files in set order: the name without its outer
+    // blanks followed by ".Stk", ".Hst", ".Sze", ".Col", ".Prt", ".Lrn".
+    static QStringList PartitionFileNames(const QString& name);
+    // A name is taken when its ".stk" file exists.
+    static bool PartitionExists(const QString& name);
+    // Why name cannot name a partition ("-", a folder separator or another
+    // character a file name cannot hold), or an empty text. An empty name
+    // is refused too.
+    static QString PartitionNameProblem(const QString& name);
+    // Fills Partitions from PartitionListFileName; the number of entries
+    // (0 when there is no list file). *ok false, with lastError(), when the
+    // file cannot be read.
+    qint32 LoadPartList(bool* ok = nullptr);
+    // Rewrites the list file from Partitions. False, with lastError(), when
+    // it could not be written; the old file stays.
+    bool SavePartList();
+    // The entry of Partitions that is the current partition (PartitionName),
+    // -1 when there is none.
+    int CurrentPartition() const;
+    // Files the working data set as the partition name (cut to 20
+    // characters) with its description (cut to 50), today's date and
+    // number. Mode 1 then makes the selected partition of Partitions the
+    // working data set. The current partition's old files are replaced and
+    // its entry gives way to the new one; the list file is saved. The scale
+    // and colour files are copied when keepScalesAndColours (mode 0 only),
+    // otherwise moved. The record file is closed and the history lists are
+    // emptied: the caller loads the working data set again. Refused
+    // (nothing changed) for a bad name, a name taken by another partition
+    // or, with mode 1, no selected partition; Failed when a file or the list
+    // could not be written, after every file has been put back.
+    DataSetResult NamePartition(qint16 Mode, const QString& name, const QString& description,
+                                const QString& number, bool keepScalesAndColours);
 
 private:
     StoreView* m_view = nullptr;

@@ -9,6 +9,7 @@
 
 #include "entry/store/EntryLayoutDefaults.h"
 #include "entry/window/Artwork.h"
+#include "entry/window/PrintFileView.h"
 #include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/DatePicker.h"
@@ -157,6 +158,7 @@ void MainFrm::createToolbar()
     Command7->setIcon(Artwork::helpIcon());
     Command7->setMinimumSize(Frame::toPixels(1095), Frame::toPixels(495));
     Toolbar1->addWidget(Command7);
+    connect(Command7, &CommandButton::Click, this, &MainFrm::Command7_Click);
 }
 
 void MainFrm::createStatusBar()
@@ -290,7 +292,9 @@ void MainFrm::createPrintFileScreen()
 
 void MainFrm::Form_Load()
 {
-    // The print-file viewer opens here once it exists.
+    // The print-file viewer opens first; the print file's load refreshes it.
+    printFileView()->show();
+    printFileView()->setTag(QStringLiteral("ON"));
     ScreenMain();
 
     m_store.TicketFileName = Values::fixedWidth(QStringLiteral("tfile.tm"), 30);
@@ -348,9 +352,10 @@ void MainFrm::closeEvent(QCloseEvent* event)
         if (!m_store.SaveFieldHistory())
             Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
         m_store.CloseRecordFile();
-        // The walkthrough help window is unloaded here, before the editors.
+        unloadHelpWindow();
         UnloadEditors();
-        // The print-file viewer is unloaded here, last.
+        if (m_printFileView)
+            m_printFileView->close();
         m_ended = true;
     }
     event->accept();
@@ -361,7 +366,7 @@ void MainFrm::MFExit_Click()
     if (!m_store.SaveFieldHistory())
         Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
     m_store.CloseRecordFile();
-    // The walkthrough help window is unloaded here, before the editors.
+    unloadHelpWindow();
     UnloadEditors();
     m_ended = true;
     close();

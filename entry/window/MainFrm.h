@@ -19,6 +19,7 @@ class Label;
 class Line;
 class ListView;
 class PictureBox;
+class PrintFileView;
 class QAction;
 class QMenu;
 class ScaleFrm;
@@ -27,6 +28,7 @@ class StatusBar;
 class TextBox;
 class Toolbar;
 class WebPage;
+class WTHelp;
 
 // The ticket-entry program's main window: six screens of which one is
 // shown at a time, the toolbar that switches them, the menus, the status
@@ -212,6 +214,24 @@ public:
     // current printer of the printers collection.
     void Command10_Click();
 
+    // ---- Print-file viewer and walkthrough help ----
+    // "Print View": fills the viewer, shows it and sets its Tag to "ON".
+    void Command8_Click();
+    // "Help": opens the walkthrough help, or closes it when it is open.
+    void Command7_Click();
+    // The print-file viewer, created hidden on first use.
+    PrintFileView* printFileView();
+    // The open walkthrough help window, or null.
+    WTHelp* helpWindow() const;
+
+    // ---- Named partitions (no control of the window starts them) ----
+    // A free partition number, shown in a box; -1 when none is free.
+    qint16 FreePartNo();
+    // Asks for the partition's name and description, confirms, files the
+    // working data set as that partition (Mode 1: then opens the selected
+    // partition) and loads the working data set again. True when done.
+    bool NamePartition(qint16 Mode);
+
     // Where the information texts lead (tests use a local server).
     void setMakerAddress(const QUrl& address) { m_makerAddress = address; }
 
@@ -393,6 +413,9 @@ private:
     void unwatchEntryFields();
     void showScreen(Frame* screen, int pressedButton);
     PrintFileTotals printFileTotals() const;
+    // The viewer is refreshed while its Tag reads "ON".
+    void refreshPrintFileView();
+    void unloadHelpWindow();
     QString printFileCaption(const PrintFileTotals& totals) const;
     void makerPageFetched(bool ok, const QString& text);
     void showDataSetProblem(ZRNDBm::DataSetResult result, const QString& title);
@@ -406,4 +429,6 @@ private:
     bool m_ended = false;
     QPointer<ScaleFrm> m_scaleFrm;
     QPointer<ColourFrm> m_colourFrm;
+    QPointer<PrintFileView> m_printFileView;
+    QPointer<WTHelp> m_wtHelp;
 };

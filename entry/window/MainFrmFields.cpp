@@ -532,8 +532,12 @@ void MainFrm::fillNewTicketFromLastRecord()
 void MainFrm::fillEmptyBarcodeBox()
 {
     // The box shows the next free record number until a field change puts
-    // the full provisional barcode there.
-    if (Text1[1]->Text().isEmpty())
-        Text1[1]->setText(Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
-                          QStringLiteral("xx"));
+    // the full provisional barcode there. The partition number's last and
+    // first characters frame it; no partition is named in normal use.
+    if (Text1[1]->Text().isEmpty()) {
+        const QString& partition = m_store.PartitionNumber;
+        Text1[1]->setText(partition.right(1) +
+                          Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
+                          partition.left(1) + QStringLiteral("xx"));
+    }
 }

@@ -14,7 +14,7 @@ bool MainFrm::SavePrintFile()
     const bool saved = PrintFile::save(m_store, entries, &error);
     if (!saved)
         Dialogs::current().message(error, ProgramTitle, Dialogs::Icon::Critical);
-    // The print-file viewer, while its Tag is "ON", is refreshed here.
+    refreshPrintFileView();
     return saved;
 }
 
@@ -28,5 +28,5 @@ void MainFrm::LoadPrintFile()
         ListView2->addItem(line.text, line.subItems);
     if (!loaded)
         Dialogs::current().message(error, ProgramTitle, Dialogs::Icon::Critical);
-    // The print-file viewer, while its Tag is "ON", is refreshed here.
+    refreshPrintFileView();
 }

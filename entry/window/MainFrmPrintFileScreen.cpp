@@ -109,7 +109,7 @@ void MainFrm::createPrintFileControls()
     connect(Command14, &CommandButton::Click, this, &MainFrm::Command14_Click);
     connect(Command9[0], &CommandButton::Click, this, [this] { Command9_Click(0); });
     connect(Command10, &CommandButton::Click, this, &MainFrm::Command10_Click);
-    // Command8 opens the print-file viewer once that window is built.
+    connect(Command8, &CommandButton::Click, this, &MainFrm::Command8_Click);
 
     Label9 =
         placeControl<Label>(Frame5, QStringLiteral("Label9"), HeadingLeft, 4740, 2775, CellHeight);

@@ -10,6 +10,10 @@
 class ComboBox : public Control<QComboBox>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(int ListCount READ ListCount)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
 
 public:
     explicit ComboBox(QWidget* parent = nullptr);

@@ -8,6 +8,8 @@
 class CommandButton : public Control<QPushButton>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 
 public:
     explicit CommandButton(QWidget* parent = nullptr);

@@ -7,6 +7,27 @@
 #include <cmath>
 
 #include "platform/controls/ColourValue.h"
+#include "platform/controls/FormMember.h"
+
+// The members of Control<W> as Qt properties, for a control class to name
+// after Q_OBJECT (moc reads the properties through this macro).
+#define CONTROL_PROPERTIES                                                                         \
+    Q_PROPERTY(int Left READ Left WRITE setLeft)                                                   \
+    Q_PROPERTY(int Top READ Top WRITE setTop)                                                      \
+    Q_PROPERTY(int Width READ Width WRITE setWidth)                                                \
+    Q_PROPERTY(int Height READ Height WRITE setHeight)                                             \
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)                                         \
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)                                         \
+    Q_PROPERTY(QString Tag READ Tag WRITE setTag)                                                  \
+    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)                          \
+    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)                                 \
+    Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)                                 \
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName)                                   \
+    Q_PROPERTY(double FontSize READ FontSize WRITE setFontSize)                                    \
+    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)                                      \
+    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic)                                \
+    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline)                       \
+    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru)
 
 // The members every control of the programs carries, over a Qt widget W:
 // geometry in twips (15 twips per pixel at 96 dpi), Visible and Enabled as
@@ -17,7 +38,11 @@
 // back in the twips it was given (a top of 1295 stays 1295, not 1290), as
 // long as the widget is still where that value put it; once a layout or the
 // user has moved or resized it, the value is read from its pixels.
-template <class W> class Control : public W
+//
+// Each control is a FormMember (its form lists it in creation order) and
+// names CONTROL_PROPERTIES after Q_OBJECT, so these members can also be
+// read and written by name (see ControlMembers).
+template <class W> class Control : public W, public FormMember
 {
 public:
     static constexpr int TwipsPerPixel = 15;

@@ -12,6 +12,8 @@
 class DatePicker : public Control<QDateEdit>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(double Value READ Value WRITE setValue)
 
 public:
     explicit DatePicker(QWidget* parent = nullptr);

@@ -9,6 +9,8 @@
 class Frame : public Control<QGroupBox>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 
 public:
     explicit Frame(QWidget* parent = nullptr);

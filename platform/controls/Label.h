@@ -9,6 +9,8 @@
 class Label : public Control<QLabel>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 
 public:
     explicit Label(QWidget* parent = nullptr);

@@ -3,14 +3,25 @@
 #include <QPen>
 #include <QWidget>
 
+#include "platform/controls/FormMember.h"
+
 // A straight line drawn on its container from (X1, Y1) to (X2, Y2), in
 // twips from the container's top-left corner (15 twips per pixel). The
 // widget covers only the line's bounding box; it takes no mouse input and
 // what lies beneath shows through around the line. Each end reads back as
 // given.
-class Line : public QWidget
+class Line : public QWidget, public FormMember
 {
     Q_OBJECT
+    Q_PROPERTY(double X1 READ X1 WRITE setX1)
+    Q_PROPERTY(double Y1 READ Y1 WRITE setY1)
+    Q_PROPERTY(double X2 READ X2 WRITE setX2)
+    Q_PROPERTY(double Y2 READ Y2 WRITE setY2)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(qint32 BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
+    Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
+    Q_PROPERTY(QString Tag READ Tag WRITE setTag)
 
 public:
     static constexpr int TwipsPerPixel = 15;
@@ -37,6 +48,8 @@ public:
     void setBorderWidth(int pixels);
 
     bool Visible() const { return !isHidden(); }
+    QString Tag() const { return m_tag; }
+    void setTag(const QString& tag) { m_tag = tag; }
 
     // The pen the line is drawn with (Qt::NoPen for style 0).
     QPen pen() const;
@@ -57,4 +70,5 @@ private:
     int m_borderStyle = 1;
     qint32 m_borderColor;
     int m_borderWidth = 1;
+    QString m_tag;
 };

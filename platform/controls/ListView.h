@@ -16,6 +16,7 @@
 class ListView : public Control<QTreeWidget>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
 
 public:
     explicit ListView(QWidget* parent = nullptr);

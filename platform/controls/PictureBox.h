@@ -10,6 +10,9 @@
 class PictureBox : public Control<QFrame>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
+    Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);

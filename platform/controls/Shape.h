@@ -13,6 +13,14 @@
 class Shape : public Control<QWidget>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(int Shape READ shape WRITE setShape)
+    Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)
+    Q_PROPERTY(int FillStyle READ FillStyle WRITE setFillStyle)
+    Q_PROPERTY(qint32 FillColor READ FillColor WRITE setFillColor)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
+    Q_PROPERTY(qint32 BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
 
 public:
     enum Kind

@@ -12,6 +12,7 @@ class QLabel;
 class StatusBar : public Control<QStatusBar>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
 
 public:
     explicit StatusBar(QWidget* parent = nullptr);

@@ -9,6 +9,9 @@
 class TextBox : public Control<QLineEdit>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
 
 public:
     explicit TextBox(QWidget* parent = nullptr);

@@ -14,6 +14,7 @@ class QToolButton;
 class Toolbar : public Control<QToolBar>
 {
     Q_OBJECT
+    CONTROL_PROPERTIES
 
 public:
     enum class ButtonStyle

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+
+class QWidget;
+
+// The controls of a form, as the form lists them: every control on it in
+// the order the controls were created, those inside containers (frames,
+// picture boxes) included, and none of the widgets Qt builds inside
+// controls (which QObject::findChildren would also return).
+class FormControls
+{
+public:
+    static QList<QWidget*> of(const QWidget* form);
+};

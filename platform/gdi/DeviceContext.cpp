@@ -1,0 +1,478 @@
+#include "platform/gdi/DeviceContext.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <cmath>
+#include <utility>
+
+#include "platform/gdi/SystemColours.h"
+
+namespace {
+
+// Screen resolution that rich text is laid out at before it is scaled to
+// the device.
+constexpr int LayoutDotsPerInch = 96;
+
+QColor colourOf(qint32 value)
+{
+    const quint32 v = quint32(SystemColours::resolve(value));
+    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
+}
+
+QPen toQPen(const GdiPen& pen)
+{
+    if (pen.style == Gdi::PS_NULL)
+        return QPen(Qt::NoPen);
+    const int width = qMax(1, pen.width);
+    QPen qpen(colourOf(pen.colour));
+    qpen.setWidth(width);
+    // The broken styles exist for one-pixel pens only; wider pens are solid.
+    Qt::PenStyle style = Qt::SolidLine;
+    if (width == 1) {
+        switch (pen.style) {
+        case Gdi::PS_DASH:
+            style = Qt::DashLine;
+            break;
+        case Gdi::PS_DOT:
+            style = Qt::DotLine;
+            break;
+        case Gdi::PS_DASHDOT:
+            style = Qt::DashDotLine;
+            break;
+        case Gdi::PS_DASHDOTDOT:
+            style = Qt::DashDotDotLine;
+            break;
+        default:
+            break;
+        }
+    }
+    qpen.setStyle(style);
+    // A one-pixel line leaves out its last point; wider ones have round ends.
+    qpen.setCapStyle(width == 1 ? Qt::FlatCap : Qt::RoundCap);
+    qpen.setJoinStyle(width == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    return qpen;
+}
+
+QBrush toQBrush(const GdiBrush& brush)
+{
+    switch (brush.style) {
+    case Gdi::BS_SOLID:
+        return QBrush(colourOf(brush.colour));
+    case Gdi::BS_HATCHED: {
+        static constexpr Qt::BrushStyle Hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                     Qt::FDiagPattern, Qt::BDiagPattern,
+                                                     Qt::CrossPattern, Qt::DiagCrossPattern};
+        if (brush.hatch < 0 || brush.hatch > Gdi::HS_DIAGCROSS)
+            return QBrush(Qt::NoBrush);
+        return QBrush(colourOf(brush.colour), Hatches[brush.hatch]);
+    }
+    default:
+        return QBrush(Qt::NoBrush);
+    }
+}
+
+QRect toQRect(const GdiRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+// The text up to its first NUL, with CR LF and lone CR as line breaks.
+QString drawnText(const QString& text)
+{
+    QString t = text;
+    const qsizetype nul = t.indexOf(QChar(0));
+    if (nul >= 0)
+        t.truncate(nul);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QChar('\r'), QChar('\n'));
+    return t;
+}
+
+int qtTextFlags(int flags)
+{
+    int qt = 0;
+    if (flags & Gdi::DT_RIGHT)
+        qt |= Qt::AlignRight;
+    else if (flags & Gdi::DT_CENTER)
+        qt |= Qt::AlignHCenter;
+    else
+        qt |= Qt::AlignLeft;
+    if (flags & Gdi::DT_SINGLELINE) {
+        qt |= Qt::TextSingleLine;
+        if (flags & Gdi::DT_BOTTOM)
+            qt |= Qt::AlignBottom;
+        else if (flags & Gdi::DT_VCENTER)
+            qt |= Qt::AlignVCenter;
+        else
+            qt |= Qt::AlignTop;
+    } else {
+        qt |= Qt::AlignTop;
+        if (flags & Gdi::DT_WORDBREAK)
+            qt |= Qt::TextWordWrap;
+    }
+    if (flags & Gdi::DT_EXPANDTABS)
+        qt |= Qt::TextExpandTabs;
+    if (!(flags & Gdi::DT_NOPREFIX))
+        qt |= Qt::TextShowMnemonic;
+    return qt;
+}
+
+// The device that rich text is laid out on: plain 96 dots per inch.
+QPaintDevice* layoutDevice()
+{
+    static QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = int(std::lround(LayoutDotsPerInch / 0.0254));
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return &device;
+}
+
+} // namespace
+
+DeviceContext::DeviceContext(std::unique_ptr<GdiDevice> device)
+    : m_device(std::move(device)), m_font(m_device->defaultFont())
+{
+}
+
+DeviceContext::~DeviceContext() = default;
+
+qint32 DeviceContext::setBkColor(qint32 colour)
+{
+    return std::exchange(m_bkColor, colour);
+}
+
+qint32 DeviceContext::setTextColor(qint32 colour)
+{
+    return std::exchange(m_textColor, colour);
+}
+
+int DeviceContext::setBkMode(int mode)
+{
+    if (mode != Gdi::TRANSPARENT && mode != Gdi::OPAQUE)
+        return 0;
+    return std::exchange(m_bkMode, mode);
+}
+
+QFont DeviceContext::selectFont(const QFont& font)
+{
+    return std::exchange(m_font, font.pixelSize() > 0 ? font : deviceFont(font));
+}
+
+GdiPen DeviceContext::selectPen(const GdiPen& pen)
+{
+    return std::exchange(m_pen, pen);
+}
+
+GdiBrush DeviceContext::selectBrush(const GdiBrush& brush)
+{
+    return std::exchange(m_brush, brush);
+}
+
+QPoint DeviceContext::moveTo(int x, int y)
+{
+    return std::exchange(m_position, QPoint(x, y));
+}
+
+QFont DeviceContext::deviceFont(const QFont& pointFont) const
+{
+    QFont font = pointFont;
+    int dotsPerInch = deviceCaps(Gdi::LOGPIXELSY);
+    if (dotsPerInch <= 0)
+        dotsPerInch = LayoutDotsPerInch;
+    const double points = pointFont.pointSizeF() > 0 ? pointFont.pointSizeF() : 8.25;
+    font.setPixelSize(qMax(1, int(std::lround(points * dotsPerInch / 72.0))));
+    return font;
+}
+
+GdiCall DeviceContext::call(const QString& op) const
+{
+    GdiCall c;
+    c.op = op;
+    c.bkColor = m_bkColor;
+    c.textColor = m_textColor;
+    c.bkMode = m_bkMode;
+    c.font = m_font;
+    c.pen = m_pen;
+    c.brush = m_brush;
+    return c;
+}
+
+void DeviceContext::setUpBackground(QPainter& painter) const
+{
+    // The background colour shows in the gaps of hatches and broken lines
+    // when the mode is opaque.
+    if (m_bkMode == Gdi::OPAQUE) {
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.setBackground(colourOf(m_bkColor));
+    } else {
+        painter.setBackgroundMode(Qt::TransparentMode);
+    }
+}
+
+void DeviceContext::draw(const GdiCall& call, const std::function<void(QPainter&)>& paint)
+{
+    m_device->record(call);
+    m_device->paint([&](QPainter& painter) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        setUpBackground(painter);
+        paint(painter);
+        painter.restore();
+    });
+}
+
+void DeviceContext::lineTo(int x, int y)
+{
+    GdiCall c = call(QStringLiteral("LineTo"));
+    c.from = m_position;
+    c.to = QPoint(x, y);
+    const QPoint from = m_position;
+    m_position = QPoint(x, y);
+    if (m_pen.style == Gdi::PS_NULL) {
+        m_device->record(c);
+        return;
+    }
+    draw(c, [&](QPainter& painter) {
+        painter.setPen(toQPen(m_pen));
+        painter.drawLine(from, QPoint(x, y));
+    });
+}
+
+void DeviceContext::shape(const QString& op, int left, int top, int right, int bottom,
+                          const std::function<void(QPainter&, const QRectF&)>& outline)
+{
+    GdiCall c = call(op);
+    c.rect = GdiRect{left, top, right, bottom};
+    const GdiRect box = c.rect.normalized();
+    draw(c, [&](QPainter& painter) {
+        if (box.isEmpty())
+            return;
+        // The outline runs through the centres of the box's edge pixels;
+        // without an outline the inside ends one pixel short of the right
+        // and bottom edges.
+        QRectF path(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
+        if (m_pen.style == Gdi::PS_NULL)
+            path.moveTopLeft(QPointF(box.left, box.top));
+        const int width = qMax(1, m_pen.width);
+        if (m_pen.style == Gdi::PS_INSIDEFRAME && width > 1) {
+            const double in = (width - 1) / 2.0;
+            path.adjust(in, in, -in, -in);
+        }
+        painter.setPen(toQPen(m_pen));
+        painter.setBrush(toQBrush(m_brush));
+        outline(painter, path);
+    });
+}
+
+void DeviceContext::rectangle(int left, int top, int right, int bottom)
+{
+    shape(QStringLiteral("Rectangle"), left, top, right, bottom,
+          [](QPainter& painter, const QRectF& path) { painter.drawRect(path); });
+}
+
+void DeviceContext::roundRect(int left, int top, int right, int bottom, int cornerWidth,
+                              int cornerHeight)
+{
+    shape(QStringLiteral("RoundRect"), left, top, right, bottom,
+          [&](QPainter& painter, const QRectF& path) {
+              painter.drawRoundedRect(path, cornerWidth / 2.0, cornerHeight / 2.0);
+          });
+}
+
+void DeviceContext::ellipse(int left, int top, int right, int bottom)
+{
+    shape(QStringLiteral("Ellipse"), left, top, right, bottom,
+          [](QPainter& painter, const QRectF& path) { painter.drawEllipse(path); });
+}
+
+void DeviceContext::fillRect(const GdiRect& rect, const GdiBrush& brush)
+{
+    GdiCall c = call(QStringLiteral("FillRect"));
+    c.rect = rect;
+    c.brush = brush;
+    const GdiRect box = rect.normalized();
+    draw(c, [&](QPainter& painter) {
+        if (!box.isEmpty())
+            painter.fillRect(toQRect(box), toQBrush(brush));
+    });
+}
+
+void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
+{
+    GdiCall c = call(QStringLiteral("FrameRect"));
+    c.rect = rect;
+    c.brush = brush;
+    const GdiRect box = rect.normalized();
+    draw(c, [&](QPainter& painter) {
+        if (box.isEmpty())
+            return;
+        const QBrush b = toQBrush(brush);
+        painter.fillRect(QRect(box.left, box.top, box.width(), 1), b);
+        painter.fillRect(QRect(box.left, box.bottom - 1, box.width(), 1), b);
+        painter.fillRect(QRect(box.left, box.top, 1, box.height()), b);
+        painter.fillRect(QRect(box.right - 1, box.top, 1, box.height()), b);
+    });
+}
+
+void DeviceContext::invertRect(const GdiRect& rect)
+{
+    GdiCall c = call(QStringLiteral("InvertRect"));
+    c.rect = rect;
+    const GdiRect box = rect.normalized();
+    draw(c, [&](QPainter& painter) {
+        // Only devices that keep pixels can invert them.
+        if (box.isEmpty() || !painter.paintEngine() ||
+            !painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+            return;
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(toQRect(box), Qt::black);
+    });
+}
+
+void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, const QString& text)
+{
+    GdiCall c = call(QStringLiteral("ExtTextOut"));
+    c.from = QPoint(x, y);
+    c.text = text;
+    c.flags = options;
+    if (rect)
+        c.rect = *rect;
+    const GdiRect box = rect ? rect->normalized() : GdiRect();
+    draw(c, [&](QPainter& painter) {
+        if (rect && (options & Gdi::ETO_OPAQUE) && !box.isEmpty())
+            painter.fillRect(toQRect(box), colourOf(m_bkColor));
+        if (text.isEmpty())
+            return;
+        if (rect && (options & Gdi::ETO_CLIPPED)) {
+            if (box.isEmpty())
+                return;
+            painter.setClipRect(toQRect(box));
+        }
+        const QFontMetrics metrics(m_font);
+        if (m_bkMode == Gdi::OPAQUE)
+            painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                             colourOf(m_bkColor));
+        painter.setFont(m_font);
+        painter.setPen(colourOf(m_textColor));
+        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    });
+}
+
+int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
+{
+    const QString shown = drawnText(text);
+    const int qtFlags = qtTextFlags(flags);
+    const QRect box = toQRect(rect.normalized());
+    const QFontMetrics metrics(m_font);
+    const QRect bounds = shown.isEmpty() ? QRect() : metrics.boundingRect(box, qtFlags, shown);
+
+    GdiCall c = call(QStringLiteral("DrawText"));
+    c.rect = rect;
+    c.text = shown;
+    c.flags = flags;
+    draw(c, [&](QPainter& painter) {
+        if (shown.isEmpty())
+            return;
+        if (!(flags & Gdi::DT_NOCLIP))
+            painter.setClipRect(box);
+        if (m_bkMode == Gdi::OPAQUE)
+            painter.fillRect(bounds, colourOf(m_bkColor));
+        painter.setFont(m_font);
+        painter.setPen(colourOf(m_textColor));
+        painter.drawText(box, qtFlags, shown);
+    });
+    return bounds.height();
+}
+
+QSize DeviceContext::textExtent(const QString& text) const
+{
+    const QFontMetrics metrics(m_font);
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void DeviceContext::bitBlt(int x, int y, int width, int height, const QImage& source, int sx,
+                           int sy)
+{
+    stretchBlt(x, y, width, height, source, sx, sy, width, height);
+}
+
+void DeviceContext::stretchBlt(int x, int y, int width, int height, const QImage& source, int sx,
+                               int sy, int sw, int sh)
+{
+    GdiCall c = call(QStringLiteral("StretchBlt"));
+    c.rect = GdiRect{x, y, x + width, y + height};
+    c.from = QPoint(sx, sy);
+    c.sourceSize = QSize(sw, sh);
+    draw(c, [&](QPainter& painter) {
+        if (source.isNull() || width <= 0 || height <= 0 || sw <= 0 || sh <= 0)
+            return;
+        painter.drawImage(QRect(x, y, width, height), source, QRect(sx, sy, sw, sh));
+    });
+}
+
+int DeviceContext::formatRange(const QTextDocument& document, int first, const GdiRect& area)
+{
+    const int length = qMax(0, document.characterCount() - 1);
+    first = qBound(0, first, length);
+    int dotsPerInch = deviceCaps(Gdi::LOGPIXELSY);
+    if (dotsPerInch <= 0)
+        dotsPerInch = LayoutDotsPerInch;
+    const double scale = double(dotsPerInch) / LayoutDotsPerInch;
+    const GdiRect box = area.normalized();
+
+    // The rest of the text from `first` on, laid out at the area's width.
+    std::unique_ptr<QTextDocument> rest(document.clone());
+    QTextCursor cursor(rest.get());
+    cursor.setPosition(0);
+    cursor.setPosition(first, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    rest->documentLayout()->setPaintDevice(layoutDevice());
+    rest->setDocumentMargin(0);
+    const double width = box.width() / scale;
+    const double height = box.height() / scale;
+    rest->setTextWidth(qMax(1.0, width));
+
+    // Whole lines only, as far as the area's height allows.
+    double drawnHeight = 0;
+    int drawnEnd = 0;
+    bool full = false;
+    for (QTextBlock block = rest->begin(); block.isValid() && !full; block = block.next()) {
+        const QRectF blockRect = rest->documentLayout()->blockBoundingRect(block);
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const double bottom = blockRect.top() + line.y() + line.height();
+            if (bottom > height) {
+                full = true;
+                break;
+            }
+            drawnHeight = bottom;
+            drawnEnd = block.position() + line.textStart() + line.textLength();
+        }
+        if (!full)
+            drawnEnd = block.position() + block.length(); // with its paragraph end
+    }
+    const int next = qMin(length, first + drawnEnd);
+
+    GdiCall c = call(QStringLiteral("FormatRange"));
+    c.rect = area;
+    c.flags = first;
+    draw(c, [&](QPainter& painter) {
+        if (drawnHeight <= 0)
+            return;
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.translate(box.left, box.top);
+        painter.scale(scale, scale);
+        rest->drawContents(&painter, QRectF(0, 0, width, drawnHeight));
+    });
+    return next;
+}

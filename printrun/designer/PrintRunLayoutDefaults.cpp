@@ -1,0 +1,18 @@
+#include "printrun/designer/PrintRunLayoutDefaults.h"
+
+#include "entry/store/EntryLayoutDefaults.h"
+#include "platform/runtime/Values.h"
+
+namespace PrintRunLayoutDefaults {
+
+TicketFileRecord layout(qint16 recNo)
+{
+    TicketFileRecord rec = EntryLayoutDefaults::layout(recNo);
+    if (rec.TicketType == 0) {
+        for (QString& name : rec.FontName)
+            name = Values::fixedWidth(QStringLiteral("Arial"), TicketFileRecord::FontNameWidth);
+    }
+    return rec;
+}
+
+} // namespace PrintRunLayoutDefaults

@@ -1,0 +1,201 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class BarcodeControl;
+class ComboBox;
+class CommandButton;
+class DesignerHost;
+class Frame;
+class Label;
+class Line;
+class ListView;
+class PictureBox;
+class PrintRoutines;
+class QCheckBox;
+class QScrollBar;
+class QTabBar;
+class Shape;
+class TextBox;
+class ticketbas;
+
+// The layout designer window (caption "Rezuve Zoraziv"): the ten ticket
+// layouts "A" to "J" on a tab strip, a live preview of the layout of the
+// selected tab, and the panels opened on demand - the ticket-type picker,
+// the printer picker that binds a printer to each ticket type, and the
+// advanced field settings behind the access lock.
+//
+// The window edits the program's layout in memory (layouts.TicketBuffer) in
+// place and "Apply" makes the edited layout the one in use. It is made once,
+// loaded hidden, and afterwards only shown and hidden:
+//     Ticketstp designer(layouts, host, engine);
+//     designer.selectTab(letterCode - 64); // at start-up, still hidden
+//     designer.selectTab(letterCode - 64); // "Tag Design", then
+//     designer.show();
+// `host` is the main window (alignment offsets, the letter in use, field
+// data, settings); `engine` holds the current-ticket field texts that the
+// preview fills, as a print run does. "Cancel", or closing the window, puts
+// the layout in use back into TicketBuffer, so a print run never uses
+// changes that were not applied.
+class Ticketstp : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int FieldCount = 10;
+    static constexpr int SourceCount = 9;
+
+    Ticketstp(ticketbas& layouts, DesignerHost& host, PrintRoutines& engine,
+              QWidget* parent = nullptr);
+    ~Ticketstp() override;
+
+    // Selects tab `index` (1 for "A" to 10 for "J") and shows its layout as
+    // stored, as a click on that tab does; the first call also runs the
+    // window's load. Any change not applied to the layout shown is lost.
+    void selectTab(int index);
+    // The selected tab, 1 to 10.
+    int selectedTab() const;
+
+    // ---- Window load and tab change ----
+    void Form_Load();
+    void TabStrip1_Click();
+
+    // ---- Field editing ----
+    void Label1_Click(int Index);
+    void ChangeStyle(qint16& Index);
+    void Command1_Click(); // "Edit Font/Colour"
+    void Check1_Click();
+    void VScroll1_Change(); // the scroll bar moved by the user
+    void Command6_Click();  // "Reset all positions"
+    void Command2_Click();  // "Apply"
+    void Command3_Click();  // "Cancel"
+
+    // ---- Dual-currency ticket ----
+    void Label1_DblClick(int Index);
+    void Text1_Change();
+
+    // ---- Ticket-type picker and printer picker ----
+    void Image1_DblClick();
+    void ListView1_Click();
+    void ListView1_DblClick();
+    void Command4_Click(int Index); // "Cancel" of the type picker
+    void Label4_Click(int Index);   // opens the printer picker
+    void ListView2_DblClick();
+    void Command5_Click(); // "Cancel" of the printer picker
+
+    // ---- Advanced field settings ----
+    void Command7_Click(); // "Advanced"
+    void Combo1_Change(int Index);
+    void Command8_Click(int Index); // 0 "Apply", 1 "Cancel"
+
+    // ---- Layout and preview ----
+    void ShowTicketPreview();
+    void Store2TicketBuffer();
+    void UpdateTicket();
+    void SwingTag();
+    void MiniAdhesive();
+    void EuroTag();
+    void ThermalTag();
+    void Thermal5638();
+    void MidAdhesive();
+    void AddrAdhesive();
+    void FillTicketPreview();
+
+    // The preview frame's caption of a ticket type after a tab change; empty
+    // for a type outside 0 to 6.
+    static QString previewCaption(int ticketType);
+    // Whether field `field` can be selected for editing on `ticketType`.
+    static bool isSelectable(int ticketType, int field);
+
+    // ---- Controls ----
+    QTabBar* TabStrip1 = nullptr;
+    Frame* Frame1 = nullptr;
+    std::array<Label*, FieldCount> Label1{};
+    BarcodeControl* Barcod1 = nullptr;
+    Shape* TicketTemplate = nullptr;
+    Shape* TicketHole = nullptr;
+    Line* Ticketperf = nullptr;
+    QCheckBox* Check1 = nullptr;
+    CommandButton* Command1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    std::array<Label*, 2> Label2{};
+    CommandButton* Command6 = nullptr;
+    CommandButton* Command2 = nullptr;
+    CommandButton* Command3 = nullptr;
+    CommandButton* Command7 = nullptr;
+    PictureBox* Image1 = nullptr;
+    Label* Label3 = nullptr;
+    TextBox* Text1 = nullptr;
+
+    Frame* Frame3 = nullptr;
+    ListView* ListView1 = nullptr;
+    std::array<Label*, 2> Label4{};
+    std::array<CommandButton*, 1> Command4{};
+
+    Frame* Frame4 = nullptr;
+    ListView* ListView2 = nullptr;
+    CommandButton* Command5 = nullptr;
+
+    Frame* Frame5 = nullptr;
+    Label* Label5 = nullptr;
+    std::array<Label*, 21> Label6{};
+    std::array<ComboBox*, SourceCount> Combo1{};
+    TextBox* Text2 = nullptr;
+    TextBox* Text3 = nullptr;
+    std::array<CommandButton*, 2> Command8{};
+
+    // Base top of each preview field for the current ticket type, and the
+    // working offset of each field (twips).
+    std::array<qint16, FieldCount> FieldTop{};
+    std::array<qint16, FieldCount> FieldAdjust{};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createPreview();
+    void createControls();
+    void createTypePicker();
+    void createPrinterPicker();
+    void createAdvancedPanel();
+
+    void fillTypeList();
+    void fillPrinterColumn();
+    void resetAdvancedSettings();
+    void runLayoutProcedure(int ticketType);
+    void setScrollValue(int value);
+    void showPrinterOfHighlightedType();
+    bool writePrinterFile();
+    void rewriteSymbolFile();
+    // The record number of the preview's sample barcode (characters 2 to 5).
+    qint16 sampleRecordNumber() const;
+    // The selected field from the tag of Label1(0): 0 to 9, 0 when the tag
+    // holds no such number.
+    int selectedField() const;
+    QString selectedTabCaption() const;
+    // Puts the layout in use back into TicketBuffer, so that the print
+    // engine never prints with changes that were not applied.
+    void restoreLayoutInUse();
+    void reportFailure(const QString& title, const QString& text);
+
+    // Shared steps of the seven layout procedures.
+    struct Template;
+    void placeTemplate(const Template& t);
+    void placeSwingTagParts();
+    void placeBarcode(double left, double top, double height, double width);
+    void showFields(int last);
+    void setFieldTops(const int (&offsets)[9], int count);
+    void showCheck(const QString& caption, int field);
+
+    ticketbas& m_layouts;
+    DesignerHost& m_host;
+    PrintRoutines& m_engine;
+    // The barcode's top as the layout procedure placed it.
+    double m_barcodeTop = 0;
+    bool m_loaded = false;
+    bool m_selectingTab = false;
+    bool m_settingScroll = false;
+};

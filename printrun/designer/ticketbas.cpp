@@ -1,0 +1,80 @@
+#include "printrun/designer/ticketbas.h"
+
+#include "entry/store/TicketLayoutFile.h"
+#include "platform/files/FileNames.h"
+#include "platform/runtime/Values.h"
+#include "printrun/designer/CurrencyFiles.h"
+#include "printrun/designer/PrintRunLayoutDefaults.h"
+
+ticketbas::ticketbas()
+    : TicketFileName(Values::fixedWidth(QStringLiteral("tfile.tm"), TicketFileNameWidth)),
+      CurrencySymbol1(CurrencyFiles::defaultSymbol1()),
+      CurrencySymbol2(CurrencyFiles::defaultSymbol2())
+{
+}
+
+QString ticketbas::layoutFileName() const
+{
+    return Values::trimRightBlanks(TicketFileName);
+}
+
+bool ticketbas::fail(const QString& message)
+{
+    m_lastError = message;
+    return false;
+}
+
+bool ticketbas::LoadTicketFile(qint16 RecNo, TicketFileRecord& Rec)
+{
+    m_lastError.clear();
+    bool ok = true;
+    if (RecNo > 0) {
+        QString error;
+        if (!TicketLayoutFile::load(layoutFileName(), RecNo, Rec, &error)) {
+            // The callers need a whole layout: a record that is not there
+            // (another program wrote fewer) is that letter's default.
+            Rec = PrintRunLayoutDefaults::layout(RecNo);
+            ok = fail(error);
+        }
+    }
+    if (Rec.TicketType != 2)
+        return ok;
+
+    float rate = 0;
+    ExchangeRate = CurrencyFiles::readExchangeRate(rate) ? rate : 0.0f;
+
+    if (!CurrencyFiles::readSymbols(CurrencySymbol1, CurrencySymbol2)) {
+        CurrencySymbol1 = CurrencyFiles::defaultSymbol1();
+        CurrencySymbol2 = CurrencyFiles::defaultSymbol2();
+        QString error;
+        if (!CurrencyFiles::writeSymbols(CurrencySymbol1, CurrencySymbol2, &error))
+            ok = fail(error);
+    }
+    return ok;
+}
+
+bool ticketbas::SaveTicketFile(qint16 RecNo, const TicketFileRecord& Rec)
+{
+    m_lastError.clear();
+    QString error;
+    if (!TicketLayoutFile::save(layoutFileName(), RecNo, Rec, &error))
+        return fail(error);
+    if (Rec.TicketType == 2 && !CurrencyFiles::writeExchangeRate(ExchangeRate, &error))
+        return fail(error);
+    return true;
+}
+
+bool ticketbas::SetupTicketFileDefaults()
+{
+    const QString fileName = layoutFileName();
+    const bool existed = FileNames::exists(fileName);
+    bool written = true;
+    for (qint16 recNo = 1; recNo <= TicketLayoutFile::RecordCount && written; ++recNo) {
+        TicketBuffer = PrintRunLayoutDefaults::layout(recNo);
+        written = SaveTicketFile(recNo, TicketBuffer);
+    }
+    TicketBuffer = PrintRunLayoutDefaults::layout(TicketLayoutFile::RecordCount);
+    if (!written && !existed)
+        FileNames::remove(fileName);
+    return written;
+}

@@ -1,0 +1,162 @@
+#include "printrun/engine/PrintRoutines.h"
+
+#include <QImage>
+#include <QStringList>
+#include <array>
+
+#include "platform/barcode/BarcodeControl.h"
+#include "platform/files/TextFileReader.h"
+#include "platform/printing/Printer.h"
+#include "platform/printing/Printers.h"
+#include "platform/runtime/Values.h"
+#include "printrun/engine/PrintHost.h"
+
+namespace {
+
+const QString DefaultSource = QStringLiteral("default");
+const QString Unknown = QStringLiteral("????????");
+
+constexpr int DescriptionBelowEntry = 1;
+constexpr int SupplierBelowEntry = 4;
+
+// Base tops of fields 0 to 8, twips below the cell top.
+constexpr std::array<int, 9> SwingTagTops{100, 300, 600, 1050, 1200, 1400, 1700, 3000, 3200};
+
+// The advanced field sources of a layout letter: the barcode's height and
+// top, and the source of each of the nine fields.
+struct FieldSources
+{
+    QString barcodeHeight = QStringLiteral("0");
+    QString barcodeTop = QStringLiteral("0");
+    std::array<QString, 9> field;
+};
+
+// Reads "Ticket_<letter>.dat". Items the file lacks keep their defaults, so a
+// short file prints like a missing one where it ends.
+FieldSources readFieldSources(const QString& letter)
+{
+    FieldSources sources;
+    sources.field.fill(DefaultSource);
+    TextFileReader reader;
+    if (!reader.open(QStringLiteral("ticket_") + letter + QStringLiteral(".dat")))
+        return sources;
+    const auto next = [&reader](const QString& fallback) {
+        return reader.atEnd() ? fallback : reader.readItem();
+    };
+    // The first line is a caption and a date; the third item is the height.
+    for (int i = 0; i < 3; ++i)
+        sources.barcodeHeight = next(sources.barcodeHeight);
+    sources.barcodeTop = next(sources.barcodeTop);
+    for (QString& source : sources.field)
+        source = next(DefaultSource);
+    return sources;
+}
+
+bool isLogoName(const QString& source)
+{
+    static const QStringList logos{QStringLiteral("Logo1.bmp"), QStringLiteral("Logo2.bmp"),
+                                   QStringLiteral("Logo3.bmp"), QStringLiteral("Logo4.bmp")};
+    return logos.contains(source); // letter case counts
+}
+
+// Width of a picture painted at its own size, in twips.
+double pictureWidthTwips(const QImage& picture)
+{
+    const double dpi = picture.dotsPerMeterX() > 0 ? picture.dotsPerMeterX() * 0.0254 : 96.0;
+    return picture.width() * 1440.0 / dpi;
+}
+
+} // namespace
+
+void PrintRoutines::PrintSwingTag(const TicketFileRecord& ticket)
+{
+    Printer& printer = Printers::collection().current();
+    const int cellTop = Values::toInt16(printer.CurrentY());
+    const double cellLeft = printer.CurrentX();
+    const double centre = cellLeft + halfPitch();
+    printer.setFontTransparent(false);
+
+    const QString price = priceText(settingsCurrencySymbol());
+    const FieldSources sources = readFieldSources(m_host.layoutLetter());
+    const qint16 recordNumber = Values::toInt16(Values::numericValue(TicketBarcode.mid(1, 4)));
+
+    // Default texts and the texts they are centred on, fields 0 to 8.
+    const bool descriptionBelow = m_host.setting(DescriptionBelowEntry) == QLatin1String("YES");
+    const bool supplierBelow = m_host.setting(SupplierBelowEntry) == QLatin1String("YES");
+    QString barcodeLine = TicketBarcode;
+    if (descriptionBelow)
+        barcodeLine = Values::trimBlanks(TicketDescription) + QLatin1Char(' ') +
+                      Values::trimBlanks(TicketBarcode);
+    QString supplierLine;
+    if (supplierBelow)
+        supplierLine = descriptionBelow ? QLatin1Char(' ') + TicketSupplier : TicketSupplier;
+
+    const QString size = Values::trimBlanks(TicketSize);
+    const QString fit = Values::trimBlanks(TicketFit);
+    const std::array<QString, 9> texts{Values::trimBlanks(TicketHeader1),
+                                       Values::trimBlanks(TicketHeader2),
+                                       Values::trimBlanks(TicketDpt + QLatin1Char(' ') + TicketGrp +
+                                                          QLatin1Char(' ') + TicketBarcode),
+                                       TicketSupplier,
+                                       TicketDescription,
+                                       fit.isEmpty() ? size : size + QLatin1Char(' ') + fit,
+                                       price,
+                                       barcodeLine,
+                                       price};
+    std::array<QString, 9> measured = texts;
+    measured[3] = Values::trimBlanks(TicketSupplier);
+    measured[4] = Values::trimBlanks(TicketDescription);
+
+    const auto printSwingField = [&](int i) {
+        if (ticket.ShowField[i] != -1)
+            return;
+        printer.setCurrentY(cellTop + SwingTagTops[i] + double(ticket.FieldOffset[i]));
+        setFieldFont(printer, ticket, i);
+        const QString& source = sources.field[i];
+        QString text = texts[i];
+        QString width = measured[i];
+        bool keyword = false;
+        if (source != DefaultSource) {
+            if (i <= 1 && isLogoName(source)) {
+                const QImage logo = m_host.loadLogo(source);
+                if (!logo.isNull()) {
+                    printer.setCurrentX(centre - pictureWidthTwips(logo) / 2.0);
+                    printer.PaintPicture(logo, printer.CurrentX(), printer.CurrentY());
+                }
+                return;
+            }
+            text = Values::trimBlanks(m_host.GetFieldData(recordNumber, source));
+            if (text.endsWith(Unknown))
+                text = text.left(text.size() - Unknown.size()) + TicketBarcode;
+            width = text;
+            keyword = true;
+        }
+        if (i <= 1) {
+            text = QLatin1Char(' ') + text + QLatin1Char(' ');
+            width = text;
+        }
+        printer.setCurrentX(float(centre - printer.TextWidth(width) / 2.0));
+        printTransparent(printer, text);
+        // The supplier line under the barcode line: centred in the cell one
+        // line lower, not at the page's left edge.
+        if (i == 7 && !keyword && supplierBelow) {
+            printer.setCurrentX(
+                float(centre - printer.TextWidth(Values::trimBlanks(supplierLine)) / 2.0));
+            printTransparent(printer, supplierLine);
+        }
+    };
+
+    for (int i = 0; i <= 6; ++i)
+        printSwingField(i);
+
+    BarcodeControl& barcode = m_host.barcodeControl();
+    barcode.setUnits(printer.ScaleMode());
+    barcode.setDeviceWidth(1450);
+    const double height = Values::numericValue(sources.barcodeHeight);
+    drawBarcode(printer, centre - barcode.deviceWidth() / 2.0,
+                cellTop + 2000 + Values::numericValue(sources.barcodeTop), barcode.deviceWidth(),
+                height != 0 ? height : 1000);
+
+    printSwingField(7);
+    printSwingField(8);
+}

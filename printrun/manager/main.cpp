@@ -1,0 +1,21 @@
+#include <QApplication>
+
+#include "platform/shell/SingleInstance.h"
+#include "printrun/manager/PrintMgr.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(PrintMgr::Caption);
+
+    // A second start brings the running window to the front and ends.
+    SingleInstance instance(PrintMgr::Caption);
+    if (instance.activatePrevInstance())
+        return 0;
+
+    PrintMgr window;
+    instance.setWindow(&window);
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}
