@@ -68,7 +68,10 @@ PrintMgr::PrintMgr(QWidget* parent) : QWidget(parent)
     connect(Timer1, &QTimer::timeout, this, &PrintMgr::Timer1_Timer);
 }
 
-PrintMgr::~PrintMgr() = default;
+PrintMgr::~PrintMgr()
+{
+    closeTicketStats();
+}
 
 // ---------------------------------------------------------------------------
 // Building the window
@@ -155,8 +158,7 @@ void PrintMgr::createControls()
     Frame1->setCaption(QStringLiteral("Double click setting to change / activate"));
     ListView2 = placeControl<ListView>(Frame1, QStringLiteral("ListView2"), 240, 360, 4575, 1815);
     Label3 = placeControl<Label>(Frame1, QStringLiteral("Label3"), 240, 2350, 4575, 255);
-    // The options list's double-click, Enter and click run the option
-    // actions and the help line, which are built with those actions.
+    connectOptionActions();
     Frame1->hide();
 
     createAlignmentPanel();
@@ -304,7 +306,7 @@ void PrintMgr::Form_Unload()
     Timer1->stop();
     if (m_designer)
         m_designer->close();
-    // The statistics window closes here too.
+    closeTicketStats();
 }
 
 void PrintMgr::showLetterInUse(const QString& letter)

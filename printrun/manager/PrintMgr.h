@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -24,6 +25,7 @@ class QMenu;
 class QTimer;
 class Shape;
 class TextBox;
+class TicketStats;
 class Ticketstp;
 
 // The print-run program's main window "Rezuve Zoraziv" and the home of its
@@ -92,6 +94,16 @@ public:
     // the list with the same item selected. False (after a message) when
     // the file could not be written; the file then keeps its old entries.
     bool SaveSettings(int index, const QString& value);
+
+    // ---- Option actions of the options list ----
+    // Runs the action of the selected item's code (its tag).
+    void ListView2_DblClick();
+    // 13 (Enter) runs the selected item's action; other keys do nothing.
+    void ListView2_KeyPress(int KeyAscii);
+    // Shows the selected item's help text in Label3.
+    void ListView2_ItemClick();
+    // The statistics window once opened and not yet closed by the unload.
+    TicketStats* ticketStats() const;
 
     // ---- Run watch and start run ----
     void Timer1_Timer();
@@ -200,10 +212,22 @@ private:
 
     void showFileError(const QString& message);
 
+    // Option actions.
+    void connectOptionActions();
+    void toggleOption(int entry, const QString& shown);
+    void switchDirectPrinting(const QString& shown);
+    void exportTagData();
+    void importTagData();
+    void showTicketStats();
+    void closeTicketStats();
+    void specifyDataPath(const QString& shown);
+
     ticketbas m_layouts;
     FieldDataResolver m_fieldData;
     std::unique_ptr<PrintRoutines> m_engine;
     std::unique_ptr<Ticketstp> m_designer;
+    // The one statistics window, made when first opened.
+    QPointer<TicketStats> m_ticketStats;
     RunPrinter m_runPrinter;
     AlignmentFile::Offsets AlignmentValues{};
     int m_widthTwips = WindowWidthTwips;
