@@ -111,7 +111,7 @@ void PrintMgr::createControls()
     Label1[0] = placeControl<Label>(this, indexedName("Label1", 0), 120, 1200, 5055, 255);
     Label1[0]->setBackColor(LightGrey);
 
-    struct ButtonSpec
+    struct ButtonLayout
     {
         int index;
         const char* caption;
@@ -119,21 +119,21 @@ void PrintMgr::createControls()
         int left;
         int width;
     };
-    const ButtonSpec buttons[] = {
+    const ButtonLayout buttons[] = {
         {0, "Start Run", "Print the awaiting tickets", 120, 855},
         {1, "Re-Print", "List reprintable tickets", 1320, 735},
         {2, "Tag Design", "Setup Tickets/Labels", 2160, 1095},
         {4, "Alignment", "Ticket Alignment", 3360, 975},
         {3, "Setup", "Advanced Settings", 4440, 735},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = placeControl<CommandButton>(this, indexedName("TMButton", spec.index),
-                                                   spec.left, 1560, spec.width, 375);
-        button->setCaption(QString::fromLatin1(spec.caption));
-        button->setToolTipText(QString::fromLatin1(spec.tip));
-        const int index = spec.index;
+    for (const ButtonLayout& layout : buttons) {
+        auto* button = placeControl<CommandButton>(this, indexedName("TMButton", layout.index),
+                                                   layout.left, 1560, layout.width, 375);
+        button->setCaption(QString::fromLatin1(layout.caption));
+        button->setToolTipText(QString::fromLatin1(layout.tip));
+        const int index = layout.index;
         connect(button, &CommandButton::Click, this, [this, index] { TMButton_Click(index); });
-        TMButton[spec.index] = button;
+        TMButton[layout.index] = button;
     }
     TMRunOptions =
         placeControl<CommandButton>(this, QStringLiteral("TMRunOptions"), 960, 1560, 255, 375);
