@@ -123,12 +123,12 @@ void MainFrm::createDataManagementPage()
     TabStrip1->setVisible(false);
 
     // The information page covers the records screen's controls.
-    Frame13 = placeControl<Frame>(Frame8, QStringLiteral("Frame13"), 120, 330, 9735, 5505);
+    Frame13 = placeControl<Frame>(Frame8, QStringLiteral("Frame13"), 60, 195, 9855, 5700);
     Frame13->setAutoFillBackground(true);
     Frame13->setVisible(false);
-    Label26 = placeControl<Label>(Frame13, QStringLiteral("Label26"), 120, 240, 3000, 255);
-    Label27 = placeControl<Label>(Frame13, QStringLiteral("Label27"), 6480, 240, 3135, 255);
-    ListView3 = placeControl<ListView>(Frame13, QStringLiteral("ListView3"), 120, 600, 9495, 4785);
+    Label26 = placeControl<Label>(Frame13, QStringLiteral("Label26"), 180, 300, 3000, 255);
+    Label27 = placeControl<Label>(Frame13, QStringLiteral("Label27"), 6540, 300, 3135, 255);
+    ListView3 = placeControl<ListView>(Frame13, QStringLiteral("ListView3"), 180, 660, 9495, 4860);
     ListView3->addColumnHeader(QStringLiteral("Partition"), 2400);
     ListView3->addColumnHeader(QStringLiteral("Description"), 4620);
     ListView3->addColumnHeader(QStringLiteral("Date"), 1500);
@@ -150,8 +150,10 @@ void MainFrm::TabStrip1_Click()
 {
     const bool information = TabStrip1->SelectedItem() == 1;
     Frame13->setVisible(information);
-    if (information)
+    if (information) {
         Frame13->raise();
+        TabStrip1->raise();
+    }
 }
 
 void MainFrm::ScreenDBM()
