@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -655,4 +656,24 @@ TEST_F(AcceptTicketTest, ShutDownSavesTheHistoryForTheNextStart)
     frm->MFExit->trigger();
     EXPECT_EQ(readBytes(QStringLiteral("ZRNH.DAT")).mid(32, 25),
               QByteArray("ACME                     "));
+}
+
+TEST_F(AcceptTicketTest, AFullRecordFileRefusesTheTicketAndWritesNothing)
+{
+    // 9,999 live records: a record number of five digits would not fit the
+    // ticket's EAN-8 barcode.
+    frm.reset();
+    writeBytes(QStringLiteral("ZRNDB.DAT"), QByteArray(qsizetype(9999) * 581, '\0'));
+    startWindow();
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    enter(Ticket());
+    accept();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.startsWith(
+        QStringLiteral("The record file is full: it holds 9999 tickets")));
+    EXPECT_EQ(recordCount(), 9999);
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("ZRNDB.DAT"))).size(), qint64(9999) * 581);
+    EXPECT_EQ(frm->ListView2->itemCount(), 0);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("ZRPRT.DAT"))));
 }
