@@ -2,6 +2,8 @@
 
 #include "platform/runtime/Values.h"
 
+#include <limits>
+
 namespace {
 
 bool isDigit(QChar c)
@@ -30,7 +32,7 @@ std::optional<qint32> quantity(const QString& text, qint32 lowest, qint32 highes
             return std::nullopt;
         value = value * 10 + (t.at(i).unicode() - '0');
         // Leading zeros are fine; a long number is out of range anyway.
-        if (value > qint64(highest) + qint64(-lowest) + 1)
+        if (value > std::numeric_limits<qint32>::max())
             return std::nullopt;
     }
     if (negative)

@@ -38,9 +38,9 @@ TicketRunWriter::Result TicketRunWriter::CreateTicketRun(const QList<Entry>& ent
     m_ticketCount = 0;
     const QString runFile = QString::fromLatin1(RunFileName);
     // The lines go straight into the new file as they are made; the waiting
-    // run is replaced only when every line is written.
-    // The new run has the one spelling the print-run program is given; a
-    // waiting run spelt otherwise is deleted once the new one is complete.
+    // run is replaced only when every line is written. The new run has the
+    // one spelling the print-run program is given; a waiting run spelt
+    // otherwise is deleted once the new one is complete.
     QSaveFile file(runFile);
     if (!file.open(QIODevice::WriteOnly)) {
         m_lastError = QStringLiteral("Cannot write \"%1\": %2").arg(runFile, file.errorString());
@@ -88,7 +88,8 @@ bool TicketRunWriter::writeLines(const QList<Entry>& entries, QSaveFile& file, i
                               .arg(entry.text));
         // An order typed before quantities were checked may ask for more
         // tickets than any shop prints in one run.
-        for (const qint32 q : rec.OrderQty) {
+        for (int position = 0; position < SizePositions; ++position) {
+            const qint32 q = rec.OrderQty[size_t(position)];
             if (q > TicketInput::MaxQuantity)
                 return refuse(QStringLiteral("Record %1 asks for %2 tickets of one size; at most "
                                              "%3 are printed in one run. Change its order on the "

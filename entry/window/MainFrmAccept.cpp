@@ -3,9 +3,9 @@
 // label of the new-ticket screen.
 
 #include <QDate>
+#include <QPainter>
 #include <array>
 #include <optional>
-#include <QPainter>
 
 #include "entry/store/PrintFileLine.h"
 #include "entry/store/TicketInput.h"
