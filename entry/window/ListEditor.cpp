@@ -5,6 +5,7 @@
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/Placement.h"
@@ -26,6 +27,7 @@ ListEditor::ListEditor(MainFrm& main, const Look& look)
     : QWidget(&main, Qt::Window), m_main(main), m_entries(look.entries)
 {
     setObjectName(look.objectName);
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(look.title);
     setFixedSize(ListView::toPixels(look.width), ListView::toPixels(4500));
 
