@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "entry/store/FieldHistory.h"
@@ -107,6 +108,11 @@ public:
     // to 2 give 0 when the record file is not open or cannot be read.
     qint32 GetRecordNo(qint16 mode);
     QString lastError() const { return m_lastError; }
+    // Hands records 1 to the record count (taken once) to visit in
+    // record-number order, reading the file in large blocks; visit returns
+    // false to stop. False, with lastError(), when the file is not open or
+    // a record cannot be read: the scan stops there.
+    bool ScanRecords(const std::function<bool(qint32 recNo, const TicketRecord& rec)>& visit);
 
     // ---- Ticket-layout file ----
     QString TicketFileName;

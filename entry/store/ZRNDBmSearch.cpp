@@ -118,23 +118,18 @@ qint32 ZRNDBm::SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 D
             *ok = false;
         return 0;
     }
-    const qint32 count = GetRecordNo(0);
     const SearchPattern pattern(SearchText);
     qint32 matches = 0;
-    for (qint32 n = 1; n <= count; ++n) {
-        bool read = false;
-        const TicketRecord rec = GetTicketRecord(n, &read);
-        if (!read) {
-            if (ok)
-                *ok = false;
-            break;
+    const bool read = ScanRecords([&](qint32 n, const TicketRecord& rec) {
+        if (passesField(rec, n, FieldNo, pattern) && passesDate(rec, DateMode, DateValue)) {
+            ++matches;
+            if (m_view)
+                m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
         }
-        if (!passesField(rec, n, FieldNo, pattern) || !passesDate(rec, DateMode, DateValue))
-            continue;
-        ++matches;
-        if (m_view)
-            m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
-    }
+        return true;
+    });
+    if (!read && ok)
+        *ok = false;
     return matches;
 }
 
@@ -150,23 +145,17 @@ bool ZRNDBm::FillFieldCombo(qint16 FieldNo, ComboBox* Combo)
         m_lastError = QStringLiteral("The record file is not open.");
         done = false;
     } else if (FieldNo >= 1 && FieldNo <= 7) {
-        const qint32 count = GetRecordNo(0);
         // The entries are the trimmed values already added, so a set of them
         // answers "already listed" without reading the list back.
         QSet<QString> listed;
-        for (qint32 n = 1; n <= count; ++n) {
-            bool read = false;
-            const TicketRecord rec = GetTicketRecord(n, &read);
-            if (!read) {
-                done = false;
-                break;
-            }
+        done = ScanRecords([&](qint32, const TicketRecord& rec) {
             const QString value = Values::trimBlanks(*textField(rec, FieldNo + 1));
-            if (value.isEmpty() || listed.contains(value))
-                continue;
-            listed.insert(value);
-            Combo->AddItem(value);
-        }
+            if (!value.isEmpty() && !listed.contains(value)) {
+                listed.insert(value);
+                Combo->AddItem(value);
+            }
+            return true;
+        });
     }
     Combo->setText(Combo->ListCount() > 0 ? Combo->List(0) : QString());
     return done;

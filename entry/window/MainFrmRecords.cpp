@@ -56,7 +56,7 @@ bool hasValueList(int fieldNo)
 
 // The image list's two pictures: a ticket for a live record (1) and a
 // crossed-out ticket for a marked one (6).
-QIcon recordIcon(int index)
+QIcon drawRecordIcon(int index)
 {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
@@ -74,6 +74,14 @@ QIcon recordIcon(int index)
     }
     painter.end();
     return QIcon(picture);
+}
+
+// Each picture is drawn once and shared by every line that shows it.
+const QIcon& recordIcon(int index)
+{
+    static const QIcon live = drawRecordIcon(RecordListRow::LiveIcon);
+    static const QIcon marked = drawRecordIcon(RecordListRow::MarkedIcon);
+    return index == RecordListRow::MarkedIcon ? marked : live;
 }
 
 void setLineIcon(QTreeWidgetItem* line, int index)

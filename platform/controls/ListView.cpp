@@ -1,6 +1,7 @@
 #include "platform/controls/ListView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <algorithm>
 
 ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
@@ -48,17 +49,25 @@ QTreeWidgetItem* ListView::addItem(const QString& text, const QStringList& subIt
     for (int column = 0; column < m_alignments.size(); ++column)
         line->setTextAlignment(column, m_alignments.at(column));
 
-    int position = topLevelItemCount();
+    const int count = topLevelItemCount();
+    int position = count;
     if (m_sorted) {
         // After the lines that sort before or with it: equal keys keep the
-        // order in which they came.
-        position = 0;
-        while (position < topLevelItemCount() && !sortsBefore(line, topLevelItem(position)))
-            ++position;
+        // order in which they came. The lines stand sorted, so the place is
+        // found by halving.
+        int low = 0;
+        int high = count;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (sortsBefore(line, topLevelItem(middle)))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        position = low;
     }
-    const bool wasEmpty = topLevelItemCount() == 0;
     insertTopLevelItem(position, line);
-    if (wasEmpty || selectedItems().isEmpty())
+    if (count == 0 || !selectionModel()->hasSelection())
         setCurrentItem(line);
     return line;
 }
