@@ -128,6 +128,8 @@ qint32 ZRNDBm::SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 D
         }
         return true;
     });
+    if (m_view)
+        m_view->endRecordList();
     if (!read && ok)
         *ok = false;
     return matches;

@@ -262,12 +262,24 @@ void MainFrm::LoadComboFields()
 
 void MainFrm::clearRecordList()
 {
+    qDeleteAll(m_recordLines);
+    m_recordLines.clear();
     ListView4->clearItems();
 }
 
 void MainFrm::addRecordListRow(const RecordListRow& row)
 {
-    setLineIcon(ListView4->addItem(row.text, row.subItems), row.smallIcon);
+    // The lines are made complete, icon included, and join the list
+    // together when the search ends.
+    QTreeWidgetItem* line = ListView4->makeItem(row.text, row.subItems);
+    setLineIcon(line, row.smallIcon);
+    m_recordLines.append(line);
+}
+
+void MainFrm::endRecordList()
+{
+    ListView4->insertItems(m_recordLines);
+    m_recordLines.clear();
 }
 
 int MainFrm::recordRowIcon(int index) const
