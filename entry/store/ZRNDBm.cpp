@@ -89,6 +89,10 @@ bool ZRNDBm::PutTicketRecord(const TicketRecord& rec, qint32 recNo)
                           .arg(count);
         return false;
     }
+    if (recNo > count && recNo > MaxRecords) {
+        m_lastError = fileFullMessage();
+        return false;
+    }
     if (!m_recordFile->write(recNo, rec.encode())) {
         m_lastError = QStringLiteral("Record %1 cannot be written: %2")
                           .arg(recNo)
@@ -154,7 +158,9 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
         return count;
     if (mode == 2) {
         // The lowest slot marked deleted is reused before the file grows.
-        RecordScan scan(*m_recordFile, count);
+        // A file grown past the cap elsewhere reuses only slots a barcode
+        // can number.
+        RecordScan scan(*m_recordFile, qMin(count, MaxRecords));
         while (scan.next()) {
             if (qFromLittleEndian<qint16>(scan.record() + TicketRecord::DeleteMarkOffset) == 1)
                 return qint32(scan.number());
@@ -165,6 +171,12 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
                               .arg(scan.errorString());
             return 0;
         }
+    }
+    // A record number of five digits would make the barcode body too long
+    // for an EAN-8 code: the file grows no further.
+    if (count >= MaxRecords) {
+        m_lastError = fileFullMessage();
+        return 0;
     }
     return count + 1;
 }
@@ -189,6 +201,15 @@ bool ZRNDBm::ScanRecords(const std::function<bool(qint32, const TicketRecord&)>&
         return false;
     }
     return true;
+}
+
+QString ZRNDBm::fileFullMessage()
+{
+    return QStringLiteral("The record file is full: it holds %1 tickets, the most a ticket's "
+                          "barcode can number.\r\n\r\nTo make room, mark the tickets you no "
+                          "longer need for deletion on the Records screen; the next new ticket "
+                          "takes the first marked record.")
+        .arg(MaxRecords);
 }
 
 bool ZRNDBm::SaveTicketFile(qint16 recNo, const TicketFileRecord& rec)
