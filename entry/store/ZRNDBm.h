@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "entry/store/FieldHistory.h"
@@ -111,6 +112,11 @@ public:
     // the ticket's EAN-8 barcode. PutTicketRecord adds none past it.
     static constexpr qint32 MaxRecords = 9999;
     QString lastError() const { return m_lastError; }
+    // Hands records 1 to the record count (taken once) to visit in
+    // record-number order, reading the file in large blocks; visit returns
+    // false to stop. False, with lastError(), when the file is not open or
+    // a record cannot be read: the scan stops there.
+    bool ScanRecords(const std::function<bool(qint32 recNo, const TicketRecord& rec)>& visit);
 
     // ---- Ticket-layout file ----
     QString TicketFileName;

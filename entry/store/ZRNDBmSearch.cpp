@@ -117,23 +117,20 @@ qint32 ZRNDBm::SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 D
             *ok = false;
         return 0;
     }
-    const qint32 count = GetRecordNo(0);
     const SearchPattern pattern(SearchText);
     qint32 matches = 0;
-    for (qint32 n = 1; n <= count; ++n) {
-        bool read = false;
-        const TicketRecord rec = GetTicketRecord(n, &read);
-        if (!read) {
-            if (ok)
-                *ok = false;
-            break;
+    const bool read = ScanRecords([&](qint32 n, const TicketRecord& rec) {
+        if (passesField(rec, n, FieldNo, pattern) && passesDate(rec, DateMode, DateValue)) {
+            ++matches;
+            if (m_view)
+                m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
         }
-        if (!passesField(rec, n, FieldNo, pattern) || !passesDate(rec, DateMode, DateValue))
-            continue;
-        ++matches;
-        if (m_view)
-            m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
-    }
+        return true;
+    });
+    if (m_view)
+        m_view->endRecordList();
+    if (!read && ok)
+        *ok = false;
     return matches;
 }
 
@@ -150,23 +147,18 @@ QStringList ZRNDBm::FieldValues(qint16 FieldNo, bool* ok)
     }
     if (FieldNo < 1 || FieldNo > 7)
         return values;
-    const qint32 count = GetRecordNo(0);
     // A set of the values already listed answers "already listed" without
     // searching the list.
     QSet<QString> listed;
-    for (qint32 n = 1; n <= count; ++n) {
-        bool read = false;
-        const TicketRecord rec = GetTicketRecord(n, &read);
-        if (!read) {
-            if (ok)
-                *ok = false;
-            break;
-        }
+    const bool done = ScanRecords([&](qint32, const TicketRecord& rec) {
         const QString value = Values::trimBlanks(*textField(rec, FieldNo + 1));
-        if (value.isEmpty() || listed.contains(value))
-            continue;
-        listed.insert(value);
-        values.append(value);
-    }
+        if (!value.isEmpty() && !listed.contains(value)) {
+            listed.insert(value);
+            values.append(value);
+        }
+        return true;
+    });
+    if (!done && ok)
+        *ok = false;
     return values;
 }

@@ -57,7 +57,7 @@ bool hasValueList(int fieldNo)
 
 // The image list's two pictures: a ticket for a live record (1) and a
 // crossed-out ticket for a marked one (6).
-QIcon recordIcon(int index)
+QIcon drawRecordIcon(int index)
 {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
@@ -75,6 +75,14 @@ QIcon recordIcon(int index)
     }
     painter.end();
     return QIcon(picture);
+}
+
+// Each picture is drawn once and shared by every line that shows it.
+const QIcon& recordIcon(int index)
+{
+    static const QIcon live = drawRecordIcon(RecordListRow::LiveIcon);
+    static const QIcon marked = drawRecordIcon(RecordListRow::MarkedIcon);
+    return index == RecordListRow::MarkedIcon ? marked : live;
 }
 
 void setLineIcon(QTreeWidgetItem* line, int index)
@@ -255,12 +263,24 @@ void MainFrm::LoadComboFields()
 
 void MainFrm::clearRecordList()
 {
+    qDeleteAll(m_recordLines);
+    m_recordLines.clear();
     ListView4->clearItems();
 }
 
 void MainFrm::addRecordListRow(const RecordListRow& row)
 {
-    setLineIcon(ListView4->addItem(row.text, row.subItems), row.smallIcon);
+    // The lines are made complete, icon included, and join the list
+    // together when the search ends.
+    QTreeWidgetItem* line = ListView4->makeItem(row.text, row.subItems);
+    setLineIcon(line, row.smallIcon);
+    m_recordLines.append(line);
+}
+
+void MainFrm::endRecordList()
+{
+    ListView4->insertItems(m_recordLines);
+    m_recordLines.clear();
 }
 
 int MainFrm::recordRowIcon(int index) const

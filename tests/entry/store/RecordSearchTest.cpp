@@ -15,6 +15,7 @@ public:
     void showDataInUse(const QString&) override {}
     void clearRecordList() override { rows.clear(); }
     void addRecordListRow(const RecordListRow& row) override { rows << row; }
+    void endRecordList() override { endedAfter << rows.size(); }
 
     // The record numbers listed, as numbers.
     QList<int> numbers() const
@@ -26,6 +27,8 @@ public:
     }
 
     QList<RecordListRow> rows;
+    // The rows listed each time a search said it had ended.
+    QList<qsizetype> endedAfter;
 };
 
 TicketRecord ticket(const QString& supplier)
@@ -260,4 +263,23 @@ TEST_F(RecordSearchTest, FieldValueNumbersNameTheTextFields)
         EXPECT_EQ(store.FieldValues(qint16(fieldNo)), QStringList{QString::fromLatin1(values[fieldNo - 1])})
             << fieldNo;
     EXPECT_EQ(store.FieldValues(8), QStringList{});
+}
+
+TEST_F(RecordSearchTest, LargeFileIsSearchedWholeAndInOrder)
+{
+    // Records on both sides of the read blocks' edges.
+    const QList<int> needles = {1, 255, 256, 257, 512, 513, 700};
+    QByteArray bytes;
+    for (int n = 1; n <= 700; ++n) {
+        TicketRecord r = ticket(needles.contains(n) ? QStringLiteral("NEEDLE") : QStringLiteral("HAY"));
+        r.DeleteMark = n == 513 || n == 600 ? 1 : 0;
+        bytes += r.encode();
+    }
+    writeBytes(QStringLiteral("ZRNDB.DAT"), bytes);
+
+    EXPECT_EQ(search(4, QStringLiteral("needle")), needles);
+    EXPECT_EQ(view.rows.at(5).smallIcon, RecordListRow::MarkedIcon);
+    EXPECT_EQ(view.endedAfter, QList<qsizetype>{needles.size()});
+    EXPECT_EQ(search(0, QString()).size(), 700);
+    EXPECT_EQ(store.GetRecordNo(2), 513);
 }
