@@ -2,7 +2,10 @@
 
 #include "platform/gdi/GdiDevice.h"
 
+namespace platform {
 class Printer;
+}
+using platform::Printer;
 
 // Drawing on the printer's current page, in the printer's device pixels
 // from the origin of its printable area. Drawing starts the document and
@@ -23,6 +26,7 @@ public:
     bool paint(const std::function<void(QPainter&)>& draw) override;
     int deviceCaps(int index) const override;
     QFont defaultFont() const override { return printerFont(); }
+    void record(const GdiCall& call) override;
 
 private:
     double twipsPerPixel() const;
