@@ -3,6 +3,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <memory>
+#include <vector>
+
+#include "control/core/OffScreenDC.h"
 
 // The values the control keeps once per process, shared by every instance
 // of the control (the last writer wins). Everything runs on the one
@@ -33,6 +37,20 @@ public:
     bool PrintFromPreview = false;
     // Target of the job: 0 preview pages, 1 printer.
     qint16 DirectPrint = 0;
+
+    // A job is composing or its preview is open.
+    bool JobActive = false;
+
+    // ---- Preview pages ----
+    // The pages of the preview, index 0 first.
+    std::vector<std::unique_ptr<OffScreenDC>> PreviewPages;
+    // Index of the page composed or shown.
+    qint16 CurrentPage = 0;
+    // Index of the last page composed (its number is PageCount + 1).
+    qint16 PageCount = 0;
+    // FromPage + 1: the page at index i carries the number
+    // PageNumberOffset + i - 1.
+    qint16 PageNumberOffset = 2;
 
     // ---- Off-screen pages ----
     // Zoom factor of the copy of a page to the preview window.

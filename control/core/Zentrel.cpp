@@ -4,7 +4,9 @@
 #include <QMetaObject>
 #include <QResizeEvent>
 
+#include "control/core/Demo.h"
 #include "control/core/FaceGlyphs.h"
+#include "control/core/PrinterSetup.h"
 #include "control/core/SharedState.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/ControlMembers.h"
@@ -152,13 +154,12 @@ bool Zentrel::LVPrint()
 
 bool Zentrel::ShowPrinter()
 {
-    // Not built yet: the printer set-up dialog.
-    return false;
+    return PrinterSetup::ShowPrinter(*this);
 }
 
 void Zentrel::About()
 {
-    // Not built yet: the about box.
+    Demo::About();
 }
 
 void Zentrel::StopPrint()

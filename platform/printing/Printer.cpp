@@ -80,6 +80,22 @@ bool Printer::setCopies(int copies)
     return true;
 }
 
+bool Printer::setColorMode(int mode)
+{
+    if (mode != 1 && mode != 2)
+        return false;
+    m_colorMode = mode;
+    return true;
+}
+
+bool Printer::setDuplex(int duplex)
+{
+    if (duplex < 1 || duplex > 3)
+        return false;
+    m_duplex = duplex;
+    return true;
+}
+
 void Printer::setInitialPage(const QPageSize& size, int orientation)
 {
     if (size.isValid())

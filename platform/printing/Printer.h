@@ -84,6 +84,19 @@ public:
     bool setOrientation(int orientation);
     int Copies() const { return m_copies; }
     bool setCopies(int copies);
+    // 1 monochrome, 2 colour; other values are refused.
+    int ColorMode() const { return m_colorMode; }
+    bool setColorMode(int mode);
+    // 1 one-sided, 2 two-sided along the long edge, 3 along the short edge;
+    // other values are refused.
+    int Duplex() const { return m_duplex; }
+    bool setDuplex(int duplex);
+    // Draft (-1) to high (-4), or dots per inch; 0 leaves it to the device.
+    int PrintQuality() const { return m_printQuality; }
+    void setPrintQuality(int quality) { m_printQuality = quality; }
+    // Scale of the output in percent, as the device applies it.
+    int Zoom() const { return m_zoom; }
+    void setZoom(int percent) { m_zoom = percent; }
     // The paper as oriented, in twips whatever the scale mode.
     double Width() const;
     double Height() const;
@@ -218,6 +231,10 @@ private:
     QPageSize m_pageSize = QPageSize(QPageSize::A4);
     int m_orientation = Portrait;
     int m_copies = 1;
+    int m_colorMode = 2;
+    int m_duplex = 1;
+    int m_printQuality = 0;
+    int m_zoom = 100;
     int m_scaleMode = Twips;
     double m_currentX = 0; // twips
     double m_currentY = 0; // twips

@@ -18,3 +18,8 @@ void Dialogs::install(Dialogs* dialogs)
 {
     g_installed = dialogs;
 }
+
+bool Dialogs::printSetup(PrintSetupRequest&)
+{
+    return false;
+}
