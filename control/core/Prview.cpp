@@ -489,3 +489,24 @@ void Prview::FillPageList(int fromPage)
         f.Comb->AddItem(QString::number(number));
     f.Comb->setText(QString::number(shared.PageNumberOffset - 1));
 }
+
+void Prview::Present(QWidget* hostForm)
+{
+    PrviewForm& f = form();
+    if (!hostForm) {
+        f.show();
+        return;
+    }
+    QWidget* host = hostForm->window();
+    f.setWindowTitle(host->windowTitle());
+    const Qt::WindowStates state = host->windowState();
+    if (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        f.setWindowState(state);
+    } else {
+        f.setWindowState(Qt::WindowNoState);
+        f.move(host->frameGeometry().topLeft());
+        f.resize(host->size());
+    }
+    f.show();
+    f.raise();
+}

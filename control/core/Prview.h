@@ -120,6 +120,10 @@ public:
     // page list from fromPage to the last page with fromPage shown.
     void SetCaptions(const QString& captions, const QString& toolTips);
     void FillPageList(int fromPage);
+    // Shows the window without waiting, with the host form's caption and
+    // window state, over the host form when that is neither maximised nor
+    // minimised.
+    void Present(QWidget* hostForm);
 
     // What Print asks for once the window is closed: the control starts its
     // print from the event loop (context guards the call).
