@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "control/core/Interin.h"
+#include "control/core/OffScreenDC.h"
 #include "control/core/SharedState.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
@@ -220,8 +221,6 @@ void Prview::reset()
     delete m_form.data();
     ScreenFactor = 1.0;
     ViewReady = false;
-    m_printContext = nullptr;
-    m_printRequest = nullptr;
     m_closing = false;
     m_arrangeQueued = false;
 }
@@ -340,15 +339,14 @@ void Prview::DrawIntoScrn()
 {
     if (!ViewReady || !m_form)
         return;
-    SharedState& shared = SharedState::get();
-    const int index = shared.CurrentPage;
-    if (index < 0 || index >= int(shared.PreviewPages.size()) || !shared.PreviewPages[index])
+    OffScreenDC* page = SharedState::get().previewPage(SharedState::get().CurrentPage);
+    if (!page)
         return;
     PreviewView* view = m_form->View;
     view->Cls();
     int width = -1;
     int height = -1;
-    shared.PreviewPages[index]->BlastToScreen(0, 0, width, height);
+    page->BlastToScreen(0, 0, width, height);
     view->update();
 }
 
@@ -401,10 +399,16 @@ void Prview::PagePicked(int listIndex)
 
 void Prview::Close()
 {
+    close(true);
+}
+
+void Prview::close(bool yield)
+{
     if (m_closing)
         return;
     m_closing = true;
-    DoEvents();
+    if (yield)
+        DoEvents();
     SharedState& shared = SharedState::get();
     ViewReady = false;
     shared.JobActive = false;
@@ -429,7 +433,9 @@ void Prview::Close()
 
 void Prview::Finir()
 {
-    Close();
+    // Also called while the control is being destroyed (with its form), when
+    // running pending events could reach half-destroyed windows.
+    close(false);
 }
 
 void Prview::Print()
@@ -437,75 +443,48 @@ void Prview::Print()
     SharedState::get().PrintFromPreview = true;
     Close();
     DoEvents();
-    // The print starts from the event loop, whether or not the control is
-    // painted, and never inside a paint.
-    if (m_printRequest && m_printContext)
-        QMetaObject::invokeMethod(m_printContext.data(), m_printRequest, Qt::QueuedConnection);
+    // The control that made the preview prints it from the event loop,
+    // whether or not it is painted, and never inside a paint.
+    RequestPrintFromPreview();
 }
 
-void Prview::setPrintRequest(QObject* context, std::function<void()> request)
-{
-    m_printContext = context;
-    m_printRequest = std::move(request);
-}
-
-QStringList Prview::splitButtonTexts(const QString& text, int passes)
-{
-    QStringList parts(3);
-    QString rest = text;
-    for (int pass = 1; pass <= passes; ++pass) {
-        const int slash = rest.indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            continue;
-        if (pass <= 3)
-            parts[pass - 1] = rest.left(slash);
-        rest = rest.mid(slash + 1);
-    }
-    parts.append(rest);
-    return parts;
-}
-
-void Prview::SetCaptions(const QString& captions, const QString& toolTips)
+void Prview::ShowPreview(const PreviewWindowSetup& setup)
 {
     PrviewForm& f = form();
+    if (!setup.downEnabled)
+        f.Down->setEnabled(false);
     CommandButton* const buttons[] = {f.Printbt, f.Up, f.Down, f.Closebtn};
-    // A pass without "/" leaves a button's text as it was.
-    const QStringList texts = splitButtonTexts(captions, 6);
-    const QStringList tips = splitButtonTexts(toolTips, 7);
     for (int i = 0; i < 4; ++i) {
-        if (i == 3 || captions.count(QLatin1Char('/')) > i)
-            buttons[i]->setCaption(texts[i]);
-        if (i == 3 || toolTips.count(QLatin1Char('/')) > i)
-            buttons[i]->setToolTipText(tips[i]);
+        if (!setup.captions[i].isEmpty())
+            buttons[i]->setCaption(setup.captions[i]);
+        if (!setup.toolTips[i].isEmpty())
+            buttons[i]->setToolTipText(setup.toolTips[i]);
     }
-}
-
-void Prview::FillPageList(int fromPage)
-{
-    PrviewForm& f = form();
-    const SharedState& shared = SharedState::get();
+    f.setWindowTitle(setup.windowCaption);
     f.Comb->Clear();
-    for (int number = fromPage; number <= shared.PageCount + 1; ++number)
-        f.Comb->AddItem(QString::number(number));
-    f.Comb->setText(QString::number(shared.PageNumberOffset - 1));
-}
+    for (const QString& number : setup.pageNumbers)
+        f.Comb->AddItem(number);
+    f.Comb->setText(setup.pageNumberText);
 
-void Prview::Present(QWidget* hostForm)
-{
-    PrviewForm& f = form();
-    if (!hostForm) {
-        f.show();
-        return;
+    if (OffScreenDC* first = SharedState::get().previewPage(0)) {
+        if (ViewReady) {
+            f.View->Cls();
+            int width = -1;
+            int height = -1;
+            first->BlastToScreen(0, 0, width, height);
+        }
     }
-    QWidget* host = hostForm->window();
-    f.setWindowTitle(host->windowTitle());
-    const Qt::WindowStates state = host->windowState();
+
+    const Qt::WindowStates state(setup.hostWindowState);
     if (state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
         f.setWindowState(state);
     } else {
         f.setWindowState(Qt::WindowNoState);
-        f.move(host->frameGeometry().topLeft());
-        f.resize(host->size());
+        const QRect& twips = setup.hostGeometryTwips;
+        if (twips.isValid()) {
+            f.move(twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel);
+            f.resize(twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
+        }
     }
     f.show();
     f.raise();

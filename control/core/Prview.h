@@ -2,10 +2,10 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <vector>
 
+#include "control/core/JobWindows.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/PictureBox.h"
 
@@ -108,26 +108,19 @@ public:
     // Copies the current page onto the view; nothing when the view is not
     // ready or there is no page at that index.
     void DrawIntoScrn();
-    // Closes the preview: frees the preview pages, closes the progress
-    // window and unloads the visual part.
+    // Closes the preview as Close does, without letting pending events run
+    // first: frees the preview pages, closes the progress window and
+    // unloads the visual part.
     void Finir();
     // Fits the frame, scroll bars and paging buttons to the page size and
     // the page shown.
     void ArrangeView();
 
-    // The job's fill of a composed preview: captions and tool tips of the
-    // four buttons from the "/"-separated texts, the window caption, the
-    // page list from fromPage to the last page with fromPage shown.
-    void SetCaptions(const QString& captions, const QString& toolTips);
-    void FillPageList(int fromPage);
-    // Shows the window without waiting, with the host form's caption and
-    // window state, over the host form when that is neither maximised nor
-    // minimised.
-    void Present(QWidget* hostForm);
-
-    // What Print asks for once the window is closed: the control starts its
-    // print from the event loop (context guards the call).
-    void setPrintRequest(QObject* context, std::function<void()> request);
+    // Fills the window with a composed preview as `setup` says, copies
+    // page index 0 onto the view and shows the window without waiting: over
+    // the host form when that is in its normal state, else in the host
+    // form's state.
+    void ShowPreview(const PreviewWindowSetup& setup);
 
     // The user's actions, as the buttons and the list run them.
     void NextPage();
@@ -136,20 +129,15 @@ public:
     void Close();
     void Print();
 
-    // The "/"-separated split of the button texts: the captions of Printbt,
-    // Up, Down and Closebtn.
-    static QStringList splitButtonTexts(const QString& text, int passes);
-
 private:
     Prview() = default;
     void load();
     void resize();
+    void close(bool yield);
     bool laterPageExists() const;
     QString pageNumberText() const;
 
     QPointer<PrviewForm> m_form;
-    QPointer<QObject> m_printContext;
-    std::function<void()> m_printRequest;
     bool m_closing = false;
     bool m_arrangeQueued = false;
 

@@ -3,10 +3,15 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
-#include "control/core/OffScreenDC.h"
+#include "control/core/PageUnits.h"
+
+class OffScreenDC;
+class Zentrel;
 
 // The values the control keeps once per process, shared by every instance
 // of the control (the last writer wins). Everything runs on the one
@@ -14,6 +19,11 @@
 class SharedState
 {
 public:
+    SharedState();
+    ~SharedState();
+    SharedState(SharedState&&) noexcept;
+    SharedState& operator=(SharedState&&) noexcept;
+
     static SharedState& get();
     // Every value back as a new process has it.
     void reset();
@@ -37,20 +47,50 @@ public:
     bool PrintFromPreview = false;
     // Target of the job: 0 preview pages, 1 printer.
     qint16 DirectPrint = 0;
-
-    // A job is composing or its preview is open.
+    // A job is composing (or its preview is open); cleared by the preview
+    // window's close.
     bool JobActive = false;
+    // A Preview, LVPrint, ShowPrinter or About is running: a second one
+    // (from an event handler during a yield) is refused.
+    bool JobRunning = false;
+    // The control whose preview is shown (print from the preview prints
+    // through it).
+    QPointer<Zentrel> PreviewOwner;
+    // The text PrinterReady shows when the printer cannot start.
+    QString PrinterMessCopy;
 
-    // ---- Preview pages ----
-    // The pages of the preview, index 0 first.
-    std::vector<std::unique_ptr<OffScreenDC>> PreviewPages;
-    // Index of the page composed or shown.
-    qint16 CurrentPage = 0;
-    // Index of the last page composed (its number is PageCount + 1).
+    // ---- Page geometry of the job ----
+    // Pages finished so far; the page being composed is PageCount + 1.
     qint16 PageCount = 0;
-    // FromPage + 1: the page at index i carries the number
-    // PageNumberOffset + i - 1.
-    qint16 PageNumberOffset = 2;
+    // Index into PreviewPages of the page being drawn (or shown).
+    qint16 CurrentPage = 0;
+    // FromPage + 1 of the running job.
+    qint16 PageNumberOffset = 0;
+    // Twips of a form length per page pixel: 15 in preview, the printer's
+    // TwipsPerPixelX when printing.
+    double PageTwipsPerPixel = 15.0;
+    PagePx PageHeightPx;
+    PagePx PageWidthPx;
+    // Twips per pixel of pictures: 14.7 in preview, the printer's own.
+    double PixelTwipsX = 14.7;
+    double PixelTwipsY = 14.7;
+    // Printer pixels per preview pixel of pen widths and insets.
+    double PrinterPenScale = 1.0;
+    // 7.058824 / the printer's TwipsPerPixelX (print jobs).
+    double PrinterScale = 1.0;
+    // The form whose controls are printed, and the control being drawn.
+    QPointer<QWidget> HostForm;
+    QPointer<QWidget> CurrentControl;
+    // Fill colour of the printer's text cells.
+    qint32 CellFillColor = 0xFFFFFF;
+
+    // The preview pages of the last preview (index 0 first).
+    std::vector<std::unique_ptr<OffScreenDC>> PreviewPages;
+    // The page at `index`, null when there is none.
+    OffScreenDC* previewPage(int index) const;
+
+    // Free physical memory in bytes; replaceable for tests.
+    std::function<quint64()> AvailableMemory;
 
     // ---- Off-screen pages ----
     // Zoom factor of the copy of a page to the preview window.

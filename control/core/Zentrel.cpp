@@ -4,9 +4,9 @@
 #include <QMetaObject>
 #include <QResizeEvent>
 
-#include "control/core/Demo.h"
 #include "control/core/FaceGlyphs.h"
-#include "control/core/PrinterSetup.h"
+#include "control/core/JobContext.h"
+#include "control/core/JobWindows.h"
 #include "control/core/SharedState.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/ControlMembers.h"
@@ -23,7 +23,8 @@ constexpr int FaceHeight = 375;
 
 } // namespace
 
-Zentrel::Zentrel(QWidget* parent) : Control<QWidget>(parent)
+Zentrel::Zentrel(QWidget* parent)
+    : Control<QWidget>(parent), m_job(std::make_unique<JobContext>(*this))
 {
     m_TitlesFont = QApplication::font();
     m_TitlesFont.setFamily(QStringLiteral("Arial"));
@@ -34,7 +35,11 @@ Zentrel::Zentrel(QWidget* parent) : Control<QWidget>(parent)
 
 Zentrel::~Zentrel()
 {
-    // Not built yet: ClosePreviewForms (the preview and progress windows).
+    SharedState& shared = SharedState::get();
+    // The windows are the library's: close them only for the control whose
+    // preview they show, or when no other has one open.
+    if (shared.PreviewOwner == this || shared.PreviewOwner.isNull())
+        ClosePreviewForms();
 }
 
 void Zentrel::buildFace()
@@ -113,12 +118,20 @@ void Zentrel::UserControl_Paint()
     if (baki->isVisible())
         baki->setFocus();
     bringToFront();
-    // The print waits until painting is over: a job must not run inside a
-    // paint event.
-    if (SharedState::get().PrintFromPreview && !m_printQueued) {
-        m_printQueued = true;
-        QMetaObject::invokeMethod(this, &Zentrel::printFromPreview, Qt::QueuedConnection);
-    }
+    // A print asked for in the preview window is queued when it is asked
+    // for (queuePrint), so it never waits for a paint; a paint that finds
+    // the request still pending queues it too. It never runs inside the
+    // paint.
+    if (SharedState::get().PrintFromPreview)
+        queuePrint();
+}
+
+void Zentrel::queuePrint()
+{
+    if (m_printQueued)
+        return;
+    m_printQueued = true;
+    QMetaObject::invokeMethod(this, &Zentrel::printFromPreview, Qt::QueuedConnection);
 }
 
 void Zentrel::printFromPreview()
@@ -140,28 +153,6 @@ void Zentrel::paintEvent(QPaintEvent* event)
 
 // ---- Methods ----
 
-bool Zentrel::Preview()
-{
-    // Not built yet: the preview job, its page composition and preview window.
-    return false;
-}
-
-bool Zentrel::LVPrint()
-{
-    // Not built yet: the print job and its page composition.
-    return false;
-}
-
-bool Zentrel::ShowPrinter()
-{
-    return PrinterSetup::ShowPrinter(*this);
-}
-
-void Zentrel::About()
-{
-    Demo::About();
-}
-
 void Zentrel::StopPrint()
 {
     SharedState::get().PrintAborted = true;
@@ -179,7 +170,7 @@ qint32 Zentrel::SysColorIndex(qint32 Colour)
 
 void Zentrel::CheckParentMDI()
 {
-    if (ControlMembers::has(window(), QStringLiteral("AutoShowChildren")))
+    if (ControlMembers::has(parentForm(), QStringLiteral("AutoShowChildren")))
         HostIsMDI = true;
 }
 

@@ -5,9 +5,13 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <memory>
+
+#include "control/core/ZentrelExport.h"
 #include "platform/controls/Control.h"
 
 class CommandButton;
+class JobContext;
 class PictureBox;
 class PropertyBag;
 
@@ -22,7 +26,7 @@ class PropertyBag;
 // Every property setter ends with PropertyChanged under the property's
 // name, whether or not it kept the new value. Properties, methods and
 // events also work by name through Qt's meta-object system.
-class Zentrel : public Control<QWidget>
+class ZENTREL_EXPORT Zentrel : public Control<QWidget>
 {
     Q_OBJECT
     Q_CLASSINFO("Version", "V.6.1")
@@ -231,6 +235,32 @@ public:
     // printer document abandoned when printing, pending events run.
     void CheckPrinter(bool ShowMsg);
 
+    // ---- The job (other parts of the control and the renderers) ----
+    // The state of this control's jobs, handed to the renderers.
+    JobContext& job() { return *m_job; }
+    // Lays the host form's controls out on pages (called once per job).
+    void ComposePages();
+    // Ends a stopped job: progress window closed, AfterPrint raised.
+    void EndPrintJob();
+    // Printer.Copies := Copies rounded (halves to even).
+    void ApplyCopies();
+    // Printer.ColorMode := Mode (1 monochrome, 2 colour).
+    void SetPrinterColorMode(qint16 Mode);
+    // Opens the printer document; false (after the PrinterMess message and
+    // abandoning the document) when the printer cannot start.
+    bool PrinterReady();
+    // Ends the document; false when the printer failed.
+    bool PrinterEndDoc();
+    void PrinterKillDoc();
+    // Closes the preview and progress windows.
+    void ClosePreviewForms();
+    // Queues a print of this control for the event loop (the preview
+    // window's print button).
+    void queuePrint();
+    // The form the control sits on, and the form a job prints (the active
+    // child of a multiple-document parent).
+    QWidget* parentForm() const;
+
     // ---- Job state ----
     // 2 colour, 0 black on white; set by the Color setter and at each job.
     qint16 ColorMode = 0;
@@ -309,4 +339,5 @@ private:
 
     bool m_resizing = false;
     bool m_printQueued = false;
+    std::unique_ptr<JobContext> m_job;
 };

@@ -27,7 +27,10 @@
     Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)                                      \
     Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic)                                \
     Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline)                       \
-    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru)
+    Q_PROPERTY(bool FontStrikethru READ FontStrikethru WRITE setFontStrikethru)                    \
+    Q_PROPERTY(QString Name READ Name WRITE setName)                                               \
+    Q_PROPERTY(QWidget* Container READ Container)                                                  \
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
 
 // The members every control of the programs carries, over a Qt widget W:
 // geometry in twips (15 twips per pixel at 96 dpi), Visible and Enabled as
@@ -117,6 +120,14 @@ public:
         palette.setColor(QPalette::ButtonText, colour);
         this->setPalette(palette);
     }
+
+    // The control's name on its form (its object name).
+    QString Name() const { return this->objectName(); }
+    void setName(const QString& name) { this->setObjectName(name); }
+    // The container the control sits in: a frame, a picture box or the form.
+    QWidget* Container() const { return this->parentWidget(); }
+    // The font object (sizes in points).
+    QFont Font() const { return this->font(); }
 
     QString FontName() const { return this->font().family(); }
     double FontSize() const { return this->font().pointSizeF(); }

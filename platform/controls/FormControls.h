@@ -7,7 +7,8 @@ class QWidget;
 // The controls of a form, as the form lists them: every control on it in
 // the order the controls were created, those inside containers (frames,
 // picture boxes) included, and none of the widgets Qt builds inside
-// controls (which QObject::findChildren would also return).
+// controls (which QObject::findChildren would also return), nor the parts
+// of a composite control (its own buttons and scratch boxes).
 class FormControls
 {
 public:

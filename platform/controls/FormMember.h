@@ -16,6 +16,9 @@ public:
     virtual ~FormMember();
 
     quint64 creationIndex() const { return m_creationIndex; }
+    // Whether the controls placed inside this one are controls of its form
+    // (a frame, a picture box). A composite control's own parts are not.
+    virtual bool isContainer() const { return false; }
 
     // The control part of an object; null for an object that is no control.
     static const FormMember* of(const QObject* object);

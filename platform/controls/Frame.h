@@ -14,6 +14,7 @@ class Frame : public Control<QGroupBox>
 
 public:
     explicit Frame(QWidget* parent = nullptr);
+    bool isContainer() const override { return true; }
 
     QString Caption() const { return title(); }
     void setCaption(const QString& caption) { setTitle(caption); }

@@ -22,6 +22,8 @@ class Line : public QWidget, public FormMember
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(bool Visible READ Visible WRITE setVisible)
     Q_PROPERTY(QString Tag READ Tag WRITE setTag)
+    Q_PROPERTY(QString Name READ Name WRITE setName)
+    Q_PROPERTY(QWidget* Container READ Container)
 
 public:
     static constexpr int TwipsPerPixel = 15;
@@ -50,6 +52,9 @@ public:
     bool Visible() const { return !isHidden(); }
     QString Tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
+    QString Name() const { return objectName(); }
+    void setName(const QString& name) { setObjectName(name); }
+    QWidget* Container() const { return parentWidget(); }
 
     // The pen the line is drawn with (Qt::NoPen for style 0).
     QPen pen() const;

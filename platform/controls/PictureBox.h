@@ -16,6 +16,7 @@ class PictureBox : public Control<QFrame>
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
+    bool isContainer() const override { return true; }
 
     QImage Picture() const { return m_picture; }
     void setPicture(const QImage& picture);

@@ -79,3 +79,8 @@ int PrinterDevice::deviceCaps(int index) const
         return 0;
     }
 }
+
+void PrinterDevice::record(const GdiCall& call)
+{
+    m_printer.recordGdiCall(call);
+}

@@ -23,6 +23,7 @@ public:
     bool paint(const std::function<void(QPainter&)>& draw) override;
     int deviceCaps(int index) const override;
     QFont defaultFont() const override { return printerFont(); }
+    void record(const GdiCall& call) override;
 
 private:
     double twipsPerPixel() const;

@@ -14,7 +14,7 @@ constexpr int TwipsPerInch = 1440;
 
 } // namespace
 
-PdfPrinter::PdfPrinter() = default;
+PdfPrinter::PdfPrinter(double dotsPerInch) : m_dotsPerInch(dotsPerInch) {}
 
 PdfPrinter::~PdfPrinter()
 {

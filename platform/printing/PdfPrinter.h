@@ -16,7 +16,9 @@ public:
     static const QString DeviceNameText; // "PDF"
     static const QString FolderName;     // "printed"
 
-    PdfPrinter();
+    // `dotsPerInch` is the size of the device pixel that DrawWidth and the
+    // device context count in.
+    explicit PdfPrinter(double dotsPerInch = 300);
     ~PdfPrinter() override;
 
     QString DeviceName() const override { return DeviceNameText; }
@@ -30,8 +32,9 @@ protected:
     void setUpNextPage(QPagedPaintDevice& device) override;
     QTransform twipsToDevice() const override;
     QRectF printableArea() const override;
-    // Lines of DrawWidth 1 are as wide as a 300 dpi printer's pixel.
-    double twipsPerDevicePixel() const override { return 1440.0 / 300.0; }
+    // Lines of DrawWidth 1 are as wide as a device pixel (300 dpi unless
+    // made otherwise).
+    double twipsPerDevicePixel() const override { return 1440.0 / m_dotsPerInch; }
 
 private:
     QString newFileName() const;
@@ -40,4 +43,5 @@ private:
     std::unique_ptr<QSaveFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
     QString m_lastFile;
+    double m_dotsPerInch = 300;
 };

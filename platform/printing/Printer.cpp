@@ -1,5 +1,8 @@
 #include "platform/printing/Printer.h"
 
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/PrinterDevice.h"
+
 #include <QFontMetricsF>
 #include <QRegularExpression>
 #include <algorithm>
@@ -33,7 +36,11 @@ constexpr PaperNumber PaperNumbers[] = {
 
 Printer::Printer() = default;
 
-Printer::~Printer() = default;
+Printer::~Printer()
+{
+    // The device context draws through this printer: it goes first.
+    m_dc.reset();
+}
 
 QPageSize Printer::pageSizeOf(int paperSize)
 {
@@ -77,22 +84,6 @@ bool Printer::setCopies(int copies)
     if (copies < 1)
         return false;
     m_copies = copies;
-    return true;
-}
-
-bool Printer::setColorMode(int mode)
-{
-    if (mode != 1 && mode != 2)
-        return false;
-    m_colorMode = mode;
-    return true;
-}
-
-bool Printer::setDuplex(int duplex)
-{
-    if (duplex < 1 || duplex > 3)
-        return false;
-    m_duplex = duplex;
     return true;
 }
 
@@ -207,12 +198,41 @@ void Printer::setCurrentY(double y)
 void Printer::setFontName(const QString& name)
 {
     m_font.name = name;
+    fontChanged();
 }
 
 void Printer::setFontSize(double points)
 {
     if (points > 0)
         m_font.size = points;
+    fontChanged();
+}
+
+void Printer::setFont(const Font& font)
+{
+    m_font.name = font.name;
+    if (font.size > 0)
+        m_font.size = font.size;
+    m_font.bold = font.bold;
+    m_font.italic = font.italic;
+    m_font.underline = font.underline;
+    m_font.strikethrough = font.strikethrough;
+    fontChanged();
+}
+
+void Printer::fontChanged()
+{
+    if (m_dc)
+        m_dc->selectFont(static_cast<PrinterDevice&>(m_dc->device()).printerFont());
+}
+
+DeviceContext& Printer::hDC()
+{
+    if (!m_dc) {
+        m_dc = std::make_unique<DeviceContext>(std::make_unique<PrinterDevice>(*this));
+        fontChanged();
+    }
+    return *m_dc;
 }
 
 void Printer::setDrawWidth(int pixels)

@@ -8,9 +8,12 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPainter;
+class DeviceContext;
+struct GdiCall;
 
 // The printer object the programs print through.
 //
@@ -76,6 +79,25 @@ public:
 
     virtual QString DeviceName() const = 0;
 
+    // ---- Device ----
+    // Twips of one device pixel across and down.
+    double TwipsPerPixelX() const { return twipsPerDevicePixel(); }
+    double TwipsPerPixelY() const { return twipsPerDevicePixel(); }
+    // The printer's device context, in device pixels from the origin of the
+    // printable area. It lives as long as the printer: what a drawing call
+    // selects into it (colours, pen, brush, font) stays selected for the
+    // next. Setting the printer's font selects it there too.
+    DeviceContext& hDC();
+    // 1 one-sided, 2 and 3 two-sided; kept for the device.
+    int Duplex() const { return m_duplex; }
+    void setDuplex(int duplex) { m_duplex = duplex; }
+    // Dots per inch, or -1 draft to -4 high; kept for the device.
+    int PrintQuality() const { return m_printQuality; }
+    void setPrintQuality(int quality) { m_printQuality = quality; }
+    // Colour mode: 1 monochrome, 2 colour; kept for the device.
+    int ColorMode() const { return m_colorMode; }
+    void setColorMode(int mode) { m_colorMode = mode; }
+
     // ---- Paper and job ----
     int PaperSize() const;
     // False, and nothing changes, for a number that names no known paper.
@@ -84,16 +106,6 @@ public:
     bool setOrientation(int orientation);
     int Copies() const { return m_copies; }
     bool setCopies(int copies);
-    // 1 monochrome, 2 colour; other values are refused.
-    int ColorMode() const { return m_colorMode; }
-    bool setColorMode(int mode);
-    // 1 one-sided, 2 two-sided along the long edge, 3 along the short edge;
-    // other values are refused.
-    int Duplex() const { return m_duplex; }
-    bool setDuplex(int duplex);
-    // Draft (-1) to high (-4), or dots per inch; 0 leaves it to the device.
-    int PrintQuality() const { return m_printQuality; }
-    void setPrintQuality(int quality) { m_printQuality = quality; }
     // Scale of the output in percent, as the device applies it.
     int Zoom() const { return m_zoom; }
     void setZoom(int percent) { m_zoom = percent; }
@@ -117,17 +129,19 @@ public:
     const Font& font() const { return m_font; }
     QString FontName() const { return m_font.name; }
     void setFontName(const QString& name);
+    // The whole font at once: face name, size in points and effects.
+    void setFont(const Font& font);
     double FontSize() const { return m_font.size; }
     // Sizes not above 0 are refused.
     void setFontSize(double points);
     bool FontBold() const { return m_font.bold; }
-    void setFontBold(bool on) { m_font.bold = on; }
+    void setFontBold(bool on) { m_font.bold = on; fontChanged(); }
     bool FontItalic() const { return m_font.italic; }
-    void setFontItalic(bool on) { m_font.italic = on; }
+    void setFontItalic(bool on) { m_font.italic = on; fontChanged(); }
     bool FontUnderline() const { return m_font.underline; }
-    void setFontUnderline(bool on) { m_font.underline = on; }
+    void setFontUnderline(bool on) { m_font.underline = on; fontChanged(); }
     bool FontStrikethru() const { return m_font.strikethrough; }
-    void setFontStrikethru(bool on) { m_font.strikethrough = on; }
+    void setFontStrikethru(bool on) { m_font.strikethrough = on; fontChanged(); }
     // True: text leaves what is behind it; false: text is printed on a
     // white box of its own size.
     bool FontTransparent() const { return m_fontTransparent; }
@@ -220,8 +234,12 @@ protected:
 
     // Records a failure of the device; output stops until the document ends.
     void fail(const QString& error);
+    // Told of every drawing call made on hDC() before it is drawn.
+    virtual void recordGdiCall(const GdiCall&) {}
+    friend class PrinterDevice;
 
 private:
+    void fontChanged();
     QSizeF paperTwips() const;
     bool ensurePage();
     void resetAfterDocument();
@@ -231,9 +249,6 @@ private:
     QPageSize m_pageSize = QPageSize(QPageSize::A4);
     int m_orientation = Portrait;
     int m_copies = 1;
-    int m_colorMode = 2;
-    int m_duplex = 1;
-    int m_printQuality = 0;
     int m_zoom = 100;
     int m_scaleMode = Twips;
     double m_currentX = 0; // twips
@@ -248,4 +263,8 @@ private:
     bool m_failed = false;
     int m_page = 1;
     QString m_error;
+    int m_duplex = 1;
+    int m_printQuality = -4;
+    int m_colorMode = 2;
+    std::unique_ptr<DeviceContext> m_dc;
 };

@@ -3,9 +3,20 @@
 #include <QPainter>
 #include <QPicture>
 
-RecordingPrinter::RecordingPrinter(const QString& deviceName, const QMarginsF& margins)
-    : m_deviceName(deviceName), m_margins(margins)
+RecordingPrinter::RecordingPrinter(const QString& deviceName, const QMarginsF& margins,
+                                   double dotsPerInch)
+    : m_deviceName(deviceName), m_margins(margins), m_dotsPerInch(dotsPerInch)
 {
+}
+
+void RecordingPrinter::recordGdiCall(const GdiCall& call)
+{
+    // Drawing opens the document and page first (PrinterDevice::paint), so
+    // the call is kept with the page it lands on once drawn; the page
+    // counts are taken from what is open now.
+    const int document = int(m_pages.size()) + (documentOpen() ? 0 : 1);
+    const int page = documentOpen() ? Page() : 1;
+    m_dcCalls << DcCall{document, page, call};
 }
 
 QStringList RecordingPrinter::texts() const

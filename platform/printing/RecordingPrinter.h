@@ -4,6 +4,7 @@
 #include <QMarginsF>
 #include <QSize>
 
+#include "platform/gdi/GdiCall.h"
 #include "platform/printing/Printer.h"
 
 // A printer for tests: it prints nothing and keeps every drawing call with
@@ -43,9 +44,19 @@ public:
 
     // `margins` (twips) is the paper the device cannot print on; the
     // printable area is the rest of the page, and positions count from its
-    // top-left corner. A4 portrait; one device pixel is 1/600 inch.
+    // top-left corner. A4 portrait; one device pixel is 1/dotsPerInch inch.
     explicit RecordingPrinter(const QString& deviceName = QStringLiteral("Recorder"),
-                              const QMarginsF& margins = QMarginsF());
+                              const QMarginsF& margins = QMarginsF(), double dotsPerInch = 600);
+
+    // A drawing call made on the printer's device context, with the
+    // document and page it went to (from 1).
+    struct DcCall
+    {
+        int document = 0;
+        int page = 0;
+        GdiCall call;
+    };
+    const QList<DcCall>& dcCalls() const { return m_dcCalls; }
 
     QString DeviceName() const override { return m_deviceName; }
 
@@ -68,7 +79,8 @@ protected:
     bool finishDocument() override;
     void abortDocument() override;
     QRectF printableArea() const override;
-    double twipsPerDevicePixel() const override { return 1440.0 / 600.0; }
+    double twipsPerDevicePixel() const override { return 1440.0 / m_dotsPerInch; }
+    void recordGdiCall(const GdiCall& call) override;
     void drawTextLine(const QRectF& box, const QString& text) override;
     void drawLine(const QLineF& line, qint32 colour) override;
     void drawBox(const QRectF& box, qint32 colour, bool filled) override;
@@ -85,4 +97,6 @@ private:
     int m_ended = 0;
     int m_killed = 0;
     QString m_failNext;
+    double m_dotsPerInch = 600;
+    QList<DcCall> m_dcCalls;
 };

@@ -1,8 +1,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include "HostFormFixture.h"
 #include "ZentrelFixture.h"
 #include "control/core/Interin.h"
 #include "platform/controls/CommandButton.h"
@@ -107,4 +109,57 @@ TEST_F(ProgressWindow, CoversTheActiveChildOfAMultipleDocumentHost)
     EXPECT_EQ(f.pos(), covered.topLeft());
     EXPECT_EQ(f.width(), covered.width());
     EXPECT_NEAR(f.height(), covered.height(), 1);
+}
+
+class StopDuringAJob : public HostFormFixture
+{
+protected:
+    void TearDown() override
+    {
+        Interin::get().reset();
+        HostFormFixture::TearDown();
+    }
+};
+
+TEST_F(StopDuringAJob, StopButtonEndsTheJobByTheStoppedPath)
+{
+    struct Case
+    {
+        const char* name;
+        bool print;
+    };
+    for (const Case c : {Case{"print", true}, Case{"preview", false}}) {
+        SCOPED_TRACE(c.name);
+        buildTextForm();
+        recordEvents();
+        m_form->show();
+        // The stop is pressed while page 2 is composed: the click waits for
+        // the job's next yield.
+        bool stopWasShown = false;
+        QObject::connect(m_control, &Zentrel::Page, m_control, [&](qint16& page) {
+            if (page != 2)
+                return;
+            stopWasShown = Interin::get().isLoaded() && Interin::get().form().isVisible() &&
+                           Interin::get().Stoper().isVisible();
+            QTimer::singleShot(0, m_control, [] {
+                if (Interin::get().isLoaded())
+                    QTest::mouseClick(&Interin::get().Stoper(), Qt::LeftButton);
+            });
+        });
+        const bool result = c.print ? m_control->LVPrint() : m_control->Preview();
+        EXPECT_TRUE(stopWasShown);
+        EXPECT_FALSE(result);
+        EXPECT_FALSE(SharedState::get().PrintAborted);
+        // Pages after the stop are never started.
+        EXPECT_FALSE(m_events.contains(QStringLiteral("Page 3")));
+        EXPECT_EQ(m_events.count(QStringLiteral("AfterPrint")), c.print ? 2 : 1);
+        if (c.print) {
+            EXPECT_FALSE(recorder().documentOpen());
+        }
+        // The host form is back as it was: no overlay, the control shown.
+        EXPECT_FALSE(Interin::get().isLoaded());
+        EXPECT_TRUE(m_control->isVisible());
+        m_events.clear();
+        m_form = std::make_unique<QWidget>();
+    }
 }

@@ -2,89 +2,72 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "ZentrelFixture.h"
+#include "HostFormFixture.h"
 #include "control/core/Interin.h"
+#include "control/core/OffScreenDC.h"
 #include "control/core/Prview.h"
-#include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace {
 
-constexpr int PageWidth = 560;
-constexpr int PageHeight = 790;
-
-// Page i carries a black block at a place of its own, so the view shows
-// which page it copied.
-QRect markOf(int index)
-{
-    return QRect(40 + 100 * index, 60, 50, 30);
-}
+// Where page i's label stands on its page (pixels): each label is drawn at
+// the left margin and its own distance down, a different one per page.
+const char* const PageTexts[] = {"First page of the report", "Second page of the report",
+                                 "Third page of the report"};
 
 } // namespace
 
-// A preview of three pages made here as the composition makes them: on the
-// view's surface, at the page's size, the window loaded during the job.
-class PreviewWindow : public ZentrelFixture
+// A preview of a form of three pages: a label on the first, and two labels
+// that each start a new page, at different heights so each page shows its
+// label somewhere else.
+class PreviewWindow : public HostFormFixture
 {
 protected:
     void SetUp() override
     {
-        ZentrelFixture::SetUp();
+        HostFormFixture::SetUp();
         Prview::get().reset();
         Interin::get().reset();
-        compose(3, 1);
+        const int tops[] = {300, 2400, 4500};
+        for (int i = 0; i < 3; ++i) {
+            auto* label = add<Label>(qPrintable(QStringLiteral("Part%1").arg(i)), 600, tops[i], 5000, 300);
+            label->setCaption(QString::fromLatin1(PageTexts[i]));
+            if (i > 0)
+                label->setTag(QStringLiteral("newpage"));
+        }
+        m_control = new Zentrel(m_form.get());
+        m_control->InitProperties();
+        m_control->Move(6500, 0, 800, 375);
+        m_form->show();
     }
     void TearDown() override
     {
         Prview::get().reset();
         Interin::get().reset();
-        ZentrelFixture::TearDown();
+        HostFormFixture::TearDown();
     }
 
-    void compose(int pages, int fromPage)
+    void preview()
     {
-        SharedState& shared = SharedState::get();
-        shared.JobActive = true;
-        shared.DirectPrint = 0;
-        shared.PageNumberOffset = qint16(fromPage + 1);
-        PrviewForm& f = Prview::get().form();
-        f.View->setViewSize(PageWidth, PageHeight);
-        shared.PreviewPages.clear();
-        for (int i = 0; i < pages; ++i) {
-            auto page = std::make_unique<OffScreenDC>();
-            page->Initialize(f.View->dc(), PageWidth, PageHeight, 2);
-            page->setBackColor(0);
-            const QRect mark = markOf(i);
-            page->FillRect(mark.x(), mark.y(), mark.width(), mark.height(), QString(), 0, 0, false,
-                           false, 1);
-            shared.PreviewPages.push_back(std::move(page));
-        }
-        shared.PageCount = qint16(pages - 1);
-        shared.CurrentPage = 0;
-        Prview::get().FillPageList(fromPage);
-        Prview::get().DrawIntoScrn();
-        if (pages == 1)
-            f.Down->setEnabled(false);
-        // Shown as the job shows it: its paint arranges the view.
-        f.show();
+        ASSERT_TRUE(m_control->Preview());
         QCoreApplication::processEvents();
+        ASSERT_TRUE(Prview::get().isLoaded());
+        ASSERT_EQ(SharedState::get().PreviewPages.size(), 3u);
     }
 
     PrviewForm& form() { return Prview::get().form(); }
-    // The index of the page whose mark the view shows; -1 for none or more.
+    // The index of the stored page the view shows, -1 for none.
     int pageShown()
     {
         const QImage view = form().View->surface();
-        int shown = -1;
-        for (int i = 0; i < 3; ++i) {
-            if (view.pixelColor(markOf(i).center()) == Qt::black) {
-                if (shown >= 0)
-                    return -1;
-                shown = i;
-            }
+        for (int i = 0; i < int(SharedState::get().PreviewPages.size()); ++i) {
+            const QImage page = SharedState::get().PreviewPages[i]->page();
+            if (page.convertToFormat(QImage::Format_RGB32) ==
+                view.copy(page.rect()).convertToFormat(QImage::Format_RGB32))
+                return i;
         }
-        return shown;
+        return -1;
     }
 };
 
@@ -111,6 +94,9 @@ TEST_F(PreviewWindow, PagesThroughNextPreviousAndTheList)
         {"pick the middle one", Pick1, 1, true, true, nullptr},
         {"pick the first one", Pick0, 0, false, true, nullptr},
     };
+    preview();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(form().windowTitle(), QStringLiteral("Shop report"));
     ASSERT_EQ(pageShown(), 0);
     EXPECT_EQ(form().Comb->Text(), QStringLiteral("1"));
     ASSERT_EQ(form().Comb->ListCount(), 3);
@@ -134,15 +120,19 @@ TEST_F(PreviewWindow, PagesThroughNextPreviousAndTheList)
         EXPECT_EQ(pageShown(), step.page);
         EXPECT_EQ(form().Up->isEnabled(), step.up);
         EXPECT_EQ(form().Down->isEnabled(), step.down);
-        if (step.listText)
+        if (step.listText) {
             EXPECT_EQ(form().Comb->Text(), QString::fromLatin1(step.listText));
+        }
     }
 }
 
 TEST_F(PreviewWindow, OnePagePreviewHasNoListAndNoPaging)
 {
-    compose(1, 1);
-    Prview::get().ArrangeView();
+    for (const char* name : {"Part1", "Part2"})
+        m_form->findChild<Label*>(QString::fromLatin1(name))->setTag(QStringLiteral("noprint"));
+    ASSERT_TRUE(m_control->Preview());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(SharedState::get().PreviewPages.size(), 1u);
     EXPECT_FALSE(form().Up->isEnabled());
     EXPECT_FALSE(form().Down->isEnabled());
     EXPECT_TRUE(form().Comb->isHidden());
@@ -170,6 +160,7 @@ TEST_F(PreviewWindow, ScrollBarsFollowThePageSize)
         {"just inside the 40-pixel margin", {760, 537}, false, 0, false, 0},
         {"just past it", {761, 538}, true, 61, true, 161},
     };
+    preview();
     PrviewForm& f = form();
     f.resize(QSize(818, 623) - (f.frameGeometry().size() - f.size()));
     ASSERT_EQ(f.Back->size(), QSize(800, 577));
@@ -179,19 +170,58 @@ TEST_F(PreviewWindow, ScrollBarsFollowThePageSize)
         Prview::get().ArrangeView();
         EXPECT_EQ(!f.HScrl->isHidden(), c.horizontal);
         EXPECT_EQ(!f.VScrl->isHidden(), c.vertical);
-        if (c.horizontal)
+        if (c.horizontal) {
             EXPECT_EQ(f.HScrl->maximum(), c.hMax);
-        if (c.vertical)
+        }
+        if (c.vertical) {
             EXPECT_EQ(f.VScrl->maximum(), c.vMax);
+        }
         // Without a horizontal bar the vertical one reaches 16 pixels lower.
-        if (c.vertical && !c.horizontal)
+        if (c.vertical && !c.horizontal) {
             EXPECT_EQ(f.VScrl->height(), f.HScrl->y() + 16);
+        }
         EXPECT_EQ(!f.Corner->isHidden(), c.horizontal && c.vertical);
     }
 }
 
+TEST_F(PreviewWindow, ZoomDrawsLargerAndTheBarsFollowThePage)
+{
+    // The width of the first page's label as drawn, in pixels.
+    const auto inkWidth = [this] {
+        const QImage page =
+            SharedState::get().PreviewPages[0]->page().convertToFormat(QImage::Format_RGB32);
+        // Below the top title, above the foot title: the label's line.
+        int left = page.width();
+        int right = -1;
+        for (int y = 40; y < page.height() / 2; ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (qGray(page.pixel(x, y)) < 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return right - left;
+    };
+    preview();
+    const int atHundred = inkWidth();
+    const QSize pageAtHundred = form().View->size();
+    JobWindows::Finir();
+    m_control->setZoom(200);
+    preview();
+    PrviewForm& f = form();
+    EXPECT_NEAR(inkWidth(), 2 * atHundred, atHundred / 5);
+    // The page keeps the paper's size; the bars follow it.
+    EXPECT_EQ(f.View->size(), pageAtHundred);
+    f.resize(300, 400);
+    Prview::get().ArrangeView();
+    EXPECT_EQ(f.HScrl->maximum(), f.View->width() - f.Back->width() + 100);
+    EXPECT_EQ(f.VScrl->maximum(), f.View->height() - f.Back->height() + 200);
+}
+
 TEST_F(PreviewWindow, ScrollingMovesThePage)
 {
+    preview();
     PrviewForm& f = form();
     f.resize(400, 300);
     Prview::get().ArrangeView();
@@ -212,8 +242,8 @@ TEST_F(PreviewWindow, CloseFreesEveryPageAndClosesTheProgressWindow)
     };
     for (const Case c : {Case{"Close button", false}, Case{"the window's close box", true}}) {
         SCOPED_TRACE(c.name);
-        compose(3, 1);
-        Interin::get().ShowProgressOverlay(&m_form, &m_form, false);
+        preview();
+        Interin::get().ShowProgressOverlay(m_form.get(), m_control, false);
         ASSERT_TRUE(Interin::get().isLoaded());
         QPointer<PrviewForm> f = &form();
         if (c.byCloseBox)
@@ -234,18 +264,26 @@ TEST_F(PreviewWindow, CloseFreesEveryPageAndClosesTheProgressWindow)
     Prview::get().Finir();
 }
 
-TEST_F(PreviewWindow, PrintClosesAndAsksForThePrintFromTheEventLoop)
+TEST_F(PreviewWindow, PrintFromThePreviewPrintsTheSamePagesFromTheEventLoop)
 {
-    int requests = 0;
-    QObject context;
-    Prview::get().setPrintRequest(&context, [&requests] { ++requests; });
+    preview();
+    // The control need not be painted, nor even shown.
+    m_control->hide();
     form().Printbt->click();
-    EXPECT_TRUE(SharedState::get().PrintFromPreview);
     EXPECT_FALSE(Prview::get().isLoaded());
     EXPECT_TRUE(SharedState::get().PreviewPages.empty());
-    EXPECT_EQ(requests, 0);
+    EXPECT_TRUE(recorder().dcCalls().isEmpty());
     QCoreApplication::processEvents();
-    EXPECT_EQ(requests, 1);
+    EXPECT_FALSE(SharedState::get().PrintFromPreview);
+
+    QStringList pageOf(3);
+    for (const RecordingPrinter::DcCall& call : recorder().dcCalls()) {
+        for (int i = 0; i < 3; ++i) {
+            if (call.call.text.contains(QString::fromLatin1(PageTexts[i])))
+                pageOf[i] += QString::number(call.page);
+        }
+    }
+    EXPECT_EQ(pageOf, (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
 }
 
 TEST_F(PreviewWindow, ButtonTextsComeFromTheSlashSeparatedProperties)
@@ -266,16 +304,18 @@ TEST_F(PreviewWindow, ButtonTextsComeFromTheSlashSeparatedProperties)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Prview::get().reset();
-        PrviewForm& f = form();
-        f.show();
         const QString text = QString::fromUtf8(c.text);
-        Prview::get().SetCaptions(text, text);
+        m_control->setBtnsView_Captions(text);
+        m_control->setBtnsView_ToolTipText(text);
+        preview();
+        PrviewForm& f = form();
         const CommandButton* buttons[] = {f.Printbt, f.Up, f.Down, f.Closebtn};
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(buttons[i]->Caption(), c.buttons[i]);
-            if (QString(c.text).contains(QLatin1Char('/')))
+            if (text.contains(QLatin1Char('/'))) {
                 EXPECT_EQ(buttons[i]->ToolTipText(), c.buttons[i]);
+            }
         }
+        JobWindows::Finir();
     }
 }

@@ -1,0 +1,334 @@
+#include "control/core/JobContext.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+#include "control/core/HostFormAdapter.h"
+#include "control/core/JobWindows.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/Zentrel.h"
+#include "platform/controls/ControlMembers.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/DoEvents.h"
+#include "platform/gdi/ImageDevice.h"
+#include "platform/printing/Printers.h"
+#include "platform/runtime/Values.h"
+#include "platform/ui/Dialogs.h"
+
+namespace {
+
+constexpr qint32 White = 0xFFFFFF;
+constexpr qint32 Black = 0;
+constexpr double TwipsPerCm = 567.0;
+// Below this many bytes of free memory a preview stops adding pages.
+constexpr quint64 LowMemoryBytes = 2000;
+
+// The horizontal alignment flag of the nine caption alignments; 0 outside
+// them.
+int alignmentFlags(qint32 align)
+{
+    switch (align) {
+    case 0:
+    case 4:
+    case 7:
+        return Gdi::DT_LEFT | Gdi::DT_NOPREFIX;
+    case 1:
+    case 5:
+    case 8:
+        return Gdi::DT_RIGHT | Gdi::DT_NOPREFIX;
+    case 2:
+    case 3:
+    case 6:
+        return Gdi::DT_CENTER | Gdi::DT_NOPREFIX;
+    default:
+        return 0;
+    }
+}
+
+Printer::Font printerFontOf(const QFont& font)
+{
+    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
+            font.strikeOut()};
+}
+
+} // namespace
+
+JobContext::JobContext(Zentrel& control) : control(control), shared(SharedState::get()) {}
+
+JobContext::~JobContext() = default;
+
+qint16 JobContext::colorMode() const
+{
+    return control.ColorMode;
+}
+
+const PrintItem* JobContext::nextItem() const
+{
+    const size_t next = size_t(CurrentItem) + 1;
+    return next < PrintItems.size() ? &PrintItems[next] : nullptr;
+}
+
+Printer& JobContext::printer() const
+{
+    return Printers::collection().current();
+}
+
+bool JobContext::composingSkippedPage() const
+{
+    return printing() && shared.PageCount + 1 < FromPageCopy - 1;
+}
+
+DeviceContext& JobContext::printerDC()
+{
+    if (!composingSkippedPage())
+        return printer().hDC();
+    // A page before the range is drawn where nobody sees it.
+    if (!m_scratchDC)
+        m_scratchDC = std::make_unique<DeviceContext>(std::make_unique<ImageDevice>(1, 1, false));
+    return *m_scratchDC;
+}
+
+QVariant JobContext::member(const QWidget* control, const char* name)
+{
+    return ControlMembers::get(control, QString::fromLatin1(name));
+}
+
+QVariant JobContext::memberOr(const QWidget* control, const char* name, const QVariant& fallback)
+{
+    const QVariant value = ControlMembers::read(control, QString::fromLatin1(name));
+    return value.isValid() ? value : fallback;
+}
+
+void JobContext::setMember(QWidget* control, const char* name, const QVariant& value)
+{
+    ControlMembers::set(control, QString::fromLatin1(name), value);
+}
+
+bool JobContext::hostRightToLeft() const
+{
+    return HostFormAdapter(shared.HostForm.data()).RightToLeft();
+}
+
+bool JobContext::yield()
+{
+    DoEvents();
+    return shared.PrintAborted;
+}
+
+QFont JobContext::titleFont() const
+{
+    return control.TitlesFont();
+}
+
+void JobContext::NewPage()
+{
+    try {
+        // Twips per pixel of the margins from the second page on.
+        const double tpp = printing() ? printer().TwipsPerPixelY() : 15.0;
+        const bool stopButton = !control.HideStopBtn();
+        if (stopButton && shared.PageCount == FromPageCopy - 3)
+            JobWindows::SetStopForeColor(Black);
+        shared.PageCount = qint16(shared.PageCount + 1);
+        const int finished = shared.PageCount; // number of the page just finished
+        const int fromPage = FromPageCopy - 1;
+
+        // The end of the page range: the finished page stays current and
+        // the job draws its titles.
+        if (control.ToPage() > 0 && finished >= control.ToPage()) {
+            StopComposing = true;
+            shared.PageCount = qint16(shared.PageCount - 1);
+            return;
+        }
+        if (stopButton)
+            JobWindows::SetStopCaption(control.ClickToStop() + QStringLiteral("\n\n") +
+                                       control.PagesDef() + QStringLiteral(" .... ") +
+                                       Values::signBlank(shared.PageCount + 1) +
+                                       QStringLiteral("\n"));
+        DoEvents();
+
+        if (!printing()) {
+            const quint64 available = shared.AvailableMemory ? shared.AvailableMemory() : 0;
+            if (available != 0 && available < LowMemoryBytes) {
+                StopComposing = true;
+                shared.PageCount = qint16(shared.PageCount - 1);
+                Dialogs::current().message(QStringLiteral("Not enough Memory for Complete Preview"),
+                                           QString(), Dialogs::Icon::None);
+                return;
+            }
+            OffScreenDC* current = page();
+            if (finished < fromPage) {
+                // A page before the range: the same page is cleared and
+                // used again for the next one.
+                if (current)
+                    current->FillRect(-1, 0, shared.PageWidthPx.value, shared.PageHeightPx.value,
+                                      QString(), 0, 0, false, false, 0, false, 5);
+            } else {
+                DrawPageTitles();
+                if (stopButton)
+                    JobWindows::SetStopForeColor(Black);
+                auto next = std::make_unique<OffScreenDC>();
+                next->Initialize(JobWindows::PreviewViewDC(), shared.PageWidthPx.value,
+                                 shared.PageHeightPx.value, colorMode());
+                shared.PreviewPages.push_back(std::move(next));
+                shared.CurrentPage = qint16(shared.PreviewPages.size() - 1);
+            }
+        } else {
+            DoEvents();
+            if (finished >= fromPage) {
+                PrintPageTitles();
+                qint16 pageNumber = qint16(shared.PageCount + 1);
+                emit control.Page(pageNumber);
+                printer().NewPage();
+                printer().Print(QStringLiteral(" "));
+            }
+            // Pages before the range went to a scratch surface: nothing of
+            // them is on the sheet, so there is nothing to wipe.
+            shared.CurrentPage = shared.PageCount;
+        }
+
+        qint16 pageNumber = qint16(shared.PageCount + 1);
+        emit control.Page(pageNumber);
+
+        const double perCm = TwipsPerCm / tpp;
+        LeftMarginPx = marginPixels(control.LeftMargin(), perCm, DrawScale);
+        RightMarginPx = marginPixels(control.RightMargin(), perCm, DrawScale);
+        TopMarginPx = marginPixels(control.TopMargin(), perCm, DrawScale);
+        FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
+        RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
+        CurrentY = TopMarginPx;
+    } catch (const MemberError& error) {
+        ReportPrintError(error);
+    }
+}
+
+void JobContext::DrawPageTitles()
+{
+    OffScreenDC* target = page();
+    if (!target)
+        return;
+    target->setFont(titleFont());
+    target->setBackColor(White);
+    target->setTextColor(Black);
+    const int width = shared.PageWidthPx.value - LeftMarginPx.value - RightMarginPx.value;
+    const int align = control.TopFootAlignTxt();
+    target->FillRect(LeftMarginPx.value - 2, 0, width, TopMarginPx.value - 3, control.TopTitle(),
+                     align, 0, true, true, 0, false, 5);
+    QString footer;
+    if (control.PagesNumbers())
+        footer = control.FootTitle() + QStringLiteral(" ") +
+                 Values::signBlank(shared.CurrentPage + FromPageCopy - 1);
+    target->FillRect(LeftMarginPx.value - 2,
+                     shared.PageHeightPx.value - FootMarginPx.value + 6, width,
+                     FootMarginPx.value, footer, align, 0, true, true, 5, true, 5);
+}
+
+void JobContext::PrintPageTitles()
+{
+    DeviceContext& dc = printerDC();
+    dc.setBkColor(White);
+    shared.CellFillColor = White;
+    printer().setFont(printerFontOf(titleFont()));
+    dc.setTextColor(Black);
+    dc.setBkColor(White);
+    QString footer = control.FootTitle();
+    if (control.PagesNumbers())
+        footer += QStringLiteral(" ") + Values::signBlank(shared.PageCount);
+    const int width = shared.PageWidthPx.value - LeftMarginPx.value - RightMarginPx.value;
+    const int align = control.TopFootAlignTxt();
+    DrawTextCell(LeftMarginPx.value, shared.PageHeightPx.value - FootMarginPx.value, width,
+                 FootMarginPx.value, footer, align, 0, -1, 5, -1, 5);
+    DrawTextCell(LeftMarginPx.value, 0, width, TopMarginPx.value, control.TopTitle(), align, 0, -1,
+                 5, -1, 5);
+    printer().setFontSize(10);
+    printer().setFontBold(true);
+}
+
+void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height,
+                              QString Caption, qint32 Align, qint16 Framed, qint16 WordWrap,
+                              qint16 NoInset, qint16 Transparent, qint16 Divider)
+{
+    DeviceContext& dc = printerDC();
+    if (Transparent)
+        dc.setBkMode(Gdi::TRANSPARENT);
+    shared.PrinterPenScale = 7.4 / printer().TwipsPerPixelX();
+    const double pps = shared.PrinterPenScale;
+    int flags = alignmentFlags(Align);
+    if (flags != 0 && WordWrap)
+        flags |= Gdi::DT_WORDBREAK;
+
+    GdiRect cell{Left, Top, nearest(Left + Width + 2 * pps), nearest(Top + Height + pps)};
+    if (!Transparent) {
+        dc.selectPen(GdiPen{Gdi::PS_NULL, 0, 0});
+        dc.selectBrush(GdiBrush::solid(shared.CellFillColor));
+        dc.rectangle(cell.left, nearest(cell.top + 4 * pps), cell.right, cell.bottom + 2);
+    }
+    GdiRect frame = cell;
+    GdiRect text = cell;
+    if (Divider == -2 || Divider == -3)
+        text.left = nearest(text.left - 2 * pps);
+    if (Divider == -1 || Divider == -3)
+        text.right = nearest(text.right + 2 * pps);
+    text.right = nearest(text.right + pps);
+    if (NoInset != 0) {
+        text.left = nearest(text.left + pps);
+    } else {
+        text.left = nearest(text.left + 6 * pps);
+        text.top = nearest(text.top + 3 * pps);
+        text.bottom = nearest(text.bottom - 2 * pps);
+    }
+    text.top = nearest(text.top + 8 * pps);
+    if (!WordWrap)
+        text.right -= 2;
+    dc.drawText(Values::trimBlanks(Caption), text, flags);
+    frame.top = nearest(frame.top + pps);
+    if (Framed != 0)
+        dc.frameRect(frame, GdiBrush::solid(Black));
+    dc.setBkMode(Gdi::OPAQUE);
+}
+
+qint32 JobContext::DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes)
+{
+    QImage picture;
+    QSize inner;
+    try {
+        const QVariant value = member(fo, "Picture");
+        picture = value.value<QImage>();
+        if (picture.isNull() && value.canConvert<QPixmap>())
+            picture = value.value<QPixmap>().toImage();
+        const QVariant sw = memberOr(fo, "ScaleWidth");
+        const QVariant sh = memberOr(fo, "ScaleHeight");
+        inner = sw.isValid() && sh.isValid() ? QSize(nearest(sw.toDouble()), nearest(sh.toDouble()))
+                                             : fo->contentsRect().size();
+    } catch (const MemberError&) {
+        return 0;
+    }
+    if (picture.isNull() || inner.isEmpty())
+        return 0;
+    // The picture as its box shows it: drawn from the top-left corner, cut
+    // at the box's inner size.
+    QImage box(inner, QImage::Format_RGB32);
+    box.fill(Qt::white);
+    {
+        QPainter painter(&box);
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+    const int width = nearest(inner.width() * Scalefactor * 13.5 / printer().TwipsPerPixelX());
+    const int height = nearest(inner.height() * Scalefactor * 14.6 / printer().TwipsPerPixelY());
+    printerDC().stretchBlt(Pr_LM, Tyes, width, height, box, 0, 0, box.width(), box.height());
+    return 0;
+}
+
+void JobContext::ReportPrintError(int errorNumber)
+{
+    shared.PrintAborted = true;
+    Dialogs::current().message(shared.ErrMessCopy + Values::signBlank(errorNumber), QString(),
+                               Dialogs::Icon::Critical);
+    if (printing())
+        printer().KillDoc();
+}
+
+void JobContext::ReportPrintError(const MemberError& error)
+{
+    ReportPrintError(int(error.code()));
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "control/core/PageUnits.h"
+#include "control/core/PrintItem.h"
+#include "control/core/SharedState.h"
+#include "control/core/ZentrelExport.h"
+
+class DeviceContext;
+class MemberError;
+class OffScreenDC;
+class Printer;
+class Zentrel;
+
+// The state of one print or preview job of one control, handed to every
+// renderer: the target, the scale, the margins and page geometry, the
+// running position CurrentY, the list of printable controls and the
+// record being drawn, and the operations renderers call back (NewPage,
+// DrawTextCell, DibCopyPicture, ReportPrintError). The values kept once
+// per process (the page count and index, the abort flag, the page size,
+// the preview pages) are in `shared`.
+class ZENTREL_EXPORT JobContext
+{
+public:
+    explicit JobContext(Zentrel& control);
+    ~JobContext();
+    JobContext(const JobContext&) = delete;
+    JobContext& operator=(const JobContext&) = delete;
+
+    Zentrel& control;
+    SharedState& shared;
+
+    // ---- Per control (set by the job methods and the composition) ----
+    // The composition is to stop normally (page range ended, low memory).
+    bool StopComposing = false;
+    // Zoom / 100.
+    double DrawScale = 1.0;
+    PagePx LeftMarginPx;
+    PagePx RightMarginPx;
+    PagePx TopMarginPx;
+    PagePx FootMarginPx;
+    // The right offset in page pixels, as the job methods set it.
+    PagePx RightOffsetPx;
+    // The same offset in form twips, from the composition on.
+    Twips RightOffset;
+    // FromPage + 1.
+    qint16 FromPageCopy = 2;
+    // The running position down the page.
+    PagePx CurrentY;
+    // The x of the control (or cell) a renderer draws.
+    PagePx ItemLeftPx;
+    // Extra foot reserves of the grid and list renderers' fit tests.
+    PagePx PortraitFootPadPx;
+    PagePx LandscapeFootTrimPx;
+    // The printer's width / 11908 twips (a 21 cm page).
+    double PageWidthRatio = 1.0;
+    // The control's own visibility when the job started.
+    bool OwnVisible = true;
+    // The printable controls, ordered top to bottom.
+    std::vector<PrintItem> PrintItems;
+    // The index of the record being drawn.
+    qint16 CurrentItem = 0;
+
+    // ---- Reading the state ----
+    // Preview (DirectPrint 0) or print (1).
+    bool printing() const { return shared.DirectPrint == 1; }
+    // 2 colour, 0 black on white (the control's ColorMode).
+    qint16 colorMode() const;
+    // The scale between form twips and page pixels of this job.
+    PageScale scale() const { return {shared.PageTwipsPerPixel, DrawScale}; }
+    // The record being drawn; its control is CurrentControl.
+    const PrintItem& item() const { return PrintItems.at(size_t(CurrentItem)); }
+    // The record after it, null for the last.
+    const PrintItem* nextItem() const;
+    QWidget* currentControl() const { return shared.CurrentControl.data(); }
+    // The preview page being drawn; null when there is none (never index
+    // past the pages).
+    OffScreenDC* page() const { return shared.previewPage(shared.CurrentPage); }
+    // The printer of the job and its device context. While pages before
+    // FromPage are composed, drawing goes to a scratch surface that is
+    // thrown away, so nothing of them reaches the document.
+    Printer& printer() const;
+    DeviceContext& printerDC();
+    // Whether the page being composed lies before FromPage.
+    bool composingSkippedPage() const;
+
+    // ---- Members of host controls by name ----
+    // The member's value, or MemberError (no control, no such member).
+    static QVariant member(const QWidget* control, const char* name);
+    // The member's value, or `fallback` when it cannot be read: for the
+    // renderers that ignore their errors statement by statement.
+    static QVariant memberOr(const QWidget* control, const char* name,
+                             const QVariant& fallback = QVariant());
+    static void setMember(QWidget* control, const char* name, const QVariant& value);
+    // The form's RightToLeft (false when it has none).
+    bool hostRightToLeft() const;
+
+    // ---- Operations the renderers call ----
+    // Ends the page being composed and starts the next (or stops the
+    // composition at the end of the page range).
+    void NewPage();
+    // One text cell on the printer's device context: fill (unless
+    // Transparent) in CellFillColor, the trimmed caption in the printer's
+    // font and text colour, an optional black frame. The caption is taken
+    // by value: the caller's text is left as it was.
+    void DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height, QString Caption,
+                      qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
+                      qint16 Transparent, qint16 Divider);
+    // The picture of a picture-holding control onto the printer at
+    // (Pr_LM, Tyes), scaled by Scalefactor. Always 0.
+    qint32 DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes);
+    // The common error report: Err_Mess and the error number in a message
+    // box, the job stopped, the printer document abandoned when printing.
+    void ReportPrintError(int errorNumber);
+    void ReportPrintError(const MemberError& error);
+    // Lets pending window events run; true when the job is to stop
+    // (PrintAborted).
+    bool yield();
+
+    // ---- Titles of a finished page ----
+    void DrawPageTitles();
+    void PrintPageTitles();
+
+    // The title font (a copy of the control's TitlesFont).
+    QFont titleFont() const;
+
+private:
+    std::unique_ptr<DeviceContext> m_scratchDC;
+};

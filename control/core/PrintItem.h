@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+// One printable control of the host form, as the page composition lists
+// it. Positions and sizes are twips of the host form.
+struct PrintItem
+{
+    // The control's top on the form (its own top plus its containers'); for
+    // a line the upper end. The list is ordered by it.
+    qint32 Top = 0;
+    // The right offset plus the control's left on the form (a line: its
+    // containers' lefts only).
+    qint32 Left = 0;
+    // Distance down from the item before (its Top for the first item); a
+    // renderer adds it to CurrentY on entry.
+    qint32 TopGap = 0;
+    // Grids and list views: their height; shapes: minus theirs; lines:
+    // minus the lower end; 0 for the rest.
+    qint32 Height = 0;
+    qint32 Width = 0;
+    QString Name;
+    // The control itself. It becomes null when the host deletes it during
+    // the job; reading a member of it then fails like any failed read.
+    QPointer<QWidget> Control;
+    // "Down" when the control lies wholly below the grid-like control just
+    // before it.
+    QString Placement;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "control/core/ZentrelExport.h"
+
+class JobContext;
+class QWidget;
+
+// A renderer draws the record PrintItems[CurrentItem] (its control is
+// CurrentControl) on the job's target: the preview page or the printer.
+// On entry it moves CurrentY down by the record's TopGap; it calls
+// NewPage when what comes next does not fit, returns at once when
+// StopComposing becomes true, and in its loops yields and returns when
+// PrintAborted is set. It must not change PrintItems or CurrentItem. The
+// host form is in twips (ScaleMode 1) when it is called.
+using Renderer = void (*)(JobContext&);
+
+// The kinds of host control the composition draws, in the order it tests
+// them (a control matches the first kind that fits, at most one).
+enum class RenderKind
+{
+    Text,        // Label, TextBox, "MaskEdBox", "ComboBox"
+    FileList,    // FileListBox
+    Line,        // Line
+    CheckOption, // CheckBox, OptionButton
+    ListView,    // "ListView"
+    Picture,     // Image, PictureBox, "MSChart"
+    Shape,       // Shape
+    Frame,       // Frame
+    ListBox,     // ListBox
+    FlexGrid,    // "MSFlexGrid", "MSHFlexGrid", "vsFlexGrid", "VSFlexGrid"
+    DataGrid,    // "DBGrid", "DataGrid", "TDBGrid"
+    RichText     // "RichTextBox"
+};
+
+// When the composition tests the abort flag around a kind's renderer.
+enum class AbortTest
+{
+    None,
+    Before,
+    After
+};
+
+// The dispatch table: for each kind, how a control is recognised, when the
+// abort flag is tested, and the renderer of each target. A kind whose
+// renderers are not registered is matched and drawn by nobody.
+struct ZENTREL_EXPORT RendererRow
+{
+    RenderKind kind;
+    bool (*matches)(const QWidget* control);
+    AbortTest abortTest;
+    Renderer preview = nullptr;
+    Renderer print = nullptr;
+};
+
+class ZENTREL_EXPORT RendererTable
+{
+public:
+    static constexpr int KindCount = 12;
+    // The rows in the composition's order of kind tests.
+    static const std::array<RendererRow, KindCount>& rows();
+    // The row of the first kind the control matches; null for none.
+    static const RendererRow* match(const QWidget* control);
+    // Installs a kind's renderers (each renderer source does so once, when
+    // the library loads). Returns true, for use in a static initialiser.
+    static bool add(RenderKind kind, Renderer preview, Renderer print);
+
+private:
+    static std::array<RendererRow, KindCount>& table();
+};
+
+// Registers the renderers of a kind from a renderer's source file.
+#define ZENTREL_RENDERERS(kind, preview, print)                                                    \
+    namespace {                                                                                    \
+    [[maybe_unused]] const bool registered##preview = RendererTable::add(kind, preview, print);   \
+    }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCheckBox>
+
+#include "platform/controls/Control.h"
+
+// A check box: Value 0 cleared, 1 checked, 2 greyed.
+class CheckBox : public Control<QCheckBox>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(int Value READ Value WRITE setValue)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
+
+public:
+    explicit CheckBox(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    int Value() const;
+    void setValue(int value);
+    // 0 box at the left, 1 box at the right.
+    int Alignment() const { return m_alignment; }
+    void setAlignment(int alignment) { m_alignment = alignment == 1 ? 1 : 0; }
+
+private:
+    int m_alignment = 0;
+};

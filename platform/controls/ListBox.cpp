@@ -1,0 +1,9 @@
+#include "platform/controls/ListBox.h"
+
+ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent) {}
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}

@@ -1,0 +1,3 @@
+#include "platform/controls/OptionButton.h"
+
+OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {}

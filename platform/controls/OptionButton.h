@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QRadioButton>
+
+#include "platform/controls/Control.h"
+
+// An option button: one of a group in the same container is set.
+class OptionButton : public Control<QRadioButton>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+    Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
+
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption) { setText(caption); }
+    bool Value() const { return isChecked(); }
+    void setValue(bool on) { setChecked(on); }
+    // 0 button at the left, 1 button at the right.
+    int Alignment() const { return m_alignment; }
+    void setAlignment(int alignment) { m_alignment = alignment == 1 ? 1 : 0; }
+
+private:
+    int m_alignment = 0;
+};
