@@ -1,6 +1,8 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include "HostFormFixture.h"
+#include "ThreePageForm.h"
 #include "ZentrelFixture.h"
 #include "control/core/PrinterSetup.h"
 #include "control/core/Zentrel.h"
@@ -156,4 +158,76 @@ TEST_F(PrinterSetupDialog, CancelChangesNothingAndReportsFalse)
     EXPECT_EQ(m_control->Copies(), 2.0f);
     EXPECT_EQ(current().DeviceName(), QStringLiteral("Office Laser"));
     EXPECT_EQ(current().Copies(), 1);
+}
+
+class PrinterSetupBeforeAPrint : public HostFormFixture
+{
+protected:
+    void SetUp() override
+    {
+        HostFormFixture::SetUp();
+        ThreePageForm::addTo(m_form.get());
+        m_control = new Zentrel(m_form.get());
+        m_control->InitProperties();
+        m_control->Move(6500, 0, 800, 375);
+        m_control->setShowPrinterAlways(true);
+    }
+
+    // The pages each label was printed on ("" when it was not), from the
+    // drawing call `first` on.
+    QStringList pagesOfTheLabels(qsizetype first)
+    {
+        QStringList pages(3);
+        for (const RecordingPrinter::DcCall& call : recorder().dcCalls().mid(first)) {
+            for (int i = 0; i < 3; ++i) {
+                if (call.call.text.contains(QString::fromLatin1(ThreePageForm::Texts[i])))
+                    pages[i] += QString::number(call.page);
+            }
+        }
+        return pages;
+    }
+};
+
+TEST_F(PrinterSetupBeforeAPrint, TheChosenPagesArePrinted)
+{
+    struct Case
+    {
+        const char* name;
+        qint16 fromPage;
+        qint16 toPage;
+        std::function<bool(PrintSetupRequest&)> answer;
+        bool printed;
+        QStringList pages; // the sheet of the document each label lands on
+    };
+    const Case cases[] = {
+        {"every page of a job to the end", 1, 0,
+         [](PrintSetupRequest& r) {
+             r.range = PrintSetupRequest::Range::AllPages;
+             return true;
+         },
+         true, {"1", "2", "3"}},
+        {"pages 2 to 3 below the first page set", 5, 9,
+         [](PrintSetupRequest& r) {
+             r.range = PrintSetupRequest::Range::Pages;
+             r.fromPage = 2;
+             r.toPage = 3;
+             return true;
+         },
+         true, {"", "1", "2"}},
+        {"cancelled", 1, 0, [](PrintSetupRequest&) { return false; }, false, {"", "", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_control->setPageRange(c.fromPage, c.toPage);
+        const int ended = recorder().endedDocuments();
+        const qsizetype drawn = recorder().dcCalls().size();
+        m_dialogs.answerPrintSetup(c.answer);
+        EXPECT_EQ(m_control->LVPrint(), c.printed);
+        EXPECT_EQ(recorder().endedDocuments(), ended + (c.printed ? 1 : 0));
+        if (!c.printed) {
+            EXPECT_EQ(recorder().dcCalls().size(), drawn);
+        }
+        EXPECT_EQ(pagesOfTheLabels(drawn), c.pages);
+        EXPECT_TRUE(m_dialogs.messages().isEmpty());
+    }
 }

@@ -3,24 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "HostFormFixture.h"
+#include "ThreePageForm.h"
 #include "control/core/Interin.h"
 #include "control/core/OffScreenDC.h"
 #include "control/core/Prview.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/gdi/DeviceContext.h"
 
-namespace {
+using ThreePageForm::Texts;
 
-// Where page i's label stands on its page (pixels): each label is drawn at
-// the left margin and its own distance down, a different one per page.
-const char* const PageTexts[] = {"First page of the report", "Second page of the report",
-                                 "Third page of the report"};
-
-} // namespace
-
-// A preview of a form of three pages: a label on the first, and two labels
-// that each start a new page, at different heights so each page shows its
-// label somewhere else.
+// A preview of a form of three pages.
 class PreviewWindow : public HostFormFixture
 {
 protected:
@@ -29,13 +21,7 @@ protected:
         HostFormFixture::SetUp();
         Prview::get().reset();
         Interin::get().reset();
-        const int tops[] = {300, 2400, 4500};
-        for (int i = 0; i < 3; ++i) {
-            auto* label = add<Label>(qPrintable(QStringLiteral("Part%1").arg(i)), 600, tops[i], 5000, 300);
-            label->setCaption(QString::fromLatin1(PageTexts[i]));
-            if (i > 0)
-                label->setTag(QStringLiteral("newpage"));
-        }
+        ThreePageForm::addTo(m_form.get());
         m_control = new Zentrel(m_form.get());
         m_control->InitProperties();
         m_control->Move(6500, 0, 800, 375);
@@ -279,7 +265,7 @@ TEST_F(PreviewWindow, PrintFromThePreviewPrintsTheSamePagesFromTheEventLoop)
     QStringList pageOf(3);
     for (const RecordingPrinter::DcCall& call : recorder().dcCalls()) {
         for (int i = 0; i < 3; ++i) {
-            if (call.call.text.contains(QString::fromLatin1(PageTexts[i])))
+            if (call.call.text.contains(QString::fromLatin1(Texts[i])))
                 pageOf[i] += QString::number(call.page);
         }
     }
