@@ -1,6 +1,10 @@
 #include "platform/controls/ListBox.h"
 
-ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent) {}
+ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
+{
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
+}
 
 QString ListBox::List(int index) const
 {
