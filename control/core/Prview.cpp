@@ -126,6 +126,9 @@ PrviewForm::PrviewForm(QWidget* parent) : Control<QWidget>(parent)
     Back = new PictureBox(this);
     Back->setObjectName(QStringLiteral("Back"));
     Back->move(0, 345 / TwipsPerPixel);
+    // Opaque, so that moving the page inside it never repaints the window
+    // (whose paint arranges the view and brings the page back left).
+    Back->setBackColor(DesignBackColor);
     Back->resize(width(), height() - Back->y());
     View = new PreviewView(Back);
     View->setObjectName(QStringLiteral("View"));
@@ -172,8 +175,12 @@ void PrviewForm::paintEvent(QPaintEvent* event)
 {
     Control<QWidget>::paintEvent(event);
     // The arrangement moves child widgets: it runs after painting is over.
+    // Qt repaints far more often than the window is uncovered, so a paint
+    // arranges only when the page, the frame or the paging has changed;
+    // otherwise it would bring a page scrolled to the right back left.
     Prview& window = Prview::get();
-    if (SharedState::get().JobActive && !window.m_arrangeQueued) {
+    if (SharedState::get().JobActive && !window.m_arrangeQueued &&
+        !(window.arrangedFor() == window.m_arranged)) {
         window.m_arrangeQueued = true;
         QMetaObject::invokeMethod(
             this,
@@ -223,6 +230,7 @@ void Prview::reset()
     ViewReady = false;
     m_closing = false;
     m_arrangeQueued = false;
+    m_arranged = Arranged();
 }
 
 PrviewForm& Prview::form()
@@ -235,6 +243,7 @@ PrviewForm& Prview::form()
 void Prview::load()
 {
     m_form = new PrviewForm();
+    m_arranged = Arranged();
     m_form->setAttribute(Qt::WA_DeleteOnClose, false);
     SharedState& shared = SharedState::get();
     if (!shared.JobActive)
@@ -321,6 +330,15 @@ void Prview::ArrangeView()
     }
     f.HScrl->setValue(0);
     f.Back->update();
+    m_arranged = arrangedFor();
+}
+
+Prview::Arranged Prview::arrangedFor() const
+{
+    if (!m_form)
+        return Arranged();
+    const SharedState& shared = SharedState::get();
+    return {m_form->View->size(), m_form->Back->size(), shared.PageCount, shared.CurrentPage};
 }
 
 bool Prview::laterPageExists() const

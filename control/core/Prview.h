@@ -140,6 +140,18 @@ private:
     QPointer<PrviewForm> m_form;
     bool m_closing = false;
     bool m_arrangeQueued = false;
+    // What the last arrangement was made for: page size, frame size, page
+    // count and page shown.
+    struct Arranged
+    {
+        QSize view;
+        QSize back;
+        int pageCount = -1;
+        int currentPage = -1;
+        bool operator==(const Arranged&) const = default;
+    };
+    Arranged arrangedFor() const;
+    Arranged m_arranged;
 
     friend class PrviewForm;
 };

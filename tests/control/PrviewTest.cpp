@@ -210,9 +210,10 @@ TEST_F(PreviewWindow, ScrollingMovesThePage)
     preview();
     PrviewForm& f = form();
     f.resize(400, 300);
-    Prview::get().ArrangeView();
+    QCoreApplication::processEvents();
     f.VScrl->setValue(120);
     f.HScrl->setValue(35);
+    QCoreApplication::processEvents();
     EXPECT_EQ(f.View->pos(), QPoint(-35, -120));
     // Each arrangement brings the page back to its left edge only.
     Prview::get().ArrangeView();
