@@ -175,6 +175,10 @@ public:
     void setFromPage(qint16 value);
     qint16 ToPage() const { return m_ToPage; }
     void setToPage(qint16 value);
+    // Both ends of the page range as one choice (the printer set-up
+    // dialog's): a valid pair is taken whole whatever the old range was;
+    // any other pair goes through the ToPage and FromPage setters.
+    void setPageRange(qint16 fromPage, qint16 toPage);
     bool PrViewMonochrome() const { return m_PrViewMonochrome; }
     void setPrViewMonochrome(bool value);
     QString PrevBtnCloseTip() const { return m_PrevBtnCloseTip; }

@@ -181,6 +181,19 @@ void Zentrel::setToPage(qint16 value)
     changed("ToPage");
 }
 
+void Zentrel::setPageRange(qint16 fromPage, qint16 toPage)
+{
+    if (fromPage < 0 || toPage < 0 || (toPage != 0 && toPage < fromPage)) {
+        setToPage(toPage);
+        setFromPage(fromPage);
+        return;
+    }
+    m_ToPage = toPage;
+    changed("ToPage");
+    m_FromPage = fromPage;
+    changed("FromPage");
+}
+
 void Zentrel::setPrViewMonochrome(bool value)
 {
     m_PrViewMonochrome = value;

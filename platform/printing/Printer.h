@@ -111,6 +111,9 @@ public:
     bool setOrientation(int orientation);
     int Copies() const { return m_copies; }
     bool setCopies(int copies);
+    // Scale of the output in percent, as the device applies it.
+    int Zoom() const { return m_zoom; }
+    void setZoom(int percent) { m_zoom = percent; }
     // The paper as oriented, in twips whatever the scale mode.
     double Width() const;
     double Height() const;
@@ -251,6 +254,7 @@ private:
     QPageSize m_pageSize = QPageSize(QPageSize::A4);
     int m_orientation = Portrait;
     int m_copies = 1;
+    int m_zoom = 100;
     int m_scaleMode = Twips;
     double m_currentX = 0; // twips
     double m_currentY = 0; // twips

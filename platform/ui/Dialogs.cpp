@@ -65,3 +65,8 @@ void Dialogs::setDefault(Dialogs* dialogs)
 {
     g_default = dialogs;
 }
+
+bool Dialogs::printSetup(PrintSetupRequest&)
+{
+    return false;
+}

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/ui/PrintSetupRequest.h"
+
 // Message boxes, input boxes and the file dialogs behind one interface, so
 // the programs show real dialogs and tests answer scripted ones.
 class Dialogs
@@ -24,6 +26,11 @@ public:
                              const QString& initialName = QString()) = 0;
     virtual QString saveFile(const QString& title, const QString& filter,
                              const QString& initialName = QString()) = 0;
+    // The print set-up dialog over `request`: true, with the choices in
+    // `request`, when the user confirms; false, and `request` unchanged, when
+    // the user cancels or the dialog cannot be shown. Dialogs that offer
+    // none answer false.
+    virtual bool printSetup(PrintSetupRequest& request);
 
     // The answer that Escape or closing a box stands for: Cancel where there
     // is one, else No, else OK. Abort, Retry, Ignore has none of these;

@@ -14,6 +14,10 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
+    // Qt's print dialog over the system printer of the request's device
+    // name; the built-in printer and devices the system does not know are
+    // offered as the system's default printer.
+    bool printSetup(PrintSetupRequest& request) override;
 
     // The programs' "Description|*.ext|Description2|*.ext2" filter in Qt's
     // "Description (*.ext);;Description2 (*.ext2)" form.

@@ -75,7 +75,8 @@ ScriptedDialogs::~ScriptedDialogs()
         Dialogs::install(nullptr);
     if (!allAnswersUsed()) {
         ADD_FAILURE() << "unused scripted answers: " << m_messageAnswers.size() << " message, "
-                      << m_inputAnswers.size() << " input, " << m_fileAnswers.size() << " file";
+                      << m_inputAnswers.size() << " input, " << m_fileAnswers.size() << " file, "
+                      << m_printSetupAnswers.size() << " print set-up";
     }
 }
 
@@ -94,6 +95,26 @@ void ScriptedDialogs::answerFile(const QString& path)
     m_fileAnswers.append(path);
 }
 
+void ScriptedDialogs::answerPrintSetup(std::function<bool(PrintSetupRequest&)> choose)
+{
+    m_printSetupAnswers.append(std::move(choose));
+}
+
+bool ScriptedDialogs::printSetup(PrintSetupRequest& request)
+{
+    m_printSetups.append(request);
+    if (m_printSetupAnswers.isEmpty()) {
+        ADD_FAILURE() << "unexpected print set-up dialog for " << request.deviceName.toStdString();
+        return false;
+    }
+    // The dialog gives back nothing when the user cancels.
+    PrintSetupRequest choice = request;
+    if (!m_printSetupAnswers.takeFirst()(choice))
+        return false;
+    request = choice;
+    return true;
+}
+
 QList<ScriptedDialogs::Shown> ScriptedDialogs::messages() const
 {
     QList<Shown> result;
@@ -106,7 +127,8 @@ QList<ScriptedDialogs::Shown> ScriptedDialogs::messages() const
 
 bool ScriptedDialogs::allAnswersUsed() const
 {
-    return m_messageAnswers.isEmpty() && m_inputAnswers.isEmpty() && m_fileAnswers.isEmpty();
+    return m_messageAnswers.isEmpty() && m_inputAnswers.isEmpty() && m_fileAnswers.isEmpty() &&
+           m_printSetupAnswers.isEmpty();
 }
 
 Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title, Icon icon,

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "platform/ui/Dialogs.h"
 
@@ -30,6 +31,11 @@ public:
     void answerMessage(Answer answer);
     void answerInput(const QString& text);
     void answerFile(const QString& path); // an empty path cancels
+    // The print set-up dialog: `choose` changes the request as a user
+    // would and returns true to confirm, false to cancel.
+    void answerPrintSetup(std::function<bool(PrintSetupRequest&)> choose);
+    // Each print set-up request as the dialog was handed it.
+    const QList<PrintSetupRequest>& printSetups() const { return m_printSetups; }
 
     const QList<Shown>& shown() const { return m_shown; }
     // Messages only, for the common check of text, title and icon.
@@ -45,8 +51,11 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
+    bool printSetup(PrintSetupRequest& request) override;
 
 private:
+    QList<std::function<bool(PrintSetupRequest&)>> m_printSetupAnswers;
+    QList<PrintSetupRequest> m_printSetups;
     QList<Answer> m_messageAnswers;
     QList<QString> m_inputAnswers;
     QList<QString> m_fileAnswers;

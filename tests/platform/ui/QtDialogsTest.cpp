@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -172,4 +173,45 @@ TEST_F(QtFileDialogsTest, SaveOffersTheInitialNameAndCancelGivesEmpty)
     EXPECT_EQ(dialogs.saveFile(QStringLiteral("Save set"), QStringLiteral("*.zr1|*.zr1"),
                                QStringLiteral("set.zr1")),
               "");
+}
+
+TEST(QtDialogsTest, PrintSetupOffersThePageRangeAndGivesBackTheChoice)
+{
+    const struct
+    {
+        const char* name;
+        bool confirm;
+    } cases[] = {{"confirmed", true}, {"cancelled", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QObject guard;
+        whenShown<QPrintDialog>(&guard, [&c](QPrintDialog* dialog) {
+            EXPECT_EQ(dialog->minPage(), 1);
+            EXPECT_EQ(dialog->maxPage(), 9);
+            EXPECT_EQ(dialog->fromPage(), 2);
+            EXPECT_EQ(dialog->toPage(), 3);
+            EXPECT_EQ(dialog->printRange(), QAbstractPrintDialog::PageRange);
+            EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+            if (c.confirm)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        PrintSetupRequest request;
+        request.flags = PrintSetupRequest::PD_NOSELECTION | PrintSetupRequest::PD_DISABLEPRINTTOFILE;
+        request.fromPage = 2;
+        request.toPage = 3;
+        request.maxPage = 9;
+        request.copies = 2;
+        request.orientation = 2;
+        QtDialogs dialogs;
+        EXPECT_EQ(dialogs.printSetup(request), c.confirm);
+        EXPECT_EQ(request.range, PrintSetupRequest::Range::Pages);
+        EXPECT_EQ(request.fromPage, 2);
+        EXPECT_EQ(request.toPage, 3);
+        EXPECT_EQ(request.copies, 2);
+        EXPECT_EQ(request.orientation, 2);
+    }
 }
