@@ -169,6 +169,18 @@ void MainFrm::Command2_Click()
         return wayOut();
     }
 
+    // The record file holds single-byte text only: a character it cannot
+    // hold would be stored as "?".
+    for (int field = 0; field <= 6; ++field) {
+        const QString problem =
+            Ansi::typedTextProblem(Label1[size_t(field)]->Caption(), Combo1[size_t(field)]->Text());
+        if (!problem.isEmpty()) {
+            dialogs.message(problem, InvalidTitle, Dialogs::Icon::Critical);
+            Combo1[size_t(field)]->setFocus();
+            return wayOut();
+        }
+    }
+
     // The texts stand as typed, cut or padded to their fields.
     TicketRecord rec;
     rec.Title1 = Values::fixedWidth(Combo1[0]->Text(), TicketRecord::Title1Width);

@@ -2,6 +2,7 @@
 // reprint rotation, and the run menu.
 #include "printrun/manager/PrintMgr.h"
 
+#include <QFile>
 #include <QScopedValueRollback>
 
 #include "platform/controls/CommandButton.h"
@@ -12,6 +13,7 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/PrintLst.h"
 #include "printrun/manager/ReprintFiles.h"
+#include "printrun/manager/RunHandOver.h"
 
 void PrintMgr::Timer1_Timer()
 {
@@ -70,24 +72,71 @@ void PrintMgr::StartRun()
     Label1[0]->setCaption(QStringLiteral("Printing Tickets please wait.."));
     Label1[0]->repaint();
 
+    // A printed run that could not be filed before is filed first, so that
+    // the next one cannot take its place.
+    if (!fileHeldRuns())
+        return;
+
     const qint32 startLabel = askStartLabel();
     if (startLabel < 1)
         return;
 
-    const QString runPath = ReprintFiles::waitingRunPath(DataPath);
-    WaitingTickets = PrintRoutines::CountFileItems(runPath);
-    // The run vanished or was emptied since the status was shown: there is
-    // nothing to print and nothing to file.
-    if (WaitingTickets < 1)
+    // The run is taken out of the shared name before it is printed: a run
+    // the entry program writes meanwhile waits for the next Start Run
+    // instead of being filed as a reprint unprinted.
+    QString error;
+    const RunHandOver::Take taken = RunHandOver::take(DataPath, &error);
+    if (taken == RunHandOver::Take::Failed)
+        showFileError(error);
+    if (taken != RunHandOver::Take::Taken)
         return;
+    const QString runPath = RunHandOver::takenPath(DataPath);
+    WaitingTickets = PrintRoutines::CountFileItems(runPath);
+    // The run was emptied since the status was shown: there is nothing to
+    // print and nothing to file.
+    if (WaitingTickets < 1) {
+        if (!QFile::remove(runPath) && !RunHandOver::giveBack(DataPath, &error))
+            showFileError(error);
+        return;
+    }
     m_runPrinter(WaitingTickets, startLabel, runPath);
 
+    if (!RunHandOver::markPrinted(DataPath, &error)) {
+        m_rotationFailed = true;
+        showFileError(error +
+                      QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."));
+        return;
+    }
+    fileHeldRuns();
+}
+
+bool PrintMgr::fileHeldRuns()
+{
+    // "Printed.run" is a printed run waiting to be filed as the newest
+    // reprint.
+    if (!FileNames::exists(RunHandOver::printedPath(DataPath)))
+        return true;
     QString error;
-    m_rotationFailed = !ReprintFiles::rotate(DataPath, &error);
-    if (m_rotationFailed)
-        Dialogs::current().message(
-            error + QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."),
-            Caption, Dialogs::Icon::Critical);
+    if (ReprintFiles::rotate(DataPath, &error, RunHandOver::PrintedName))
+        return true;
+    m_rotationFailed = true;
+    Dialogs::current().message(
+        error + QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."),
+        Caption, Dialogs::Icon::Critical);
+    return false;
+}
+
+void PrintMgr::recoverHandOver()
+{
+    // Left by a program that ended during a run: a printed run is filed as
+    // the newest reprint; a run whose print did not finish waits again, for
+    // the user to print or delete.
+    fileHeldRuns();
+    if (!FileNames::exists(RunHandOver::takenPath(DataPath)))
+        return;
+    QString error;
+    if (!RunHandOver::giveBack(DataPath, &error))
+        showFileError(error);
 }
 
 void PrintMgr::StartRun_Click()

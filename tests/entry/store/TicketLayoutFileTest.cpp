@@ -1,6 +1,13 @@
 #include <QFile>
 #include <QtEndian>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 #include "entry/store/EntryLayoutDefaults.h"
 #include "entry/store/TicketFileRecord.h"
@@ -268,4 +275,101 @@ TEST_F(LayoutFile, PlainFileClassUsesTheNameGiven)
     EXPECT_EQ(rec.encode(), sampleLayout().encode());
     EXPECT_FALSE(TicketLayoutFile::load("other.tm", 2, rec, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(LayoutFile, StartCompletesAShortFileKeepingItsWholeLayouts)
+{
+    QByteArray defaults;
+    for (qint16 recNo = 1; recNo <= 10; ++recNo)
+        defaults += EntryLayoutDefaults::layout(recNo).encode();
+    const QByteArray own = sampleLayout().encode();
+    const struct
+    {
+        const char* name;
+        int bytes; // -1: no file
+        TicketLayoutFile::Check check;
+        int kept;
+    } cases[] = {
+        {"missing", -1, TicketLayoutFile::Check::Created, 0},
+        {"empty", 0, TicketLayoutFile::Check::Completed, 0},
+        {"part of the first layout", 300, TicketLayoutFile::Check::Completed, 0},
+        {"three layouts", 3 * 442, TicketLayoutFile::Check::Completed, 3},
+        {"three and a cut-off fourth", 3 * 442 + 200, TicketLayoutFile::Check::Completed, 3},
+        {"nine layouts", 9 * 442, TicketLayoutFile::Check::Completed, 9},
+        {"ten layouts", 10 * 442, TicketLayoutFile::Check::Whole, 10},
+        {"longer", 10 * 442 + 7, TicketLayoutFile::Check::Whole, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path("tfile.tm"));
+        QByteArray before = repeated(own, 11).left(qMax(c.bytes, 0));
+        if (c.bytes >= 0)
+            writeBytes("tfile.tm", before);
+        int kept = -1;
+        QString error;
+        EXPECT_EQ(
+            TicketLayoutFile::ensureWhole("tfile.tm", &EntryLayoutDefaults::layout, &kept, &error),
+            c.check)
+            << error.toStdString();
+        const QByteArray after = readBytes("tfile.tm");
+        if (c.check == TicketLayoutFile::Check::Whole) {
+            EXPECT_EQ(after, before);
+            continue;
+        }
+        ASSERT_EQ(after.size(), 4420);
+        EXPECT_EQ(after.left(c.kept * 442), repeated(own, c.kept));
+        EXPECT_EQ(after.mid(c.kept * 442), defaults.mid(c.kept * 442));
+        if (c.check == TicketLayoutFile::Check::Completed) {
+            EXPECT_EQ(kept, c.kept);
+        }
+    }
+}
+
+// A process writing the defaults is killed at random moments: the file is
+// then either absent or whole, never short, and a start afterwards always
+// finds ten layouts.
+TEST_F(LayoutFile, KilledWhileWritingTheDefaultsLeavesNoFileOrAWholeOne)
+{
+    constexpr int Kills = 200;
+    QByteArray whole;
+    for (qint16 recNo = 1; recNo <= 10; ++recNo)
+        whole += EntryLayoutDefaults::layout(recNo).encode();
+    std::mt19937 random(16);
+    int absent = 0;
+    for (int n = 0; n < Kills; ++n) {
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(ready[0]);
+            for (bool told = false;; told = true) {
+                ::unlink("tfile.tm");
+                TicketLayoutFile::saveDefaults(QStringLiteral("tfile.tm"),
+                                               &EntryLayoutDefaults::layout);
+                if (!told && ::write(ready[1], "w", 1) != 1)
+                    ::_exit(1);
+            }
+        }
+        ::close(ready[1]);
+        // The child has written the file once; it is killed somewhere in a
+        // later delete-and-write.
+        pollfd wait{ready[0], POLLIN, 0};
+        const bool started = ::poll(&wait, 1, 10000) == 1;
+        ::close(ready[0]);
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        ASSERT_TRUE(started) << "kill " << n;
+
+        if (!QFile::exists(path("tfile.tm")))
+            ++absent;
+        else
+            ASSERT_EQ(readBytes("tfile.tm"), whole) << "kill " << n;
+        ASSERT_NE(TicketLayoutFile::ensureWhole("tfile.tm", &EntryLayoutDefaults::layout),
+                  TicketLayoutFile::Check::Failed);
+        ASSERT_EQ(readBytes("tfile.tm"), whole) << "kill " << n;
+    }
+    // How often a kill left no file; the verdict above holds either way.
+    RecordProperty("absent", absent);
 }
