@@ -241,7 +241,7 @@ void PrintMgr::removeSaveLeftovers()
                       m_layouts.layoutFileName()};
     for (char letter = 'A'; letter <= 'J'; ++letter)
         names << QStringLiteral("Ticket_%1.dat").arg(QLatin1Char(letter));
-    names << ReprintFiles::waitingRunPath(DataPath) << DataPath + RunHandOver::TakenName;
+    names << ReprintFiles::waitingRunPath(DataPath) << DataPath + RunHandOver::HeldName;
     for (int generation = 1; generation <= ReprintFiles::Generations; ++generation)
         names << ReprintFiles::generationPath(DataPath, generation);
     SaveLeftovers::remove(names);
@@ -394,7 +394,7 @@ void PrintMgr::showFileError(const QString& message)
 
 void PrintMgr::showWaitingTickets()
 {
-    WaitingTickets = PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(DataPath));
+    WaitingTickets = RunHandOver::waitingCount(DataPath);
     if (WaitingTickets < 1) {
         Label1[0]->setCaption(NoTickets);
         TMButton[0]->setEnabled(false);
@@ -411,7 +411,7 @@ void PrintMgr::showWaitingTickets()
 void PrintMgr::removeEmptyRun()
 {
     // Only the very file found empty goes: the hand-over counts the run it
-    // took out of the shared name, and puts back one that holds tickets.
+    // took out of the shared name, and keeps one that holds tickets.
     QString error;
     if (!RunHandOver::removeIfEmpty(DataPath, &error))
         showFileError(error);

@@ -2,7 +2,6 @@
 // reprint rotation, and the run menu.
 #include "printrun/manager/PrintMgr.h"
 
-#include <QFile>
 #include <QScopedValueRollback>
 
 #include "platform/controls/CommandButton.h"
@@ -21,7 +20,7 @@ void PrintMgr::Timer1_Timer()
     // boxes let the timer run, and a second run must not start inside it.
     if (m_printing)
         return;
-    const qint32 count = PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(DataPath));
+    const qint32 count = RunHandOver::waitingCount(DataPath);
     if (count > 0) {
         UpdateLatest();
         if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed)
@@ -85,18 +84,16 @@ void PrintMgr::StartRun()
     // the entry program writes meanwhile waits for the next Start Run
     // instead of being filed as a reprint unprinted.
     QString error;
-    const RunHandOver::Take taken = RunHandOver::take(DataPath, &error);
-    if (taken == RunHandOver::Take::Failed)
+    if (!RunHandOver::take(DataPath, &error)) {
         showFileError(error);
-    if (taken != RunHandOver::Take::Taken)
         return;
-    const QString runPath = RunHandOver::takenPath(DataPath);
+    }
+    const QString runPath = RunHandOver::heldPath(DataPath);
     WaitingTickets = PrintRoutines::CountFileItems(runPath);
-    // The run was emptied since the status was shown: there is nothing to
-    // print and nothing to file.
+    // The run vanished or was emptied since the status was shown: there is
+    // nothing to print and nothing to file.
     if (WaitingTickets < 1) {
-        if (!QFile::remove(runPath) && !RunHandOver::giveBack(DataPath, &error))
-            showFileError(error);
+        removeEmptyRun();
         return;
     }
     m_runPrinter(WaitingTickets, startLabel, runPath);
@@ -129,13 +126,11 @@ bool PrintMgr::fileHeldRuns()
 void PrintMgr::recoverHandOver()
 {
     // Left by a program that ended during a run: a printed run is filed as
-    // the newest reprint; a run whose print did not finish waits again, for
-    // the user to print or delete.
+    // the newest reprint; a held run whose print did not finish still
+    // waits, for the user to print or delete.
     fileHeldRuns();
-    if (!FileNames::exists(RunHandOver::takenPath(DataPath)))
-        return;
     QString error;
-    if (!RunHandOver::giveBack(DataPath, &error))
+    if (!RunHandOver::recover(DataPath, &error))
         showFileError(error);
 }
 
@@ -160,7 +155,10 @@ void PrintMgr::DellAll_Click()
         QStringLiteral("Delete Tickets"), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return;
-    const QString runPath = ReprintFiles::waitingRunPath(DataPath);
-    if (FileNames::exists(runPath) && !FileNames::remove(runPath))
-        showFileError(QStringLiteral("Cannot delete \"%1\".").arg(runPath));
+    // The waiting tickets are those of the shared name and of a held run.
+    for (const QString& runPath :
+         {ReprintFiles::waitingRunPath(DataPath), RunHandOver::heldPath(DataPath)}) {
+        if (FileNames::exists(runPath) && !FileNames::remove(runPath))
+            showFileError(QStringLiteral("Cannot delete \"%1\".").arg(runPath));
+    }
 }

@@ -5,22 +5,19 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 #include "platform/files/FileNames.h"
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/ReprintFiles.h"
 
-const QString RunHandOver::TakenName = QStringLiteral("Printing.run");
+const QString RunHandOver::HeldName = QStringLiteral("Printing.run");
 const QString RunHandOver::PrintedName = QStringLiteral("Printed.run");
 
 namespace {
 
-// A newer run that arrives while one is put back is joined to it; this
-// bounds how often that can happen in one hand-back.
-constexpr int JoinAttempts = 100;
-
+// A run taken while another is held waits here until it is joined.
 const QString JoiningName = QStringLiteral("Joining.run");
 
 bool fail(QString* error, const QString& message)
@@ -30,23 +27,19 @@ bool fail(QString* error, const QString& message)
     return false;
 }
 
-QString systemError()
+bool present(const QString& path)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
-QByteArray encoded(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
-// The waiting run's file as it is spelt on disk, or an empty text when none
-// is there.
-QString waitingRunFile(const QString& dataPath)
-{
-    const QString path = FileNames::resolve(ReprintFiles::waitingRunPath(dataPath));
     const QFileInfo info(path);
-    return info.exists() || info.isSymLink() ? path : QString();
+    return info.exists() || info.isSymLink();
+}
+
+// rename(2): one step, and the source name is gone once it returns.
+bool renameFile(const QString& from, const QString& to, QString* error)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return fail(error, QStringLiteral("Cannot rename \"%1\" to \"%2\": %3")
+                           .arg(from, to, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 bool readAll(const QString& path, QByteArray& bytes)
@@ -58,24 +51,35 @@ bool readAll(const QString& path, QByteArray& bytes)
     return file.error() == QFileDevice::NoError;
 }
 
-// Replaces path with bytes through a save file.
-bool writeWhole(const QString& path, const QByteArray& bytes)
+// Joins "Joining.run" to the end of the held run: the joined file replaces
+// the held run in one step, then the joined part goes.
+bool join(const QString& dataPath, QString* error)
 {
-    QSaveFile file(path);
+    const QString held = RunHandOver::heldPath(dataPath);
+    const QString joining = FileNames::resolve(dataPath + JoiningName);
+    QByteArray first;
+    QByteArray second;
+    if (!readAll(held, first) || !readAll(joining, second))
+        return fail(error, QStringLiteral("Cannot read \"%1\" or \"%2\".").arg(held, joining));
+    QSaveFile file(held);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return fail(error, QStringLiteral("Cannot write \"%1\": %2").arg(held, file.errorString()));
+    if (file.write(first + second) != first.size() + second.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(error, QStringLiteral("Cannot write \"%1\": %2").arg(held, reason));
     }
-    return file.commit();
+    if (!file.commit())
+        return fail(error, QStringLiteral("Cannot write \"%1\": %2").arg(held, file.errorString()));
+    QFile::remove(joining);
+    return true;
 }
 
 } // namespace
 
-QString RunHandOver::takenPath(const QString& dataPath)
+QString RunHandOver::heldPath(const QString& dataPath)
 {
-    return FileNames::resolve(dataPath + TakenName);
+    return FileNames::resolve(dataPath + HeldName);
 }
 
 QString RunHandOver::printedPath(const QString& dataPath)
@@ -83,92 +87,59 @@ QString RunHandOver::printedPath(const QString& dataPath)
     return FileNames::resolve(dataPath + PrintedName);
 }
 
-RunHandOver::Take RunHandOver::take(const QString& dataPath, QString* error)
+bool RunHandOver::take(const QString& dataPath, QString* error)
 {
-    const QString taken = takenPath(dataPath);
-    if (FileNames::exists(taken)) {
-        fail(error, QStringLiteral("A run taken for printing is still held in \"%1\".").arg(taken));
-        return Take::Failed;
-    }
-    const QString waiting = waitingRunFile(dataPath);
-    if (waiting.isEmpty() || !QFileInfo(waiting).isFile())
-        return Take::NoRun;
-    if (::rename(encoded(waiting).constData(), encoded(taken).constData()) == 0)
-        return Take::Taken;
-    if (errno == ENOENT)
-        return Take::NoRun;
-    fail(error,
-         QStringLiteral("Cannot rename \"%1\" to \"%2\": %3").arg(waiting, taken, systemError()));
-    return Take::Failed;
+    const QString waiting = FileNames::resolve(ReprintFiles::waitingRunPath(dataPath));
+    if (!QFileInfo(waiting).isFile())
+        return true;
+    const QString held = heldPath(dataPath);
+    if (!present(held))
+        return renameFile(waiting, held, error) || !present(waiting);
+    // A join cut short earlier is finished first, so that its part is not
+    // replaced.
+    const QString joining = FileNames::resolve(dataPath + JoiningName);
+    if (present(joining) && !join(dataPath, error))
+        return false;
+    if (!renameFile(waiting, joining, error))
+        return !present(waiting);
+    return join(dataPath, error);
 }
 
-bool RunHandOver::giveBack(const QString& dataPath, QString* error)
+qint32 RunHandOver::waitingCount(const QString& dataPath)
 {
-    const QString taken = takenPath(dataPath);
-    const QString shared = FileNames::resolve(dataPath + QStringLiteral("Ticket.run"));
-    const QString joining = FileNames::resolve(dataPath + JoiningName);
-    for (int attempt = 0; attempt < JoinAttempts; ++attempt) {
-        // link() puts the run back only where no run waits: it never
-        // replaces one.
-        QString newer = waitingRunFile(dataPath);
-        if (newer.isEmpty()) {
-            if (::link(encoded(taken).constData(), encoded(shared).constData()) == 0) {
-                ::unlink(encoded(taken).constData());
-                return true;
-            }
-            if (errno != EEXIST)
-                return fail(error, QStringLiteral("Cannot put \"%1\" back as \"%2\": %3")
-                                       .arg(taken, shared, systemError()));
-            newer = waitingRunFile(dataPath);
-            if (newer.isEmpty())
-                continue;
-        }
-        // A newer run waits: take it out as well and join the two.
-        if (::rename(encoded(newer).constData(), encoded(joining).constData()) != 0) {
-            if (errno == ENOENT)
-                continue;
-            return fail(error, QStringLiteral("Cannot rename \"%1\" to \"%2\": %3")
-                                   .arg(newer, joining, systemError()));
-        }
-        QByteArray older;
-        QByteArray later;
-        if (!readAll(taken, older) || !readAll(joining, later) ||
-            !writeWhole(taken, older + later)) {
-            // The newer run goes back as it was; the taken one stays held.
-            ::rename(encoded(joining).constData(), encoded(shared).constData());
-            return fail(error, QStringLiteral("Cannot join \"%1\" and \"%2\".").arg(taken, newer));
-        }
-        ::unlink(encoded(joining).constData());
-    }
-    return fail(error,
-                QStringLiteral("Cannot put \"%1\" back: new runs kept arriving.").arg(taken));
+    return PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(dataPath)) +
+           PrintRoutines::CountFileItems(dataPath + HeldName);
 }
 
 bool RunHandOver::removeIfEmpty(const QString& dataPath, QString* error)
 {
-    if (take(dataPath) != Take::Taken)
+    if (!take(dataPath, error))
+        return false;
+    const QString held = heldPath(dataPath);
+    QFile file(held);
+    if (!QFileInfo(held).isFile() || !file.open(QIODevice::ReadOnly))
         return true;
-    const QString taken = takenPath(dataPath);
-    QFile file(taken);
-    const bool readable = file.open(QIODevice::ReadOnly);
     file.close();
-    if (readable && PrintRoutines::CountFileItems(taken) == 0) {
-        if (QFile::remove(taken))
-            return true;
-    }
-    return giveBack(dataPath, error);
+    if (PrintRoutines::CountFileItems(held) == 0 && !QFile::remove(held))
+        return fail(error, QStringLiteral("Cannot delete \"%1\".").arg(held));
+    return true;
 }
 
 bool RunHandOver::markPrinted(const QString& dataPath, QString* error)
 {
-    const QString taken = takenPath(dataPath);
     const QString printed = printedPath(dataPath);
     // A printed run not yet filed is never replaced.
-    if (FileNames::exists(printed))
+    if (present(printed))
         return fail(error, QStringLiteral("A printed run is still held in \"%1\".").arg(printed));
-    if (::rename(encoded(taken).constData(), encoded(printed).constData()) == 0)
+    return renameFile(heldPath(dataPath), printed, error);
+}
+
+bool RunHandOver::recover(const QString& dataPath, QString* error)
+{
+    const QString joining = FileNames::resolve(dataPath + JoiningName);
+    if (!present(joining))
         return true;
-    return fail(
-        error,
-        QStringLiteral("Cannot rename \"%1\" to \"%2\": %3").arg(taken, printed, systemError()));
+    if (!present(heldPath(dataPath)))
+        return renameFile(joining, heldPath(dataPath), error);
+    return join(dataPath, error);
 }

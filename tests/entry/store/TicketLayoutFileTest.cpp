@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtEndian>
 #include <chrono>
@@ -109,7 +110,8 @@ TEST(TicketFileRecord, EncodesEveryFieldAtItsOffset)
 
 TEST_F(LayoutFile, MissingFileGetsTheEntryProgramDefaults)
 {
-    ASSERT_TRUE(EntryLayoutDefaults::write(store)) << store.lastError().toStdString();
+    QString error;
+    ASSERT_TRUE(EntryLayoutDefaults::write(store, &error)) << error.toStdString();
     const QByteArray file = readBytes("tfile.tm");
     ASSERT_EQ(file.size(), 4420);
 
@@ -243,12 +245,13 @@ TEST_F(LayoutFile, FailedSaveLeavesTheFileAsItWas)
 
 TEST_F(LayoutFile, DefaultsThatCannotAllBeWrittenLeaveNoFile)
 {
+    QString error;
     {
         FileSizeLimit limit(3 * 442 + 100);
         ASSERT_TRUE(limit.active());
-        EXPECT_FALSE(EntryLayoutDefaults::write(store));
+        EXPECT_FALSE(EntryLayoutDefaults::write(store, &error));
     }
-    EXPECT_FALSE(store.lastError().isEmpty());
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(path("tfile.tm")));
     // The layout in use is still a whole default layout.
     EXPECT_EQ(store.TicketBuffer, EntryLayoutDefaults::layout(10));
@@ -325,51 +328,99 @@ TEST_F(LayoutFile, StartCompletesAShortFileKeepingItsWholeLayouts)
     }
 }
 
-// A process writing the defaults is killed at random moments: the file is
-// then either absent or whole, never short, and a start afterwards always
-// finds ten layouts.
+namespace {
+
+// Forks a process that writes the default layouts into "tfile.tm" once and
+// then waits to be killed. Returns its id once it is about to write; *done
+// is then a pipe that reads one byte when the write is over.
+pid_t startDefaultsWriter(int* done)
+{
+    int ready[2];
+    int finished[2];
+    if (::pipe(ready) != 0 || ::pipe(finished) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        ::close(finished[0]);
+        if (::write(ready[1], "w", 1) != 1)
+            ::_exit(1);
+        TicketLayoutFile::saveDefaults(QStringLiteral("tfile.tm"), &EntryLayoutDefaults::layout);
+        if (::write(finished[1], "d", 1) != 1)
+            ::_exit(1);
+        for (;;)
+            ::pause();
+    }
+    ::close(ready[1]);
+    ::close(finished[1]);
+    pollfd wait{ready[0], POLLIN, 0};
+    const bool started = child > 0 && ::poll(&wait, 1, 10000) == 1;
+    ::close(ready[0]);
+    if (!started) {
+        ::close(finished[0]);
+        if (child > 0) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+        return -1;
+    }
+    *done = finished[0];
+    return child;
+}
+
+void stop(pid_t child, int done)
+{
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(done);
+}
+
+} // namespace
+
+// A process writing the defaults into a missing file (as either program does
+// at its first start) is killed at a random moment of the write: the file is
+// then either absent or whole, never short, and the next start finds ten
+// layouts.
 TEST_F(LayoutFile, KilledWhileWritingTheDefaultsLeavesNoFileOrAWholeOne)
 {
     constexpr int Kills = 200;
     QByteArray whole;
     for (qint16 recNo = 1; recNo <= 10; ++recNo)
         whole += EntryLayoutDefaults::layout(recNo).encode();
+
+    // The kills are spread over a little more than one write of a writer
+    // takes here (most of it the sync to disk), within bounds that keep the
+    // test short on a slow disk.
+    int done = -1;
+    QElapsedTimer clock;
+    clock.start();
+    pid_t child = startDefaultsWriter(&done);
+    ASSERT_GT(child, 0);
+    pollfd finished{done, POLLIN, 0};
+    const bool wrote = ::poll(&finished, 1, 10000) == 1;
+    const qint64 spreadUs =
+        qBound(qint64(2000), clock.nsecsElapsed() / 1000 * 3 / 2, qint64(40000));
+    stop(child, done);
+    ASSERT_TRUE(wrote);
+
     std::mt19937 random(16);
     int absent = 0;
     for (int n = 0; n < Kills; ++n) {
-        int ready[2];
-        ASSERT_EQ(::pipe(ready), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(ready[0]);
-            for (bool told = false;; told = true) {
-                ::unlink("tfile.tm");
-                TicketLayoutFile::saveDefaults(QStringLiteral("tfile.tm"),
-                                               &EntryLayoutDefaults::layout);
-                if (!told && ::write(ready[1], "w", 1) != 1)
-                    ::_exit(1);
-            }
-        }
-        ::close(ready[1]);
-        // The child has written the file once; it is killed somewhere in a
-        // later delete-and-write.
-        pollfd wait{ready[0], POLLIN, 0};
-        const bool started = ::poll(&wait, 1, 10000) == 1;
-        ::close(ready[0]);
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        ASSERT_TRUE(started) << "kill " << n;
-
-        if (!QFile::exists(path("tfile.tm")))
+        QFile::remove(path("tfile.tm"));
+        child = startDefaultsWriter(&done);
+        ASSERT_GT(child, 0) << "kill " << n;
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % spreadUs));
+        stop(child, done);
+        if (!QFile::exists(path("tfile.tm"))) {
             ++absent;
-        else
-            ASSERT_EQ(readBytes("tfile.tm"), whole) << "kill " << n;
-        ASSERT_NE(TicketLayoutFile::ensureWhole("tfile.tm", &EntryLayoutDefaults::layout),
-                  TicketLayoutFile::Check::Failed);
+            continue;
+        }
         ASSERT_EQ(readBytes("tfile.tm"), whole) << "kill " << n;
     }
+    QFile::remove(path("tfile.tm"));
+    ASSERT_EQ(TicketLayoutFile::ensureWhole("tfile.tm", &EntryLayoutDefaults::layout),
+              TicketLayoutFile::Check::Created);
+    EXPECT_EQ(readBytes("tfile.tm"), whole);
     // How often a kill left no file; the verdict above holds either way.
     RecordProperty("absent", absent);
 }
