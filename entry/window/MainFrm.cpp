@@ -15,6 +15,7 @@
 #include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/DatePicker.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
@@ -52,6 +53,7 @@ QString fileNameOf(const QString& field)
 MainFrm::MainFrm(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainFrm"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("Velmar-Tag"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::logo(64))));
     m_store.setView(this);
@@ -201,6 +203,7 @@ void MainFrm::createScreens(QWidget* area)
     createInformationScreen();
     createPrintFileScreen();
     createRecordsScreen();
+    createDataManagementPage();
     createNewTicketFields();
     createAcceptControls();
     createLookUpFields();
@@ -451,6 +454,7 @@ void MainFrm::ScreenPrintFile()
 void MainFrm::ScreenRecords()
 {
     showScreen(Frame8, 5);
+    hideDataManagement();
     // Once unlocked, the screen shows the current filter's records afresh.
     if (!Command13->Visible())
         Command15_Click(0);
