@@ -19,6 +19,7 @@
 #include "platform/controls/ListView.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
+#include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
