@@ -1,7 +1,7 @@
 #include "entry/store/EntryLayoutDefaults.h"
 
+#include "entry/store/TicketLayoutFile.h"
 #include "entry/store/ZRNDBm.h"
-#include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 
 namespace {
@@ -40,21 +40,13 @@ TicketFileRecord layout(qint16 recNo)
     return uniformLayout(QStringLiteral("Times New Roman"), 8, 9, 0);
 }
 
-bool write(ZRNDBm& store)
+bool write(ZRNDBm& store, QString* error)
 {
+    // One whole file through a save file: a program stopped part-way leaves
+    // no file rather than a short one.
     const QString fileName = Values::trimRightBlanks(store.TicketFileName);
-    const bool existed = FileNames::exists(fileName);
-    bool written = true;
-    for (qint16 recNo = 1; recNo <= 10 && written; ++recNo) {
-        store.TicketBuffer = layout(recNo);
-        written = store.SaveTicketFile(recNo, store.TicketBuffer);
-    }
     store.TicketBuffer = layout(10);
-    // A file left with only some of the defaults would never be completed,
-    // since both programs write defaults only when the file is missing.
-    if (!written && !existed)
-        FileNames::remove(fileName);
-    return written;
+    return TicketLayoutFile::saveDefaults(fileName, &layout, error);
 }
 
 } // namespace EntryLayoutDefaults

@@ -14,11 +14,9 @@ namespace EntryLayoutDefaults {
 // swing-tag layout for every other number.
 TicketFileRecord layout(qint16 recNo);
 
-// Writes the ten defaults through store.SaveTicketFile, records 1 to 10 in
-// order, building each in store.TicketBuffer. Afterwards TicketBuffer holds
-// the default of record 10. False (store.lastError() says why) when a record
-// could not be written; the records after it are not attempted, and a file
-// that this call created is removed again.
-bool write(ZRNDBm& store);
+// Writes the ten defaults to store.TicketFileName as one whole file.
+// Afterwards TicketBuffer holds the default of record 10. False (*error
+// says why), file unchanged, when it could not be written.
+bool write(ZRNDBm& store, QString* error = nullptr);
 
 } // namespace EntryLayoutDefaults

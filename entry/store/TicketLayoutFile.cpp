@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "platform/files/FileNames.h"
 #include "platform/files/RecordFile.h"
@@ -93,4 +94,75 @@ bool TicketLayoutFile::save(const QString& fileName, qint16 recNo, const TicketF
                           .arg(fileName, file.errorString()));
     file.close();
     return true;
+}
+
+namespace {
+
+// Replaces the file with bytes through a save file.
+bool writeWhole(const QString& fileName, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(FileNames::resolve(fileName));
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, QStringLiteral("The layout file %1 cannot be written: %2")
+                               .arg(fileName, file.errorString()));
+    // commit() does not check the flush of its buffer.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(
+            error,
+            QStringLiteral("The layout file %1 cannot be written: %2").arg(fileName, reason));
+    }
+    if (!file.commit())
+        return fail(error, QStringLiteral("The layout file %1 cannot be written: %2")
+                               .arg(fileName, file.errorString()));
+    return true;
+}
+
+} // namespace
+
+bool TicketLayoutFile::saveDefaults(const QString& fileName, Defaults defaults, QString* error)
+{
+    QByteArray bytes;
+    for (qint16 recNo = 1; recNo <= RecordCount; ++recNo)
+        bytes += defaults(recNo).encode();
+    return writeWhole(fileName, bytes, error);
+}
+
+TicketLayoutFile::Check TicketLayoutFile::ensureWhole(const QString& fileName, Defaults defaults,
+                                                      int* kept, QString* error)
+{
+    if (!FileNames::exists(fileName))
+        return saveDefaults(fileName, defaults, error) ? Check::Created : Check::Failed;
+    QFile file(FileNames::resolve(fileName));
+    const qint64 whole = qint64(RecordCount) * TicketFileRecord::Length;
+    if (file.size() >= whole)
+        return Check::Whole;
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(error, QStringLiteral("The layout file %1 cannot be opened: %2")
+                        .arg(fileName, file.errorString()));
+        return Check::Failed;
+    }
+    const QByteArray present = file.readAll();
+    file.close();
+    const int wholeRecords = int(present.size() / TicketFileRecord::Length);
+    QByteArray bytes = present.left(qsizetype(wholeRecords) * TicketFileRecord::Length);
+    for (qint16 recNo = qint16(wholeRecords + 1); recNo <= RecordCount; ++recNo)
+        bytes += defaults(recNo).encode();
+    if (!writeWhole(fileName, bytes, error))
+        return Check::Failed;
+    if (kept)
+        *kept = wholeRecords;
+    return Check::Completed;
+}
+
+QString TicketLayoutFile::completedMessage(const QString& fileName, int kept)
+{
+    return QStringLiteral("The ticket layout file %1 was incomplete: it held %2 of the %3 "
+                          "layouts.\r\n\r\nLayouts %4 to J have been set to their defaults; "
+                          "the other layouts were kept.")
+        .arg(fileName)
+        .arg(kept)
+        .arg(RecordCount)
+        .arg(QChar(u'A' + kept));
 }

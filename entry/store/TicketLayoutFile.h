@@ -23,4 +23,30 @@ public:
     // outside 1..10 or the write fails.
     static bool save(const QString& fileName, qint16 recNo, const TicketFileRecord& rec,
                      QString* error = nullptr);
+
+    // The default layout of a record number, as each program has its own.
+    using Defaults = TicketFileRecord (*)(qint16 recNo);
+
+    // Writes the ten default layouts as one whole file through a save file:
+    // afterwards the file is either as it was or whole, whenever the
+    // program stops. False, file unchanged, when it cannot be written.
+    static bool saveDefaults(const QString& fileName, Defaults defaults, QString* error = nullptr);
+
+    // What start-up found of the layout file.
+    enum class Check
+    {
+        Whole,     // ten layouts or more; left as it is
+        Created,   // missing; written with the ten defaults
+        Completed, // shorter than ten layouts; completed
+        Failed     // could not be written; *error says why
+    };
+    // Makes sure the layout file holds ten layouts: a missing file is
+    // written with the defaults, and a shorter one (a program stopped while
+    // writing it) keeps its whole layouts and gets the defaults of the
+    // missing letters, a cut-off last layout included, written whole through
+    // a save file. *kept is the number of layouts a completed file kept.
+    static Check ensureWhole(const QString& fileName, Defaults defaults, int* kept = nullptr,
+                             QString* error = nullptr);
+    // The message that tells the user a short file was completed.
+    static QString completedMessage(const QString& fileName, int kept);
 };

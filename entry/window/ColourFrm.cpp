@@ -67,7 +67,8 @@ void ColourFrm::addColour()
         id = Values::fixedWidth(
             EditorInput::ask(QStringLiteral("Please enter a unique Colour ID.") + CrLf + CrLf +
                                  QStringLiteral("Your Colour ID can be upto 3 characters long."),
-                             QStringLiteral("Creating a new colour."), id),
+                             QStringLiteral("Creating a new colour."), id,
+                             QStringLiteral("Colour ID")),
             IdWidth);
         if (isBlank(id))
             break;
@@ -89,7 +90,8 @@ void ColourFrm::addColour()
             EditorInput::ask(QStringLiteral("Please enter the colour name for '") + id +
                                  QStringLiteral("'") + CrLf + CrLf + NameLimitLine,
                              QStringLiteral("Creating Colour '") + Values::trimBlanks(id) +
-                                 QStringLiteral("'")),
+                                 QStringLiteral("'"),
+                             QString(), QStringLiteral("Colour name")),
             NameWidth);
         if (!isBlank(name))
             break;
@@ -114,13 +116,13 @@ void ColourFrm::editColour()
     if (line == 0)
         return;
     const QString id = Values::fixedWidth(ListView1->itemText(line), IdWidth);
-    const QString name =
-        Values::fixedWidth(EditorInput::ask(QStringLiteral("Please enter Colour name for '") + id +
-                                                QStringLiteral(",") + CrLf + CrLf + NameLimitLine,
-                                            QStringLiteral("Editing Colour '") +
-                                                Values::trimBlanks(id) + QStringLiteral("'"),
-                                            Values::trimBlanks(ListView1->subItem(line, 1))),
-                           NameWidth);
+    const QString name = Values::fixedWidth(
+        EditorInput::ask(
+            QStringLiteral("Please enter Colour name for '") + id + QStringLiteral(",") + CrLf +
+                CrLf + NameLimitLine,
+            QStringLiteral("Editing Colour '") + Values::trimBlanks(id) + QStringLiteral("'"),
+            Values::trimBlanks(ListView1->subItem(line, 1)), QStringLiteral("Colour name")),
+        NameWidth);
     if (isBlank(name))
         return;
     // The edited colour moves to the end of the list and of the file.

@@ -9,7 +9,10 @@
 class EditorInput
 {
 public:
-    // The text typed (empty when cancelled), never holding a double quote.
+    // The text typed (empty when cancelled), never holding a double quote
+    // nor a character the file's code page cannot hold; fieldName names the
+    // value in that refusal.
     static QString ask(const QString& prompt, const QString& title,
-                       const QString& defaultText = QString());
+                       const QString& defaultText = QString(),
+                       const QString& fieldName = QStringLiteral("Entry"));
 };

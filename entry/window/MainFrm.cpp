@@ -8,6 +8,8 @@
 #include <QToolButton>
 
 #include "entry/store/EntryLayoutDefaults.h"
+#include "entry/store/TicketLayoutFile.h"
+#include "entry/store/TicketRunWriter.h"
 #include "entry/window/Artwork.h"
 #include "entry/window/PrintFileView.h"
 #include "platform/barcode/BarcodeControl.h"
@@ -22,6 +24,7 @@
 #include "platform/controls/StatusBar.h"
 #include "platform/controls/Toolbar.h"
 #include "platform/files/FileNames.h"
+#include "platform/files/SaveLeftovers.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/runtime/Values.h"
 #include "platform/shell/WebPage.h"
@@ -303,9 +306,12 @@ void MainFrm::Form_Load()
     m_store.TicketFileName = Values::fixedWidth(QStringLiteral("tfile.tm"), 30);
     if (!FileNames::exists(fileNameOf(m_store.TicketFileName)))
         SetupTicketFiledefaults();
+    else
+        completeTicketFile();
 
     ResetMainScreen();
     m_store.LoadInUseDataSet();
+    removeSaveLeftovers();
     m_store.History.HistoryRows = FieldHistory::DefaultRows;
     if (!m_store.OpenRecordFile())
         Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
@@ -333,8 +339,39 @@ void MainFrm::Form_Load()
 
 void MainFrm::SetupTicketFiledefaults()
 {
-    if (!EntryLayoutDefaults::write(m_store))
-        Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
+    QString error;
+    if (!EntryLayoutDefaults::write(m_store, &error))
+        Dialogs::current().message(error, ProgramTitle, Dialogs::Icon::Critical);
+}
+
+void MainFrm::removeSaveLeftovers()
+{
+    // Temporary files of whole-file saves that a stopped program left.
+    QStringList names = m_store.DataSetFileNames();
+    names << QString::fromLatin1(ZRNDBm::InUseFileName)
+          << QString::fromLatin1(TicketRunWriter::RunFileName) << fileNameOf(m_store.TicketFileName)
+          << Values::trimRightBlanks(m_store.PartitionListFileName);
+    SaveLeftovers::remove(names);
+}
+
+void MainFrm::completeTicketFile()
+{
+    // A file cut short by a program that stopped while writing it is
+    // completed once, with the defaults of the missing letters.
+    const QString fileName = fileNameOf(m_store.TicketFileName);
+    int kept = 0;
+    QString error;
+    switch (TicketLayoutFile::ensureWhole(fileName, &EntryLayoutDefaults::layout, &kept, &error)) {
+    case TicketLayoutFile::Check::Completed:
+        Dialogs::current().message(TicketLayoutFile::completedMessage(fileName, kept), ProgramTitle,
+                                   Dialogs::Icon::Exclamation);
+        break;
+    case TicketLayoutFile::Check::Failed:
+        Dialogs::current().message(error, ProgramTitle, Dialogs::Icon::Critical);
+        break;
+    default:
+        break;
+    }
 }
 
 void MainFrm::ResetMainScreen()

@@ -58,6 +58,11 @@ public:
     void MFExit_Click();
     void ResetMainScreen();
     void SetupTicketFiledefaults();
+    // Completes a layout file shorter than ten layouts and tells the user.
+    void completeTicketFile();
+    // Removes the temporary files of interrupted saves of this program's
+    // files.
+    void removeSaveLeftovers();
     // The layout letter in use: the first item of "ticket.use" (leading
     // blanks skipped), empty when the file is missing or empty.
     QString LoadUseTicket() const;

@@ -19,6 +19,7 @@
 #include "platform/controls/ListView.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
+#include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -173,6 +174,18 @@ void MainFrm::Command2_Click()
             return wayOut();
         }
         quantities[size_t(p)] = *q;
+    }
+
+    // The record file holds single-byte text only: a character it cannot
+    // hold would be stored as "?".
+    for (int field = 0; field <= 6; ++field) {
+        const QString problem =
+            Ansi::typedTextProblem(Label1[size_t(field)]->Caption(), Combo1[size_t(field)]->Text());
+        if (!problem.isEmpty()) {
+            dialogs.message(problem, InvalidTitle, Dialogs::Icon::Critical);
+            Combo1[size_t(field)]->setFocus();
+            return wayOut();
+        }
     }
 
     // The texts stand as typed, cut or padded to their fields.

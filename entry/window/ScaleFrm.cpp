@@ -84,8 +84,8 @@ void ScaleFrm::addScale()
                                  CrLf + CrLf +
                                  QStringLiteral("Your size scale name can be upto 10 characters "
                                                 "long."),
-                             QStringLiteral("Creating a new size scale."),
-                             Values::trimBlanks(name)),
+                             QStringLiteral("Creating a new size scale."), Values::trimBlanks(name),
+                             QStringLiteral("Size scale name")),
             NameWidth);
         if (isBlank(name))
             break;
@@ -107,7 +107,7 @@ void ScaleFrm::addScale()
         const QString answer = EditorInput::ask(
             sizePrompt(int(sizes.size()) + 1,
                        QStringLiteral("Your scale can be upto 4 characters long."), sizes),
-            title);
+            title, QString(), QStringLiteral("Size"));
         if (isBlank(answer))
             break;
         sizes.append(Values::fixedWidth(answer, SizeWidth));
@@ -148,7 +148,7 @@ void ScaleFrm::editScale()
         const QString answer = EditorInput::ask(
             sizePrompt(position, QStringLiteral("Your scale can be upto 6 characters long."),
                        sizes),
-            title, Values::trimBlanks(ListView1->subItem(line, position)));
+            title, Values::trimBlanks(ListView1->subItem(line, position)), QStringLiteral("Size"));
         if (isBlank(answer))
             break;
         sizes.append(Values::fixedWidth(answer, SizeWidth));

@@ -59,4 +59,29 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+QString firstUnheld(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return text.mid(i, 2);
+        // "?" is held; anything else that encodes as "?" is not.
+        if (encodeUnit(c.unicode()) == '?' && c != QLatin1Char('?'))
+            return QString(c);
+    }
+    return QString();
+}
+
+QString typedTextProblem(const QString& fieldName, const QString& text)
+{
+    const QString unheld = firstUnheld(text);
+    if (unheld.isEmpty())
+        return QString();
+    return QStringLiteral(
+               "The field \"%1\" contains the character \"%2\", which cannot be stored.\r\n\r\n"
+               "Use only letters, digits and signs of the Western European "
+               "character set (Windows-1252).")
+        .arg(fieldName, unheld);
+}
+
 } // namespace Ansi

@@ -19,6 +19,7 @@
 #include "platform/controls/Placement.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
+#include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/designer/CurrencyFiles.h"
@@ -517,6 +518,13 @@ void Ticketstp::Label1_DblClick(int Index)
         const QString answer = Dialogs::current().input(
             QStringLiteral("please enter currency symbol"), QStringLiteral("Change Symbol"),
             Label1[size_t(Index)]->Caption().left(1));
+        // "Symbol.Dat" holds single-byte text only.
+        const QString problem = Ansi::typedTextProblem(QStringLiteral("Currency symbol"), answer);
+        if (!problem.isEmpty()) {
+            Dialogs::current().message(problem, QStringLiteral("Change Symbol"),
+                                       Dialogs::Icon::Critical);
+            return;
+        }
         if (Index == 6)
             m_layouts.CurrencySymbol1 = answer;
         else

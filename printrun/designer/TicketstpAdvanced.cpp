@@ -12,6 +12,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/Placement.h"
 #include "platform/controls/TextBox.h"
+#include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/designer/AccessLock.h"
@@ -138,6 +139,17 @@ void Ticketstp::Command8_Click(int Index)
         // "No" goes back to the panel with its choices as they are.
         if (answer != Dialogs::Answer::Yes)
             return;
+        // The settings file holds single-byte text only.
+        for (int i = 0; i < SourceCount; ++i) {
+            const QString problem = Ansi::typedTextProblem(
+                QStringLiteral("Field %1 source").arg(i + 1), Combo1[size_t(i)]->Text());
+            if (!problem.isEmpty()) {
+                Dialogs::current().message(problem, QStringLiteral("Advance fields"),
+                                           Dialogs::Icon::Critical);
+                Combo1[size_t(i)]->setFocus();
+                return;
+            }
+        }
         FieldSourceFile::Settings settings;
         settings.barcodeHeight = Text2->Text();
         settings.barcodeTop = Text3->Text();

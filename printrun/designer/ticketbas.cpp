@@ -1,7 +1,6 @@
 #include "printrun/designer/ticketbas.h"
 
 #include "entry/store/TicketLayoutFile.h"
-#include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 #include "printrun/designer/CurrencyFiles.h"
 #include "printrun/designer/PrintRunLayoutDefaults.h"
@@ -66,15 +65,13 @@ bool ticketbas::SaveTicketFile(qint16 RecNo, const TicketFileRecord& Rec)
 
 bool ticketbas::SetupTicketFileDefaults()
 {
-    const QString fileName = layoutFileName();
-    const bool existed = FileNames::exists(fileName);
-    bool written = true;
-    for (qint16 recNo = 1; recNo <= TicketLayoutFile::RecordCount && written; ++recNo) {
-        TicketBuffer = PrintRunLayoutDefaults::layout(recNo);
-        written = SaveTicketFile(recNo, TicketBuffer);
-    }
+    m_lastError.clear();
+    // One whole file through a save file: a program stopped part-way leaves
+    // no file rather than a short one. No default is of type 2, so
+    // "Euro.Dat" is not written.
     TicketBuffer = PrintRunLayoutDefaults::layout(TicketLayoutFile::RecordCount);
-    if (!written && !existed)
-        FileNames::remove(fileName);
-    return written;
+    QString error;
+    if (!TicketLayoutFile::saveDefaults(layoutFileName(), &PrintRunLayoutDefaults::layout, &error))
+        return fail(error);
+    return true;
 }

@@ -44,11 +44,9 @@ public:
     // number outside 1 to 10 writes nothing.
     bool SaveTicketFile(qint16 RecNo, const TicketFileRecord& Rec);
 
-    // Writes the ten default layouts, records 1 to 10 in order, building
-    // each in TicketBuffer; afterwards TicketBuffer holds record 10. When a
-    // record cannot be written the rest are not attempted, and a file this
-    // call created is removed again (a file with only some layouts would
-    // never be completed, as defaults are written only when it is missing).
+    // Writes the ten default layouts as one whole file; afterwards
+    // TicketBuffer holds record 10. False, file unchanged, when it cannot be
+    // written.
     bool SetupTicketFileDefaults();
 
     QString lastError() const { return m_lastError; }

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include "entry/store/TicketLayoutFile.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
@@ -20,13 +21,16 @@
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
 #include "platform/files/FileNames.h"
+#include "platform/files/SaveLeftovers.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
+#include "printrun/designer/PrintRunLayoutDefaults.h"
 #include "printrun/designer/TicketPrinterFile.h"
 #include "printrun/designer/Ticketstp.h"
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/ManagerArtwork.h"
 #include "printrun/manager/ReprintFiles.h"
+#include "printrun/manager/RunHandOver.h"
 #include "printrun/manager/StatisticsDatabase.h"
 
 const QString PrintMgr::Caption = QStringLiteral("Rezuve Zoraziv");
@@ -224,6 +228,21 @@ void PrintMgr::createMenus()
     Menu_ReprintOptions_Edit->setObjectName(QStringLiteral("Menu_ReprintOptions_Edit"));
 }
 
+void PrintMgr::removeSaveLeftovers()
+{
+    // Temporary files of whole-file saves that a stopped program left.
+    QStringList names{QStringLiteral("Brevox.ps"),  QStringLiteral("BrEVox2.Ft"),
+                      QStringLiteral("Ticket.use"), QStringLiteral("Ticket.prn"),
+                      QStringLiteral("Symbol.Dat"), QStringLiteral("Euro.Dat"),
+                      m_layouts.layoutFileName()};
+    for (char letter = 'A'; letter <= 'J'; ++letter)
+        names << QStringLiteral("Ticket_%1.dat").arg(QLatin1Char(letter));
+    names << ReprintFiles::waitingRunPath(DataPath) << DataPath + RunHandOver::HeldName;
+    for (int generation = 1; generation <= ReprintFiles::Generations; ++generation)
+        names << ReprintFiles::generationPath(DataPath, generation);
+    SaveLeftovers::remove(names);
+}
+
 void PrintMgr::setWindowHeight(int twips)
 {
     m_heightTwips = twips;
@@ -244,8 +263,28 @@ void PrintMgr::Form_Load()
     m_layouts.CurrencySymbol1 = QStringLiteral("\u00A3");
     m_layouts.CurrencySymbol2 = QStringLiteral("\u20AC");
     m_layouts.TicketFileName = Pad(QStringLiteral("tfile.tm"), ticketbas::TicketFileNameWidth);
-    if (!FileNames::exists(m_layouts.layoutFileName()) && !m_layouts.SetupTicketFileDefaults())
-        showFileError(m_layouts.lastError());
+    if (!FileNames::exists(m_layouts.layoutFileName())) {
+        if (!m_layouts.SetupTicketFileDefaults())
+            showFileError(m_layouts.lastError());
+    } else {
+        // A file cut short by a program that stopped while writing it is
+        // completed once, with the defaults of the missing letters.
+        int kept = 0;
+        QString error;
+        switch (TicketLayoutFile::ensureWhole(m_layouts.layoutFileName(),
+                                              &PrintRunLayoutDefaults::layout, &kept, &error)) {
+        case TicketLayoutFile::Check::Completed:
+            Dialogs::current().message(
+                TicketLayoutFile::completedMessage(m_layouts.layoutFileName(), kept), Caption,
+                Dialogs::Icon::Exclamation);
+            break;
+        case TicketLayoutFile::Check::Failed:
+            showFileError(error);
+            break;
+        default:
+            break;
+        }
+    }
 
     // Built afresh, so that a second load (after a data-path change) does
     // not add the column and the letters again.
@@ -256,6 +295,7 @@ void PrintMgr::Form_Load()
         ListView1->addItem(QString(QLatin1Char(letter)));
 
     LoadSettingsMenu();
+    removeSaveLeftovers();
 
     Label3->setCaption(QString());
     Label1[3]->setCaption(QString());
@@ -265,6 +305,7 @@ void PrintMgr::Form_Load()
 
     WindowCollapsed = true;
     WindowShrink();
+    recoverHandOver();
     showWaitingTickets();
     showReprintStatus();
 
@@ -349,7 +390,7 @@ void PrintMgr::showFileError(const QString& message)
 
 void PrintMgr::showWaitingTickets()
 {
-    WaitingTickets = PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(DataPath));
+    WaitingTickets = RunHandOver::waitingCount(DataPath);
     if (WaitingTickets < 1) {
         Label1[0]->setCaption(NoTickets);
         TMButton[0]->setEnabled(false);
@@ -365,14 +406,11 @@ void PrintMgr::showWaitingTickets()
 
 void PrintMgr::removeEmptyRun()
 {
-    // Only a run file that could be read and holds nothing goes: one that
-    // cannot be read counts no tickets too, and must not be lost for that.
-    const QString path = FileNames::resolve(ReprintFiles::waitingRunPath(DataPath));
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return;
-    file.close();
-    FileNames::remove(path);
+    // Only the very file found empty goes: the hand-over counts the run it
+    // took out of the shared name, and keeps one that holds tickets.
+    QString error;
+    if (!RunHandOver::removeIfEmpty(DataPath, &error))
+        showFileError(error);
 }
 
 void PrintMgr::showReprintStatus()

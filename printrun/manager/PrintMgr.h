@@ -201,6 +201,14 @@ private:
     void panelAfterStep();
     void togglePanel();
     void removeEmptyRun();
+    // Files a printed run still held by the hand-over as the newest
+    // reprint; false (after a message) when it cannot be filed.
+    bool fileHeldRuns();
+    // At start: what a run cut short left of the hand-over.
+    void recoverHandOver();
+    // Removes the temporary files of interrupted saves of this program's
+    // files.
+    void removeSaveLeftovers();
 
     // The start label of a run: 1 for the thermal types, else asked for.
     // 0 when the user cancelled (after "Print cancelled.").

@@ -8,6 +8,7 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "platform/files/Ansi.h"
 #include "platform/files/FileNames.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/engine/PrintRoutines.h"
@@ -106,10 +107,16 @@ void PrintMgr::ListView2_DblClick()
     case 6:
         specifyDataPath(shown);
         break;
-    case 7:
-        SaveSettings(7, Dialogs::current().input(QStringLiteral("Symbol ="),
-                                                 QStringLiteral("Symbol"), shown));
+    case 7: {
+        const QString symbol =
+            Dialogs::current().input(QStringLiteral("Symbol ="), QStringLiteral("Symbol"), shown);
+        const QString problem = Ansi::typedTextProblem(QStringLiteral("Symbol"), symbol);
+        if (!problem.isEmpty())
+            Dialogs::current().message(problem, QStringLiteral("Symbol"), Dialogs::Icon::Critical);
+        else
+            SaveSettings(7, symbol);
         break;
+    }
     case 8:
         toggleOption(4, shown);
         break;
@@ -232,6 +239,12 @@ void PrintMgr::specifyDataPath(const QString& shown)
                                             QStringLiteral("Data Path"), QString());
         if (DataPath.isEmpty())
             return;
+        const QString problem = Ansi::typedTextProblem(QStringLiteral("Data Path"), DataPath);
+        if (!problem.isEmpty()) {
+            Dialogs::current().message(problem, QStringLiteral("Data Path"),
+                                       Dialogs::Icon::Critical);
+            return;
+        }
         if (!FileNames::exists(DataPath)) {
             Dialogs::current().message(QStringLiteral("Invalid Path"), QStringLiteral("Data Path"),
                                        Dialogs::Icon::Exclamation);

@@ -12,6 +12,7 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/PrintLst.h"
 #include "printrun/manager/ReprintFiles.h"
+#include "printrun/manager/RunHandOver.h"
 
 void PrintMgr::Timer1_Timer()
 {
@@ -19,7 +20,7 @@ void PrintMgr::Timer1_Timer()
     // boxes let the timer run, and a second run must not start inside it.
     if (m_printing)
         return;
-    const qint32 count = PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(DataPath));
+    const qint32 count = RunHandOver::waitingCount(DataPath);
     if (count > 0) {
         UpdateLatest();
         if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed)
@@ -70,24 +71,67 @@ void PrintMgr::StartRun()
     Label1[0]->setCaption(QStringLiteral("Printing Tickets please wait.."));
     Label1[0]->repaint();
 
+    // A printed run that could not be filed before is filed first, so that
+    // the next one cannot take its place.
+    if (!fileHeldRuns())
+        return;
+
     const qint32 startLabel = askStartLabel();
     if (startLabel < 1)
         return;
 
-    const QString runPath = ReprintFiles::waitingRunPath(DataPath);
+    // The run is taken out of the shared name before it is printed: a run
+    // the entry program writes meanwhile waits for the next Start Run
+    // instead of being filed as a reprint unprinted.
+    QString error;
+    if (!RunHandOver::take(DataPath, &error)) {
+        showFileError(error);
+        return;
+    }
+    const QString runPath = RunHandOver::heldPath(DataPath);
     WaitingTickets = PrintRoutines::CountFileItems(runPath);
     // The run vanished or was emptied since the status was shown: there is
     // nothing to print and nothing to file.
-    if (WaitingTickets < 1)
+    if (WaitingTickets < 1) {
+        removeEmptyRun();
         return;
+    }
     m_runPrinter(WaitingTickets, startLabel, runPath);
 
+    if (!RunHandOver::markPrinted(DataPath, &error)) {
+        m_rotationFailed = true;
+        showFileError(error +
+                      QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."));
+        return;
+    }
+    fileHeldRuns();
+}
+
+bool PrintMgr::fileHeldRuns()
+{
+    // "Printed.run" is a printed run waiting to be filed as the newest
+    // reprint.
+    if (!FileNames::exists(RunHandOver::printedPath(DataPath)))
+        return true;
     QString error;
-    m_rotationFailed = !ReprintFiles::rotate(DataPath, &error);
-    if (m_rotationFailed)
-        Dialogs::current().message(
-            error + QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."),
-            Caption, Dialogs::Icon::Critical);
+    if (ReprintFiles::rotate(DataPath, &error, RunHandOver::PrintedName))
+        return true;
+    m_rotationFailed = true;
+    Dialogs::current().message(
+        error + QStringLiteral("\r\n\r\nThe printed run could not be filed for reprinting."),
+        Caption, Dialogs::Icon::Critical);
+    return false;
+}
+
+void PrintMgr::recoverHandOver()
+{
+    // Left by a program that ended during a run: a printed run is filed as
+    // the newest reprint; a held run whose print did not finish still
+    // waits, for the user to print or delete.
+    fileHeldRuns();
+    QString error;
+    if (!RunHandOver::recover(DataPath, &error))
+        showFileError(error);
 }
 
 void PrintMgr::StartRun_Click()
@@ -111,7 +155,10 @@ void PrintMgr::DellAll_Click()
         QStringLiteral("Delete Tickets"), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return;
-    const QString runPath = ReprintFiles::waitingRunPath(DataPath);
-    if (FileNames::exists(runPath) && !FileNames::remove(runPath))
-        showFileError(QStringLiteral("Cannot delete \"%1\".").arg(runPath));
+    // The waiting tickets are those of the shared name and of a held run.
+    for (const QString& runPath :
+         {ReprintFiles::waitingRunPath(DataPath), RunHandOver::heldPath(DataPath)}) {
+        if (FileNames::exists(runPath) && !FileNames::remove(runPath))
+            showFileError(QStringLiteral("Cannot delete \"%1\".").arg(runPath));
+    }
 }

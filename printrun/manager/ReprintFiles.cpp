@@ -19,7 +19,7 @@ QString ReprintFiles::generationPath(const QString& dataPath, int generation)
     return dataPath + generationName(generation);
 }
 
-bool ReprintFiles::rotate(const QString& dataPath, QString* error)
+bool ReprintFiles::rotate(const QString& dataPath, QString* error, const QString& runName)
 {
     const QString oldest = generationPath(dataPath, Generations);
     if (FileNames::exists(oldest) && !FileNames::remove(oldest)) {
@@ -36,7 +36,7 @@ bool ReprintFiles::rotate(const QString& dataPath, QString* error)
             return false;
         }
     }
-    const QString run = dataPath + QStringLiteral("Ticket.run");
+    const QString run = dataPath + runName;
     const QString newest = generationPath(dataPath, 1);
     if (FileNames::exists(run) && !FileNames::rename(run, newest)) {
         if (error)

@@ -20,8 +20,10 @@ public:
 
     // Files the printed run as the newest generation: drops "PrevRun.010",
     // moves each older generation up by one (gaps move with them) and
-    // renames "Ticket.run" to "PrevRun.001". Missing files are skipped.
-    // Stops at the first step that fails, before any later step could
-    // overwrite a file that did not move; false with *error naming it.
-    static bool rotate(const QString& dataPath, QString* error = nullptr);
+    // renames the printed run (runName, "Ticket.run" unless given) to
+    // "PrevRun.001". Missing files are skipped. Stops at the first step that
+    // fails, before any later step could overwrite a file that did not move;
+    // false with *error naming it.
+    static bool rotate(const QString& dataPath, QString* error = nullptr,
+                       const QString& runName = QStringLiteral("Ticket.run"));
 };

@@ -354,6 +354,49 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
     }
 }
 
+TEST_F(AcceptTicketTest, TextTheRecordFileCannotHoldIsRefusedNamingTheField)
+{
+    const struct
+    {
+        const char* name;
+        int field; // Combo1 index
+        QString text;
+        QString message; // empty: accepted
+    } cases[] = {
+        {"greek", 0, QStringLiteral("\u03A9MEGA"),
+         QStringLiteral("The field \"Title Line 1\" contains the character \"\u03A9\"")},
+        {"first character not held", 2, QStringLiteral("\u0141\u00D3D\u0179"),
+         QStringLiteral("The field \"Supplier\" contains the character \"\u0141\"")},
+        {"chinese", 3, QStringLiteral("\u65E5\u672C"),
+         QStringLiteral("The field \"Description\" contains the character \"\u65E5\"")},
+        {"western letters and the euro sign", 3, QStringLiteral("CAF\u00C9 \u20AC"), QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const qsizetype mark = dialogs.messages().size();
+        const qint32 records = recordCount();
+        enter(Ticket());
+        // Typed through an input method, as keys cannot spell these.
+        frm->Combo1[size_t(c.field)]->setText(c.text);
+        if (!c.message.isEmpty())
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        accept();
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(since(mark).isEmpty());
+            ASSERT_EQ(recordCount(), records + 1);
+            EXPECT_EQ(Values::trimBlanks(record(records + 1).Description), c.text);
+            continue;
+        }
+        ASSERT_EQ(since(mark).size(), 1);
+        EXPECT_TRUE(since(mark).first().text.startsWith(c.message))
+            << since(mark).first().text.toStdString();
+        EXPECT_EQ(since(mark).first().title, QStringLiteral("Invalid Record"));
+        EXPECT_EQ(since(mark).first().icon, Dialogs::Icon::Critical);
+        EXPECT_EQ(QApplication::focusWidget(), frm->Combo1[size_t(c.field)]);
+        EXPECT_EQ(recordCount(), records);
+    }
+}
+
 TEST_F(AcceptTicketTest, PricesThatPassAreStoredAsTheirNumericValue)
 {
     const struct

@@ -346,7 +346,7 @@ TEST_F(PreviewTest, TicketUseChoosesTheLayoutRecord)
     }
 }
 
-TEST_F(PreviewTest, ALayoutMissingFromAShortFileFallsBackToItsDefault)
+TEST_F(PreviewTest, AShortLayoutFileIsCompletedWithTheDefaultsOnceAtStart)
 {
     // Three records only: "E" and "H" are not in the file.
     for (qint16 recNo = 1; recNo <= 3; ++recNo) {
@@ -354,19 +354,33 @@ TEST_F(PreviewTest, ALayoutMissingFromAShortFileFallsBackToItsDefault)
         rec.FontSize.fill(11);
         ASSERT_TRUE(TicketLayoutFile::save(QStringLiteral("tfile.tm"), recNo, rec));
     }
-    const QByteArray before = readBytes(QStringLiteral("tfile.tm"));
+    QByteArray completed = readBytes(QStringLiteral("tfile.tm"));
+    for (qint16 recNo = 4; recNo <= 10; ++recNo)
+        completed += EntryLayoutDefaults::layout(recNo).encode();
     for (qint16 recNo : {5, 8}) {
         SCOPED_TRACE(recNo);
         writeBytes(QStringLiteral("ticket.use"), QByteArray(1, char('A' + recNo - 1)) + "\r\n");
         ScriptedDialogs dialogs;
+        // Only the start that finds the file short says so.
+        if (recNo == 5)
+            dialogs.answerMessage(Dialogs::Answer::OK);
         MainFrm frm;
         frm.Form_Load();
         EXPECT_EQ(frm.store().TicketBuffer, EntryLayoutDefaults::layout(recNo));
         EXPECT_EQ(frm.TicketTemplate->BorderStyle(), recNo == 8 ? 1 : 3);
         EXPECT_EQ(frm.TLabel1[0]->FontSize(), recNo == 8 ? 6 : 8);
-        EXPECT_TRUE(dialogs.shown().isEmpty());
+        if (recNo == 5) {
+            ASSERT_EQ(dialogs.messages().size(), 1);
+            EXPECT_EQ(dialogs.messages().at(0).text,
+                      QStringLiteral("The ticket layout file tfile.tm was incomplete: it held 3 of "
+                                     "the 10 layouts.\r\n\r\nLayouts D to J have been set to their "
+                                     "defaults; the other layouts were kept."));
+            EXPECT_EQ(dialogs.messages().at(0).icon, Dialogs::Icon::Exclamation);
+        } else {
+            EXPECT_TRUE(dialogs.shown().isEmpty());
+        }
+        EXPECT_EQ(readBytes(QStringLiteral("tfile.tm")), completed);
     }
-    EXPECT_EQ(readBytes(QStringLiteral("tfile.tm")), before);
 }
 
 TEST_F(PreviewTest, ClearTicketEmptiesAllTwentyLinesAndNothingElse)

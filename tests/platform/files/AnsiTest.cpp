@@ -75,3 +75,34 @@ TEST(AnsiTest, CharactersOutsideTheCodePageBecomeQuestionMarks)
     // One character outside the basic plane is one "?".
     EXPECT_EQ(Ansi::encode(QStringLiteral("x\U0001F600y")), QByteArray("x?y"));
 }
+
+TEST(AnsiTest, FirstUnheldCharacterIsFoundAndNamedInTheRefusal)
+{
+    const struct
+    {
+        const char* name;
+        QString text;
+        QString unheld;
+    } cases[] = {
+        {"plain", QStringLiteral("SUMMER SALE"), QString()},
+        {"western letters, pound and euro", QStringLiteral("Caf\u00E9 \u00A3\u20AC\u0160"),
+         QString()},
+        {"a question mark is held", QStringLiteral("WHY?"), QString()},
+        {"greek", QStringLiteral("\u03A9hm"), QStringLiteral("\u03A9")},
+        {"first of several", QStringLiteral("Ab\u0141\u65E5"), QStringLiteral("\u0141")},
+        {"outside the basic plane", QStringLiteral("x\U0001F600"), QStringLiteral("\U0001F600")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Ansi::firstUnheld(c.text), c.unheld);
+        const QString refusal = Ansi::typedTextProblem(QStringLiteral("Supplier"), c.text);
+        if (c.unheld.isEmpty()) {
+            EXPECT_TRUE(refusal.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(refusal.startsWith(QStringLiteral("The field \"Supplier\" contains the "
+                                                      "character \"") +
+                                       c.unheld + QStringLiteral("\", which cannot be stored.")))
+            << refusal.toStdString();
+    }
+}

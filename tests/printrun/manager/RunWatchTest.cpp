@@ -88,7 +88,7 @@ TEST_F(RunWatchTest, RunFilesAreLookedForInTheDataPath)
     w.TMButton_Click(0);
     ASSERT_EQ(m_printed.size(), 1);
     EXPECT_EQ(m_printed.at(0).count, 2);
-    EXPECT_EQ(m_printed.at(0).path, QStringLiteral("runs/ticket.run"));
+    EXPECT_EQ(m_printed.at(0).path, QStringLiteral("runs/Printing.run"));
     EXPECT_EQ(readBytes(QStringLiteral("runs/PrevRun.001")), runLines(2));
     EXPECT_EQ(readBytes(QStringLiteral("ticket.run")), runLines(5));
 }
@@ -103,7 +103,7 @@ TEST_F(RunWatchTest, DirectPrintingPrintsAThermalRunAtTheNextPollWithoutAPrompt)
     ASSERT_EQ(m_printed.size(), 1);
     EXPECT_EQ(m_printed.at(0).count, 4);
     EXPECT_EQ(m_printed.at(0).startLabel, 1);
-    EXPECT_EQ(m_printed.at(0).path, QStringLiteral("ticket.run"));
+    EXPECT_EQ(m_printed.at(0).path, QStringLiteral("Printing.run"));
     EXPECT_EQ(m_printed.at(0).contents, run);
     EXPECT_TRUE(m_dialogs.shown().isEmpty());
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.001")), run);
@@ -284,18 +284,21 @@ TEST_F(RunWatchTest, FailedRotationIsReportedAndDirectPrintingDoesNotPrintTheRun
     ASSERT_EQ(m_dialogs.messages().size(), 1);
     EXPECT_EQ(m_dialogs.messages().at(0).icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(m_dialogs.messages().at(0).text.contains(QStringLiteral("PrevRun.010")));
-    // Nothing moved, nothing lost.
+    // Nothing moved, nothing lost: the printed run is held apart from the
+    // waiting run.
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.009")), QByteArray("nine\r\n"));
-    EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")), runLines(2));
+    EXPECT_EQ(readBytes(QStringLiteral("Printed.run")), runLines(2));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Ticket.run"))));
 
     w.Timer1_Timer();
     w.Timer1_Timer();
     EXPECT_EQ(m_printed.size(), 1);
 
-    // Once the folder is out of the way a Start Run prints and files it.
+    // Once the folder is out of the way the next Start Run files it, without
+    // printing it again.
     ASSERT_TRUE(QDir(path(QStringLiteral("PrevRun.010"))).removeRecursively());
     w.TMButton_Click(0);
-    EXPECT_EQ(m_printed.size(), 2);
+    EXPECT_EQ(m_printed.size(), 1);
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.001")), runLines(2));
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.010")), QByteArray("nine\r\n"));
 }
