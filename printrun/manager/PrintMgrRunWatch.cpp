@@ -22,11 +22,12 @@ void PrintMgr::Timer1_Timer()
     const qint32 count = PrintRoutines::CountFileItems(ReprintFiles::waitingRunPath(DataPath));
     if (count > 0) {
         UpdateLatest();
-        if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed)
+        if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed && !m_runFailed)
             StartRun();
         return;
     }
     m_rotationFailed = false;
+    m_runFailed = false;
     Label1[0]->setCaption(QStringLiteral("There are no new tickets to print."));
     TMButton[0]->setEnabled(false);
     TMRunOptions->setEnabled(false);
@@ -80,7 +81,13 @@ void PrintMgr::StartRun()
     // nothing to print and nothing to file.
     if (WaitingTickets < 1)
         return;
-    m_runPrinter(WaitingTickets, startLabel, runPath);
+    // Nothing printed: the run is not filed as a reprint but stays waiting,
+    // and the status says so again.
+    m_runFailed = !m_runPrinter(WaitingTickets, startLabel, runPath);
+    if (m_runFailed) {
+        showWaitingTickets();
+        return;
+    }
 
     QString error;
     m_rotationFailed = !ReprintFiles::rotate(DataPath, &error);
