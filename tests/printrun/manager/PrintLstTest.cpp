@@ -223,8 +223,9 @@ TEST_F(PrintLstTest, SaveAsksBeforeWritingARunPrintedOrChangedSinceItWasOpened)
         m_lst.Menu_File_Save_Click();
         ASSERT_EQ(m_dialogs.messages().size(), before + 2);
         const ScriptedDialogs::Shown question = m_dialogs.messages().last();
-        if (c.question)
+        if (c.question) {
             EXPECT_EQ(question.text, QString::fromLatin1(c.question));
+        }
         EXPECT_EQ(question.title, QStringLiteral("Save"));
         EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNo);
         if (c.answer == Dialogs::Answer::Yes) {
