@@ -9,7 +9,6 @@
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketRecord.h"
 
-class ComboBox;
 class RecordFile;
 class StoreView;
 
@@ -134,11 +133,12 @@ public:
     // scan stops there.
     qint32 SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 DateMode,
                          double DateValue, bool* ok = nullptr);
-    // Fills Combo with the distinct non-empty values, trimmed, of one field
-    // (1 Title1, 2 Title2, 3 Supplier, 4 Description, 5 ColourID, 6 Fit,
-    // 7 SizeScale) in the order they first occur, and shows the first.
-    // False, with lastError(), when a record cannot be read.
-    bool FillFieldCombo(qint16 FieldNo, ComboBox* Combo);
+    // The distinct non-empty values, trimmed, of one field (1 Title1,
+    // 2 Title2, 3 Supplier, 4 Description, 5 ColourID, 6 Fit, 7 SizeScale)
+    // in the order they first occur; none for any other number. *ok false,
+    // with lastError(), when a record cannot be read: the values found up
+    // to there are returned.
+    QStringList FieldValues(qint16 FieldNo, bool* ok = nullptr);
 
     // ---- Field history ----
     // The five lists (HistTitle1 ... HistFit) and HistoryRows.

@@ -341,8 +341,19 @@ void MainFrm::Combo4_Click()
 void MainFrm::Command11_Click()
 {
     const int fieldNo = entryIndex(FieldEntries, Combo2->Text());
-    if (hasValueList(fieldNo) && !m_store.FillFieldCombo(qint16(fieldNo - 1), Combo3))
-        showError(m_store.lastError());
+    if (hasValueList(fieldNo)) {
+        // The scan can take a while; the text says so meanwhile.
+        Combo3->Clear();
+        Combo3->setText(QStringLiteral("Retrieving..."));
+        Combo3->repaint();
+        bool ok = true;
+        const QStringList values = m_store.FieldValues(qint16(fieldNo - 1), &ok);
+        for (const QString& value : values)
+            Combo3->AddItem(value);
+        Combo3->setText(values.isEmpty() ? QString() : values.first());
+        if (!ok)
+            showError(m_store.lastError());
+    }
     Combo3->repaint();
 }
 
