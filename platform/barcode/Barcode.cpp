@@ -2,10 +2,13 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <zint.h>
 
 namespace {
@@ -23,6 +26,31 @@ bool isAsciiDigits(const QString& text)
 {
     return std::all_of(text.begin(), text.end(),
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+// Device dots per painter unit along the bars, when the painter draws onto a
+// device made of dots that are printed as they are: an image, a printer or a
+// PDF file. Nothing for a window, a pixmap or a recorded picture, which keep
+// the symbol scaled to its rectangle, and nothing under a rotating or
+// shearing transform, which no caller uses.
+std::optional<double> dotsPerUnit(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    if (!device)
+        return std::nullopt;
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool dotDevice = device->devType() == QInternal::Image ||
+                           device->devType() == QInternal::Printer ||
+                           (engine && engine->type() == QPaintEngine::Pdf);
+    if (!dotDevice)
+        return std::nullopt;
+    // The device transform maps the painter's units onto the device's own
+    // grid, whose dots per inch the device gives (a printer's resolution, a
+    // PDF writer's, an image's dots per metre); so one device unit is a dot.
+    const QTransform toDevice = painter.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale || !(toDevice.m11() > 0))
+        return std::nullopt;
+    return toDevice.m11();
 }
 
 } // namespace
@@ -132,7 +160,24 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
     if (!m_valid || !(rect.width() > 0) || !(rect.height() > 0) || m_symbolWidth <= 0)
         return false;
 
-    const double module = rect.width() / m_symbolWidth;
+    double module = rect.width() / m_symbolWidth;
+    double left = rect.left();
+    if (const std::optional<double> dots = dotsPerUnit(painter)) {
+        // On a device of dots every module is the same whole number of dots,
+        // the most that fit the rectangle's width (at least one): a module
+        // of 2.52 dots would print bars of 2 and 3 dots at random, which
+        // scanners read badly. The symbol is centred in the rectangle and
+        // starts on a dot, so every bar edge falls between two dots.
+        const double widthDots = rect.width() * *dots;
+        const double dotsPerModule = std::max(1.0, std::floor(widthDots / m_symbolWidth + 1e-9));
+        module = dotsPerModule / *dots;
+        const double centred = rect.left() + (rect.width() - module * m_symbolWidth) / 2.0;
+        const QTransform toDevice = painter.deviceTransform();
+        const QPointF onDevice = toDevice.map(QPointF(centred, rect.top()));
+        left = toDevice.inverted()
+                   .map(QPointF(std::round(onDevice.x()), onDevice.y()))
+                   .x();
+    }
     // A short rectangle keeps at least two thirds of its height for the bars.
     const double band = std::min(DigitBandModules * module, rect.height() / 3.0);
     const double barHeight = rect.height() - band;
@@ -140,7 +185,7 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
 
     painter.save();
     for (const Bar& bar : m_bars)
-        painter.fillRect(QRectF(rect.left() + bar.x * module, rect.top(), bar.width * module,
+        painter.fillRect(QRectF(left + bar.x * module, rect.top(), bar.width * module,
                                 bar.guard ? guardHeight : barHeight),
                          Qt::black);
 
@@ -152,7 +197,7 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
     // Each group of digits stays within its half of the symbol.
     const double halfWidth = 14.0 * module;
     for (const Digits& group : m_digits)
-        painter.drawText(QRectF(rect.left() + group.centre * module - halfWidth,
+        painter.drawText(QRectF(left + group.centre * module - halfWidth,
                                 rect.top() + barHeight, 2 * halfWidth, band),
                          Qt::AlignHCenter | Qt::AlignBottom, group.text);
     painter.restore();

@@ -49,11 +49,15 @@ public:
     // The modules from the first bar to the last, '1' dark and '0' light.
     QString modulePattern() const;
 
-    // Draws the symbol in black, quiet zones included, scaled to the width of
+    // Draws the symbol in black, quiet zones included, across the width of
     // `rect`; the bars fill its height above a band for the digits, into which
     // the guard bars reach. Units are the painter's (twips for the programs'
-    // devices). Returns false and draws nothing when the symbol is not valid
-    // or the rectangle is empty.
+    // devices). On a window the symbol is scaled to the rectangle's width. On
+    // a device of dots (a printer, a PDF file, an image) every module is the
+    // same whole number of the device's dots, the most that fit the width
+    // (at least one), and the symbol is centred in the rectangle. Returns
+    // false and draws nothing when the symbol is not valid or the rectangle
+    // is empty.
     bool draw(QPainter& painter, const QRectF& rect) const;
 
 private:

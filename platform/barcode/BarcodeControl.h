@@ -71,8 +71,10 @@ public:
     void setDeviceHeight(double value) { m_deviceHeight = value; }
 
     // Draws the barcode at the device placement onto `painter` (1 unit =
-    // 1 twip). Returns false and draws nothing when the control cannot draw
-    // (see errorText()) or the placement has no area.
+    // 1 twip), through Barcode::draw: on a printer, a PDF file or an image
+    // every module is the same whole number of the device's dots, centred
+    // in the placement. Returns false and draws nothing when the control
+    // cannot draw (see errorText()) or the placement has no area.
     bool drawOnDevice(QPainter& painter) const;
 
     // Whether the control can draw: the code encodes in the symbology and the

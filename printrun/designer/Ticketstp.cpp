@@ -44,7 +44,8 @@ int toPixels(int twips)
 } // namespace
 
 Ticketstp::Ticketstp(ticketbas& layouts, DesignerHost& host, PrintRoutines& engine, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_layouts(layouts), m_host(host), m_engine(engine)
+    : QWidget(parent, Qt::Window), m_inUse(layouts), m_layouts(layouts), m_host(host),
+      m_engine(engine)
 {
     FontSubstitutes::install();
     setObjectName(QStringLiteral("Ticketstp"));
@@ -244,6 +245,9 @@ void Ticketstp::Form_Load()
     Ticketperf->setVisible(false);
     Check1->setChecked(true);
 
+    // The copy starts from the program's layouts (file name, currency
+    // values) and takes the selected tab's layout from the file.
+    m_layouts = m_inUse;
     m_layouts.LoadTicketFile(qint16(selectedTab()), m_layouts.TicketBuffer);
     ShowTicketPreview();
     UpdateTicket();
@@ -435,11 +439,16 @@ void Ticketstp::Command2_Click()
     }
     const QString letter = selectedTabCaption().left(1);
     if (!PrintRoutines::SaveTicketUse(letter)) {
+        // The letter in use stays; when it is this tab's, its stored layout
+        // is the one in use all the same.
+        if (letter == m_host.useTicketLetter())
+            adoptAsLayoutInUse();
         reportFailure(QStringLiteral("Ticket not saved"),
                       QStringLiteral("The ticket was saved, but \"Ticket.use\" could not be "
                                      "written, so it is not the ticket in use."));
         return;
     }
+    adoptAsLayoutInUse();
     m_host.setUseTicketLetter(letter);
     m_host.LoadFineTune(letter.at(0).unicode() - 64);
     m_host.showLetterInUse(letter);
@@ -450,13 +459,16 @@ void Ticketstp::Command2_Click()
     hide();
 }
 
-void Ticketstp::restoreLayoutInUse()
+void Ticketstp::adoptAsLayoutInUse()
 {
-    const QString letter = Values::trimBlanks(m_host.useTicketLetter());
-    int recNo = letter.isEmpty() ? 1 : letter.at(0).unicode() - 64;
-    if (recNo < 1 || recNo > 10)
-        recNo = 1;
-    m_layouts.LoadTicketFile(qint16(recNo), m_layouts.TicketBuffer);
+    m_inUse.TicketBuffer = m_layouts.TicketBuffer;
+    // The dual-currency values go with a dual-currency layout, as loading it
+    // at start-up would read them from "Euro.Dat" and "Symbol.Dat".
+    if (m_layouts.TicketBuffer.TicketType == 2) {
+        m_inUse.ExchangeRate = m_layouts.ExchangeRate;
+        m_inUse.CurrencySymbol1 = m_layouts.CurrencySymbol1;
+        m_inUse.CurrencySymbol2 = m_layouts.CurrencySymbol2;
+    }
 }
 
 void Ticketstp::Command3_Click()
@@ -467,16 +479,13 @@ void Ticketstp::Command3_Click()
         QStringLiteral("Cancel?"), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
     if (answer != Dialogs::Answer::Yes)
         return;
-    restoreLayoutInUse();
     hide();
 }
 
 void Ticketstp::closeEvent(QCloseEvent* event)
 {
     // Closing the window hides it, as "Cancel" does without the question:
-    // the window stays loaded for the next "Tag Design", and the print
-    // engine keeps the layout in use.
-    restoreLayoutInUse();
+    // the window stays loaded for the next "Tag Design".
     event->accept();
 }
 

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <array>
 
+#include "printrun/designer/ticketbas.h"
+
 class BarcodeControl;
 class ComboBox;
 class CommandButton;
@@ -18,7 +20,6 @@ class QScrollBar;
 class QTabBar;
 class Shape;
 class TextBox;
-class ticketbas;
 
 // The layout designer window (caption "Rezuve Zoraziv"): the ten ticket
 // layouts "A" to "J" on a tab strip, a live preview of the layout of the
@@ -26,18 +27,19 @@ class ticketbas;
 // the printer picker that binds a printer to each ticket type, and the
 // advanced field settings behind the access lock.
 //
-// The window edits the program's layout in memory (layouts.TicketBuffer) in
-// place and "Apply" makes the edited layout the one in use. It is made once,
-// loaded hidden, and afterwards only shown and hidden:
+// The window edits a copy of its own (editedLayouts()): the layout of the
+// selected tab and the dual-currency values. The program's layout in use
+// (layouts.TicketBuffer, which every print run prints with) changes only on
+// "Apply", which stores the edited layout and makes it the one in use; a tab
+// change, a type change or any other unapplied edit never reaches a run.
+// It is made once, loaded hidden, and afterwards only shown and hidden:
 //     Ticketstp designer(layouts, host, engine);
 //     designer.selectTab(letterCode - 64); // at start-up, still hidden
 //     designer.selectTab(letterCode - 64); // "Tag Design", then
 //     designer.show();
 // `host` is the main window (alignment offsets, the letter in use, field
 // data, settings); `engine` holds the current-ticket field texts that the
-// preview fills, as a print run does. "Cancel", or closing the window, puts
-// the layout in use back into TicketBuffer, so a print run never uses
-// changes that were not applied.
+// preview fills, as a print run does.
 class Ticketstp : public QWidget
 {
     Q_OBJECT
@@ -56,6 +58,9 @@ public:
     void selectTab(int index);
     // The selected tab, 1 to 10.
     int selectedTab() const;
+    // The window's own copy: the layout being edited and the dual-currency
+    // values it shows.
+    const ticketbas& editedLayouts() const { return m_layouts; }
 
     // ---- Window load and tab change ----
     void Form_Load();
@@ -172,16 +177,18 @@ private:
     // holds no such number.
     int selectedField() const;
     QString selectedTabCaption() const;
-    // Puts the layout in use back into TicketBuffer, so that the print
-    // engine never prints with changes that were not applied.
-    void restoreLayoutInUse();
+    // Makes the edited layout, as just stored, the program's layout in use.
+    void adoptAsLayoutInUse();
     void reportFailure(const QString& title, const QString& text);
 
     // Places the outline, hole, perforation, barcode and fields of a ticket
     // type and fills the preview's texts.
     void layOutPreview(const TypeLayout& type);
 
-    ticketbas& m_layouts;
+    // The program's layouts: the layout in use that print runs read.
+    ticketbas& m_inUse;
+    // The window's own copy, which every edit changes.
+    ticketbas m_layouts;
     DesignerHost& m_host;
     PrintRoutines& m_engine;
     // The barcode's top as the layout procedure placed it.

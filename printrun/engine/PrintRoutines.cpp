@@ -195,6 +195,7 @@ void PrintRoutines::setUpSheetPage(Printer& printer)
 
 bool PrintRoutines::PrintTicketRun(qint32 Count, qint32 StartLabel, const QString& RunFilePath)
 {
+    m_printedTickets = 0;
     // A copy: the layout stays the same for the whole run.
     const TicketFileRecord ticket = m_host.ticketBuffer();
     const int type = ticket.TicketType;
@@ -250,6 +251,7 @@ bool PrintRoutines::PrintTicketRun(qint32 Count, qint32 StartLabel, const QStrin
                                     : printSheets(printers.current(), ticket, Count, StartLabel,
                                                   run, runCode, printed);
 
+    m_printedTickets = printed;
     if (printed > 0)
         m_host.addPrintedTickets(QDate::currentDate(), m_host.layoutLetter(), printed);
     printers.select(savedPrinter);

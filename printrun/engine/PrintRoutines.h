@@ -50,6 +50,9 @@ public:
     // again. False, after a message to the user, when the run file cannot be
     // read, the alignment puts the sheet out of range or the printer fails.
     bool PrintTicketRun(qint32 Count, qint32 StartLabel, const QString& RunFilePath);
+    // Tickets the last PrintTicketRun printed: 0 when it stopped before
+    // printing or its printer sent nothing.
+    qint32 printedTickets() const { return m_printedTickets; }
 
     // Sets the current-ticket field texts from one run line: fixed columns,
     // the barcode with its check digit, the description with the run code
@@ -177,4 +180,5 @@ private:
                           const QList<FieldLine>& lines, const BarcodePlace& barcode);
 
     PrintHost& m_host;
+    qint32 m_printedTickets = 0;
 };

@@ -154,6 +154,7 @@ void PrintLst::OpenFile(const QString& FName)
 void PrintLst::LoadList(const QString& path)
 {
     ListView1->clearItems();
+    m_fileState = RunFileEditor::stateOf(path);
     const RunFileEditor::ReadResult file = RunFileEditor::read(path);
     if (!file.found)
         return;
@@ -179,6 +180,7 @@ bool PrintLst::SaveList(const QString& path)
                                    QStringLiteral("Save"), Dialogs::Icon::Critical);
         return false;
     }
+    m_fileState = RunFileEditor::stateOf(path);
     emit ListSaved(path);
     return true;
 }
@@ -199,8 +201,27 @@ void PrintLst::Menu_File_Save_Click()
         QStringLiteral("Save ") + CurrentRunFile + QStringLiteral("?") + NewLines +
             QStringLiteral("Note, this will overwrite existing file."),
         QStringLiteral("Save"), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo);
-    if (answer == Dialogs::Answer::Yes)
+    if (answer == Dialogs::Answer::Yes && confirmWriteOverChange())
         SaveList(CurrentRunFile);
+}
+
+bool PrintLst::confirmWriteOverChange()
+{
+    const RunFileEditor::FileState now = RunFileEditor::stateOf(CurrentRunFile);
+    if (now == m_fileState)
+        return true;
+    // A waiting run that was printed meanwhile would be printed twice; a run
+    // or reprint file written anew meanwhile would be lost.
+    const QString text =
+        m_fileState.exists && !now.exists
+            ? CurrentRunFile +
+                  QStringLiteral(" is gone: it was printed or deleted after it was opened.") +
+                  NewLines + QStringLiteral("Save the list as a new ") + CurrentRunFile +
+                  QStringLiteral("?")
+            : CurrentRunFile + QStringLiteral(" has changed since it was opened.") + NewLines +
+                  QStringLiteral("Overwrite it with the list?");
+    return Dialogs::current().message(text, QStringLiteral("Save"), Dialogs::Icon::Exclamation,
+                                      Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 void PrintLst::Menu_File_Exit_Click()

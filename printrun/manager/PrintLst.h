@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "printrun/manager/RunFileEditor.h"
+
 class ListView;
 class QAction;
 class QMenu;
@@ -84,7 +86,13 @@ protected:
 private:
     void createMenus();
     void showRowCount();
+    // Whether the list may be written over CurrentRunFile: yes when the file
+    // is as it was loaded or last saved; otherwise (printed, deleted or
+    // rewritten meanwhile) the user is asked first.
+    bool confirmWriteOverChange();
 
+    // The run file as the list was loaded from it or last saved to it.
+    RunFileEditor::FileState m_fileState;
     QWidget* m_listViewport = nullptr;
     bool m_unloaded = false;
 };

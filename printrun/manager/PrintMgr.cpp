@@ -62,7 +62,8 @@ PrintMgr::PrintMgr(QWidget* parent) : QWidget(parent)
 
     m_engine = std::make_unique<PrintRoutines>(*this);
     m_runPrinter = [this](qint32 count, qint32 startLabel, const QString& path) {
-        return m_engine->PrintTicketRun(count, startLabel, path);
+        m_engine->PrintTicketRun(count, startLabel, path);
+        return m_engine->printedTickets() > 0;
     };
 
     Timer1 = new QTimer(this);

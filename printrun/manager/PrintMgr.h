@@ -48,7 +48,8 @@ public:
     static constexpr int PollIntervalMs = 2000;
 
     // What a print run calls: the run file's item count, the start label and
-    // the run file. The print engine unless a test replaces it.
+    // the run file; true when any ticket was printed. The print engine unless
+    // a test replaces it.
     using RunPrinter = std::function<bool(qint32 Count, qint32 StartLabel, const QString& Path)>;
 
     explicit PrintMgr(QWidget* parent = nullptr);
@@ -244,4 +245,8 @@ private:
     // A rotation that could not move the printed run away: Direct Printing
     // must not print the same run again at the next poll.
     bool m_rotationFailed = false;
+    // A run of which nothing was printed (the engine refused it or the
+    // printer failed): it stays waiting, and Direct Printing leaves it to the
+    // user's Start Run instead of failing again at every poll.
+    bool m_runFailed = false;
 };

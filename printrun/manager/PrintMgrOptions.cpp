@@ -3,6 +3,7 @@
 // set-up files, the statistics window and the barcode data sheet.
 #include "printrun/manager/PrintMgr.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 
 #include "platform/controls/CommandButton.h"
@@ -10,6 +11,7 @@
 #include "platform/controls/ListView.h"
 #include "platform/files/Ansi.h"
 #include "platform/files/FileNames.h"
+#include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/TicketStats.h"
@@ -234,23 +236,32 @@ void PrintMgr::closeTicketStats()
 void PrintMgr::specifyDataPath(const QString& shown)
 {
     if (shown.isEmpty()) {
-        DataPath = Dialogs::current().input(QStringLiteral("Please specify a path name") + CrLf +
-                                                CrLf + QStringLiteral("eg. C:\\KV\\"),
-                                            QStringLiteral("Data Path"), QString());
-        if (DataPath.isEmpty())
+        // The answer becomes the data path only once it is saved: a refused
+        // path must not send the run watch elsewhere.
+        QString path = Values::trimBlanks(
+            Dialogs::current().input(QStringLiteral("Please specify a path name") + CrLf + CrLf +
+                                         QStringLiteral("eg. C:\\KV\\"),
+                                     QStringLiteral("Data Path"), QString()));
+        if (path.isEmpty())
             return;
-        const QString problem = Ansi::typedTextProblem(QStringLiteral("Data Path"), DataPath);
+        const QString problem = Ansi::typedTextProblem(QStringLiteral("Data Path"), path);
         if (!problem.isEmpty()) {
             Dialogs::current().message(problem, QStringLiteral("Data Path"),
                                        Dialogs::Icon::Critical);
             return;
         }
-        if (!FileNames::exists(DataPath)) {
+        if (!FileNames::exists(path)) {
             Dialogs::current().message(QStringLiteral("Invalid Path"), QStringLiteral("Data Path"),
                                        Dialogs::Icon::Exclamation);
             return;
         }
-        SaveSettings(2, DataPath);
+        // File names are put straight after the data path, so a folder
+        // needs its trailing separator to have its runs found.
+        if (QFileInfo(FileNames::resolve(path)).isDir() && !path.endsWith(QLatin1Char('\\')) &&
+            !path.endsWith(QLatin1Char('/')))
+            path += path.contains(QLatin1Char('/')) ? QLatin1Char('/') : QLatin1Char('\\');
+        if (!SaveSettings(2, path))
+            return;
     } else {
         if (Dialogs::current().message(QStringLiteral("This will clear your data path!"),
                                        QStringLiteral("Data Path"), Dialogs::Icon::Exclamation,

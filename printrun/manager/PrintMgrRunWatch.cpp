@@ -23,11 +23,12 @@ void PrintMgr::Timer1_Timer()
     const qint32 count = RunHandOver::waitingCount(DataPath);
     if (count > 0) {
         UpdateLatest();
-        if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed)
+        if (Settings.value(3) == QLatin1String("YES") && !m_rotationFailed && !m_runFailed)
             StartRun();
         return;
     }
     m_rotationFailed = false;
+    m_runFailed = false;
     Label1[0]->setCaption(QStringLiteral("There are no new tickets to print."));
     TMButton[0]->setEnabled(false);
     TMRunOptions->setEnabled(false);
@@ -96,7 +97,13 @@ void PrintMgr::StartRun()
         removeEmptyRun();
         return;
     }
-    m_runPrinter(WaitingTickets, startLabel, runPath);
+    // Nothing printed: the run is not filed as a reprint but stays waiting,
+    // and the status says so again.
+    m_runFailed = !m_runPrinter(WaitingTickets, startLabel, runPath);
+    if (m_runFailed) {
+        showWaitingTickets();
+        return;
+    }
 
     if (!RunHandOver::markPrinted(DataPath, &error)) {
         m_rotationFailed = true;

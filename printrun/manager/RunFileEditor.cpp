@@ -5,6 +5,9 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 const RunFileEditor::ColumnInfo RunFileEditor::Columns[ColumnCount] = {
@@ -118,4 +121,15 @@ bool RunFileEditor::write(const QString& path, const QList<Row>& rows, QString* 
 qint64 RunFileEditor::deleteCount(const QString& answer)
 {
     return qMax<qint64>(0, Values::roundHalfEven(Values::numericValue(answer)));
+}
+
+RunFileEditor::FileState RunFileEditor::stateOf(const QString& path)
+{
+    FileState state;
+    const QString name = FileNames::resolve(path);
+    state.exists = QFileInfo(name).isFile();
+    QFile file(name);
+    if (state.exists && file.open(QIODevice::ReadOnly))
+        state.digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+    return state;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -75,6 +76,17 @@ public:
     // No rows means no run: the file is deleted. False, with *error, when
     // the file could not be written or deleted.
     static bool write(const QString& path, const QList<Row>& rows, QString* error = nullptr);
+
+    // A run file as it is at one moment, to tell later whether it was
+    // printed, deleted or rewritten meanwhile: whether it exists, and a
+    // digest of its bytes.
+    struct FileState
+    {
+        bool exists = false;
+        QByteArray digest;
+        bool operator==(const FileState&) const = default;
+    };
+    static FileState stateOf(const QString& path);
 
     // How many rows an answer to "Amount?" deletes: its leading number
     // rounded, halves to even; 0 for no number or a negative one.

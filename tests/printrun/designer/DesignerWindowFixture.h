@@ -18,6 +18,8 @@ protected:
     {
         TempDirTest::SetUp();
         ASSERT_TRUE(layouts.SetupTicketFileDefaults());
+        // Layout A in use, as the program loads it at start.
+        ASSERT_TRUE(layouts.LoadTicketFile(1, layouts.TicketBuffer));
         engine = std::make_unique<PrintRoutines>(host);
         window = std::make_unique<Ticketstp>(layouts, host, *engine);
     }

@@ -27,6 +27,7 @@ protected:
     bool shown(int i) const { return window->Label1[size_t(i)]->Visible(); }
 
     // Picks ticket type `type` in the picker and confirms the change.
+    const ticketbas& edited() const { return window->editedLayouts(); }
     void changeType(int type)
     {
         window->Image1_DblClick();
@@ -184,16 +185,18 @@ TEST_F(TicketstpTest, EachTicketTypeHasItsPreview)
     }
 }
 
-TEST_F(TicketstpTest, ChangingTheTabShowsThatLayoutAndClosingRestoresTheOneInUse)
+TEST_F(TicketstpTest, ChangingTheTabShowsThatLayoutAndKeepsTheOneInUse)
 {
     storeType(3, 1);
     window->selectTab(1);
     window->show();
     window->TabStrip1->setCurrentIndex(2); // as a click or arrow key does
     EXPECT_EQ(window->selectedTab(), 3);
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 1);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 1);
     EXPECT_EQ(window->Frame1->Caption(), QStringLiteral("A4 Mini adhesive"));
     EXPECT_FALSE(shown(4));
+    // A print run meanwhile still reads the layout in use.
+    EXPECT_EQ(layouts.TicketBuffer, storedRecord(1));
 
     window->close();
     EXPECT_FALSE(window->isVisible());
@@ -343,6 +346,7 @@ TEST_F(TicketstpTest, ApplyStoresTheLayoutAndMakesItTheOneInUse)
 
     EXPECT_EQ(readBytes("ticket.use"), QByteArray("C\r\n"));
     EXPECT_EQ(host.UseTicketLetter, QStringLiteral("C"));
+    EXPECT_EQ(layouts.TicketBuffer, rec);
     EXPECT_EQ(host.fineTunes, QList<int>({3}));
     EXPECT_EQ(host.lettersShown, QStringList({"C"}));
     const auto messages = dialogs.messages();
@@ -402,7 +406,8 @@ TEST_F(TicketstpTest, ChangingTypeResetsFieldsAndCancelKeepsTheFile)
 
     changeType(1);
     EXPECT_FALSE(window->Frame3->Visible());
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 1);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 1);
+    EXPECT_EQ(layouts.TicketBuffer, storedRecord(1));
     EXPECT_EQ(window->Frame1->Caption(), QStringLiteral("A4 Mini adhesive"));
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(shown(i), i < 4) << i;
@@ -439,7 +444,7 @@ TEST_F(TicketstpTest, CancelAnsweredNoKeepsTheWindowAndItsChanges)
     dialogs.answerMessage(Dialogs::Answer::No);
     window->Command3_Click();
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 4);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 4);
 }
 
 TEST_F(TicketstpTest, TypeChangeAnsweredNoChangesNothing)
@@ -450,7 +455,7 @@ TEST_F(TicketstpTest, TypeChangeAnsweredNoChangesNothing)
     dialogs.answerMessage(Dialogs::Answer::No);
     window->ListView1_DblClick();
     EXPECT_TRUE(window->Frame3->Visible());
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 0);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 0);
     window->Command4_Click(0);
     EXPECT_FALSE(window->Frame3->Visible());
 }
@@ -464,7 +469,7 @@ TEST_F(TicketstpTest, WrongAccessCodeForTypeSixEndsTheProgram)
     dialogs.answerMessage(Dialogs::Answer::OK); // "Problem with entry."
     window->ListView1_DblClick();
     EXPECT_EQ(host.endCalls, 1);
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 0);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 0);
     EXPECT_TRUE(dialogs.allAnswersUsed());
 }
 
@@ -475,7 +480,7 @@ TEST_F(TicketstpTest, TypeSixAfterTheLockHidesItsFields)
     dialogs.answerInput(QString::number(AccessLock::dayCode(QDate::currentDate())));
     changeType(6);
     EXPECT_EQ(host.endCalls, 0);
-    EXPECT_EQ(layouts.TicketBuffer.TicketType, 6);
+    EXPECT_EQ(edited().TicketBuffer.TicketType, 6);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(shown(i), i == 0 || (i >= 2 && i <= 5)) << i;
     for (int i : {2, 3, 4})
@@ -519,7 +524,7 @@ TEST_F(TicketstpTest, CurrencySymbolsOfTheDualCurrencyTicket)
 {
     storeType(2, 2);
     window->selectTab(2);
-    ASSERT_EQ(layouts.TicketBuffer.TicketType, 2);
+    ASSERT_EQ(edited().TicketBuffer.TicketType, 2);
     EXPECT_EQ(window->Label3->Caption(), QStringLiteral("Exch Rate?"));
 
     dialogs.answerInput(QStringLiteral("$"));
@@ -527,13 +532,13 @@ TEST_F(TicketstpTest, CurrencySymbolsOfTheDualCurrencyTicket)
     EXPECT_EQ(dialogs.shown().last().text, QStringLiteral("please enter currency symbol"));
     EXPECT_EQ(dialogs.shown().last().title, QStringLiteral("Change Symbol"));
     EXPECT_EQ(dialogs.shown().last().defaultText, QStringLiteral("\u00A3"));
-    EXPECT_EQ(layouts.CurrencySymbol1, QStringLiteral("$"));
+    EXPECT_EQ(edited().CurrencySymbol1, QStringLiteral("$"));
     EXPECT_EQ(readBytes("Symbol.Dat"), QByteArray("$\r\n\x80\r\n"));
     EXPECT_EQ(window->Label1[6]->Caption(), QStringLiteral("$50.00"));
 
     dialogs.answerInput(QString()); // cancelled: the symbol is emptied
     window->Label1_DblClick(8);
-    EXPECT_EQ(layouts.CurrencySymbol2, QString());
+    EXPECT_EQ(edited().CurrencySymbol2, QString());
     EXPECT_EQ(readBytes("Symbol.Dat"), QByteArray("$\r\n\r\n"));
 
     // Another field asks nothing but still rewrites the file; other types
@@ -553,17 +558,19 @@ TEST_F(TicketstpTest, ExchangeRateBoxTakesTheLeadingNumber)
     storeType(2, 2);
     window->selectTab(2);
     window->Text1->setText(QStringLiteral("1.5abc"));
-    EXPECT_EQ(layouts.ExchangeRate, 1.5f);
+    EXPECT_EQ(edited().ExchangeRate, 1.5f);
     EXPECT_EQ(window->Label1[8]->Caption(), QStringLiteral("\u20AC75.00"));
     window->Text1->setText(QStringLiteral("rate"));
-    EXPECT_EQ(layouts.ExchangeRate, 0.0f);
+    EXPECT_EQ(edited().ExchangeRate, 0.0f);
 
     // The rate reaches "Euro.Dat" when the layout is applied.
     window->Text1->setText(QStringLiteral("1.15"));
     EXPECT_EQ(readBytes("Euro.Dat"), QByteArray(" 0 \r\n"));
+    EXPECT_EQ(layouts.ExchangeRate, 0.0f);
     dialogs.answerMessage(Dialogs::Answer::OK);
     window->Command2_Click();
     EXPECT_EQ(readBytes("Euro.Dat"), QByteArray(" 1.15 \r\n"));
+    EXPECT_EQ(layouts.ExchangeRate, 1.15f);
 }
 
 } // namespace

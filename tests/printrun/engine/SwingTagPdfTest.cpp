@@ -106,8 +106,10 @@ TEST_F(SwingTagPdfTest, TwoTicketRunOnThePdfPrinterDecodesEachBarcode)
         const QRect ink = PdfRaster::inkBounds(page, area);
         ASSERT_FALSE(ink.isEmpty());
         EXPECT_NEAR(ink.top(), px(2700), 2);
-        EXPECT_NEAR(ink.left(), px(centre - 725 + 1450 * 7.0 / 81), 3);
-        EXPECT_NEAR(ink.right(), px(centre - 725 + 1450 * 74.0 / 81), 3);
+        // Modules of 17 whole twips, the most that fit 81 into 1450 twips,
+        // centred on the cell.
+        EXPECT_NEAR(ink.left(), px(centre - 67 * 17 / 2.0), 3);
+        EXPECT_NEAR(ink.right(), px(centre + 67 * 17 / 2.0), 3);
 
         const QString crop = path(QStringLiteral("ticket%1-barcode.png").arg(ticket + 1));
         ASSERT_TRUE(page.copy(area).save(crop));

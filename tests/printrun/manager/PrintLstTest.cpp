@@ -173,15 +173,76 @@ TEST_F(PrintLstTest, FailedSaveIsReportedAndNotSignalled)
     QSignalSpy saved(&m_lst, &PrintLst::ListSaved);
 
     m_dialogs.answerMessage(Dialogs::Answer::Yes);
+    m_dialogs.answerMessage(Dialogs::Answer::Yes); // the run is gone: save anew
     m_dialogs.answerMessage(Dialogs::Answer::OK);
     m_lst.Menu_File_Save_Click();
-    ASSERT_EQ(m_dialogs.messages().size(), 2);
-    const ScriptedDialogs::Shown failure = m_dialogs.messages().at(1);
+    ASSERT_EQ(m_dialogs.messages().size(), 3);
+    const ScriptedDialogs::Shown failure = m_dialogs.messages().at(2);
     EXPECT_TRUE(failure.text.startsWith(QStringLiteral("The ticket run could not be saved.")));
     EXPECT_EQ(failure.title, QStringLiteral("Save"));
     EXPECT_EQ(failure.icon, Dialogs::Icon::Critical);
     EXPECT_EQ(saved.count(), 0);
     EXPECT_EQ(m_lst.ListView1->itemCount(), 5);
+}
+
+TEST_F(PrintLstTest, SaveAsksBeforeWritingARunPrintedOrChangedSinceItWasOpened)
+{
+    const QByteArray newRun = entryLine("0009", "1.00", "900000099");
+    const struct
+    {
+        const char* name;
+        bool printed; // else rewritten by the ticket-entry program
+        Dialogs::Answer answer;
+        const char* question;
+        QByteArray fileAfter; // empty: no file
+    } cases[] = {
+        {"printed, not saved", true, Dialogs::Answer::No,
+         "ticket.run is gone: it was printed or deleted after it was opened.\r\n\r\n"
+         "Save the list as a new ticket.run?",
+         QByteArray()},
+        {"printed, saved as a new run", true, Dialogs::Answer::Yes, nullptr, QByteArray()},
+        {"rewritten, kept", false, Dialogs::Answer::No,
+         "ticket.run has changed since it was opened.\r\n\r\nOverwrite it with the list?",
+         newRun},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path(QStringLiteral("ticket.run")));
+        writeBytes(QStringLiteral("ticket.run"), fiveTickets());
+        m_lst.OpenFile(QStringLiteral("ticket.run"));
+        if (c.printed) {
+            ASSERT_TRUE(QFile::rename(path(QStringLiteral("ticket.run")),
+                                      path(QStringLiteral("PrevRun.001"))));
+        } else {
+            writeBytes(QStringLiteral("ticket.run"), newRun);
+        }
+
+        const qsizetype before = m_dialogs.messages().size();
+        m_dialogs.answerMessage(Dialogs::Answer::Yes);
+        m_dialogs.answerMessage(c.answer);
+        m_lst.Menu_File_Save_Click();
+        ASSERT_EQ(m_dialogs.messages().size(), before + 2);
+        const ScriptedDialogs::Shown question = m_dialogs.messages().last();
+        if (c.question) {
+            EXPECT_EQ(question.text, QString::fromLatin1(c.question));
+        }
+        EXPECT_EQ(question.title, QStringLiteral("Save"));
+        EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNo);
+        if (c.answer == Dialogs::Answer::Yes) {
+            EXPECT_EQ(savedDpts(), QStringList({"0001", "0002", "0003", "0004", "0005"}));
+        } else if (c.fileAfter.isEmpty()) {
+            EXPECT_FALSE(QFile::exists(path(QStringLiteral("ticket.run"))));
+        } else {
+            EXPECT_EQ(readBytes(QStringLiteral("ticket.run")), c.fileAfter);
+        }
+
+        // Once saved or reloaded, the file is the list's own again.
+        if (c.answer == Dialogs::Answer::Yes) {
+            save();
+            EXPECT_EQ(m_dialogs.messages().size(), before + 3);
+        }
+        QFile::remove(path(QStringLiteral("PrevRun.001")));
+    }
 }
 
 TEST_F(PrintLstTest, ReloadAsksThenDiscardsChanges)

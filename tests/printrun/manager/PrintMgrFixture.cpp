@@ -57,17 +57,19 @@ void PrintMgrFixture::setTicketType(qint16 type)
     m_window->layouts().TicketBuffer.TicketType = type;
 }
 
-PrintMgr& PrintMgrFixture::load()
+PrintMgr& PrintMgrFixture::load(bool recordRuns)
 {
     m_window = std::make_unique<PrintMgr>();
-    m_window->setRunPrinter([this](qint32 count, qint32 startLabel, const QString& path) {
-        QFile file(FileNames::resolve(path));
-        QByteArray contents;
-        if (file.open(QIODevice::ReadOnly))
-            contents = file.readAll();
-        m_printed.append({count, startLabel, path, contents});
-        return true;
-    });
+    if (recordRuns)
+        m_window->setRunPrinter([this](qint32 count, qint32 startLabel, const QString& path) {
+            QFile file(FileNames::resolve(path));
+            QByteArray contents;
+            if (file.open(QIODevice::ReadOnly))
+                contents = file.readAll();
+            m_printed.append(
+                {count, startLabel, path, contents, m_window->ticketBuffer().TicketType});
+            return true;
+        });
     m_window->Form_Load();
     m_window->Timer1->stop();
     return *m_window;

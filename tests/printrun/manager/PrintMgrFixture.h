@@ -36,6 +36,7 @@ protected:
         qint32 startLabel;
         QString path;
         QByteArray contents; // the run file as it was when printed
+        qint16 ticketType;   // of the layout the run printed with
     };
 
     void TearDown() override;
@@ -46,7 +47,8 @@ protected:
     QByteArray runLines(int tickets, const QString& tag = QStringLiteral("X")) const;
     void setTicketType(qint16 type);
 
-    PrintMgr& load();
+    // With recordRuns false the print engine prints the runs.
+    PrintMgr& load(bool recordRuns = true);
     PrintMgr& window() { return *m_window; }
 
     HookedDialogs m_dialogs;

@@ -321,12 +321,13 @@ TEST_F(PrintMgrOptionsTest, DataPathIsCheckedSavedAndReloaded)
     QDir().mkpath(path(QStringLiteral("runs")));
     w.TMButton[2]->setEnabled(false);
 
-    // A folder that does not exist: refused, but kept in memory.
+    // A folder that does not exist: refused, and the run watch keeps
+    // looking where it looked.
     m_dialogs.answerInput(QStringLiteral("missing\\"));
     m_dialogs.answerMessage(Answer::OK);
     run(QStringLiteral("Specify Data Path"));
     EXPECT_EQ(entryOnDisk(2), QString());
-    EXPECT_EQ(w.DataPath, QStringLiteral("missing\\"));
+    EXPECT_EQ(w.DataPath, QString());
     ASSERT_EQ(m_dialogs.messages().size(), 1);
     EXPECT_EQ(m_dialogs.messages().at(0).text, QStringLiteral("Invalid Path"));
     EXPECT_EQ(m_dialogs.messages().at(0).title, QStringLiteral("Data Path"));
@@ -340,21 +341,22 @@ TEST_F(PrintMgrOptionsTest, DataPathIsCheckedSavedAndReloaded)
     run(QStringLiteral("Specify Data Path"));
     EXPECT_EQ(entryOnDisk(2), QString());
 
-    // An existing folder without a trailing separator is saved as typed,
-    // and the window loads again with it.
+    // An existing folder typed without a trailing separator is saved with
+    // one, and the window loads again with it and finds its run.
     writeBytes(QStringLiteral("runs/ticket.run"), runLines(3));
     m_dialogs.answerInput(QStringLiteral("runs"));
     run(QStringLiteral("Specify Data Path"));
     w.Timer1->stop();
-    EXPECT_EQ(entryOnDisk(2), QStringLiteral("runs"));
-    EXPECT_EQ(w.DataPath, QStringLiteral("runs"));
-    EXPECT_EQ(w.Label1[2]->Caption(), QStringLiteral("runs"));
+    EXPECT_EQ(entryOnDisk(2), QStringLiteral("runs\\"));
+    EXPECT_EQ(w.DataPath, QStringLiteral("runs\\"));
+    EXPECT_EQ(w.Label1[2]->Caption(), QStringLiteral("runs\\"));
+    EXPECT_EQ(w.Label1[0]->Caption(), QStringLiteral("There are  3 new tickets waiting."));
     EXPECT_TRUE(w.TMButton[2]->Enabled());
 
     // Clearing asks first; Cancel keeps, OK clears.
     m_dialogs.answerMessage(Answer::Cancel);
     run(QStringLiteral("Specify Data Path"));
-    EXPECT_EQ(entryOnDisk(2), QStringLiteral("runs"));
+    EXPECT_EQ(entryOnDisk(2), QStringLiteral("runs\\"));
     m_dialogs.answerMessage(Answer::OK);
     run(QStringLiteral("Specify Data Path"));
     w.Timer1->stop();

@@ -1,10 +1,15 @@
 #include <QDir>
 #include <QFile>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 #include "PrintMgrFixture.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/ListView.h"
+#include "platform/controls/TextBox.h"
+#include "printrun/designer/Ticketstp.h"
+#include "printrun/designer/ticketbas.h"
 #include "printrun/manager/ReprintFiles.h"
 
 namespace {
@@ -301,4 +306,97 @@ TEST_F(RunWatchTest, FailedRotationIsReportedAndDirectPrintingDoesNotPrintTheRun
     EXPECT_EQ(m_printed.size(), 1);
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.001")), runLines(2));
     EXPECT_EQ(readBytes(QStringLiteral("PrevRun.010")), QByteArray("nine\r\n"));
+}
+
+TEST_F(RunWatchTest, RunsPrintWithTheAppliedLayoutWhileTheDesignerIsOpen)
+{
+    PrintMgr& w = loadDirect(0);
+    ASSERT_EQ(w.UseTicketLetter, QStringLiteral("A"));
+    // Layout B is stored as a thermal label.
+    ticketbas store;
+    TicketFileRecord layoutB;
+    ASSERT_TRUE(store.LoadTicketFile(2, layoutB));
+    layoutB.TicketType = 4;
+    ASSERT_TRUE(store.SaveTicketFile(2, layoutB));
+
+    w.TMButton_Click(2); // "Tag Design"
+    Ticketstp& designer = *w.designer();
+    ASSERT_TRUE(designer.isVisible());
+    // Layout A made a thermal label in the designer, not applied.
+    designer.Image1_DblClick();
+    designer.ListView1->selectItem(5);
+    m_dialogs.answerMessage(Dialogs::Answer::Yes);
+    designer.ListView1_DblClick();
+    ASSERT_EQ(designer.editedLayouts().TicketBuffer.TicketType, 4);
+
+    // Each poll prints the waiting run with the sheet layout in use, so the
+    // start label is asked for: after the unapplied type change, and after
+    // a change to the tab of the thermal layout B.
+    for (int poll = 0; poll < 2; ++poll) {
+        SCOPED_TRACE(poll);
+        if (poll == 1)
+            designer.TabStrip1->setCurrentIndex(1);
+        writeBytes(QStringLiteral("Ticket.run"), runLines(3));
+        m_dialogs.answerInput(QStringLiteral("1"));
+        w.Timer1_Timer();
+        ASSERT_EQ(m_printed.size(), poll + 1);
+        EXPECT_EQ(m_printed.last().ticketType, 0);
+        EXPECT_EQ(m_dialogs.shown().last().title, QStringLiteral("A4 Labels"));
+    }
+    TicketFileRecord layoutA;
+    ASSERT_TRUE(store.LoadTicketFile(1, layoutA));
+    EXPECT_EQ(layoutA.TicketType, 0);
+
+    // "Apply" on tab B makes the thermal layout the one in use: no prompt.
+    m_dialogs.answerMessage(Dialogs::Answer::OK); // "Ticket Saved"
+    designer.Command2_Click();
+    writeBytes(QStringLiteral("Ticket.run"), runLines(3));
+    const qsizetype boxes = m_dialogs.shown().size();
+    w.Timer1_Timer();
+    ASSERT_EQ(m_printed.size(), 3);
+    EXPECT_EQ(m_printed.last().ticketType, 4);
+    EXPECT_EQ(m_dialogs.shown().size(), boxes);
+    EXPECT_TRUE(m_dialogs.allAnswersUsed());
+}
+
+TEST_F(RunWatchTest, ARunThatPrintedNothingStaysWaiting)
+{
+    const struct
+    {
+        const char* name;
+        qint16 ticketType;
+        const char* alignment;
+        bool asksStartLabel;
+    } cases[] = {
+        {"unknown ticket type", 9, "0", true},
+        {"alignment out of range", 3, "40000", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSettings({{3, QStringLiteral("YES")}});
+        PrintMgr& w = load(false); // the print engine prints
+        setTicketType(c.ticketType);
+        w.Text3[0]->setText(QString::fromLatin1(c.alignment));
+        const QByteArray run = runLines(3);
+        writeBytes(QStringLiteral("Ticket.run"), run);
+        if (c.asksStartLabel)
+            m_dialogs.answerInput(QStringLiteral("1"));
+        m_dialogs.answerMessage(Dialogs::Answer::OK); // the engine's refusal
+        w.Timer1_Timer();
+        ASSERT_FALSE(m_dialogs.messages().isEmpty());
+        EXPECT_EQ(m_dialogs.messages().last().title, QStringLiteral("Printer"));
+        EXPECT_EQ(m_dialogs.messages().last().icon, Dialogs::Icon::Critical);
+
+        EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")), run);
+        EXPECT_FALSE(QFile::exists(path(QStringLiteral("PrevRun.001"))));
+        EXPECT_EQ(status(), QStringLiteral("There are  3 new tickets waiting."));
+        EXPECT_TRUE(startEnabled());
+
+        // Direct Printing leaves the failed run to the user's Start Run.
+        const qsizetype boxes = m_dialogs.shown().size();
+        w.Timer1_Timer();
+        EXPECT_EQ(m_dialogs.shown().size(), boxes);
+        EXPECT_TRUE(QFile::exists(path(QStringLiteral("Ticket.run"))));
+        EXPECT_TRUE(m_dialogs.allAnswersUsed());
+    }
 }
