@@ -30,6 +30,38 @@ void ListView::addColumnHeader(const QString& text, int widthTwips, Qt::Alignmen
     headerLine->setText(column, text);
     headerLine->setTextAlignment(column, m_alignments.last());
     setColumnWidth(column, toPixels(widthTwips));
+    m_widths.append(widthTwips);
+}
+
+int ListView::columnHeaderWidth(int index) const
+{
+    if (index < 1 || index > m_widths.size())
+        return 0;
+    // The width given while the column keeps it; else the column's own.
+    const int given = m_widths.at(index - 1);
+    return toPixels(given) == columnWidth(index - 1) ? given : toTwips(columnWidth(index - 1));
+}
+
+int ListView::columnHeaderAlignment(int index) const
+{
+    if (index < 1 || index > m_alignments.size())
+        return 0;
+    const Qt::Alignment alignment = m_alignments.at(index - 1);
+    if (alignment & Qt::AlignRight)
+        return 1;
+    if (alignment & Qt::AlignHCenter)
+        return 2;
+    return 0;
+}
+
+bool ListView::HideColumnHeaders() const
+{
+    return header()->isHidden();
+}
+
+void ListView::setHideColumnHeaders(bool hide)
+{
+    header()->setHidden(hide);
 }
 
 QString ListView::columnHeaderText(int index) const

@@ -17,6 +17,7 @@ class ListView : public Control<QTreeWidget>
 {
     Q_OBJECT
     CONTROL_PROPERTIES
+    Q_PROPERTY(bool HideColumnHeaders READ HideColumnHeaders WRITE setHideColumnHeaders)
 
 public:
     explicit ListView(QWidget* parent = nullptr);
@@ -26,6 +27,13 @@ public:
                          Qt::Alignment alignment = Qt::AlignLeft);
     int columnHeaderCount() const { return columnCount(); }
     QString columnHeaderText(int index) const;
+    // The header's width in twips as given (0 for a header the list has
+    // not), and its alignment: 0 left, 1 right, 2 centre.
+    int columnHeaderWidth(int index) const;
+    int columnHeaderAlignment(int index) const;
+
+    bool HideColumnHeaders() const;
+    void setHideColumnHeaders(bool hide);
 
     QTreeWidgetItem* addItem(const QString& text, const QStringList& subItems = {});
     int itemCount() const { return topLevelItemCount(); }
@@ -56,6 +64,7 @@ private:
     void keepSelection();
 
     QList<Qt::Alignment> m_alignments;
+    QList<int> m_widths;
     bool m_sorted = false;
     int m_sortKey = 0;
     bool m_rearranging = false;

@@ -462,6 +462,14 @@ int DeviceContext::formatRange(const QTextDocument& document, int first, const G
             drawnEnd = block.position() + block.length(); // with its paragraph end
     }
     const int next = qMin(length, first + drawnEnd);
+    // Only what fits is drawn: the text after it is left out of the copy
+    // (clipping alone would still leave it in a PDF's text).
+    {
+        QTextCursor tail(rest.get());
+        tail.setPosition(qMin(drawnEnd, qMax(0, rest->characterCount() - 1)));
+        tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        tail.removeSelectedText();
+    }
 
     GdiCall c = call(QStringLiteral("FormatRange"));
     c.rect = area;
