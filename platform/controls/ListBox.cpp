@@ -1,6 +1,11 @@
 #include "platform/controls/ListBox.h"
 
-ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent) {}
+ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
+{
+    // A list's own colours are the window's, as lists show them.
+    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
+    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+}
 
 QString ListBox::List(int index) const
 {

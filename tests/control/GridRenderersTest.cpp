@@ -13,6 +13,7 @@
 #include "platform/controls/ListBox.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/RichTextBox.h"
+#include "control/core/OffScreenDC.h"
 #include "platform/gdi/DeviceContext.h"
 
 namespace {
@@ -428,4 +429,26 @@ TEST_F(GridRenderers, RichTextOverThreePagesPrintsEveryCharacterOnce)
         from = at;
     }
     EXPECT_TRUE(out.contains(QStringLiteral("END")));
+}
+
+// In the preview the header row (grey) stands at the top of each page the
+// grid continues on only while ColRepeatHeader is on; otherwise the page
+// starts with a data row on white.
+TEST_F(GridRenderers, PreviewRepeatsTheHeaderRowOnEachPage)
+{
+    for (const bool repeat : {true, false}) {
+        SCOPED_TRACE(repeat ? "repeated" : "once");
+        freshForm();
+        flexGrid(150, 2, 2000);
+        m_control->setColRepeatHeader(repeat);
+        ASSERT_TRUE(m_control->Preview());
+        const auto& pages = SharedState::get().PreviewPages;
+        ASSERT_GE(pages.size(), 3u);
+        for (size_t p = 1; p < pages.size(); ++p) {
+            // Inside the first cell of the page's first row, clear of its text.
+            const QImage image = pages[p]->page();
+            const QColor sample = image.pixelColor(99, 65);
+            EXPECT_EQ(sample, repeat ? QColor(192, 192, 192) : QColor(Qt::white)) << p;
+        }
+    }
 }
