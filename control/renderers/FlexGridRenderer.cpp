@@ -455,14 +455,15 @@ private:
     // Step 12: the grid put back, whichever way the drawing ended.
     void finish()
     {
-        if (m_job.control.SideBySide() && nextIsGrid(m_job))
-            m_job.CurrentY = {m_entryY};
+        // Side by side, the next grid starts at this grid's top (not one
+        // row below it).
+        const bool beside = m_job.control.SideBySide() && nextIsGrid(m_job);
         m_grid.setVisible(true);
         if (m_saved) {
             m_grid.setTopRow(m_savedTopRow);
             m_grid.setLeftCol(m_savedLeftCol);
         }
-        m_job.CurrentY += PagePx{m_rowH};
+        m_job.CurrentY = beside ? PagePx{m_entryY} : m_job.CurrentY + PagePx{m_rowH};
         if (m_saved) {
             m_job.DrawScale = m_savedScale;
             m_grid.setRow(m_savedRow);

@@ -452,3 +452,84 @@ TEST_F(GridRenderers, PreviewRepeatsTheHeaderRowOnEachPage)
         }
     }
 }
+
+// However a grid's drawing ends (run through, or cut by the end of the page
+// range), the grid gets back its current cell, its window and its height.
+TEST_F(GridRenderers, GridsAreLeftAsTheyWere)
+{
+    for (const qint16 toPage : {qint16(0), qint16(1)}) {
+        SCOPED_TRACE(toPage);
+        freshForm();
+        FlexGrid* flex = flexGrid(150, 2, 2000);
+        flex->setRow(7);
+        flex->setCol(1);
+        flex->setTopRow(5);
+        QStandardItemModel model(40, 1);
+        for (int r = 0; r < 40; ++r)
+            model.setItem(r, 0, new QStandardItem(QStringLiteral("Rec %1").arg(r)));
+        auto* data = add<DataGrid>("Orders", 300, 4000, 6000, 600);
+        data->setDataSource(&model);
+        data->setFirstRow(20);
+        m_control->setToPage(toPage);
+        ASSERT_TRUE(m_control->LVPrint());
+        EXPECT_EQ(flex->Row(), 7);
+        EXPECT_EQ(flex->Col(), 1);
+        EXPECT_EQ(flex->TopRow(), 5);
+        EXPECT_EQ(data->FirstRow(), 20);
+        EXPECT_EQ(data->Height(), 600);
+        EXPECT_TRUE(flex->isVisibleTo(m_form.get()) && data->isVisibleTo(m_form.get()));
+    }
+}
+
+// With SideBySide two grids that stand side by side on the form start at the
+// same height on the page; without it the second follows below the first.
+TEST_F(GridRenderers, SideBySideGridsStartAtTheSameHeight)
+{
+    for (const bool sideBySide : {true, false}) {
+        SCOPED_TRACE(sideBySide);
+        freshForm();
+        auto* left = add<FlexGrid>("Left", 300, 600, 3000, 1500);
+        auto* right = add<FlexGrid>("Right", 4000, 600, 3000, 1500);
+        for (FlexGrid* grid : {left, right}) {
+            grid->setRows(4);
+            grid->setCols(1);
+            grid->setColWidth(0, 2500);
+            for (int r = 0; r < 4; ++r)
+                grid->setTextMatrix(r, 0, QStringLiteral("%1 %2").arg(grid->objectName()).arg(r));
+        }
+        m_control->setSideBySide(sideBySide);
+        m_control->setGridToFit(Zentrel::None);
+        ASSERT_TRUE(m_control->LVPrint());
+        const QList<Drawn> l = printedMatching(QStringLiteral("Left 0"));
+        const QList<Drawn> r = printedMatching(QStringLiteral("Right 0"));
+        ASSERT_EQ(l.size(), 1);
+        ASSERT_EQ(r.size(), 1);
+        if (sideBySide)
+            EXPECT_EQ(r.first().rect.top, l.first().rect.top);
+        else
+            EXPECT_GT(r.first().rect.top, printedMatching(QStringLiteral("Left 3")).first().rect.top);
+    }
+}
+
+// A data-bound grid split into column blocks prints every record once per
+// block.
+TEST_F(GridRenderers, DataGridBlocksWalkTheRecordsAgain)
+{
+    QStandardItemModel model(12, 5);
+    for (int r = 0; r < 12; ++r)
+        for (int c = 0; c < 5; ++c)
+            model.setItem(r, c, new QStandardItem(QStringLiteral("%1:%2").arg(r + 1).arg(c + 1)));
+    auto* grid = add<DataGrid>("Orders", 300, 600, 9000, 1500);
+    grid->setDataSource(&model);
+    for (int c = 0; c < 5; ++c)
+        grid->column(c).Width = 3500;
+    m_control->setGridToFit(Zentrel::Split);
+    m_control->setColRepeatHeader(false);
+    ASSERT_TRUE(m_control->LVPrint());
+    for (int c = 1; c <= 5; ++c) {
+        QStringList expected;
+        for (int r = 1; r <= 12; ++r)
+            expected << QStringLiteral("%1:%2").arg(r).arg(c);
+        expectEachOnceInOrder(printedMatching(QStringLiteral("\\d+:%1").arg(c)), expected);
+    }
+}
