@@ -27,7 +27,10 @@
 
 namespace {
 
-constexpr int GridRows = 10000;
+// CONTROL_BENCH_ROWS sets another number of rows (for profiling runs).
+const int GridRows = qEnvironmentVariableIsSet("CONTROL_BENCH_ROWS")
+                         ? qEnvironmentVariableIntValue("CONTROL_BENCH_ROWS")
+                         : 10000;
 constexpr int GridCols = 12;
 
 class QuietDialogs : public Dialogs

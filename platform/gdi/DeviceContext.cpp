@@ -382,7 +382,9 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     draw(c, [&](QPainter& painter) {
         if (shown.isEmpty())
             return;
-        if (!(flags & Gdi::DT_NOCLIP))
+        // Clipping only where the text runs out of its box: a clip costs
+        // a path and a new graphics state on a PDF page.
+        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds))
             painter.setClipRect(box);
         if (m_bkMode == Gdi::OPAQUE)
             painter.fillRect(bounds, colourOf(m_bkColor));
