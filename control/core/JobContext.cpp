@@ -12,6 +12,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DoEvents.h"
 #include "platform/gdi/ImageDevice.h"
+#include "platform/gdi/PrinterDevice.h"
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
@@ -45,6 +46,16 @@ int alignmentFlags(qint32 align)
         return 0;
     }
 }
+
+// The printer's pixels and fonts, drawing nothing: where pages before the
+// range are composed, so that they measure as the printed ones do.
+class DiscardingPrinterDevice : public PrinterDevice
+{
+public:
+    using PrinterDevice::PrinterDevice;
+    bool paint(const std::function<void(QPainter&)>&) override { return true; }
+    void record(const GdiCall&) override {}
+};
 
 Printer::Font printerFontOf(const QFont& font)
 {
@@ -83,9 +94,12 @@ DeviceContext& JobContext::printerDC()
 {
     if (!composingSkippedPage())
         return printer().hDC();
-    // A page before the range is drawn where nobody sees it.
-    if (!m_scratchDC)
-        m_scratchDC = std::make_unique<DeviceContext>(std::make_unique<ImageDevice>(1, 1, false));
+    // A page before the range is drawn where nobody sees it, in the
+    // printer's resolution and current font.
+    if (!m_scratchDC || &static_cast<PrinterDevice&>(m_scratchDC->device()).printer() != &printer())
+        m_scratchDC = std::make_unique<DeviceContext>(
+            std::make_unique<DiscardingPrinterDevice>(printer()));
+    m_scratchDC->selectFont(printer().hDC().font());
     return *m_scratchDC;
 }
 

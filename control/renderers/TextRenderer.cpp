@@ -1,6 +1,7 @@
 #include "control/renderers/TextRenderer.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QVector>
 #include <cmath>
 
@@ -28,15 +29,16 @@ class Reader
 {
 public:
     Reader(const QWidget* control, bool strict) : m_control(control), m_strict(strict) {}
+    // A control deleted while the job yields reads as no control at all.
     QVariant operator()(const char* name, const QVariant& fallback = QVariant()) const
     {
         if (m_strict)
-            return JobContext::member(m_control, name);
-        return JobContext::memberOr(m_control, name, fallback);
+            return JobContext::member(m_control.data(), name);
+        return JobContext::memberOr(m_control.data(), name, fallback);
     }
 
 private:
-    const QWidget* m_control;
+    QPointer<const QWidget> m_control;
     bool m_strict;
 };
 
@@ -107,7 +109,7 @@ Printer::Font printerFontOf(const QFont& font)
 void renderText(JobContext& job, bool print)
 {
     SharedState& shared = job.shared;
-    QWidget* control = job.currentControl();
+    const QPointer<QWidget> control = job.currentControl();
     const PrintItem& item = job.item();
     const Reader read(control, print);
     const PageScale scale = job.scale();

@@ -4,6 +4,8 @@
 
 ComboBox::ComboBox(QWidget* parent) : Control<QComboBox>(parent)
 {
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
     setEditable(true);
     // Typed text stays text; Enter does not add it to the list.
     setInsertPolicy(QComboBox::NoInsert);

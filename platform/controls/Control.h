@@ -160,6 +160,15 @@ public:
         changeFont([&](QFont& f) { f.setStrikeOut(on); });
     }
 
+protected:
+    // The colours a kind of control reports before any is set (a text box
+    // is a window-coloured box with window text), leaving Qt's own look.
+    void initColours(qint32 back, qint32 fore)
+    {
+        m_backColor = back;
+        m_foreColor = fore;
+    }
+
 private:
     // The twips last given while the widget still has the pixels they gave;
     // otherwise the pixels' own twips.

@@ -9,8 +9,8 @@ DataGrid::DataGrid(QWidget* parent) : Control<QTableView>(parent)
 {
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
-    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
 }
 
 void DataGrid::setDataSource(QAbstractItemModel* model)

@@ -25,8 +25,8 @@ FlexGrid::FlexGrid(QWidget* parent) : Control<QTableWidget>(parent)
     horizontalHeader()->setDefaultSectionSize(toPixels(DefaultColWidth));
     setRows(2);
     setCols(2);
-    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
-    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
 }
 
 void FlexGrid::setRows(int rows)

@@ -2,9 +2,8 @@
 
 ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
 {
-    // A list's own colours are the window's, as lists show them.
-    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
-    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
 }
 
 QString ListBox::List(int index) const

@@ -13,9 +13,8 @@ ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // A list's own colours are the window's, as lists show them.
-    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
-    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);

@@ -1,6 +1,10 @@
 #include "platform/controls/MaskEdBox.h"
 
-MaskEdBox::MaskEdBox(QWidget* parent) : Control<QLineEdit>(parent) {}
+MaskEdBox::MaskEdBox(QWidget* parent) : Control<QLineEdit>(parent)
+{
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
+}
 
 QString MaskEdBox::FormattedText() const
 {

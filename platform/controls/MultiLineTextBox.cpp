@@ -5,6 +5,8 @@
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : Control<QPlainTextEdit>(parent)
 {
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connect(this, &QPlainTextEdit::textChanged, this, &MultiLineTextBox::Change);

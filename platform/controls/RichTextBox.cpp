@@ -6,8 +6,8 @@
 
 RichTextBox::RichTextBox(QWidget* parent) : Control<QTextEdit>(parent)
 {
-    setBackColor(ColourValue::systemColour(ColourValue::WindowBackground));
-    setForeColor(ColourValue::systemColour(ColourValue::WindowText));
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
 }
 
 int RichTextBox::Length() const

@@ -2,6 +2,8 @@
 
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
 {
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
     connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
 }
 

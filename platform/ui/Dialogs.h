@@ -25,8 +25,17 @@ public:
     virtual QString saveFile(const QString& title, const QString& filter,
                              const QString& initialName = QString()) = 0;
 
+    // The answer that Escape or closing a box stands for: Cancel where there
+    // is one, else No, else OK. Abort, Retry, Ignore has none of these;
+    // closing it aborts, the one answer that does not go on.
+    static Answer closingAnswer(Buttons buttons);
+
     // The instance the programs use; the real dialogs unless replaced.
     static Dialogs& current();
     // Installs a replacement (not owned); nullptr restores the real dialogs.
     static void install(Dialogs* dialogs);
+    // The real dialogs (not owned). The widgets library sets its Qt dialogs
+    // here when it is loaded; without it every box is answered as if the
+    // user closed it, and written to the log.
+    static void setDefault(Dialogs* dialogs);
 };

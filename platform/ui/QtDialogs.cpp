@@ -61,24 +61,18 @@ QMessageBox::StandardButtons qtButtons(Dialogs::Buttons buttons)
     return QMessageBox::Ok;
 }
 
-// The button that Escape or closing the box stands for: Cancel where there
-// is one, else No, else OK. Abort, Retry, Ignore has none of these; closing
-// it aborts, the one answer that does not go on.
 QMessageBox::StandardButton escapeButton(Dialogs::Buttons buttons)
 {
-    switch (buttons) {
-    case Dialogs::Buttons::OK:
+    switch (Dialogs::closingAnswer(buttons)) {
+    case Dialogs::Answer::OK:
         return QMessageBox::Ok;
-    case Dialogs::Buttons::YesNo:
+    case Dialogs::Answer::No:
         return QMessageBox::No;
-    case Dialogs::Buttons::AbortRetryIgnore:
+    case Dialogs::Answer::Abort:
         return QMessageBox::Abort;
-    case Dialogs::Buttons::OKCancel:
-    case Dialogs::Buttons::YesNoCancel:
-    case Dialogs::Buttons::RetryCancel:
-        break;
+    default:
+        return QMessageBox::Cancel;
     }
-    return QMessageBox::Cancel;
 }
 
 Dialogs::Answer answerFor(QMessageBox::StandardButton button)
@@ -184,3 +178,12 @@ QString QtDialogs::qtFilter(const QString& filter)
     }
     return entries.join(QLatin1String(";;"));
 }
+
+namespace {
+// Loading this library makes the real dialogs the ones the programs use.
+[[maybe_unused]] const bool g_realDialogsSet = [] {
+    static QtDialogs real;
+    Dialogs::setDefault(&real);
+    return true;
+}();
+} // namespace

@@ -8,6 +8,7 @@
 #include "support/TempDirTest.h"
 
 #include "control/core/JobWindows.h"
+#include "control/core/OffScreenDC.h"
 #include "control/core/SharedState.h"
 #include "control/core/Zentrel.h"
 #include "platform/controls/ComboBox.h"
@@ -32,20 +33,40 @@ protected:
     void SetUp() override
     {
         TempDirTest::SetUp();
+        startHost();
+    }
+    void TearDown() override
+    {
+        endHost();
+        TempDirTest::TearDown();
+    }
+
+    // A fresh form, printers and per-process values (table cases call
+    // endHost and startHost between rows).
+    void startHost()
+    {
         SharedState::get().reset();
-        Printers::install(&m_printers);
+        m_printers = std::make_unique<Printers>(
+            QStringList{QStringLiteral("Recorder"), QStringLiteral("PDF")},
+            QStringLiteral("Recorder"), [](const QString& name) -> std::unique_ptr<Printer> {
+                if (name == QStringLiteral("PDF"))
+                    return std::make_unique<PdfPrinter>(600);
+                return std::make_unique<RecordingPrinter>(name, QMarginsF(), 300);
+            });
+        Printers::install(m_printers.get());
         m_form = std::make_unique<QWidget>();
         m_form->setObjectName(QStringLiteral("ShopForm"));
         m_form->setWindowTitle(QStringLiteral("Shop report"));
         m_form->resize(640, 900);
     }
-    void TearDown() override
+    void endHost()
     {
         JobWindows::Finir();
         m_form.reset();
+        m_control = nullptr;
         Printers::install(nullptr);
         SharedState::get().reset();
-        TempDirTest::TearDown();
+        m_events.clear();
     }
 
     template <class T> T* add(const char* name, int left, int top, int width, int height)
@@ -104,16 +125,10 @@ protected:
 
     RecordingPrinter& recorder()
     {
-        return static_cast<RecordingPrinter&>(*m_printers.printer(QStringLiteral("Recorder")));
+        return static_cast<RecordingPrinter&>(*m_printers->printer(QStringLiteral("Recorder")));
     }
 
-    Printers m_printers{{QStringLiteral("Recorder"), QStringLiteral("PDF")},
-                        QStringLiteral("Recorder"),
-                        [](const QString& name) -> std::unique_ptr<Printer> {
-                            if (name == QStringLiteral("PDF"))
-                                return std::make_unique<PdfPrinter>(600);
-                            return std::make_unique<RecordingPrinter>(name, QMarginsF(), 300);
-                        }};
+    std::unique_ptr<Printers> m_printers;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<QWidget> m_form;
     Zentrel* m_control = nullptr;

@@ -2,7 +2,18 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QPointer>
+
+#include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/FileListBox.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/MultiLineTextBox.h"
+#include "platform/controls/OptionButton.h"
+#include "platform/controls/Quorvan.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/ControlMembers.h"
 #include "platform/controls/FormControls.h"
@@ -33,6 +44,14 @@ TEST(ControlTypeNames, EachControlReportsItsTypeName)
         {new Line(&form), "Line"},
         {new ListView(&form), "ListView"},
         {new CommandButton(&form), "CommandButton"},
+        {new MultiLineTextBox(&form), "TextBox"},
+        {new MaskEdBox(&form), "MaskEdBox"},
+        {new CheckBox(&form), "CheckBox"},
+        {new OptionButton(&form), "OptionButton"},
+        {new ListBox(&form), "ListBox"},
+        {new FileListBox(&form), "FileListBox"},
+        {new Image(&form), "Image"},
+        {new Quorvan(&form), "Quorvan"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormMember::typeName(c.control), QString::fromLatin1(c.typeName));
@@ -110,4 +129,109 @@ TEST(FormControls, ListsTheFormsControlsInCreationOrderWithoutQtsInnerWidgets)
     EXPECT_GT(form.findChildren<QWidget*>().size(), expected.size());
     EXPECT_EQ(FormControls::of(frame), (QList<QWidget*>{inFrame, list}));
     EXPECT_TRUE(FormControls::of(nullptr).isEmpty());
+}
+
+TEST(ControlMembers, AnswerOnlyTheControlsOwnMembersAndRaiseAnErrorForOthers)
+{
+    QWidget form;
+    form.resize(400, 300);
+    Label label(&form);
+    label.setAlignment(2);
+    label.setObjectName(QStringLiteral("Label3"));
+    auto* box = new QPointer<TextBox>(new TextBox(&form));
+    struct Read
+    {
+        const QObject* object;
+        const char* member;
+        QVariant value; // invalid: no such member
+    };
+    const Read reads[] = {
+        {&label, "Alignment", 2},  // not Qt's alignment flags
+        {&label, "name", QStringLiteral("Label3")},
+        {&label, "Container", QVariant::fromValue<QWidget*>(&form)},
+        {&form, "Width", QVariant()},  // a plain form's pixels are no member
+        {&label, "wordWrap", QVariant()},
+        {box->data(), "MultiLine", false},
+        {box->data(), "BorderStyle", 1},
+    };
+    for (const Read& r : reads) {
+        SCOPED_TRACE(r.member);
+        const QVariant read = ControlMembers::read(r.object, QString::fromLatin1(r.member));
+        EXPECT_EQ(read, r.value);
+        if (r.value.isValid()) {
+            EXPECT_EQ(ControlMembers::get(r.object, QString::fromLatin1(r.member)), r.value);
+        } else {
+            try {
+                ControlMembers::get(r.object, QString::fromLatin1(r.member));
+                ADD_FAILURE() << "no error raised";
+            } catch (const MemberError& error) {
+                EXPECT_EQ(error.code(), MemberError::NoSuchMember);
+            }
+        }
+    }
+
+    const struct
+    {
+        QObject* object;
+        const char* member;
+        QVariant value;
+        MemberError::Code code;
+    } failedWrites[] = {
+        {&label, "Nonesuch", 1, MemberError::NoSuchMember},
+        {box->data(), "LineCount", 4, MemberError::ReadOnly},
+        {nullptr, "Caption", QStringLiteral("x"), MemberError::NoObject},
+    };
+    for (const auto& w : failedWrites) {
+        try {
+            ControlMembers::set(w.object, QString::fromLatin1(w.member), w.value);
+            ADD_FAILURE() << w.member << ": no error raised";
+        } catch (const MemberError& error) {
+            EXPECT_EQ(error.code(), w.code) << w.member;
+        }
+    }
+    // A control deleted by its host reads as no control.
+    delete box->data();
+    EXPECT_THROW(ControlMembers::get(box->data(), QStringLiteral("Text")), MemberError);
+    delete box;
+}
+
+TEST(FormControls, LeavesOutTheOwnPartsOfACompositeControl)
+{
+    QWidget form;
+    auto* frame = new Frame(&form);
+    auto* inFrame = new Label(frame);
+    auto* composite = new Label(&form); // a control that is no container
+    new CommandButton(composite);       // its own part
+    auto* picture = new PictureBox(&form);
+    auto* inPicture = new TextBox(picture);
+    EXPECT_EQ(FormControls::of(&form), (QList<QWidget*>{frame, inFrame, composite, picture, inPicture}));
+}
+
+TEST(MultiLineTextBox, ReportsItsWrappedLinesAndWhereEachStarts)
+{
+    QWidget form;
+    MultiLineTextBox box(&form);
+    box.Move(0, 0, 2400, 2000); // 160 pixels wide
+    const QString longLine = QStringLiteral("Wool coats and scarves for the winter window display");
+    const QString text = QStringLiteral("Short\n\n") + longLine + QStringLiteral("\nEnd");
+    box.setText(text);
+    const int count = box.LineCount();
+    // Short, an empty line, the long line wrapped over two lines or more, End.
+    ASSERT_GE(count, 5);
+    EXPECT_EQ(box.LineIndex(0), 0);
+    EXPECT_EQ(box.LineIndex(1), 6);
+    EXPECT_EQ(box.LineIndex(2), 7);
+    EXPECT_EQ(box.LineIndex(count - 1), text.size() - 3);
+    EXPECT_EQ(box.LineIndex(count), -1);
+    // The lines put together give the text back, and each fits the box.
+    QString joined;
+    const QFontMetricsF metrics(box.font());
+    for (int line = 0; line < count; ++line) {
+        const int from = box.LineIndex(line);
+        const int to = line + 1 < count ? box.LineIndex(line + 1) : int(text.size());
+        const QString piece = text.mid(from, to - from);
+        joined += piece;
+        EXPECT_LE(metrics.horizontalAdvance(piece.trimmed()), 160.0) << piece.toStdString();
+    }
+    EXPECT_EQ(joined, text);
 }

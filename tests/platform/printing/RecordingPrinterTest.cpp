@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/barcode/BarcodeControl.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/printing/RecordingPrinter.h"
 #include "support/QStringPrinter.h"
 
@@ -351,3 +352,30 @@ TEST(RecordingPrinterTest, BarcodeDrawsOntoThePageInTwips)
 }
 
 } // namespace
+
+TEST(RecordingPrinterTest, DeviceContextKeepsWhatIsSelectedForTheWholeDocument)
+{
+    RecordingPrinter printer(QStringLiteral("Recorder"), QMarginsF(), 300);
+    EXPECT_DOUBLE_EQ(printer.TwipsPerPixelX(), 4.8);
+    EXPECT_DOUBLE_EQ(printer.TwipsPerPixelY(), 4.8);
+    DeviceContext& dc = printer.hDC();
+    dc.setTextColor(0x0000FF);
+    dc.selectBrush(GdiBrush::solid(0x00FF00));
+    printer.setFontName(QStringLiteral("Courier New"));
+    printer.setFontSize(12);
+    dc.drawText(QStringLiteral("first"), GdiRect{0, 0, 400, 100}, 0);
+    printer.NewPage();
+    EXPECT_EQ(&printer.hDC(), &dc);
+    printer.hDC().drawText(QStringLiteral("second"), GdiRect{0, 0, 400, 100}, 0);
+    EXPECT_TRUE(printer.EndDoc());
+
+    ASSERT_EQ(printer.dcCalls().size(), 2);
+    const RecordingPrinter::DcCall& second = printer.dcCalls()[1];
+    EXPECT_EQ(second.page, 2);
+    EXPECT_EQ(second.call.text, QStringLiteral("second"));
+    EXPECT_EQ(second.call.textColor, 0x0000FF);
+    EXPECT_EQ(second.call.brush, GdiBrush::solid(0x00FF00));
+    EXPECT_EQ(second.call.font.family(), QStringLiteral("Courier New"));
+    // 12 points are 240 twips: 50 pixels of 4.8 twips.
+    EXPECT_EQ(second.call.font.pixelSize(), 50);
+}
