@@ -221,12 +221,14 @@ void DeviceContext::setUpBackground(QPainter& painter) const
 void DeviceContext::draw(const GdiCall& call, const std::function<void(QPainter&)>& paint)
 {
     m_device->record(call);
+    // Every device hands out a painter whose state is its own for the one
+    // call (a new painter, or one saved and restored around the call), so
+    // the state set here needs no saving of its own: on a PDF page each
+    // save and restore costs a new graphics state.
     m_device->paint([&](QPainter& painter) {
-        painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
         setUpBackground(painter);
         paint(painter);
-        painter.restore();
     });
 }
 
