@@ -533,3 +533,54 @@ TEST_F(GridRenderers, DataGridBlocksWalkTheRecordsAgain)
         expectEachOnceInOrder(printedMatching(QStringLiteral("\\d+:%1").arg(c)), expected);
     }
 }
+
+// On the printer a file list followed by a grid with SideBySide on starts
+// the grid beside the list's last, partly filled row of names; any other
+// following control, or SideBySide off, starts below it.
+TEST_F(GridRenderers, PrintedFileListLeavesRoomForAGridBesideIt)
+{
+    struct Case
+    {
+        const char* name;
+        bool grid;
+        bool sideBySide;
+        bool besideLastRow;
+    };
+    const Case cases[] = {
+        {"grid, side by side", true, true, true},
+        {"grid, one under the other", true, false, false},
+        {"label, side by side", false, true, false},
+    };
+    QDir().mkdir(QStringLiteral("runs"));
+    // Seven names fill a row across the page; the last row holds two.
+    for (int n = 1; n <= 9; ++n) {
+        QFile file(QStringLiteral("runs/r%1.txt").arg(n));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        freshForm();
+        auto* files = add<FileListBox>("Runs", 300, 600, 1500, 1200);
+        files->setPath(QStringLiteral("runs"));
+        if (c.grid) {
+            auto* grid = add<FlexGrid>("After", 300, 600, 3000, 600);
+            grid->setRows(1);
+            grid->setCols(1);
+            grid->setFixedRows(0);
+            grid->setTextMatrix(0, 0, QStringLiteral("Beside"));
+        } else {
+            add<Label>("After", 300, 600, 3000, 300)->setCaption(QStringLiteral("Beside"));
+        }
+        m_control->setSideBySide(c.sideBySide);
+        ASSERT_TRUE(m_control->LVPrint());
+        const QList<Drawn> names = printedMatching(QStringLiteral("r\\d\\.txt"));
+        const QList<Drawn> after = printedMatching(QStringLiteral("Beside"));
+        ASSERT_EQ(names.size(), 9);
+        ASSERT_EQ(after.size(), 1);
+        ASSERT_GT(names.last().rect.top, names.first().rect.top);
+        if (c.besideLastRow)
+            EXPECT_EQ(after.first().rect.top, names.last().rect.top);
+        else
+            EXPECT_GT(after.first().rect.top, names.last().rect.top);
+    }
+}
