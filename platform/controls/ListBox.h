@@ -12,6 +12,9 @@ class ListBox : public Control<QListWidget>
     Q_PROPERTY(int ListCount READ ListCount)
     Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
     Q_PROPERTY(QString Text READ Text)
+    Q_PROPERTY(int Style READ Style WRITE setStyle)
+    Q_PROPERTY(int Columns READ Columns WRITE setColumns)
+    Q_PROPERTY(bool RightToLeft READ RightToLeft WRITE setRightToLeft)
 
 public:
     explicit ListBox(QWidget* parent = nullptr);
@@ -25,4 +28,21 @@ public:
     void setListIndex(int index) { setCurrentRow(index); }
     // The selected entry's text, empty when none is selected.
     QString Text() const { return List(currentRow()); }
+
+    // 0 a plain list, 1 a check box before each entry.
+    int Style() const { return m_style; }
+    void setStyle(int style);
+    // Columns the entries snake through; 0 one column that scrolls.
+    int Columns() const { return m_columns; }
+    void setColumns(int columns);
+    bool RightToLeft() const { return m_rightToLeft; }
+    void setRightToLeft(bool on);
+    // Whether entry `index` is selected (with Style 1: ticked).
+    Q_INVOKABLE bool Selected(int index) const;
+    Q_INVOKABLE void setSelected(int index, bool on);
+
+private:
+    int m_style = 0;
+    int m_columns = 0;
+    bool m_rightToLeft = false;
 };

@@ -14,6 +14,8 @@ ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    initColours(ColourValue::systemColour(ColourValue::WindowBackground),
+                ColourValue::systemColour(ColourValue::WindowText));
     header()->setSectionsClickable(true);
     header()->setSectionsMovable(false);
     header()->setStretchLastSection(false);
@@ -32,6 +34,38 @@ void ListView::addColumnHeader(const QString& text, int widthTwips, Qt::Alignmen
     headerLine->setTextAlignment(column, m_alignments.last());
     m_lineTemplate.setTextAlignment(column, m_alignments.last());
     setColumnWidth(column, toPixels(widthTwips));
+    m_widths.append(widthTwips);
+}
+
+int ListView::columnHeaderWidth(int index) const
+{
+    if (index < 1 || index > m_widths.size())
+        return 0;
+    // The width given while the column keeps it; else the column's own.
+    const int given = m_widths.at(index - 1);
+    return toPixels(given) == columnWidth(index - 1) ? given : toTwips(columnWidth(index - 1));
+}
+
+int ListView::columnHeaderAlignment(int index) const
+{
+    if (index < 1 || index > m_alignments.size())
+        return 0;
+    const Qt::Alignment alignment = m_alignments.at(index - 1);
+    if (alignment & Qt::AlignRight)
+        return 1;
+    if (alignment & Qt::AlignHCenter)
+        return 2;
+    return 0;
+}
+
+bool ListView::HideColumnHeaders() const
+{
+    return header()->isHidden();
+}
+
+void ListView::setHideColumnHeaders(bool hide)
+{
+    header()->setHidden(hide);
 }
 
 QString ListView::columnHeaderText(int index) const

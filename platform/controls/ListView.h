@@ -17,6 +17,7 @@ class ListView : public Control<QTreeWidget>
 {
     Q_OBJECT
     CONTROL_PROPERTIES
+    Q_PROPERTY(bool HideColumnHeaders READ HideColumnHeaders WRITE setHideColumnHeaders)
 
 public:
     explicit ListView(QWidget* parent = nullptr);
@@ -26,6 +27,13 @@ public:
                          Qt::Alignment alignment = Qt::AlignLeft);
     int columnHeaderCount() const { return columnCount(); }
     QString columnHeaderText(int index) const;
+    // The header's width in twips as given (0 for a header the list has
+    // not), and its alignment: 0 left, 1 right, 2 centre.
+    int columnHeaderWidth(int index) const;
+    int columnHeaderAlignment(int index) const;
+
+    bool HideColumnHeaders() const;
+    void setHideColumnHeaders(bool hide);
 
     QTreeWidgetItem* addItem(const QString& text, const QStringList& subItems = {});
     // The two halves of addItem, for a caller that gives a line more (an
@@ -66,6 +74,7 @@ private:
     // A line with the columns' alignments and no text: every new line starts
     // as a copy of it.
     QTreeWidgetItem m_lineTemplate;
+    QList<int> m_widths;
     bool m_sorted = false;
     int m_sortKey = 0;
     bool m_rearranging = false;

@@ -221,12 +221,14 @@ void DeviceContext::setUpBackground(QPainter& painter) const
 void DeviceContext::draw(const GdiCall& call, const std::function<void(QPainter&)>& paint)
 {
     m_device->record(call);
+    // Every device hands out a painter whose state is its own for the one
+    // call (a new painter, or one saved and restored around the call), so
+    // the state set here needs no saving of its own: on a PDF page each
+    // save and restore costs a new graphics state.
     m_device->paint([&](QPainter& painter) {
-        painter.save();
         painter.setRenderHint(QPainter::Antialiasing, false);
         setUpBackground(painter);
         paint(painter);
-        painter.restore();
     });
 }
 
@@ -382,7 +384,9 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     draw(c, [&](QPainter& painter) {
         if (shown.isEmpty())
             return;
-        if (!(flags & Gdi::DT_NOCLIP))
+        // Clipping only where the text runs out of its box: a clip costs
+        // a path and a new graphics state on a PDF page.
+        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds))
             painter.setClipRect(box);
         if (m_bkMode == Gdi::OPAQUE)
             painter.fillRect(bounds, colourOf(m_bkColor));
@@ -462,6 +466,14 @@ int DeviceContext::formatRange(const QTextDocument& document, int first, const G
             drawnEnd = block.position() + block.length(); // with its paragraph end
     }
     const int next = qMin(length, first + drawnEnd);
+    // Only what fits is drawn: the text after it is left out of the copy
+    // (clipping alone would still leave it in a PDF's text).
+    {
+        QTextCursor tail(rest.get());
+        tail.setPosition(qMin(drawnEnd, qMax(0, rest->characterCount() - 1)));
+        tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        tail.removeSelectedText();
+    }
 
     GdiCall c = call(QStringLiteral("FormatRange"));
     c.rect = area;

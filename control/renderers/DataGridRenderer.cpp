@@ -1,0 +1,433 @@
+// Data-bound grids, on a preview page or on the printer. The records are
+// read through the grid's record window (see DataGrid): the window is
+// brought to the first record, each record is drawn once, in order, by
+// moving the current row down the window and scrolling the window on when
+// the current row reaches its last place; every block of columns walks the
+// records again. The grid's window, rows, columns, height and the zoom are
+// put back however the drawing ends.
+#include <QWidget>
+#include <algorithm>
+
+#include "control/core/JobContext.h"
+#include "control/core/JobWindows.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/RendererTable.h"
+#include "control/core/Zentrel.h"
+#include "control/renderers/GridCommon.h"
+#include "platform/controls/ControlMembers.h"
+#include "platform/controls/DataGrid.h"
+#include "platform/controls/FormMember.h"
+#include "platform/gdi/DeviceContext.h"
+
+using namespace GridCommon;
+
+namespace {
+
+class DataGridPass
+{
+public:
+    DataGridPass(JobContext& job, DataGrid& grid, bool print)
+        : m_job(job), m_shared(job.shared), m_grid(grid), m_print(print),
+          m_tpp(job.shared.PageTwipsPerPixel), m_ps(job.shared.PrinterScale)
+    {
+    }
+
+    void run()
+    {
+        try {
+            if (enter())
+                draw();
+        } catch (const MemberError&) {
+            // A refused move or read ends the drawing quietly.
+        }
+        finish();
+    }
+
+private:
+    bool enter()
+    {
+        const QString type = FormMember::typeName(&m_grid);
+        m_rtl = (type == QLatin1String("DataGrid") || type.contains(QLatin1String("Tdb"))) &&
+                m_grid.RightToLeft();
+        m_isDataGrid = type == QLatin1String("DataGrid");
+        const auto gap = [&] {
+            const int old = m_job.CurrentY.value;
+            m_job.CurrentY = {std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
+            m_top = m_job.CurrentY.value;
+        };
+        const auto test = [&] {
+            const int h = letterHeight(m_job);
+            if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value +
+                        (m_print ? 4 : 2) * h >
+                    m_shared.PageHeightPx.value ||
+                newPageTagged(m_job, &m_grid))
+                m_job.NewPage();
+        };
+        if (m_print) {
+            gap();
+            test();
+        } else {
+            test();
+            gap();
+        }
+        return !m_job.StopComposing;
+    }
+
+    double colPx(int col) const { return m_grid.column(col).Width / m_tpp; }
+
+    // The next record: down the window, and the window on by its visible
+    // rows less one when the current row is its last place; -1 after the
+    // last record.
+    int nextRecord()
+    {
+        try {
+            if (m_grid.Row() >= m_grid.VisibleRows() - 1) {
+                const int before = m_grid.FirstRow();
+                m_grid.Scroll(0, std::max(1, m_grid.VisibleRows() - 1));
+                if (m_grid.FirstRow() == before)
+                    return -1;
+            }
+            m_grid.setRow(m_grid.Bookmark() - m_grid.FirstRow() + 1);
+            return m_grid.Row();
+        } catch (const MemberError&) {
+            return -1;
+        }
+    }
+
+    // The last column of a block starting at `first`, by the running sum
+    // test; never before `first`.
+    int blockEnd(int first, double x, double reserve, bool& split) const
+    {
+        const int count = m_grid.ColumnCount();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        const double m2 = m_print ? 10 * m_ps : 70;
+        double sum = reserve;
+        for (int c = first; c < count; ++c) {
+            if (!m_print && !m_grid.column(c).Visible)
+                continue;
+            sum = nearest(sum + colPx(c));
+            if ((x + sum + right + m2) * m_job.DrawScale > pageW) {
+                const int last = std::max(c - 1, first);
+                split = last < count - 1;
+                return last;
+            }
+        }
+        split = false;
+        return count - 1;
+    }
+
+    void draw()
+    {
+        const PrintItem& item = m_job.item();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        const int count = m_grid.ColumnCount();
+
+        // What is put back at the end.
+        m_saved = true;
+        m_savedHeight = m_grid.Height();
+        m_savedRow = m_grid.Row();
+        m_savedBookmark = m_grid.Bookmark();
+        m_savedCol = m_grid.Col();
+        m_savedFirstRow = m_grid.FirstRow();
+        m_savedScale = m_job.DrawScale;
+        m_savedLeftCol = m_grid.LeftCol();
+
+        // Fitting.
+        const int x = m_print ? nearest(item.Left / m_tpp * m_job.DrawScale)
+                              : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
+        bool split = false;
+        int lastCol = count - 1;
+        const Zentrel::ToFit fit = m_job.control.GridToFit();
+        if (fit == Zentrel::Split || fit == Zentrel::SplitNewPage) {
+            double total = 0;
+            const double m = m_print ? 10 * m_ps : 25;
+            for (int c = 0; c < count; ++c) {
+                if (!m_grid.column(c).Visible)
+                    continue;
+                total = m_print ? nearest(total + colPx(c) * m_job.DrawScale)
+                                : nearest((total + colPx(c)) * m_job.DrawScale);
+                if (x + total + right + m > pageW) {
+                    lastCol = std::max(c - 1, 0);
+                    split = lastCol < count - 1;
+                    break;
+                }
+            }
+        } else if (fit == Zentrel::Shrink) {
+            double total = 0;
+            for (int c = 0; c < count; ++c) {
+                if (m_grid.column(c).Visible)
+                    total = nearest(total + colPx(c) * m_job.DrawScale);
+            }
+            const double s = m_print ? 80 * m_ps : 30;
+            const double n = m_print ? 20 * m_ps : 74;
+            if (x + total + right + s > pageW)
+                m_job.DrawScale = pageW * m_job.DrawScale / (x + total + right + n);
+        }
+
+        // The window back at the first record.
+        m_grid.setFirstRow(0);
+
+        // Fonts and the base row height.
+        const QFont gridFont = m_grid.font();
+        double fontScale = 1.0;
+        double refSize = gridFont.pointSizeF();
+        if (m_print) {
+            refSize = gridFont.pointSizeF() * 1.1;
+            if (m_job.DrawScale != 1.0)
+                refSize *= m_job.DrawScale * m_job.DrawScale;
+            fontScale = m_job.DrawScale;
+            m_rowH = nearest(m_grid.RowHeight() / m_tpp * fontScale * m_savedScale +
+                             3 * m_shared.PrinterPenScale);
+            if (m_job.DrawScale < 1.0)
+                m_rowH += 4;
+            else if (m_job.DrawScale > 1.0)
+                m_rowH -= 4;
+            if (m_isDataGrid)
+                m_rowH += 5;
+        } else {
+            fontScale = m_job.DrawScale;
+            m_rowH = nearest(m_grid.RowHeight() / m_tpp * fontScale * m_savedScale);
+            if (fontScale < 1.0)
+                m_rowH += 3;
+        }
+        m_rowH = std::max(m_rowH, 1);
+
+        // Colours.
+        qint32 back = White;
+        qint32 fore = Black;
+        if (m_job.colorMode() != 0) {
+            back = rgbOf(m_grid.BackColor());
+            fore = rgbOf(m_grid.ForeColor());
+        }
+
+        // The window at least three rows high.
+        if (m_grid.VisibleRows() < 3)
+            m_grid.setHeight(m_savedHeight * 3);
+        if (m_grid.ApproxCount() > 0)
+            m_grid.setRow(0);
+        const int approx = m_grid.ApproxCount();
+        int firstCol = 0;
+        int rowsDrawn = 0;
+        int move = approx > 0 ? 0 : -1;
+        bool headerPending = m_print || m_grid.ColumnHeaders();
+        bool rowRepeat = false;
+        int lastRowH = m_rowH;
+
+        while (move >= 0) {
+            if (m_print) {
+                m_job.printerDC().setTextColor(fore);
+                m_job.printerDC().setBkColor(back);
+            }
+            if (m_job.yield())
+                break;
+            const bool headerRow = headerPending;
+            int gridLines = 0;
+            if (m_job.control.GridLinesOK())
+                gridLines = m_print ? 1 : std::min(m_grid.RowDividerStyle(), 1);
+            m_shared.CurrentColor = 0;
+
+            if (m_print) {
+                if (headerRow && m_job.colorMode() != 0) {
+                    m_job.printerDC().setBkColor(HeaderGrey);
+                    m_shared.CellFillColor = HeaderGrey;
+                    m_job.printerDC().setTextColor(Black);
+                } else {
+                    m_job.printerDC().setBkColor(back);
+                    m_job.printerDC().setTextColor(fore);
+                    m_shared.CellFillColor = back;
+                }
+            }
+            QFont rowFont = gridFont;
+            if (m_job.DrawScale != 1.0)
+                rowFont = sized(gridFont, gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
+            if (m_print)
+                m_job.printer().setFont(printerFontOf(rowFont));
+            else if (OffScreenDC* page = m_job.page())
+                page->setFont(rowFont);
+
+            int rowH = m_rowH;
+            if (headerRow)
+                rowH = m_print ? nearest(m_grid.HeadLines() *
+                                         nearest(m_rowH * (rowFont.pointSizeF() / refSize) + 8 * m_ps))
+                               : nearest(m_grid.HeadLines() * m_rowH);
+            lastRowH = rowH;
+
+            m_job.ItemLeftPx = {nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+            if (m_rtl)
+                m_job.ItemLeftPx = {int(pageW) - (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
+
+            // The record is empty when every column's text is.
+            const int bookmark = m_grid.Bookmark();
+            bool rowEmpty = true;
+            for (int c = 0; c < count && rowEmpty; ++c)
+                rowEmpty = m_grid.CellText(c, bookmark).isEmpty();
+
+            std::vector<int> cols;
+            if (rowRepeat && firstCol > 0)
+                cols.push_back(0);
+            for (int c = firstCol; c <= lastCol; ++c)
+                cols.push_back(c);
+            int carried = 0;
+            for (int col : cols) {
+                m_grid.setCol(col);
+                const DataGridColumn& column = m_grid.column(col);
+                if (!column.Visible)
+                    continue;
+                const int a = column.Alignment == 3 ? 0 : column.Alignment;
+                const QString text = headerRow ? column.Caption : m_grid.CellText(col, bookmark);
+                const int w = nearest(colPx(col) * m_job.DrawScale);
+                if (m_rtl)
+                    m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
+                if (m_print) {
+                    const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
+                    const int divider = d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
+                    carried = d - 1;
+                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
+                                       qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
+                                       qint16(divider));
+                } else if (OffScreenDC* page = m_job.page()) {
+                    page->setBackColor(headerRow ? HeaderGrey : back);
+                    page->setTextColor(headerRow ? Black : fore);
+                    page->FillRect(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
+                                   gridLines, column.WrapText, false, 0, false, 5);
+                }
+                if (!m_rtl)
+                    m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+            }
+
+            // The row's end.
+            if (headerRow) {
+                headerPending = false;
+            } else {
+                ++rowsDrawn;
+                move = nextRecord();
+            }
+
+            if (rowEmpty)
+                break;
+            if (!headerRow && rowsDrawn == approx && split) {
+                // The next block of columns, from the first record again.
+                m_job.CurrentY += PagePx{3 * rowH};
+                firstCol = lastCol + 1;
+                if (fit == Zentrel::SplitNewPage) {
+                    m_job.NewPage();
+                    if (m_job.StopComposing)
+                        return;
+                }
+                double reserve = 0;
+                if (m_job.control.ColRepeatHeader()) {
+                    reserve = nearest(colPx(0));
+                    rowRepeat = m_job.control.RowRepeatHeader();
+                }
+                const double r = m_print ? 20 * m_ps : 40;
+                const double testX =
+                    m_rtl ? nearest(pageW - (m_grid.Width() + item.Left) / m_tpp + m_job.LeftMarginPx.value + r)
+                          : nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+                lastCol = blockEnd(firstCol, testX, reserve, split);
+                m_grid.setFirstRow(0);
+                m_grid.setRow(0);
+                rowsDrawn = 0;
+                headerPending = m_print || m_grid.ColumnHeaders();
+                move = 0;
+                continue;
+            }
+            m_job.CurrentY += PagePx{rowH};
+            const int reserve = m_print ? m_job.FootMarginPx.value + rowH + m_job.PortraitFootPadPx.value -
+                                              m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps)
+                                        : m_job.FootMarginPx.value + rowH;
+            // Never right after the header row, so that each page carries a
+            // record; never after the last record.
+            if (!headerRow && move >= 0 && m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
+                m_job.NewPage();
+                if (m_job.StopComposing)
+                    return;
+                if (m_print && m_job.colorMode() != 0) {
+                    back = rgbOf(m_grid.BackColor());
+                    fore = rgbOf(m_grid.ForeColor());
+                    m_job.printerDC().setBkColor(back);
+                    m_job.printerDC().setTextColor(fore);
+                }
+                headerPending = m_print || m_grid.ColumnHeaders();
+            }
+        }
+
+        // After the rows.
+        if (m_print) {
+            m_job.CurrentY += PagePx{lastRowH + 20};
+            m_job.DrawScale = m_savedScale;
+            if (m_job.control.SideBySide())
+                m_job.CurrentY = {m_top};
+        } else {
+            m_job.CurrentY += PagePx{lastRowH};
+            if (m_job.control.SideBySide())
+                m_job.CurrentY = {m_top - 8};
+        }
+    }
+
+    void finish()
+    {
+        if (m_print)
+            JobWindows::SetPreviewUpEnabled(false);
+        if (m_saved) {
+            try {
+                m_grid.setHeight(m_savedHeight);
+                m_grid.setFirstRow(m_savedFirstRow);
+                if (m_savedRow >= 0 && m_grid.ApproxCount() > 0) {
+                    m_grid.setCol(m_savedCol);
+                    m_grid.setRow(m_savedBookmark - m_grid.FirstRow());
+                }
+            } catch (const MemberError&) {
+            }
+            m_grid.setLeftCol(m_savedLeftCol);
+            m_job.DrawScale = m_savedScale;
+        }
+        m_grid.setVisible(true);
+        if (m_print)
+            m_job.yield();
+    }
+
+    JobContext& m_job;
+    SharedState& m_shared;
+    DataGrid& m_grid;
+    const bool m_print;
+    const double m_tpp;
+    const double m_ps;
+
+    bool m_rtl = false;
+    bool m_isDataGrid = false;
+    int m_top = 0;
+    int m_rowH = 0;
+
+    bool m_saved = false;
+    int m_savedHeight = 0;
+    int m_savedRow = 0;
+    int m_savedBookmark = 0;
+    int m_savedCol = 0;
+    int m_savedFirstRow = 0;
+    int m_savedLeftCol = 0;
+    double m_savedScale = 1.0;
+};
+
+void renderDataGrid(JobContext& job, bool print)
+{
+    auto* grid = qobject_cast<DataGrid*>(job.currentControl());
+    if (!grid)
+        return;
+    DataGridPass(job, *grid, print).run();
+}
+
+} // namespace
+
+void PreviewDataGrid(JobContext& job)
+{
+    renderDataGrid(job, false);
+}
+
+void PrintDataGrid(JobContext& job)
+{
+    renderDataGrid(job, true);
+}
+
+ZENTREL_RENDERERS(RenderKind::DataGrid, PreviewDataGrid, PrintDataGrid)

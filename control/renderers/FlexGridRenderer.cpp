@@ -1,0 +1,521 @@
+// Flexible grids, on a preview page or on the printer: rows broken over
+// pages with the fixed rows repeated, columns split into blocks or the grid
+// shrunk to the page width (GridToFit).
+#include <QImage>
+#include <QWidget>
+#include <algorithm>
+
+#include "control/core/JobContext.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/RendererTable.h"
+#include "control/core/Zentrel.h"
+#include "control/renderers/GridCommon.h"
+#include "platform/controls/FlexGrid.h"
+#include "platform/controls/FormMember.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/runtime/Values.h"
+
+using namespace GridCommon;
+
+namespace {
+
+constexpr int GeneralAlignment = 9;
+
+// The page alignment (0 left, 1 right, 2 centre) of a grid cell alignment.
+int pageAlignment(int a, bool rightToLeft, const QString& text)
+{
+    if (a < 0)
+        return rightToLeft ? 1 : 0;
+    switch (a) {
+    case 0:
+    case 2:
+        return 0;
+    case 1:
+        return rightToLeft ? 1 : 0;
+    case 3:
+    case 4:
+    case 5:
+        return 2;
+    case GeneralAlignment: {
+        bool numeric = false;
+        text.trimmed().toDouble(&numeric);
+        return numeric ? 1 : 0;
+    }
+    default:
+        return 1;
+    }
+}
+
+class FlexGridPass
+{
+public:
+    FlexGridPass(JobContext& job, FlexGrid& grid, bool print)
+        : m_job(job), m_shared(job.shared), m_grid(grid), m_print(print),
+          m_tpp(job.shared.PageTwipsPerPixel)
+    {
+    }
+
+    void run()
+    {
+        enter();
+        if (!m_job.StopComposing && !m_shared.PrintAborted)
+            draw();
+        finish();
+    }
+
+private:
+    // Step 1: the gap, and a new page when not even the top of the grid
+    // fits.
+    void enter()
+    {
+        const PrintItem& item = m_job.item();
+        const PagePx old = m_job.CurrentY;
+        m_entryY = nearest(old.value + item.TopGap / m_tpp * m_job.DrawScale);
+        m_job.CurrentY = {std::max(m_entryY, old.value)};
+        const int h = letterHeight(m_job);
+        const int k = m_print ? 4 : 2;
+        if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value + k * h >
+                m_shared.PageHeightPx.value ||
+            newPageTagged(m_job, &m_grid))
+            m_job.NewPage();
+    }
+
+    void readGridLines()
+    {
+        m_gridLines = m_job.control.GridLinesOK() ? qBound(0, m_grid.GridLines(), 1) : 0;
+    }
+
+    // Twips of a column, the default width for -1.
+    double colTwips(int col) const
+    {
+        const int w = m_grid.ColWidth(col);
+        return w < 0 ? double(FlexGrid::DefaultColWidth) : double(w);
+    }
+
+    bool hasContent(int row) const
+    {
+        for (int c = 0; c < m_grid.Cols(); ++c) {
+            if (!m_grid.TextMatrix(row, c).isEmpty())
+                return true;
+        }
+        if (m_vsKind)
+            return false;
+        FlexGrid& grid = m_grid;
+        const int savedRow = grid.Row();
+        const int savedCol = grid.Col();
+        bool found = false;
+        grid.setRow(row);
+        for (int c = 0; c < grid.Cols() && !found; ++c) {
+            grid.setCol(c);
+            found = !grid.CellPicture().isNull();
+        }
+        grid.setRow(savedRow);
+        grid.setCol(savedCol);
+        return found;
+    }
+
+    void draw()
+    {
+        // Step 2: grid facts and what is put back at the end.
+        readGridLines();
+        m_wordWrap = m_grid.WordWrap();
+        m_rtl = m_grid.RightToLeft();
+        m_fixedCols = m_grid.FixedCols();
+        m_fixedRows = m_grid.FixedRows();
+        m_vsKind = FormMember::typeName(&m_grid).toUpper() == QLatin1String("VSFLEXGRID");
+        m_saved = true;
+        m_savedRow = m_grid.Row();
+        m_savedCol = m_grid.Col();
+        m_savedTopRow = m_grid.TopRow();
+        m_savedLeftCol = m_grid.LeftCol();
+        m_savedScale = m_job.DrawScale;
+
+        const PrintItem& item = m_job.item();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        const double ps = m_shared.PrinterScale;
+        const int cols = m_grid.Cols();
+
+        // Step 3.
+        int x = m_print ? nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)
+                        : nearest(m_grid.Left() / m_tpp + m_job.LeftMarginPx.value);
+
+        // Step 4: fitting.
+        bool split = false;
+        int lastCol = cols - 1;
+        const Zentrel::ToFit fit = m_job.control.GridToFit();
+        if (fit == Zentrel::Shrink) {
+            const double f = m_print ? 0.95 : m_job.DrawScale;
+            double sum = 0;
+            for (int c = 0; c < cols; ++c) {
+                sum += m_grid.ColWidth(c) < 0
+                           ? nearest(FlexGrid::DefaultColWidth / m_tpp * m_job.DrawScale * 0.95)
+                           : nearest(m_grid.ColWidth(c) / m_tpp * f);
+            }
+            if (!m_print && x + sum + right + 10 > pageW)
+                m_job.DrawScale = pageW / (x + sum + right + 134) * m_job.DrawScale;
+            else if (m_print && (x + sum + right) * m_job.DrawScale > pageW)
+                m_job.DrawScale = pageW / (x + sum + right + 36 * ps);
+        } else if (fit == Zentrel::Split || fit == Zentrel::SplitNewPage) {
+            const double m = m_print ? 0 : 10;
+            double sum = 0;
+            for (int c = 0; c < cols; ++c) {
+                if (m_grid.ColWidth(c) < 0)
+                    sum += m_print ? nearest(1100 / m_tpp * m_job.DrawScale * 0.95)
+                                   : nearest(1100 / m_tpp * m_job.DrawScale);
+                else
+                    sum += m_print ? nearest(m_grid.ColWidth(c) / m_tpp * 0.95)
+                                   : nearest(m_grid.ColWidth(c) / m_tpp);
+                if ((x + sum + right + m) * m_job.DrawScale > pageW) {
+                    // A block holds at least its first column.
+                    lastCol = std::max(c - 1, 0);
+                    split = lastCol < cols - 1;
+                    break;
+                }
+            }
+        }
+
+        // Step 5: the font and the scales.
+        QFont font = sized(m_grid.font(), m_grid.font().pointSizeF() * 1.1);
+        m_fontScale = 1.0;
+        if (m_job.DrawScale != 1.0) {
+            const double asked = font.pointSizeF() * m_job.DrawScale;
+            font = sized(font, asked);
+            m_fontScale = font.pointSizeF() / asked * m_job.DrawScale;
+        }
+        m_rowScale = 1.0;
+        if (!m_print) {
+            // The about box measures in twips.
+            double r = 70.0 / (letterHeight(m_job) * 15.0);
+            if (r > 1.0701)
+                r = 1.07;
+            if (r < 1.0) {
+                r = (1 - r) * 0.683 + 1;
+                if (r > 1.0601)
+                    r = 1.0;
+            }
+            m_rowScale = r;
+        }
+
+        // Steps 6 and 7: the rows to print end at the last row with
+        // content; blank rows before it are printed.
+        int lastRow = m_grid.Rows() - 1;
+        while (lastRow >= 0 && !hasContent(lastRow))
+            --lastRow;
+        if (lastRow < 0)
+            lastRow = m_fixedRows - 1;
+
+        int firstCol = 0;
+        bool rowRepeat = false;
+        for (;;) {
+            if (!drawBlock(firstCol, lastCol, lastRow, rowRepeat))
+                return;
+            // Step 11: the next block.
+            if (!split)
+                return;
+            firstCol = lastCol + 1;
+            m_job.CurrentY += PagePx{2 * m_rowH};
+            const int nextH = nextRowHeight(0);
+            const double e = m_print ? 17 * ps : 20;
+            if (fit == Zentrel::SplitNewPage ||
+                m_job.CurrentY.value + m_rowH >=
+                    m_shared.PageHeightPx.value -
+                        (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + e)) {
+                m_job.NewPage();
+                readGridLines();
+                if (m_job.StopComposing)
+                    return;
+            }
+            rowRepeat = m_job.control.RowRepeatHeader();
+            const double extra = m_print ? 6 * ps : 8;
+            const double m2 = m_print ? 20 * ps : 10;
+            const double testX =
+                m_rtl ? nearest(pageW - (item.Left + m_grid.Width()) / m_tpp + m_job.LeftMarginPx.value)
+                      : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
+            double sum = m_job.control.ColRepeatHeader() ? colTwips(0) / m_tpp + extra : 0;
+            lastCol = cols - 1;
+            split = false;
+            for (int c = firstCol; c < cols; ++c) {
+                sum += colTwips(c) / m_tpp + extra;
+                if ((testX + sum + right + m2) * m_job.DrawScale > pageW) {
+                    lastCol = std::max(c - 1, firstCol);
+                    split = lastCol < cols - 1;
+                    break;
+                }
+            }
+        }
+    }
+
+    // The height of row `row` for the page-break look-ahead.
+    int nextRowHeight(int row) const
+    {
+        if (row >= m_grid.Rows())
+            return 0;
+        const double twips = m_grid.RowHeight(row);
+        return m_print ? nearest(twips / m_shared.PixelTwipsY * m_job.DrawScale)
+                       : nearest(twips / m_shared.PixelTwipsY);
+    }
+
+    // One pass over the rows for the columns firstCol..lastCol; false when
+    // the grid is to end (stopped).
+    bool drawBlock(int firstCol, int lastCol, int lastRow, bool rowRepeat)
+    {
+        const bool colRepeatHeader = m_job.control.ColRepeatHeader();
+        const double ps = m_shared.PrinterScale;
+        bool repeatPending = false;
+        int remembered = 0;
+        // Data rows drawn on the page: a page carries at least one, so a
+        // header taller than the page cannot break pages forever.
+        int dataRowsOnPage = 0;
+        int r = 0;
+        while (r <= lastRow) {
+            m_grid.setRow(r);
+            if (m_print)
+                m_job.yield();
+            if (m_job.yield())
+                return false;
+            if (repeatPending) {
+                if (r > m_fixedRows) {
+                    remembered = r;
+                    r = 0;
+                }
+                if (r == m_fixedRows) {
+                    r = remembered;
+                    repeatPending = false;
+                }
+            }
+            m_grid.setRow(r);
+            if (m_grid.RowHeight(r) == 0) {
+                if (r >= lastRow)
+                    break;
+                ++r;
+                continue;
+            }
+            drawRow(r, firstCol, lastCol, rowRepeat);
+            if (r >= m_fixedRows)
+                ++dataRowsOnPage;
+
+            // Step 10: the row's end.
+            m_job.CurrentY += PagePx{m_rowH};
+            if (r >= lastRow)
+                break;
+            if (repeatPending && r == m_fixedRows - 1) {
+                r = remembered;
+                repeatPending = false;
+                continue;
+            }
+            const int nextH = nextRowHeight(r + 1);
+            const double d = m_print ? 15 * ps : 20;
+            if (dataRowsOnPage > 0 &&
+                m_job.CurrentY.value >=
+                    m_shared.PageHeightPx.value -
+                        (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + d)) {
+                m_job.NewPage();
+                readGridLines();
+                if (m_job.StopComposing)
+                    return false;
+                dataRowsOnPage = 0;
+                if (colRepeatHeader && m_fixedRows > 0 && r + 1 > m_fixedRows - 1) {
+                    repeatPending = true;
+                    remembered = r + 1;
+                }
+            }
+            ++r;
+        }
+        return true;
+    }
+
+    void drawRow(int r, int firstCol, int lastCol, bool rowRepeat)
+    {
+        m_shared.CurrentColor = 0;
+        const double rowTwips = m_grid.RowHeight(r);
+        m_rowH = m_print ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
+                                   7.4 * m_shared.PrinterScale)
+                         : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
+        const PrintItem& item = m_job.item();
+        const int pageW = m_shared.PageWidthPx.value;
+        m_job.ItemLeftPx = {nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+        if (m_rtl)
+            m_job.ItemLeftPx = {pageW - m_job.RightMarginPx.value - m_job.LeftMarginPx.value};
+        const double limit = m_print ? pageW / 0.9 : 1.05 * pageW;
+
+        // The row's columns: column 0 first when the row header repeats.
+        std::vector<int> columns;
+        if (rowRepeat && firstCol > 0)
+            columns.push_back(0);
+        for (int c = firstCol; c <= lastCol; ++c)
+            columns.push_back(c);
+
+        bool firstCell = true;
+        for (int c : columns) {
+            if (m_grid.ColWidth(c) == 0)
+                continue;
+            m_grid.setCol(c);
+            const QString text = m_grid.TextMatrix(r, c);
+            int a = m_grid.CellAlignment();
+            if (a == GeneralAlignment)
+                a = m_grid.ColAlignment(c);
+            const int align = pageAlignment(a, m_rtl, text);
+
+            // The cell's font at the zoom.
+            const QFont cellFont = m_grid.cellFont();
+            QFont font = cellFont;
+            if (m_job.DrawScale != 1.0)
+                font = sized(font, cellFont.pointSizeF() * m_job.DrawScale);
+
+            const int w = m_grid.ColWidth(c) < 0 ? nearest(1100 / m_tpp * m_job.DrawScale)
+                                                 : nearest(m_grid.ColWidth(c) / m_tpp * m_job.DrawScale);
+            // The rest of the row is cut at the page's edge; the row's
+            // first cell is drawn in any case (cut by the page), so that a
+            // column wider than the page still prints.
+            if (!m_rtl) {
+                if (!firstCell && m_job.ItemLeftPx.value + w > limit)
+                    break;
+            } else {
+                m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
+                if (!firstCell && m_job.ItemLeftPx.value < m_job.LeftMarginPx.value)
+                    break;
+            }
+            firstCell = false;
+
+            const bool fixed = r < m_fixedRows || c < m_fixedCols;
+            qint32 back = White;
+            qint32 fore = Black;
+            if (m_job.colorMode() == 2) {
+                back = m_grid.CellBackColor();
+                if (back == 0)
+                    back = fixed ? m_grid.BackColorFixed() : m_grid.BackColor();
+                back = rgbOf(back);
+                fore = m_grid.CellForeColor();
+                if (fore == 0)
+                    fore = r == 0 ? m_grid.ForeColorFixed() : m_grid.ForeColor();
+                fore = rgbOf(fore);
+            }
+
+            const int y = m_job.CurrentY.value;
+            if (m_print) {
+                m_shared.CellFillColor = back;
+                m_job.printer().setFont(printerFontOf(font));
+                m_job.printerDC().setTextColor(fore);
+                m_job.DrawTextCell(m_job.ItemLeftPx.value + 5, y, w, m_rowH, text, align,
+                                   qint16(m_gridLines), qint16(m_wordWrap ? -1 : 0), 0, 0, 5);
+            } else if (OffScreenDC* page = m_job.page()) {
+                page->setBackColor(back);
+                page->setFont(font);
+                page->setTextColor(fore);
+                page->FillRect(m_job.ItemLeftPx.value, y, w, m_rowH, text, align, m_gridLines,
+                               m_wordWrap, true, 0, false, 5);
+            }
+
+            if (!m_vsKind)
+                drawPicture(w, y);
+            if (!m_rtl)
+                m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+        }
+    }
+
+    void drawPicture(int w, int y)
+    {
+        const QImage picture = m_grid.CellPicture();
+        if (picture.isNull())
+            return;
+        const double ds = m_job.DrawScale;
+        const int dy = std::max(0, nearest((m_rowH - picture.height() * ds) / 2));
+        int dx = 0;
+        switch (m_grid.CellPictureAlignment()) {
+        case 3:
+        case 4:
+        case 5:
+            dx = nearest((w - picture.width()) / 2.0 * ds);
+            break;
+        case 6:
+        case 7:
+        case 8:
+            dx = nearest(w - picture.width() * ds);
+            break;
+        default:
+            break;
+        }
+        const int x = m_job.ItemLeftPx.value + dx;
+        if (m_print) {
+            // The picture's screen pixels in printer pixels.
+            const double perPixel = 15.0 / m_job.printer().TwipsPerPixelX();
+            m_job.printerDC().stretchBlt(x, nearest(y + dy + 4 * m_shared.PrinterScale),
+                                         nearest(picture.width() * ds * perPixel),
+                                         nearest(picture.height() * ds * perPixel), picture, 0, 0,
+                                         picture.width(), picture.height());
+        } else if (OffScreenDC* page = m_job.page()) {
+            if (DeviceContext* dc = page->dc())
+                dc->stretchBlt(x, y + dy + 1, nearest(picture.width() * ds * 16 / 15.9),
+                               nearest(picture.height() * ds * 16 / 15.8), picture, 0, 0,
+                               picture.width(), picture.height());
+        }
+    }
+
+    // Step 12: the grid put back, whichever way the drawing ended.
+    void finish()
+    {
+        // Side by side, the next grid starts at this grid's top (not one
+        // row below it).
+        const bool beside = m_job.control.SideBySide() && nextIsGrid(m_job);
+        m_grid.setVisible(true);
+        if (m_saved) {
+            m_grid.setTopRow(m_savedTopRow);
+            m_grid.setLeftCol(m_savedLeftCol);
+        }
+        m_job.CurrentY = beside ? PagePx{m_entryY} : m_job.CurrentY + PagePx{m_rowH};
+        if (m_saved) {
+            m_job.DrawScale = m_savedScale;
+            m_grid.setRow(m_savedRow);
+            m_grid.setCol(m_savedCol);
+        }
+        if (m_print)
+            m_job.yield();
+    }
+
+    JobContext& m_job;
+    SharedState& m_shared;
+    FlexGrid& m_grid;
+    const bool m_print;
+    const double m_tpp;
+
+    int m_entryY = 0;
+    int m_rowH = 0;
+    int m_gridLines = 0;
+    bool m_wordWrap = false;
+    bool m_rtl = false;
+    bool m_vsKind = false;
+    int m_fixedRows = 0;
+    int m_fixedCols = 0;
+    double m_fontScale = 1.0;
+    double m_rowScale = 1.0;
+
+    bool m_saved = false;
+    int m_savedRow = 0;
+    int m_savedCol = 0;
+    int m_savedTopRow = 0;
+    int m_savedLeftCol = 0;
+    double m_savedScale = 1.0;
+};
+
+void renderFlexGrid(JobContext& job, bool print)
+{
+    auto* grid = qobject_cast<FlexGrid*>(job.currentControl());
+    if (!grid)
+        return; // a grid of another make: nothing we can read
+    FlexGridPass(job, *grid, print).run();
+}
+
+} // namespace
+
+void PreviewFlexGrid(JobContext& job)
+{
+    renderFlexGrid(job, false);
+}
+
+void PrintFlexGrid(JobContext& job)
+{
+    renderFlexGrid(job, true);
+}
+
+ZENTREL_RENDERERS(RenderKind::FlexGrid, PreviewFlexGrid, PrintFlexGrid)

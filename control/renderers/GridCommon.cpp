@@ -1,0 +1,49 @@
+#include "control/renderers/GridCommon.h"
+
+#include <QWidget>
+
+#include "control/core/JobWindows.h"
+#include "control/core/Zentrel.h"
+#include "platform/controls/FormMember.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/SystemColours.h"
+
+namespace GridCommon {
+
+qint32 rgbOf(qint32 colour)
+{
+    return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
+}
+
+Printer::Font printerFontOf(const QFont& font)
+{
+    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
+            font.strikeOut()};
+}
+
+QFont sized(QFont font, double points)
+{
+    font.setPointSizeF(qMax(1.0, points));
+    return font;
+}
+
+int letterHeight(JobContext& job)
+{
+    DeviceContext& screen = JobWindows::DemoSurface();
+    screen.selectFont(screen.deviceFont(job.control.font()));
+    return screen.textExtent(QStringLiteral("A")).height();
+}
+
+bool newPageTagged(const JobContext& job, const QWidget* control)
+{
+    return job.CurrentItem != 0 &&
+           JobContext::memberOr(control, "Tag").toString() == QLatin1String("newpage");
+}
+
+bool nextIsGrid(const JobContext& job)
+{
+    const PrintItem* next = job.nextItem();
+    return next && FormMember::typeName(next->Control.data()).endsWith(QLatin1String("Grid"));
+}
+
+} // namespace GridCommon

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include "control/core/JobContext.h"
+#include "platform/printing/Printer.h"
+
+class QWidget;
+
+// Small helpers the grid, list and rich-text renderers share.
+namespace GridCommon {
+
+constexpr qint32 White = 0xFFFFFF;
+constexpr qint32 Black = 0;
+constexpr qint32 HeaderGrey = 0xC0C0C0;
+
+// A colour value with a system colour (negative) turned into its colour.
+qint32 rgbOf(qint32 colour);
+// The font as the printer's font object takes it.
+Printer::Font printerFontOf(const QFont& font);
+// `font` at `points` (sizes below 1 point are kept at 1).
+QFont sized(QFont font, double points);
+// The height of the letter "A" in the control's own font, in page pixels
+// of a 96 dpi screen: the look-ahead unit of the grids' entry page tests.
+int letterHeight(JobContext& job);
+// Whether the entry's "newpage" tag asks for a page break (never for the
+// first entry).
+bool newPageTagged(const JobContext& job, const QWidget* control);
+// Whether the entry after the current one is a "*Grid" control.
+bool nextIsGrid(const JobContext& job);
+
+} // namespace GridCommon
