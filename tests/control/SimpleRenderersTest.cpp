@@ -376,3 +376,53 @@ TEST_F(SimpleRenderers, ThePdfMatchesThePreviewPage)
     EXPECT_GE(matched, a.size() * 9 / 10) << matched << " of " << a.size();
     EXPECT_GE(matchedBack, b.size() * 9 / 10) << matchedBack << " of " << b.size();
 }
+
+// A frame's border and caption on the printer: none with BorderStyle 0,
+// the caption at the left or (right to left) at the right end.
+TEST_F(SimpleRenderers, FrameBorderAndCaptionSide)
+{
+    struct Case
+    {
+        int borderStyle;
+        bool rightToLeft;
+        int rectangles;
+        bool captionRight;
+    } cases[] = {{0, false, 1, false}, {1, false, 3, false}, {1, true, 3, true}};
+    for (const Case& c : cases) {
+        endHost();
+        startHost();
+        auto* frame = add<Frame>("Sizes", 600, 600, 6000, 1500);
+        frame->setCaption(QStringLiteral("Sizes"));
+        frame->setBorderStyle(c.borderStyle);
+        frame->setRightToLeft(c.rightToLeft);
+        addControl();
+        ASSERT_TRUE(m_control->LVPrint());
+        const QList<Call> rects = callsOf(QStringLiteral("Rectangle"));
+        // The box, the border, the caption's cell.
+        ASSERT_EQ(rects.size(), c.rectangles) << c.borderStyle;
+        QList<Call> captions;
+        for (const Call& call : callsOf(QStringLiteral("DrawText")))
+            if (call.call.text.startsWith(QStringLiteral("Sizes")))
+                captions << call;
+        ASSERT_EQ(captions.size(), c.borderStyle ? 1 : 0);
+        if (c.borderStyle == 0)
+            continue;
+        const GdiRect box = rects[0].call.rect;
+        const int middle = (box.left + box.right) / 2;
+        EXPECT_EQ(captions[0].call.rect.left > middle, c.captionRight) << c.rightToLeft;
+    }
+}
+
+// A chart printed is taken at a larger size for the copy and given its own
+// size back.
+TEST_F(SimpleRenderers, APrintedChartKeepsItsSize)
+{
+    auto* chart = add<Chart>("Sales", 600, 600, 4000, 2500);
+    chart->setRowCount(2);
+    chart->setColumnCount(1);
+    addControl();
+    ASSERT_TRUE(m_control->LVPrint());
+    EXPECT_EQ(only(QStringLiteral("StretchBlt")).page, 1);
+    EXPECT_EQ(chart->Width(), 4000);
+    EXPECT_EQ(chart->Height(), 2500);
+}
