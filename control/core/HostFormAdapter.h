@@ -6,13 +6,12 @@
 #include <QString>
 #include <QWidget>
 
-#include "control/core/ZentrelExport.h"
 
 // What a job reads of the host form the control sits on: its caption and
 // name, its controls (in creation order, without the parts of composite
 // controls), its scale mode, window state, place and size in twips, the
 // active child of a multiple-document parent, and its picture.
-class ZENTREL_EXPORT HostFormAdapter
+class HostFormAdapter
 {
 public:
     static constexpr int TwipsPerPixel = 15;

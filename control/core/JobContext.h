@@ -10,12 +10,14 @@
 #include "control/core/PageUnits.h"
 #include "control/core/PrintItem.h"
 #include "control/core/SharedState.h"
-#include "control/core/ZentrelExport.h"
 
 class DeviceContext;
 class MemberError;
 class OffScreenDC;
+namespace platform {
 class Printer;
+}
+using platform::Printer;
 class Zentrel;
 
 // The state of one print or preview job of one control, handed to every
@@ -25,7 +27,7 @@ class Zentrel;
 // DrawTextCell, DibCopyPicture, ReportPrintError). The values kept once
 // per process (the page count and index, the abort flag, the page size,
 // the preview pages) are in `shared`.
-class ZENTREL_EXPORT JobContext
+class JobContext
 {
 public:
     explicit JobContext(Zentrel& control);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "control/core/ZentrelExport.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -17,7 +19,7 @@ class QSettings;
 //
 // A host stores the bag with its form as a QVariantMap (toVariantMap,
 // fromVariantMap) or as one group of an INI file (saveTo, loadFrom).
-class PropertyBag
+class ZENTREL_EXPORT PropertyBag
 {
 public:
     PropertyBag() = default;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <array>
 
-#include "control/core/ZentrelExport.h"
 
 class JobContext;
 class QWidget;
@@ -46,7 +45,7 @@ enum class AbortTest
 // The dispatch table: for each kind, how a control is recognised, when the
 // abort flag is tested, and the renderer of each target. A kind whose
 // renderers are not registered is matched and drawn by nobody.
-struct ZENTREL_EXPORT RendererRow
+struct RendererRow
 {
     RenderKind kind;
     bool (*matches)(const QWidget* control);
@@ -55,7 +54,7 @@ struct ZENTREL_EXPORT RendererRow
     Renderer print = nullptr;
 };
 
-class ZENTREL_EXPORT RendererTable
+class RendererTable
 {
 public:
     static constexpr int KindCount = 12;

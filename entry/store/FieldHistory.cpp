@@ -35,6 +35,7 @@ void FieldHistory::clear()
 {
     for (int list = 0; list < ListCount; ++list)
         rows(List(list)).fill(QString());
+    m_unsaved = false;
 }
 
 bool FieldHistory::isEmptyRow(const QString& row)
@@ -81,6 +82,7 @@ void FieldHistory::pushNewValue(List list, const QString& text)
     for (int n = last; n >= 2; --n)
         history[size_t(n)] = history[size_t(n - 1)];
     history[1] = Values::fixedWidth(text, Widths[size_t(list)]);
+    m_unsaved = true;
 }
 
 QByteArray FieldHistory::encodeRecord(int row) const
@@ -148,6 +150,7 @@ bool FieldHistory::load(const QString& fileName, QString* error)
     const int rowCount = int(qMin<qint64>(count, MaxRow));
     for (int n = 1; n <= rowCount; ++n)
         decodeRecord(n, data.mid(qsizetype(n - 1) * RecordLength, RecordLength));
+    m_unsaved = false;
     return true;
 }
 
@@ -187,5 +190,6 @@ bool FieldHistory::save(const QString& fileName, QString* error) const
     }
     if (!file.commit())
         return fail(file.errorString());
+    m_unsaved = false;
     return true;
 }

@@ -58,6 +58,8 @@ public:
     // Moves the rows in use down one (the last is lost) and puts text, as
     // typed, cut or blank-padded to the width, in row 1.
     void pushNewValue(List list, const QString& text);
+    // Whether a value joined a list since the last load, save or clear.
+    bool hasUnsavedRows() const { return m_unsaved; }
 
     // Record row n (1..MaxRow) as stored in the file.
     QByteArray encodeRecord(int row) const;
@@ -75,4 +77,6 @@ public:
 
 private:
     int rowsInUse() const;
+
+    mutable bool m_unsaved = false;
 };

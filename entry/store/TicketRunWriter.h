@@ -7,6 +7,7 @@
 #include "entry/store/SizeScaleFile.h"
 #include "entry/store/TicketRunLine.h"
 
+class QSaveFile;
 class ZRNDBm;
 struct TicketRecord;
 
@@ -40,10 +41,12 @@ public:
 
     // Writes the run file from the entries in list order, replacing a
     // waiting run, then deletes the print file. An entry whose units are not
-    // above 0 gives no line. The lines are built before any file is touched:
-    // a record that cannot be read, a missing size-scale file while some entry
-    // has tickets, or a run file that cannot be written refuses the run and
-    // leaves the waiting run and the print file as they were.
+    // above 0 gives no line. The lines are streamed into a new file that
+    // replaces the waiting run only once complete: a record that cannot be
+    // read or asks for more than TicketInput::MaxQuantity tickets of a size,
+    // a missing size-scale file while some entry has tickets, or a run file
+    // that cannot be written refuses the run and leaves the waiting run and
+    // the print file as they were.
     Result CreateTicketRun(const QList<Entry>& entries);
     QString lastError() const { return m_lastError; }
     // Lines written by the last run.
@@ -57,13 +60,14 @@ public:
                                     const QString& scaleName);
 
     // The run line of one ticket of rec (record number recNo) at size
-    // position 0 to 6, whose size text is sizeText.
+    // position 0 to 6, whose size text is sizeText. Commas in the copied
+    // texts become blanks; the record keeps them.
     static TicketRunLine lineFor(const TicketRecord& rec, qint32 recNo, int sizePosition,
                                  const QString& sizeText);
 
 private:
-    bool buildLines(const QList<Entry>& entries, QList<QString>& lines);
-    bool replaceRunFile(const QList<QString>& lines);
+    bool writeLines(const QList<Entry>& entries, QSaveFile& file, int& written);
+    bool replaceRunFile(QSaveFile& file);
 
     ZRNDBm& m_store;
     QString m_lastError;

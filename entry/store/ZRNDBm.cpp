@@ -88,6 +88,10 @@ bool ZRNDBm::PutTicketRecord(const TicketRecord& rec, qint32 recNo)
                           .arg(count);
         return false;
     }
+    if (recNo > count && recNo > MaxRecords) {
+        m_lastError = fileFullMessage();
+        return false;
+    }
     if (!m_recordFile->write(recNo, rec.encode())) {
         m_lastError = QStringLiteral("Record %1 cannot be written: %2")
                           .arg(recNo)
@@ -153,8 +157,10 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
         return count;
     if (mode == 2) {
         // The lowest slot marked deleted is reused before the file grows.
+        // A file grown past the cap elsewhere reuses only slots a barcode
+        // can number.
         QByteArray bytes;
-        for (qint32 n = 1; n <= count; ++n) {
+        for (qint32 n = 1; n <= qMin(count, MaxRecords); ++n) {
             if (!m_recordFile->read(n, bytes)) {
                 m_lastError = QStringLiteral("Record %1 cannot be read: %2")
                                   .arg(n)
@@ -165,7 +171,22 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
                 return n;
         }
     }
+    // A record number of five digits would make the barcode body too long
+    // for an EAN-8 code: the file grows no further.
+    if (count >= MaxRecords) {
+        m_lastError = fileFullMessage();
+        return 0;
+    }
     return count + 1;
+}
+
+QString ZRNDBm::fileFullMessage()
+{
+    return QStringLiteral("The record file is full: it holds %1 tickets, the most a ticket's "
+                          "barcode can number.\r\n\r\nTo make room, mark the tickets you no "
+                          "longer need for deletion on the Records screen; the next new ticket "
+                          "takes the first marked record.")
+        .arg(MaxRecords);
 }
 
 bool ZRNDBm::SaveTicketFile(qint16 recNo, const TicketFileRecord& rec)

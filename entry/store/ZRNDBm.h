@@ -104,8 +104,13 @@ public:
     // Mode 0 the record count (whole records), 1 count + 1, 2 the lowest
     // record marked deleted else count + 1, 3 the number in the last-record
     // file (0 when missing or holding no number); any other mode 0. Modes 0
-    // to 2 give 0 when the record file is not open or cannot be read.
+    // to 2 give 0 when the record file is not open or cannot be read, and
+    // modes 1 and 2 give 0 when count + 1 would pass MaxRecords (lastError
+    // says the file is full).
     qint32 GetRecordNo(qint16 mode);
+    // The most records a file holds: a record number has four digits in
+    // the ticket's EAN-8 barcode. PutTicketRecord adds none past it.
+    static constexpr qint32 MaxRecords = 9999;
     QString lastError() const { return m_lastError; }
 
     // ---- Ticket-layout file ----
@@ -191,6 +196,8 @@ public:
                                 const QString& number, bool keepScalesAndColours);
 
 private:
+    static QString fileFullMessage();
+
     StoreView* m_view = nullptr;
     std::unique_ptr<RecordFile> m_recordFile;
     QString m_lastError;

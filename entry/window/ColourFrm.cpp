@@ -8,6 +8,7 @@
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/Placement.h"
@@ -33,6 +34,7 @@ bool isBlank(const QString& text)
 ColourFrm::ColourFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
 {
     setObjectName(QStringLiteral("ColourFrm"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("Colours."));
     setFixedSize(ListView::toPixels(4860), ListView::toPixels(4500));
 

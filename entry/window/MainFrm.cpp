@@ -13,6 +13,7 @@
 #include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/DatePicker.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
@@ -49,6 +50,7 @@ QString fileNameOf(const QString& field)
 MainFrm::MainFrm(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainFrm"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("Velmar-Tag"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::logo(64))));
     m_store.setView(this);
@@ -198,6 +200,7 @@ void MainFrm::createScreens(QWidget* area)
     createInformationScreen();
     createPrintFileScreen();
     createRecordsScreen();
+    createDataManagementPage();
     createNewTicketFields();
     createAcceptControls();
     createLookUpFields();
@@ -414,6 +417,7 @@ void MainFrm::ScreenPrintFile()
 void MainFrm::ScreenRecords()
 {
     showScreen(Frame8, 5);
+    hideDataManagement();
     // Once unlocked, the screen shows the current filter's records afresh.
     if (!Command13->Visible())
         Command15_Click(0);

@@ -25,6 +25,7 @@ class QMenu;
 class ScaleFrm;
 class Shape;
 class StatusBar;
+class TabStrip;
 class TextBox;
 class Toolbar;
 class WebPage;
@@ -164,6 +165,10 @@ public:
     bool SaveData(QString* savedAs = nullptr);
     bool OpenExistingData();
     bool SaveAndUseData();
+    // Saves the field history before a data-set switch; false, after a
+    // message under title, when it cannot be written (the switch is then
+    // not made).
+    bool SaveHistoryBeforeSwitch(const QString& title);
 
     // ---- Look-up and restock screen ----
     // 0 runs the look-up search: by the record number in Text1(3) when it
@@ -231,6 +236,13 @@ public:
     // working data set as that partition (Mode 1: then opens the selected
     // partition) and loads the working data set again. True when done.
     bool NamePartition(qint16 Mode);
+    // The data-management screen: the records frame with its tab strip, on
+    // the information page.
+    void ScreenDBM();
+    // Fills the information page: the partition list, its count and today.
+    void InfoPage();
+    // Tab 1 shows the information page, tab 2 the records.
+    void TabStrip1_Click();
 
     // Where the information texts lead (tests use a local server).
     void setMakerAddress(const QUrl& address) { m_makerAddress = address; }
@@ -348,6 +360,13 @@ public:
     qint16 SearchFieldNo = 0;
     qint16 SearchDateMode = 0;
     Frame* Frame12 = nullptr;
+    // The data-management screen's tab strip and information page (on
+    // Frame8): the partition list, its count and today's date.
+    TabStrip* TabStrip1 = nullptr;
+    Frame* Frame13 = nullptr;
+    ListView* ListView3 = nullptr;
+    Label* Label26 = nullptr;
+    Label* Label27 = nullptr;
 
     QMenu* MFile = nullptr;
     QAction* MFNew = nullptr;
@@ -394,6 +413,9 @@ private:
     // Empties the size breakdown but for "Totals".
     void clearRecordInformation();
     void createRecordsScreen();
+    void createDataManagementPage();
+    // The records frame without its data-management tab strip and page.
+    void hideDataManagement();
     // Disables the records screen until the user unlocks it.
     void lockRecordsScreen();
     // Lists the records of the filter and shows their count.

@@ -4,8 +4,11 @@
 
 #include <QDate>
 #include <QPainter>
+#include <array>
+#include <optional>
 
 #include "entry/store/PrintFileLine.h"
+#include "entry/store/TicketInput.h"
 #include "entry/window/DoubleClickEvents.h"
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ColourValue.h"
@@ -16,7 +19,6 @@
 #include "platform/controls/ListView.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
-#include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -73,18 +75,6 @@ bool colourListed(const ComboBox* combo)
             return true;
     }
     return false;
-}
-
-// Only characters below ":" in the code page pass: digits, blanks,
-// punctuation up to "/" and control characters. A character the code page
-// cannot hold is encoded as "?" and fails too.
-bool priceCharactersPass(const QString& price)
-{
-    for (const char byte : Ansi::encode(price)) {
-        if (static_cast<unsigned char>(byte) >= 58)
-            return false;
-    }
-    return true;
 }
 
 bool sameField(const QString& a, const QString& b, int width)
@@ -162,11 +152,27 @@ void MainFrm::Command2_Click()
         Combo1[4]->setFocus();
         return wayOut();
     }
-    if (!priceCharactersPass(Text1[0]->Text())) {
+    const std::optional<double> price = TicketInput::price(Text1[0]->Text());
+    if (!price) {
         dialogs.message(QStringLiteral("Price may only contain numeric values."), InvalidTitle,
                         Dialogs::Icon::Critical);
         Text1[0]->setFocus();
         return wayOut();
+    }
+    // A box hidden for the chosen scale holds no size of it.
+    std::array<qint32, SizeCount> quantities{};
+    for (int p = 0; p < SizeCount; ++p) {
+        if (!Text2[size_t(p)]->Visible())
+            continue;
+        const std::optional<qint32> q = TicketInput::quantity(Text2[size_t(p)]->Text());
+        if (!q) {
+            dialogs.message(TicketInput::quantityProblem(Label3[size_t(p)]->Caption(), 0,
+                                                         TicketInput::MaxQuantity),
+                            InvalidTitle, Dialogs::Icon::Critical);
+            Text2[size_t(p)]->setFocus();
+            return wayOut();
+        }
+        quantities[size_t(p)] = *q;
     }
 
     // The texts stand as typed, cut or padded to their fields.
@@ -178,7 +184,7 @@ void MainFrm::Command2_Click()
     rec.ColourID = Values::fixedWidth(Combo1[4]->Text().left(3), TicketRecord::ColourIDWidth);
     rec.Fit = Values::fixedWidth(Combo1[5]->Text(), TicketRecord::FitWidth);
     rec.SizeScale = Values::fixedWidth(Combo1[6]->Text(), TicketRecord::SizeScaleWidth);
-    rec.Price = Values::numericValue(Text1[0]->Text());
+    rec.Price = *price;
     rec.DateCreated = Values::dateSerial(QDate::currentDate());
     rec.DateLastUsed = rec.DateCreated;
 
@@ -212,13 +218,9 @@ void MainFrm::Command2_Click()
         }
     }
 
-    // A box hidden for the chosen scale holds no size of it.
     for (int p = 0; p < SizeCount; ++p) {
-        if (!Text2[size_t(p)]->Visible())
-            continue;
-        const qint32 q = Values::toInt32(Values::numericValue(Text2[size_t(p)]->Text()));
-        rec.OrderQty[size_t(p)] = q;
-        rec.TotalQty[size_t(p)] = q;
+        rec.OrderQty[size_t(p)] = quantities[size_t(p)];
+        rec.TotalQty[size_t(p)] = quantities[size_t(p)];
     }
 
     const qint32 recNo = m_store.GetRecordNo(2);

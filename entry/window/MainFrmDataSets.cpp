@@ -59,8 +59,21 @@ bool MainFrm::SaveAndUseData()
     return true;
 }
 
+bool MainFrm::SaveHistoryBeforeSwitch(const QString& title)
+{
+    // The history typed since start belongs to the data set in use; it is
+    // written before that set's files are closed or moved.
+    if (!m_store.History.hasUnsavedRows() || m_store.SaveFieldHistory())
+        return true;
+    Dialogs::current().message(m_store.lastError() + QStringLiteral("\r\n\r\nNothing was changed."),
+                               title, Dialogs::Icon::Critical);
+    return false;
+}
+
 void MainFrm::MFNew_Click()
 {
+    if (!SaveHistoryBeforeSwitch(QStringLiteral("New")))
+        return;
     m_store.CloseRecordFile();
     Dialogs& dialogs = Dialogs::current();
     const bool untitled =
@@ -96,6 +109,8 @@ void MainFrm::MFNew_Click()
 
 void MainFrm::MFOpen_Click()
 {
+    if (!SaveHistoryBeforeSwitch(QStringLiteral("Open data.")))
+        return;
     m_store.CloseRecordFile();
     Dialogs& dialogs = Dialogs::current();
     const bool untitled =
@@ -121,6 +136,8 @@ void MainFrm::MFOpen_Click()
 
 void MainFrm::MFSaveas_Click()
 {
+    if (!SaveHistoryBeforeSwitch(QStringLiteral("Save data.")))
+        return;
     m_store.CloseRecordFile();
     if (SaveAndUseData())
         Dialogs::current().message(QStringLiteral("Data Saved O.K."), QStringLiteral("Save"),

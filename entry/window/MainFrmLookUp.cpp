@@ -8,8 +8,10 @@
 #include <QTreeWidgetItem>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "entry/store/PrintFileLine.h"
+#include "entry/store/TicketInput.h"
 #include "entry/window/Artwork.h"
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
@@ -30,6 +32,11 @@ constexpr int SizeCount = 7;
 
 const QString SearchHeading = QStringLiteral("Detail for record search");
 const QString ResultsHeading = QStringLiteral("Search Results");
+
+bool inInt32(qint64 value)
+{
+    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
+}
 
 Dialogs::Answer tell(const QString& text, const QString& title, Dialogs::Icon icon,
                      Dialogs::Buttons buttons = Dialogs::Buttons::OK)
@@ -403,9 +410,24 @@ void MainFrm::Command3_Click()
     }
     const QString recNoText = ListView1->itemText(line);
     const qint32 recNo = Values::toInt32(Values::numericValue(recNoText));
-    std::array<double, SizeCount> added{};
-    for (int p = 0; p < SizeCount; ++p)
-        added[size_t(p)] = Values::numericValue(Text2[size_t(13 - p)]->Text());
+    // Each box holds a whole number of tickets to add, or to take away with
+    // a minus; a box hidden for the record's scale adds nothing.
+    std::array<qint32, SizeCount> added{};
+    for (int p = 0; p < SizeCount; ++p) {
+        TextBox* box = Text2[size_t(13 - p)];
+        if (!box->Visible())
+            continue;
+        const std::optional<qint32> q =
+            TicketInput::quantity(box->Text(), -TicketInput::MaxQuantity, TicketInput::MaxQuantity);
+        if (!q) {
+            tell(TicketInput::quantityProblem(Label3[size_t(13 - p)]->Caption(),
+                                              -TicketInput::MaxQuantity, TicketInput::MaxQuantity),
+                 QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
+            box->setFocus();
+            return;
+        }
+        added[size_t(p)] = *q;
+    }
 
     const int printLine = printFileLineOf(recNoText);
     const bool inPrintFile = printLine > 0;
@@ -416,19 +438,13 @@ void MainFrm::Command3_Click()
         tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
         return;
     }
-    // Stock is added, never taken away, and the totals must stay within the
-    // record's whole-number fields; anything else changes nothing.
-    constexpr double Largest = std::numeric_limits<qint32>::max();
+    // The totals must stay within the record's whole-number fields; a sum
+    // that would not changes nothing.
     for (int p = 0; p < SizeCount; ++p) {
-        const double q = added[size_t(p)];
-        if (q < 0) {
-            tell(QStringLiteral("Stock quantities cannot be negative."),
-                 QStringLiteral("Add more stock."), Dialogs::Icon::Exclamation);
-            return;
-        }
-        const double order = inPrintFile ? rec.OrderQty[size_t(p)] + q : q;
-        if (double(Values::roundHalfEven(rec.TotalQty[size_t(p)] + q)) > Largest ||
-            double(Values::roundHalfEven(order)) > Largest) {
+        const qint64 q = added[size_t(p)];
+        const qint64 order = inPrintFile ? rec.OrderQty[size_t(p)] + q : q;
+        const qint64 total = rec.TotalQty[size_t(p)] + q;
+        if (!inInt32(order) || !inInt32(total)) {
             tell(QStringLiteral("Stock quantity too large."), QStringLiteral("Add more stock."),
                  Dialogs::Icon::Exclamation);
             return;
@@ -440,10 +456,12 @@ void MainFrm::Command3_Click()
              QStringLiteral("Message"), Dialogs::Icon::Information);
     for (int p = 0; p < SizeCount; ++p) {
         const size_t i = size_t(p);
-        const double q = added[i];
-        rec.TotalQty[i] = Values::toInt32(rec.TotalQty[i] + q);
+        const qint32 q = added[i];
+        // A minus takes stock away, down to none: a count of tickets is never
+        // negative, so the print file's units and the run's lines agree.
+        rec.TotalQty[i] = qMax(0, rec.TotalQty[i] + q);
         // An order already waiting grows; otherwise the new one replaces it.
-        rec.OrderQty[i] = Values::toInt32(inPrintFile ? rec.OrderQty[i] + q : q);
+        rec.OrderQty[i] = qMax(0, inPrintFile ? rec.OrderQty[i] + q : q);
     }
     rec.DateLastUsed = Values::dateSerial(QDate::currentDate());
     if (!m_store.PutTicketRecord(rec, recNo)) {

@@ -2,9 +2,15 @@
 // under a name. The files and the list belong to the record store.
 
 #include <QDate>
+#include <QTreeWidgetItem>
 
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/ListView.h"
+#include "platform/controls/Placement.h"
+#include "platform/controls/TabStrip.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -101,4 +107,89 @@ bool MainFrm::NamePartition(qint16 Mode)
     // a data-set switch, which also empties the entry fields' lists.
     Form_Load();
     return true;
+}
+
+// ---------------------------------------------------------------------------
+// The data-management screen: the records screen with a tab strip whose
+// first tab is an information page listing the partitions.
+
+void MainFrm::createDataManagementPage()
+{
+    // The tab strip sits in the records frame's top border, beside its
+    // caption, and shows only on the data-management screen.
+    TabStrip1 = placeControl<TabStrip>(Frame8, QStringLiteral("TabStrip1"), 1200, 0, 3600, 330);
+    TabStrip1->addTab(QStringLiteral("Information"));
+    TabStrip1->addTab(QStringLiteral("Records"));
+    TabStrip1->setVisible(false);
+
+    // The information page covers the records screen's controls.
+    Frame13 = placeControl<Frame>(Frame8, QStringLiteral("Frame13"), 60, 195, 9855, 5700);
+    Frame13->setAutoFillBackground(true);
+    Frame13->setVisible(false);
+    Label26 = placeControl<Label>(Frame13, QStringLiteral("Label26"), 180, 300, 3000, 255);
+    Label27 = placeControl<Label>(Frame13, QStringLiteral("Label27"), 6540, 300, 3135, 255);
+    ListView3 = placeControl<ListView>(Frame13, QStringLiteral("ListView3"), 180, 660, 9495, 4860);
+    ListView3->addColumnHeader(QStringLiteral("Partition"), 2400);
+    ListView3->addColumnHeader(QStringLiteral("Description"), 4620);
+    ListView3->addColumnHeader(QStringLiteral("Date"), 1500);
+    ListView3->addColumnHeader(QStringLiteral("No."), 600);
+
+    connect(TabStrip1, &TabStrip::Click, this, &MainFrm::TabStrip1_Click);
+    // The partition chosen in the list is the one NamePartition mode 1 opens.
+    connect(ListView3, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_store.Partitions.select(ListView3->selectedIndex() - 1); });
+}
+
+void MainFrm::hideDataManagement()
+{
+    TabStrip1->setVisible(false);
+    Frame13->setVisible(false);
+}
+
+void MainFrm::TabStrip1_Click()
+{
+    const bool information = TabStrip1->SelectedItem() == 1;
+    Frame13->setVisible(information);
+    if (information) {
+        Frame13->raise();
+        TabStrip1->raise();
+    }
+}
+
+void MainFrm::ScreenDBM()
+{
+    InfoPage();
+    for (Frame* frame : {Frame1, Frame2, Frame5, Frame6, Frame12})
+        frame->setVisible(false);
+    TabStrip1->setVisible(true);
+    TabStrip1->raise();
+    TabStrip1->setSelectedItem(1);
+    Frame8->setVisible(true);
+}
+
+void MainFrm::InfoPage()
+{
+    bool ok = true;
+    const qint32 count = m_store.LoadPartList(&ok);
+    if (!ok)
+        Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
+    ListView3->clearItems();
+    for (const PartitionList::Entry& entry : m_store.Partitions.entries()) {
+        QTreeWidgetItem* item = ListView3->addItem(
+            Values::trimBlanks(entry.name),
+            {Values::trimBlanks(entry.description), Values::trimBlanks(entry.date),
+             Values::trimBlanks(entry.number)});
+        // The partition whose data is in use stands out.
+        if (entry.smallIcon == PartitionList::CurrentIcon) {
+            QFont bold = item->font(0);
+            bold.setBold(true);
+            for (int column = 0; column < ListView3->columnCount(); ++column)
+                item->setFont(column, bold);
+        }
+    }
+    // The list selects its first line; that is the partition chosen.
+    m_store.Partitions.select(ListView3->selectedIndex() - 1);
+    Label26->setCaption(QStringLiteral("Partitions  : ") + Values::signBlank(count));
+    Label27->setCaption(QStringLiteral("Todays Date : ") +
+                        Values::formatDate(QDate::currentDate(), QStringLiteral("DD/MM/YYYY")));
 }

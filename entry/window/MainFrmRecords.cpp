@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "entry/store/RecordListRow.h"
+#include "entry/store/TicketInput.h"
 #include "entry/window/Artwork.h"
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
@@ -171,7 +172,7 @@ void MainFrm::createRecordsScreen()
         int width;
         Qt::Alignment alignment;
     } columns[] = {
-        {"Rec", 900, Qt::AlignLeft},       {"Title", 2220, Qt::AlignLeft},
+        {"Rec", 1095, Qt::AlignLeft},      {"Title", 2220, Qt::AlignLeft},
         {"Supplier", 1455, Qt::AlignLeft}, {"Description", 1455, Qt::AlignLeft},
         {"Clr", 495, Qt::AlignLeft},       {"Fit", 450, Qt::AlignLeft},
         {"Scale", 900, Qt::AlignLeft},     {"PP/Unit", 780, Qt::AlignRight},
@@ -297,6 +298,19 @@ void MainFrm::Command13_Click()
 
 void MainFrm::Command15_Click(int)
 {
+    // A price filter takes a price as the new-ticket screen does, with an
+    // optional final "*" for prices that start with it.
+    if (SearchFieldNo == 9) {
+        QString price = Values::trimBlanks(Combo3->Text());
+        if (price.endsWith(QLatin1Char('*')))
+            price.chop(1);
+        if (!TicketInput::price(price)) {
+            Dialogs::current().message(QStringLiteral("Price may only contain numeric values."),
+                                       QStringLiteral("Invalid Search"), Dialogs::Icon::Critical);
+            Combo3->setFocus();
+            return;
+        }
+    }
     // Record dates are whole days, so the filter compares the picked day
     // without the picker's time of day: "on" finds that day's records and
     // "before" leaves them out.

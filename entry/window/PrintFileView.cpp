@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "entry/window/MainFrm.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/Placement.h"
 #include "platform/runtime/Values.h"
@@ -25,6 +26,7 @@ constexpr int UnitsColumn = 9;
 PrintFileView::PrintFileView(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
 {
     setObjectName(QStringLiteral("PrintFileView"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("PFV"));
     resize(ListView::toPixels(5700), ListView::toPixels(3300));
 

@@ -8,6 +8,7 @@
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/Placement.h"
@@ -33,6 +34,7 @@ bool isBlank(const QString& text)
 ScaleFrm::ScaleFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
 {
     setObjectName(QStringLiteral("ScaleFrm"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("Size Scales."));
     setFixedSize(ListView::toPixels(7320), ListView::toPixels(4500));
 

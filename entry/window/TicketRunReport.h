@@ -5,7 +5,10 @@
 
 class Dialogs;
 class ListView;
+namespace platform {
 class Printer;
+}
+using platform::Printer;
 
 // The ticket-run report: the lines of the print-file list, in display order,
 // as one printed document - a dated title, column headings, one row per line

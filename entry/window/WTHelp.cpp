@@ -10,6 +10,7 @@
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
@@ -287,6 +288,7 @@ int WTHelp::lastStep(int topic)
 WTHelp::WTHelp(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
 {
     setObjectName(QStringLiteral("WTHelp"));
+    setFont(FontSubstitutes::formFont());
     setWindowTitle(QStringLiteral("Help"));
     setFixedSize(Label::toPixels(5040), Label::toPixels(5280));
 

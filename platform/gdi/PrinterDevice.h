@@ -2,7 +2,10 @@
 
 #include "platform/gdi/GdiDevice.h"
 
+namespace platform {
 class Printer;
+}
+using platform::Printer;
 
 // Drawing on the printer's current page, in the printer's device pixels
 // from the origin of its printable area. Drawing starts the document and

@@ -13,7 +13,12 @@
 
 class QPainter;
 class DeviceContext;
+class PrinterDevice;
 struct GdiCall;
+
+// The class lives in its own namespace, so that a program with a class of
+// its own named Printer never meets this one's symbols when both are linked.
+namespace platform {
 
 // The printer object the programs print through.
 //
@@ -233,7 +238,7 @@ protected:
     void fail(const QString& error);
     // Told of every drawing call made on hDC() before it is drawn.
     virtual void recordGdiCall(const GdiCall&) {}
-    friend class PrinterDevice;
+    friend class ::PrinterDevice;
 
 private:
     void fontChanged();
@@ -264,3 +269,7 @@ private:
     int m_colorMode = 2;
     std::unique_ptr<DeviceContext> m_dc;
 };
+
+} // namespace platform
+
+using platform::Printer;

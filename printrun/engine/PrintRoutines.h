@@ -6,7 +6,10 @@
 
 #include "entry/store/TicketFileRecord.h"
 
+namespace platform {
 class Printer;
+}
+using platform::Printer;
 class PrintHost;
 class TextFileReader;
 

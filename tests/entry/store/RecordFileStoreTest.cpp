@@ -236,3 +236,26 @@ TEST_F(RecordFileStore, FileNamesAreUsedWithoutTrailingBlanks)
     EXPECT_EQ(readBytes("set.zr1").size(), 581);
     EXPECT_EQ(readBytes("set.zr6"), QByteArray("1\r\n"));
 }
+
+TEST_F(RecordFileStore, FullFileHandsOutNoNumberPastTheBarcodesFourDigits)
+{
+    // 9,999 live records (all-zero records carry no deletion mark).
+    store.CloseRecordFile();
+    writeBytes("ZRNDB.DAT", QByteArray(qsizetype(ZRNDBm::MaxRecords) * 581, '\0'));
+    writeBytes("ZRLR.DAT", "9999\r\n");
+    ASSERT_TRUE(store.OpenRecordFile());
+    const QByteArray before = readBytes("ZRNDB.DAT");
+
+    EXPECT_EQ(store.GetRecordNo(0), 9999);
+    for (qint16 mode : {1, 2}) {
+        EXPECT_EQ(store.GetRecordNo(mode), 0) << mode;
+        EXPECT_TRUE(store.lastError().contains(QStringLiteral("full"))) << mode;
+    }
+    EXPECT_FALSE(store.PutTicketRecord(newTicket(QStringLiteral("NEW"), 1), 10000));
+    EXPECT_EQ(readBytes("ZRNDB.DAT"), before);
+    EXPECT_EQ(readBytes("ZRLR.DAT"), QByteArray("9999\r\n"));
+
+    // A record marked for deletion makes room again.
+    setMark(4321, 1);
+    EXPECT_EQ(store.GetRecordNo(2), 4321);
+}

@@ -111,7 +111,7 @@ TEST_F(TicketRunWriterTest, RecordFieldsLandInTheirColumns)
     TicketRecord rec = ticket(QStringLiteral("MENS"), {0, 1});
     rec.Description = QStringLiteral("COTTON SHIRT LONG SLV");  // 21: first 12 only
     rec.Supplier = QStringLiteral("NORTHWIND TRADING COMPANY"); // 25: first 16 only
-    rec.Title1 = QStringLiteral("SALE, NOW ON");                // a comma stays
+    rec.Title1 = QStringLiteral("SALE, NOW ON");                // the comma becomes a blank
     rec.Fit = QStringLiteral("REG");
     for (qint32 recNo = 1; recNo <= 12; ++recNo)
         put(recNo, rec);
@@ -130,7 +130,7 @@ TEST_F(TicketRunWriterTest, RecordFieldsLandInTheirColumns)
                                    "12.50     "
                                    "          "
                                    "9001203  "
-                                   "SALE, NOW ON    "
+                                   "SALE  NOW ON    "
                                    "HALF PRICE      "));
 }
 
@@ -254,4 +254,17 @@ TEST_F(TicketRunWriterTest, UnreadableRecordRefusesAndKeepsEverything)
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("Ticket.run")))) << text;
         EXPECT_TRUE(QFile::exists(path(QStringLiteral("ZRPRT.DAT")))) << text;
     }
+}
+
+TEST_F(TicketRunWriterTest, OversizedOrderOfAnOlderRecordRefusesTheRun)
+{
+    put(1, ticket(QStringLiteral("MENS"), {1}));
+    put(2, ticket(QStringLiteral("MENS"), {0, 10000}));
+    writeBytes(QStringLiteral("Ticket.run"), "waiting\r\n");
+    TicketRunWriter writer(store);
+    EXPECT_EQ(writer.CreateTicketRun({{"1", "1"}, {"2", "10000"}}),
+              TicketRunWriter::Result::Refused);
+    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("10000"))) << writer.lastError().toStdString();
+    EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")), QByteArray("waiting\r\n"));
+    EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
 }

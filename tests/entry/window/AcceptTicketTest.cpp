@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDate>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -294,7 +295,8 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         QString colour;
         QString price;
         QString message;
-        int focus; // Combo1 index, or -1 for the price box
+        int focus; // Combo1 index, -1 the price box, -2 the first quantity box
+        QString quantity = QStringLiteral("2");
     } cases[] = {
         {"scale in other case", "kids", "R  :Red", "4.5", "Sizescale entered has not been setup.",
          6},
@@ -306,6 +308,21 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         {"pound sign", "KIDS", "BLK", "£5", "Price may only contain numeric values.", -1},
         {"letter", "KIDS", "R", "12a", "Price may only contain numeric values.", -1},
         {"colon", "KIDS", "R", "12:50", "Price may only contain numeric values.", -1},
+        {"comma", "KIDS", "R", "12,50", "Price may only contain numeric values.", -1},
+        {"minus inside", "KIDS", "R", "1-2", "Price may only contain numeric values.", -1},
+        {"mark", "KIDS", "R", "!", "Price may only contain numeric values.", -1},
+        {"negative", "KIDS", "R", "-5", "Price may only contain numeric values.", -1},
+        {"too wide for the run", "KIDS", "R", "10000000", "Price may only contain numeric values.",
+         -1},
+        {"exponent quantity", "KIDS      ", "R", "4.5",
+         "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
+         "1e9"},
+        {"fraction quantity", "KIDS      ", "R", "4.5",
+         "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
+         "1.5"},
+        {"quantity over the cap", "KIDS      ", "R", "4.5",
+         "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
+         "10000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -315,6 +332,7 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         t.scale = c.scale;
         t.colour = c.colour;
         t.price = c.price;
+        t.quantities = {c.quantity};
         enter(t);
         const QStringList before = fieldTexts();
         accept();
@@ -324,8 +342,9 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         EXPECT_EQ(since(mark).first().title, QStringLiteral("Invalid Record"));
         EXPECT_EQ(since(mark).first().icon, Dialogs::Icon::Critical);
         EXPECT_EQ(since(mark).first().buttons, Dialogs::Buttons::OK);
-        QWidget* refused = c.focus < 0 ? static_cast<QWidget*>(frm->Text1[0])
-                                       : static_cast<QWidget*>(frm->Combo1[size_t(c.focus)]);
+        QWidget* refused = c.focus == -2   ? static_cast<QWidget*>(frm->Text2[0])
+                           : c.focus == -1 ? static_cast<QWidget*>(frm->Text1[0])
+                                           : static_cast<QWidget*>(frm->Combo1[size_t(c.focus)]);
         EXPECT_EQ(QApplication::focusWidget(), refused);
         EXPECT_EQ(recordCount(), 0);
         EXPECT_EQ(frm->ListView2->itemCount(), 0);
@@ -341,8 +360,7 @@ TEST_F(AcceptTicketTest, PricesThatPassAreStoredAsTheirNumericValue)
     {
         const char* typed;
         double stored;
-    } cases[] = {{"12.50", 12.5}, {"12", 12.0}, {"", 0.0},
-                 {"12,50", 12.0}, {"-", 0.0},   {" 3.25", 3.25}};
+    } cases[] = {{"12.50", 12.5}, {"12", 12.0}, {"", 0.0}, {" 3.25", 3.25}, {"9999999.99", 9999999.99}};
     qint32 recNo = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -638,4 +656,24 @@ TEST_F(AcceptTicketTest, ShutDownSavesTheHistoryForTheNextStart)
     frm->MFExit->trigger();
     EXPECT_EQ(readBytes(QStringLiteral("ZRNH.DAT")).mid(32, 25),
               QByteArray("ACME                     "));
+}
+
+TEST_F(AcceptTicketTest, AFullRecordFileRefusesTheTicketAndWritesNothing)
+{
+    // 9,999 live records: a record number of five digits would not fit the
+    // ticket's EAN-8 barcode.
+    frm.reset();
+    writeBytes(QStringLiteral("ZRNDB.DAT"), QByteArray(qsizetype(9999) * 581, '\0'));
+    startWindow();
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    enter(Ticket());
+    accept();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.startsWith(
+        QStringLiteral("The record file is full: it holds 9999 tickets")));
+    EXPECT_EQ(recordCount(), 9999);
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("ZRNDB.DAT"))).size(), qint64(9999) * 581);
+    EXPECT_EQ(frm->ListView2->itemCount(), 0);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("ZRPRT.DAT"))));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "entry/window/MainFrm.h"
+#include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
@@ -366,4 +367,47 @@ TEST_F(FileMenuTest, OpenOfARefusedNameKeepsTheSetInUse)
     EXPECT_EQ(dialogs.messages().first().title, QStringLiteral("Open data."));
     EXPECT_EQ(dialogs.messages().first().icon, Icon::Exclamation);
     EXPECT_EQ(frm->store().DataInUseName.trimmed(), QStringLiteral("SHOP.zr1"));
+}
+
+TEST_F(FileMenuTest, HistoryTypedSinceStartGoesWithTheSetItWasTypedIn)
+{
+    const struct
+    {
+        const char* name;
+        const char* startSet; // empty: the untitled set
+        const char* chosen;   // the file dialog's answer
+        int messages;         // message boxes answered OK
+        const char* historyFile;
+        void (MainFrm::*command)();
+    } cases[] = {
+        {"save as", "", "A.zr1", 1, "A.zr2", &MainFrm::MFSaveas_Click},
+        {"new from untitled", "", "B.zr1", 2, "B.zr2", &MainFrm::MFNew_Click},
+        {"new from a saved set", "C.zr1", nullptr, 1, "C.zr2", &MainFrm::MFNew_Click},
+        {"open from a saved set", "D.zr1", "E.zr1", 0, "D.zr2", &MainFrm::MFOpen_Click},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (*c.startSet) {
+            startOnSavedSet(QString::fromLatin1(c.startSet));
+        } else {
+            // A fresh untitled set.
+            QFile::remove(path(QStringLiteral("ZrninUse.dat")));
+            frm.reset();
+            frm = std::make_unique<MainFrm>();
+            frm->Form_Load();
+        }
+        ScriptedDialogs dialogs;
+        const QString supplier = QStringLiteral("SUPPLIER %1").arg(QLatin1String(c.name).left(6));
+        frm->Combo1[2]->setText(supplier);
+        frm->UpdateAddRecComboHist();
+
+        for (int n = 0; n < c.messages; ++n)
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        if (c.chosen)
+            dialogs.answerFile(path(QString::fromLatin1(c.chosen)));
+        (frm.get()->*c.command)();
+        EXPECT_TRUE(dialogs.allAnswersUsed());
+        const QByteArray history = readBytes(QString::fromLatin1(c.historyFile));
+        EXPECT_EQ(history.mid(32, 25), supplier.toLatin1().leftJustified(25)) << history.size();
+    }
 }

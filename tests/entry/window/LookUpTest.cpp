@@ -594,7 +594,7 @@ TEST_F(LookUpTest, AddingStockToARecordInThePrintFileRaisesItsLine)
     EXPECT_EQ(frm->StatusBar1->panelText(4), QStringLiteral("2:13"));
 }
 
-TEST_F(LookUpTest, NegativeOrOutOfRangeStockChangesNothing)
+TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
 {
     startWindow();
     TicketRecord rec = record(QStringLiteral("SUMMER"), 4.5);
@@ -604,19 +604,63 @@ TEST_F(LookUpTest, NegativeOrOutOfRangeStockChangesNothing)
     const QByteArray before = readBytes(QStringLiteral("ZRNDB.DAT"));
     lookUpNumber(QStringLiteral("1"));
 
+    const QString refused = QStringLiteral(
+        "The quantity for size %1 may only hold a whole number from -9999 to 9999, or nothing.");
+    const struct
+    {
+        QStringList typed;
+        QString message;
+        int focus;
+    } cases[] = {
+        {{"", "1e9"}, refused.arg("M"), 12},
+        {{"", "", "10000"}, refused.arg("L"), 11},
+        {{"2.5"}, refused.arg("S"), 13},
+        {{"", "-"}, refused.arg("M"), 12},
+        {{"1000"}, QStringLiteral("Stock quantity too large."), -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.join(QLatin1Char('|')).toStdString());
+        const qsizetype mark = dialogs.messages().size();
+        dialogs.answerMessage(Dialogs::Answer::OK);
+        addStock(c.typed);
+        ASSERT_EQ(dialogs.messages().size(), mark + 1);
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        if (c.focus > 0) {
+            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[size_t(c.focus)]);
+        }
+        EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), before);
+        EXPECT_EQ(frm->ListView2->itemCount(), 0);
+        // The row stays open for a corrected quantity.
+        EXPECT_TRUE(frm->Command3->Visible());
+    }
+}
+
+TEST_F(LookUpTest, AMinusTakesStockAway)
+{
+    startWindow();
+    TicketRecord rec = record(QStringLiteral("SUMMER"), 4.5);
+    rec.OrderQty = {2, 4};
+    rec.TotalQty = {10, 20};
+    put(rec, 1);
+    lookUpNumber(QStringLiteral("1"));
+    addStock({"-3", "5"});
+
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    const TicketRecord after = get(1);
+    EXPECT_EQ(firstQtys(after.TotalQty), (QList<qint32>{7, 25, 0, 0, 0, 0, 0}));
+    // No order is below none.
+    EXPECT_EQ(firstQtys(after.OrderQty), (QList<qint32>{0, 5, 0, 0, 0, 0, 0}));
+    ASSERT_EQ(frm->ListView2->itemCount(), 1);
+    EXPECT_EQ(frm->ListView2->subItem(1, 9), QStringLiteral("5"));
+
+    // Waiting tickets are taken away, also more than there are.
+    dialogs.answerMessage(Dialogs::Answer::OK); // already in the print file
+    addStock({"", "-2"});
+    EXPECT_EQ(frm->ListView2->subItem(1, 9), QStringLiteral("3"));
     dialogs.answerMessage(Dialogs::Answer::OK);
-    dialogs.answerMessage(Dialogs::Answer::OK);
-    addStock({"", "-1"});
-    for (int index = 13; index >= 7; --index)
-        frm->Text2[size_t(index)]->clear();
-    QTest::keyClicks(frm->Text2[13], QStringLiteral("1000"));
-    click(frm->Command3);
-    expectBoxes({{"Stock quantities cannot be negative.", "Add more stock.", Icon::Exclamation},
-                 {"Stock quantity too large.", "Add more stock.", Icon::Exclamation}});
-    EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), before);
-    EXPECT_EQ(frm->ListView2->itemCount(), 0);
-    // The row stays open for a corrected quantity.
-    EXPECT_TRUE(frm->Command3->Visible());
+    addStock({"", "-7"});
+    EXPECT_EQ(firstQtys(get(1).OrderQty), (QList<qint32>{0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(firstQtys(get(1).TotalQty), (QList<qint32>{7, 16, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(LookUpTest, DuplicateTicketCopiesTheRecordIntoTheNewTicketScreen)

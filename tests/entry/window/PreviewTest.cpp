@@ -292,7 +292,8 @@ TEST_F(PreviewTest, MiniLabelFieldsUseTheirFontAndAShownFieldKeepsItsPlace)
         EXPECT_EQ(line->FontName(), QStringLiteral("Small Fonts"));
         EXPECT_EQ(line->FontSize(), 6);
         EXPECT_EQ(line->ToolTipText(), QStringLiteral("Small Fonts          :  6"));
-        EXPECT_EQ(QFontInfo(line->font()).family(), QStringLiteral("Liberation Sans"));
+        // The narrow face stands for the narrow bitmap face.
+        EXPECT_EQ(QFontInfo(line->font()).family(), QStringLiteral("Liberation Sans Narrow"));
         EXPECT_EQ(frm.TLabel1[size_t(k + 1)]->y(), px(2195 + 15));
         // Field 5 at its top, with the left and width it had as designed.
         const Label* field5 = frm.TLabel1[size_t(k + 5)];

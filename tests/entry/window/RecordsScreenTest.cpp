@@ -465,3 +465,33 @@ TEST_F(RecordsScreenTest, HeaderClickSortsByThatColumn)
     EXPECT_EQ(listed(), (QList<int>{1, 2, 3}));
     EXPECT_TRUE(frm->ListView4->Sorted());
 }
+
+TEST_F(RecordsScreenTest, APriceFilterTakesOnlyAPrice)
+{
+    put({ticket("A"), ticket("B")});
+    unlock();
+    pick(frm->Combo2, QStringLiteral("Value"));
+    const struct
+    {
+        const char* text;
+        bool refused;
+    } cases[] = {{"9.99", false}, {" 9.9* ", false}, {"*", false}, {"9,99", true},
+                 {"-9.99", true}, {"9.999", true},   {"1e1", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        frm->ListView4->clearItems();
+        const qsizetype mark = dialogs.messages().size();
+        if (c.refused)
+            dialogs.answerMessage(Answer::OK);
+        frm->Combo3->setText(QString::fromLatin1(c.text));
+        frm->Command15_Click(0);
+        ASSERT_EQ(dialogs.messages().size(), mark + (c.refused ? 1 : 0));
+        if (c.refused) {
+            EXPECT_EQ(dialogs.messages().last().text,
+                      QStringLiteral("Price may only contain numeric values."));
+            EXPECT_EQ(listed(), QList<int>{});
+        } else {
+            EXPECT_EQ(listed(), (QList<int>{1, 2}));
+        }
+    }
+}

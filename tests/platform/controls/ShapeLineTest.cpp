@@ -163,7 +163,7 @@ TEST(FontSubstitutes, WindowsFacesDrawInLiberationFonts)
         const char* face;
         const char* font;
     } cases[] = {
-        {"Small Fonts", "Liberation Sans"}, {"MS Sans Serif", "Liberation Sans"},
+        {"Small Fonts", "Liberation Sans Narrow"}, {"MS Sans Serif", "Liberation Sans"},
         {"Arial", "Liberation Sans"},       {"Times New Roman", "Liberation Serif"},
         {"Courier New", "Liberation Mono"},
     };

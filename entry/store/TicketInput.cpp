@@ -1,0 +1,83 @@
+#include "entry/store/TicketInput.h"
+
+#include "platform/runtime/Values.h"
+
+#include <limits>
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+} // namespace
+
+namespace TicketInput {
+
+std::optional<qint32> quantity(const QString& text, qint32 lowest, qint32 highest)
+{
+    const QString t = Values::trimBlanks(text);
+    if (t.isEmpty())
+        return lowest <= 0 && highest >= 0 ? std::optional<qint32>(0) : std::nullopt;
+    qsizetype i = 0;
+    const bool negative = t.at(0) == QLatin1Char('-');
+    if (negative)
+        i = 1;
+    if (i == t.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < t.size(); ++i) {
+        if (!isDigit(t.at(i)))
+            return std::nullopt;
+        value = value * 10 + (t.at(i).unicode() - '0');
+        // Leading zeros are fine; a long number is out of range anyway.
+        if (value > std::numeric_limits<qint32>::max())
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < lowest || value > highest)
+        return std::nullopt;
+    return qint32(value);
+}
+
+std::optional<double> price(const QString& text)
+{
+    const QString t = Values::trimBlanks(text);
+    if (t.isEmpty())
+        return 0.0;
+    int digits = 0;
+    int decimals = -1; // -1: no decimal point yet
+    for (const QChar c : t) {
+        if (c == QLatin1Char('.')) {
+            if (decimals >= 0)
+                return std::nullopt;
+            decimals = 0;
+        } else if (isDigit(c)) {
+            if (decimals >= 0)
+                ++decimals;
+            else
+                ++digits;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits + qMax(decimals, 0) == 0 || decimals > 2)
+        return std::nullopt;
+    const double value = Values::numericValue(t);
+    if (!(value < PriceLimit))
+        return std::nullopt;
+    return value;
+}
+
+QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highest)
+{
+    const QString size = Values::trimBlanks(sizeCaption);
+    const QString box = size.isEmpty() ? QStringLiteral("A quantity box")
+                                       : QStringLiteral("The quantity for size %1").arg(size);
+    return QStringLiteral("%1 may only hold a whole number from %2 to %3, or nothing.")
+        .arg(box, QString::number(lowest), QString::number(highest));
+}
+
+} // namespace TicketInput
