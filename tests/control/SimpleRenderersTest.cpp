@@ -426,3 +426,27 @@ TEST_F(SimpleRenderers, APrintedChartKeepsItsSize)
     EXPECT_EQ(chart->Width(), 4000);
     EXPECT_EQ(chart->Height(), 2500);
 }
+
+// A right-justified check box moves its preview glyph right by its width
+// less 20 x PrinterRatio once: 160 - 20 x 4.8 / 7.2 pixels on the 300 dpi
+// recorder.
+TEST_F(SimpleRenderers, ARightJustifiedGlyphMovesOnce)
+{
+    QList<int> glyphLeft;
+    for (const int alignment : {0, 1}) {
+        endHost();
+        startHost();
+        auto* check = add<CheckBox>("Washed", 600, 300, 2400, 300);
+        check->setAlignment(alignment);
+        addControl();
+        ASSERT_TRUE(m_control->Preview());
+        const QImage page = SharedState::get().previewPage(0)->page();
+        int left = -1;
+        for (int x = 0; left < 0 && x < page.width(); ++x)
+            for (int y = 0; left < 0 && y < 200; ++y)
+                if (qGray(page.pixel(x, y)) < 128)
+                    left = x;
+        glyphLeft << left;
+    }
+    EXPECT_EQ(glyphLeft[1] - glyphLeft[0], 147);
+}
