@@ -7,7 +7,10 @@ RecordListRow RecordListRow::fromRecord(qint32 recNo, const TicketRecord& rec)
 {
     using Values::trimBlanks;
     RecordListRow row;
-    row.text = Values::formatNumber(recNo, QStringLiteral("000000"));
+    // Six digits at least, leading zeros: the "000000" mask, without
+    // reading the mask for every row.
+    row.text = recNo >= 0 ? QString::number(recNo).rightJustified(6, QLatin1Char('0'))
+                          : Values::formatNumber(recNo, QStringLiteral("000000"));
     row.subItems = {trimBlanks(rec.Title1) + QStringLiteral(" : ") + trimBlanks(rec.Title2),
                     trimBlanks(rec.Supplier),
                     trimBlanks(rec.Description),

@@ -16,4 +16,6 @@ public:
     // record found. A view without that list ignores them.
     virtual void clearRecordList() {}
     virtual void addRecordListRow(const RecordListRow& /*row*/) {}
+    // The search has added its last row.
+    virtual void endRecordList() {}
 };

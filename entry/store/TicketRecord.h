@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 
@@ -92,7 +93,7 @@ struct TicketRecord
     QByteArray encode() const;
     // Decodes the first Length bytes; a shorter array is read as if padded
     // with NULs.
-    static TicketRecord decode(const QByteArray& bytes);
+    static TicketRecord decode(QByteArrayView bytes);
 
     bool operator==(const TicketRecord&) const = default;
 };

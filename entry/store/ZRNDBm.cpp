@@ -1,11 +1,12 @@
 #include "entry/store/ZRNDBm.h"
 
+#include <QtEndian>
 #include <limits>
 
 #include "entry/store/TicketLayoutFile.h"
 #include "platform/files/FileNames.h"
-#include "platform/files/RecordBuffer.h"
 #include "platform/files/RecordFile.h"
+#include "platform/files/RecordScan.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
@@ -159,16 +160,16 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
         // The lowest slot marked deleted is reused before the file grows.
         // A file grown past the cap elsewhere reuses only slots a barcode
         // can number.
-        QByteArray bytes;
-        for (qint32 n = 1; n <= qMin(count, MaxRecords); ++n) {
-            if (!m_recordFile->read(n, bytes)) {
-                m_lastError = QStringLiteral("Record %1 cannot be read: %2")
-                                  .arg(n)
-                                  .arg(m_recordFile->errorString());
-                return 0;
-            }
-            if (RecordBuffer(bytes).int16(TicketRecord::DeleteMarkOffset) == 1)
-                return n;
+        RecordScan scan(*m_recordFile, qMin(count, MaxRecords));
+        while (scan.next()) {
+            if (qFromLittleEndian<qint16>(scan.record() + TicketRecord::DeleteMarkOffset) == 1)
+                return qint32(scan.number());
+        }
+        if (scan.failed()) {
+            m_lastError = QStringLiteral("Record %1 cannot be read: %2")
+                              .arg(scan.number())
+                              .arg(scan.errorString());
+            return 0;
         }
     }
     // A record number of five digits would make the barcode body too long
@@ -178,6 +179,28 @@ qint32 ZRNDBm::GetRecordNo(qint16 mode)
         return 0;
     }
     return count + 1;
+}
+
+bool ZRNDBm::ScanRecords(const std::function<bool(qint32, const TicketRecord&)>& visit)
+{
+    if (!isRecordFileOpen()) {
+        m_lastError = QStringLiteral("The record file is not open.");
+        return false;
+    }
+    RecordScan scan(*m_recordFile, GetRecordNo(0));
+    while (scan.next()) {
+        const TicketRecord rec =
+            TicketRecord::decode(QByteArrayView(scan.record(), TicketRecord::Length));
+        if (!visit(qint32(scan.number()), rec))
+            return true;
+    }
+    if (scan.failed()) {
+        m_lastError = QStringLiteral("Record %1 cannot be read: %2")
+                          .arg(scan.number())
+                          .arg(scan.errorString());
+        return false;
+    }
+    return true;
 }
 
 QString ZRNDBm::fileFullMessage()

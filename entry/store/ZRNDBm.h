@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "entry/store/FieldHistory.h"
@@ -9,7 +10,6 @@
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketRecord.h"
 
-class ComboBox;
 class RecordFile;
 class StoreView;
 
@@ -112,6 +112,11 @@ public:
     // the ticket's EAN-8 barcode. PutTicketRecord adds none past it.
     static constexpr qint32 MaxRecords = 9999;
     QString lastError() const { return m_lastError; }
+    // Hands records 1 to the record count (taken once) to visit in
+    // record-number order, reading the file in large blocks; visit returns
+    // false to stop. False, with lastError(), when the file is not open or
+    // a record cannot be read: the scan stops there.
+    bool ScanRecords(const std::function<bool(qint32 recNo, const TicketRecord& rec)>& visit);
 
     // ---- Ticket-layout file ----
     QString TicketFileName;
@@ -134,11 +139,12 @@ public:
     // scan stops there.
     qint32 SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 DateMode,
                          double DateValue, bool* ok = nullptr);
-    // Fills Combo with the distinct non-empty values, trimmed, of one field
-    // (1 Title1, 2 Title2, 3 Supplier, 4 Description, 5 ColourID, 6 Fit,
-    // 7 SizeScale) in the order they first occur, and shows the first.
-    // False, with lastError(), when a record cannot be read.
-    bool FillFieldCombo(qint16 FieldNo, ComboBox* Combo);
+    // The distinct non-empty values, trimmed, of one field (1 Title1,
+    // 2 Title2, 3 Supplier, 4 Description, 5 ColourID, 6 Fit, 7 SizeScale)
+    // in the order they first occur; none for any other number. *ok false,
+    // with lastError(), when a record cannot be read: the values found up
+    // to there are returned.
+    QStringList FieldValues(qint16 FieldNo, bool* ok = nullptr);
 
     // ---- Field history ----
     // The five lists (HistTitle1 ... HistFit) and HistoryRows.

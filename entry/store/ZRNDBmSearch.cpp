@@ -3,7 +3,6 @@
 #include "entry/store/RecordListRow.h"
 #include "entry/store/StoreView.h"
 #include "entry/store/ZRNDBm.h"
-#include "platform/controls/ComboBox.h"
 #include "platform/runtime/Values.h"
 
 namespace {
@@ -118,56 +117,48 @@ qint32 ZRNDBm::SearchRecords(qint16 FieldNo, const QString& SearchText, qint16 D
             *ok = false;
         return 0;
     }
-    const qint32 count = GetRecordNo(0);
     const SearchPattern pattern(SearchText);
     qint32 matches = 0;
-    for (qint32 n = 1; n <= count; ++n) {
-        bool read = false;
-        const TicketRecord rec = GetTicketRecord(n, &read);
-        if (!read) {
-            if (ok)
-                *ok = false;
-            break;
+    const bool read = ScanRecords([&](qint32 n, const TicketRecord& rec) {
+        if (passesField(rec, n, FieldNo, pattern) && passesDate(rec, DateMode, DateValue)) {
+            ++matches;
+            if (m_view)
+                m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
         }
-        if (!passesField(rec, n, FieldNo, pattern) || !passesDate(rec, DateMode, DateValue))
-            continue;
-        ++matches;
-        if (m_view)
-            m_view->addRecordListRow(RecordListRow::fromRecord(n, rec));
-    }
+        return true;
+    });
+    if (m_view)
+        m_view->endRecordList();
+    if (!read && ok)
+        *ok = false;
     return matches;
 }
 
-bool ZRNDBm::FillFieldCombo(qint16 FieldNo, ComboBox* Combo)
+QStringList ZRNDBm::FieldValues(qint16 FieldNo, bool* ok)
 {
-    // The scan can take a while; the text says so meanwhile.
-    Combo->Clear();
-    Combo->setText(QStringLiteral("Retrieving..."));
-    Combo->repaint();
-
-    bool done = true;
+    if (ok)
+        *ok = true;
+    QStringList values;
     if (!isRecordFileOpen()) {
         m_lastError = QStringLiteral("The record file is not open.");
-        done = false;
-    } else if (FieldNo >= 1 && FieldNo <= 7) {
-        const qint32 count = GetRecordNo(0);
-        // The entries are the trimmed values already added, so a set of them
-        // answers "already listed" without reading the list back.
-        QSet<QString> listed;
-        for (qint32 n = 1; n <= count; ++n) {
-            bool read = false;
-            const TicketRecord rec = GetTicketRecord(n, &read);
-            if (!read) {
-                done = false;
-                break;
-            }
-            const QString value = Values::trimBlanks(*textField(rec, FieldNo + 1));
-            if (value.isEmpty() || listed.contains(value))
-                continue;
-            listed.insert(value);
-            Combo->AddItem(value);
-        }
+        if (ok)
+            *ok = false;
+        return values;
     }
-    Combo->setText(Combo->ListCount() > 0 ? Combo->List(0) : QString());
-    return done;
+    if (FieldNo < 1 || FieldNo > 7)
+        return values;
+    // A set of the values already listed answers "already listed" without
+    // searching the list.
+    QSet<QString> listed;
+    const bool done = ScanRecords([&](qint32, const TicketRecord& rec) {
+        const QString value = Values::trimBlanks(*textField(rec, FieldNo + 1));
+        if (!value.isEmpty() && !listed.contains(value)) {
+            listed.insert(value);
+            values.append(value);
+        }
+        return true;
+    });
+    if (!done && ok)
+        *ok = false;
+    return values;
 }

@@ -13,6 +13,7 @@ class ColourFrm;
 class ComboBox;
 class FieldEvents;
 class CommandButton;
+class QTreeWidgetItem;
 class DatePicker;
 class Frame;
 class Label;
@@ -268,6 +269,7 @@ public:
     void showDataInUse(const QString& name) override;
     void clearRecordList() override;
     void addRecordListRow(const RecordListRow& row) override;
+    void endRecordList() override;
 
     // ---- Controls ----
     Toolbar* Toolbar1 = nullptr;
@@ -449,6 +451,8 @@ private:
     FieldEvents* m_text2Events = nullptr;
     QUrl m_makerAddress = MakerAddress;
     bool m_ended = false;
+    // Lines of the records list made during a search, listed at its end.
+    QList<QTreeWidgetItem*> m_recordLines;
     QPointer<ScaleFrm> m_scaleFrm;
     QPointer<ColourFrm> m_colourFrm;
     QPointer<PrintFileView> m_printFileView;

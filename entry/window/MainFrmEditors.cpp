@@ -15,44 +15,40 @@ ColourFrm* MainFrm::colourEditor() const
     return m_colourFrm;
 }
 
-void MainFrm::ShowScaleEditor()
+namespace {
+
+// Loads the editor when it is not open and shows it, or brings the open one
+// to the front as it stands. An unloaded editor is gone at once for the main
+// window; the object itself goes once its own handler has returned.
+template <class Editor>
+void showEditor(MainFrm& main, QPointer<Editor>& editor)
 {
-    if (!m_scaleFrm) {
-        m_scaleFrm = new ScaleFrm(*this);
-        // An unloaded editor is gone at once for the main window; the
-        // object itself goes once its own handler has returned.
-        connect(m_scaleFrm, &ScaleFrm::Unloaded, this, [this] {
-            if (m_scaleFrm)
-                m_scaleFrm->deleteLater();
-            m_scaleFrm = nullptr;
+    if (!editor) {
+        editor = new Editor(main);
+        QObject::connect(editor, &ListEditor::Unloaded, &main, [&editor] {
+            if (editor)
+                editor->deleteLater();
+            editor = nullptr;
         });
-        m_scaleFrm->Form_Load();
-        m_scaleFrm->show();
+        editor->Form_Load();
+        editor->show();
         return;
     }
-    // Already open: brought to the front as it stands.
-    m_scaleFrm->show();
-    m_scaleFrm->raise();
-    m_scaleFrm->activateWindow();
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+
+} // namespace
+
+void MainFrm::ShowScaleEditor()
+{
+    showEditor(*this, m_scaleFrm);
 }
 
 void MainFrm::ShowColourEditor()
 {
-    if (!m_colourFrm) {
-        m_colourFrm = new ColourFrm(*this);
-        connect(m_colourFrm, &ColourFrm::Unloaded, this, [this] {
-            if (m_colourFrm)
-                m_colourFrm->deleteLater();
-            m_colourFrm = nullptr;
-        });
-        m_colourFrm->Form_Load();
-        m_colourFrm->show();
-        return;
-    }
-    // Already open: brought to the front as it stands.
-    m_colourFrm->show();
-    m_colourFrm->raise();
-    m_colourFrm->activateWindow();
+    showEditor(*this, m_colourFrm);
 }
 
 void MainFrm::UnloadEditors()

@@ -49,6 +49,9 @@ Dialogs::Answer tell(const QString& text, const QString& title, Dialogs::Icon ic
 // taken as it stands, so a blank at its end matches only a blank.
 bool startsWithTyped(const QString& stored, int width, const QString& typed)
 {
+    // A field left empty lets every record pass.
+    if (typed.isEmpty())
+        return true;
     if (typed.size() > width)
         return false;
     const QString field = Values::fixedWidth(stored, width);
@@ -264,14 +267,14 @@ void MainFrm::searchRecords()
         const SearchFields fields{Combo1[13]->Text(), Combo1[12]->Text(), Combo1[11]->Text(),
                                   Combo1[10]->Text(), Combo1[9]->Text(),  Combo1[8]->Text(),
                                   Combo1[7]->Text(),  Text1[2]->Text()};
-        for (qint32 recNo = 1; recNo <= count; ++recNo) {
-            bool ok = false;
-            const TicketRecord rec = m_store.GetTicketRecord(recNo, &ok);
-            if (ok && recordMatches(rec, fields)) {
+        // One pass over the record file; a record that cannot be read ends it.
+        m_store.ScanRecords([&](qint32 recNo, const TicketRecord& rec) {
+            if (recordMatches(rec, fields)) {
                 ++matches;
                 addResultLine(ListView1, recNo, rec);
             }
-        }
+            return true;
+        });
     }
 
     if (matches == 0) {

@@ -57,7 +57,7 @@ bool hasValueList(int fieldNo)
 
 // The image list's two pictures: a ticket for a live record (1) and a
 // crossed-out ticket for a marked one (6).
-QIcon recordIcon(int index)
+QIcon drawRecordIcon(int index)
 {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
@@ -75,6 +75,14 @@ QIcon recordIcon(int index)
     }
     painter.end();
     return QIcon(picture);
+}
+
+// Each picture is drawn once and shared by every line that shows it.
+const QIcon& recordIcon(int index)
+{
+    static const QIcon live = drawRecordIcon(RecordListRow::LiveIcon);
+    static const QIcon marked = drawRecordIcon(RecordListRow::MarkedIcon);
+    return index == RecordListRow::MarkedIcon ? marked : live;
 }
 
 void setLineIcon(QTreeWidgetItem* line, int index)
@@ -255,12 +263,24 @@ void MainFrm::LoadComboFields()
 
 void MainFrm::clearRecordList()
 {
+    qDeleteAll(m_recordLines);
+    m_recordLines.clear();
     ListView4->clearItems();
 }
 
 void MainFrm::addRecordListRow(const RecordListRow& row)
 {
-    setLineIcon(ListView4->addItem(row.text, row.subItems), row.smallIcon);
+    // The lines are made complete, icon included, and join the list
+    // together when the search ends.
+    QTreeWidgetItem* line = ListView4->makeItem(row.text, row.subItems);
+    setLineIcon(line, row.smallIcon);
+    m_recordLines.append(line);
+}
+
+void MainFrm::endRecordList()
+{
+    ListView4->insertItems(m_recordLines);
+    m_recordLines.clear();
 }
 
 int MainFrm::recordRowIcon(int index) const
@@ -341,8 +361,19 @@ void MainFrm::Combo4_Click()
 void MainFrm::Command11_Click()
 {
     const int fieldNo = entryIndex(FieldEntries, Combo2->Text());
-    if (hasValueList(fieldNo) && !m_store.FillFieldCombo(qint16(fieldNo - 1), Combo3))
-        showError(m_store.lastError());
+    if (hasValueList(fieldNo)) {
+        // The scan can take a while; the text says so meanwhile.
+        Combo3->Clear();
+        Combo3->setText(QStringLiteral("Retrieving..."));
+        Combo3->repaint();
+        bool ok = true;
+        const QStringList values = m_store.FieldValues(qint16(fieldNo - 1), &ok);
+        for (const QString& value : values)
+            Combo3->AddItem(value);
+        Combo3->setText(values.isEmpty() ? QString() : values.first());
+        if (!ok)
+            showError(m_store.lastError());
+    }
     Combo3->repaint();
 }
 

@@ -1,17 +1,11 @@
 #include "entry/window/ScaleFrm.h"
 
-#include <QCloseEvent>
-
 #include "entry/store/RecordUse.h"
 #include "entry/store/SizeScaleFile.h"
 #include "entry/window/EditorInput.h"
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
-#include "platform/controls/CommandButton.h"
-#include "platform/controls/FontSubstitutes.h"
-#include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
-#include "platform/controls/Placement.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
@@ -31,37 +25,20 @@ bool isBlank(const QString& text)
 
 } // namespace
 
-ScaleFrm::ScaleFrm(MainFrm& main) : QWidget(&main, Qt::Window), m_main(main)
+ScaleFrm::ScaleFrm(MainFrm& main)
+    : ListEditor(main, {QStringLiteral("ScaleFrm"),
+                        QStringLiteral("Size Scales."),
+                        7320,
+                        {QStringLiteral("Add Size Scale"), QStringLiteral("Edit Size Scale"),
+                         QStringLiteral("Delete size scale")},
+                        2070,
+                        1935,
+                        QStringLiteral("No. of scales :"),
+                        QStringLiteral("size scales")})
 {
-    setObjectName(QStringLiteral("ScaleFrm"));
-    setFont(FontSubstitutes::formFont());
-    setWindowTitle(QStringLiteral("Size Scales."));
-    setFixedSize(ListView::toPixels(7320), ListView::toPixels(4500));
-
-    ListView1 = placeControl<ListView>(this, QStringLiteral("ListView1"), 120, 120, 7080, 3255);
     ListView1->addColumnHeader(QStringLiteral("Scale name"), 1380);
     for (int n = 1; n <= SizeCount; ++n)
         ListView1->addColumnHeader(QString::number(n), 780);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &ScaleFrm::ListView1_DblClick);
-
-    const QString captions[] = {QStringLiteral("Add Size Scale"), QStringLiteral("Edit Size Scale"),
-                                QStringLiteral("Delete size scale")};
-    for (int n = 0; n < 3; ++n) {
-        CommandButton* button = placeControl<CommandButton>(
-            this, QStringLiteral("Command1_%1").arg(n), 120 + n * 2070, 3525, 1935, 420);
-        button->setCaption(captions[n]);
-        connect(button, &CommandButton::Click, this, [this, n] { Command1_Click(n); });
-        Command1[size_t(n)] = button;
-    }
-    Label1[0] = placeControl<Label>(this, QStringLiteral("Label1_0"), 120, 4080, 1560, 255);
-    Label1[0]->setCaption(QStringLiteral("No. of scales :"));
-    Label1[1] = placeControl<Label>(this, QStringLiteral("Label1_1"), 1740, 4080, 855, 255);
-}
-
-void ScaleFrm::Form_Load()
-{
-    LoadScales();
-    showCount();
 }
 
 void ScaleFrm::LoadScales()
@@ -69,25 +46,13 @@ void ScaleFrm::LoadScales()
     bool ok = true;
     for (const SizeScaleFile::Scale& scale : SizeScaleFile::read(m_main.store().ScaleFileName, &ok))
         ListView1->addItem(scale.name, scale.sizes);
-    // A file that exists but cannot be read must not be replaced by the
-    // (empty) list: that would lose every scale in it.
-    m_fileUnreadable = !ok;
-    if (m_fileUnreadable)
-        Dialogs::current().message(
-            QStringLiteral("The size scales could not be read from ") +
-                Values::trimRightBlanks(m_main.store().ScaleFileName) + QStringLiteral(".") + CrLf +
-                CrLf + QStringLiteral("No change can be saved until it can be read."),
-            QStringLiteral("Message"), Dialogs::Icon::Critical);
+    noteFileRead(ok, m_main.store().ScaleFileName);
 }
 
 bool ScaleFrm::SaveScales()
 {
-    if (m_fileUnreadable) {
-        Dialogs::current().message(
-            QStringLiteral("The size scales could not be saved: the file could not be read."),
-            QStringLiteral("Message"), Dialogs::Icon::Critical);
+    if (!mayWrite())
         return false;
-    }
     QList<SizeScaleFile::Scale> scales;
     for (int line = 1; line <= ListView1->itemCount(); ++line) {
         SizeScaleFile::Scale scale{ListView1->itemText(line), {}};
@@ -96,41 +61,7 @@ bool ScaleFrm::SaveScales()
         scales.append(scale);
     }
     QString error;
-    if (SizeScaleFile::write(m_main.store().ScaleFileName, scales, &error))
-        return true;
-    Dialogs::current().message(QStringLiteral("The size scales could not be saved.") + CrLf + CrLf +
-                                   error,
-                               QStringLiteral("Message"), Dialogs::Icon::Critical);
-    Reload();
-    return false;
-}
-
-void ScaleFrm::Reload()
-{
-    ListView1->clearItems();
-    Form_Load();
-}
-
-void ScaleFrm::showCount()
-{
-    Label1[1]->setCaption(QString::number(ListView1->itemCount()));
-}
-
-void ScaleFrm::Command1_Click(int index)
-{
-    switch (index) {
-    case 0:
-        addScale();
-        break;
-    case 1:
-        editScale();
-        break;
-    case 2:
-        deleteScale();
-        break;
-    default:
-        break;
-    }
+    return written(SizeScaleFile::write(m_main.store().ScaleFileName, scales, &error), error);
 }
 
 QString ScaleFrm::sizePrompt(int position, const QString& limitLine, const QStringList& sizes) const
@@ -158,11 +89,7 @@ void ScaleFrm::addScale()
             NameWidth);
         if (isBlank(name))
             break;
-        const QString key = Values::trimBlanks(name).toUpper();
-        bool duplicate = false;
-        for (int line = 1; line <= ListView1->itemCount() && !duplicate; ++line)
-            duplicate = Values::trimBlanks(ListView1->itemText(line)).toUpper() == key;
-        if (!duplicate)
+        if (!isListed(Values::trimBlanks(name).toUpper()))
             break;
         dialogs.message(QStringLiteral("This size scale name is already being used.") + CrLf +
                             CrLf + QStringLiteral("The size scale name must be unique."),
@@ -202,10 +129,7 @@ void ScaleFrm::addScale()
 void ScaleFrm::closingSteps(const QString& name)
 {
     ComboBox* field = m_main.Combo1[6];
-    field->Clear();
-    for (int line = 1; line <= ListView1->itemCount(); ++line)
-        field->AddItem(ListView1->itemText(line));
-    field->setText(Values::fixedWidth(name, NameWidth));
+    fillField(field, name, NameWidth);
     m_main.LoadScaleGrid(1, field->Text());
     Unload();
 }
@@ -276,28 +200,11 @@ void ScaleFrm::deleteScale()
 
 void ScaleFrm::ListView1_DblClick()
 {
-    if (m_main.store().EditorFromMenu != 0)
-        return;
-    const int line = ListView1->selectedIndex();
+    const int line = lineToHandBack();
     if (line == 0)
         return;
     ComboBox* field = m_main.Combo1[6];
     field->setText(ListView1->itemText(line));
     m_main.LoadScaleGrid(1, field->Text());
-    Unload();
-}
-
-void ScaleFrm::Unload()
-{
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
-    hide();
-    emit Unloaded();
-}
-
-void ScaleFrm::closeEvent(QCloseEvent* event)
-{
-    event->accept();
     Unload();
 }

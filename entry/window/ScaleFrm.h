@@ -1,64 +1,36 @@
 #pragma once
 
-#include <QWidget>
-#include <array>
-
-class CommandButton;
-class Label;
-class ListView;
-class MainFrm;
+#include "entry/window/ListEditor.h"
 
 // The size-scale editor: the scales of the data set in use in a list that
-// is the working copy of the size-scale file, with add, edit and delete.
-// Opened from the Edit menu it only edits; opened from the new-ticket
-// screen's scale button (EditorFromMenu 0) a double-click hands the scale
-// back to that field. A modeless window; Unloaded tells the main window
-// that it has gone.
-class ScaleFrm : public QWidget
+// is the working copy of the size-scale file, with add, edit and delete; a
+// double-click hands a scale to the new-ticket screen's scale field.
+class ScaleFrm : public ListEditor
 {
     Q_OBJECT
 
 public:
     explicit ScaleFrm(MainFrm& main);
 
-    // Fills the list from the file and shows the count.
-    void Form_Load();
     // Adds the scales of the size-scale file to the list.
     void LoadScales();
     // Rewrites the size-scale file from the list. False when it could not be
     // written: the failure has been shown and the list reloaded from the
     // file, so that it shows what is stored.
     bool SaveScales();
-    // Empties the list and loads it again, from the file of the data set
-    // now in use.
-    void Reload();
 
-    // 0 add, 1 edit, 2 delete.
-    void Command1_Click(int index);
-    void ListView1_DblClick();
-    // Closes the window; it is not shown again.
-    void Unload();
-
-    ListView* ListView1 = nullptr;
-    std::array<CommandButton*, 3> Command1{};
-    std::array<Label*, 2> Label1{};
-
-signals:
-    void Unloaded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    void ListView1_DblClick() override;
 
 private:
+    void loadEntries() override { LoadScales(); }
+    void addEntry() override { addScale(); }
+    void editEntry() override { editScale(); }
+    void deleteEntry() override { deleteScale(); }
+
     void addScale();
     void editScale();
     void deleteScale();
     // The main window's scale field gets the editor's list and the name.
     void closingSteps(const QString& name);
-    void showCount();
     QString sizePrompt(int position, const QString& limitLine, const QStringList& sizes) const;
-
-    MainFrm& m_main;
-    bool m_unloaded = false;
-    bool m_fileUnreadable = false;
 };

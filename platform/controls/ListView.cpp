@@ -1,6 +1,7 @@
 #include "platform/controls/ListView.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <algorithm>
 
 ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
@@ -29,6 +30,7 @@ void ListView::addColumnHeader(const QString& text, int widthTwips, Qt::Alignmen
     QTreeWidgetItem* headerLine = headerItem();
     headerLine->setText(column, text);
     headerLine->setTextAlignment(column, m_alignments.last());
+    m_lineTemplate.setTextAlignment(column, m_alignments.last());
     setColumnWidth(column, toPixels(widthTwips));
 }
 
@@ -41,24 +43,57 @@ QString ListView::columnHeaderText(int index) const
 
 QTreeWidgetItem* ListView::addItem(const QString& text, const QStringList& subItems)
 {
-    auto* line = new QTreeWidgetItem;
+    return insertItem(makeItem(text, subItems));
+}
+
+QTreeWidgetItem* ListView::makeItem(const QString& text, const QStringList& subItems) const
+{
+    auto* line = new QTreeWidgetItem(m_lineTemplate);
     line->setText(0, text);
     for (int n = 0; n < subItems.size(); ++n)
         line->setText(n + 1, subItems.at(n));
-    for (int column = 0; column < m_alignments.size(); ++column)
-        line->setTextAlignment(column, m_alignments.at(column));
+    return line;
+}
 
-    int position = topLevelItemCount();
+void ListView::insertItems(const QList<QTreeWidgetItem*>& lines)
+{
+    if (lines.isEmpty())
+        return;
+    // A sorted list places each line by halving; otherwise the lines join
+    // the end together, and the first of them is selected when the list
+    // was empty or had no selection.
+    if (m_sorted) {
+        for (QTreeWidgetItem* line : lines)
+            insertItem(line);
+        return;
+    }
+    const bool select = topLevelItemCount() == 0 || !selectionModel()->hasSelection();
+    addTopLevelItems(lines);
+    if (select)
+        setCurrentItem(lines.first());
+}
+
+QTreeWidgetItem* ListView::insertItem(QTreeWidgetItem* line)
+{
+    const int count = topLevelItemCount();
+    int position = count;
     if (m_sorted) {
         // After the lines that sort before or with it: equal keys keep the
-        // order in which they came.
-        position = 0;
-        while (position < topLevelItemCount() && !sortsBefore(line, topLevelItem(position)))
-            ++position;
+        // order in which they came. The lines stand sorted, so the place is
+        // found by halving.
+        int low = 0;
+        int high = count;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (sortsBefore(line, topLevelItem(middle)))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        position = low;
     }
-    const bool wasEmpty = topLevelItemCount() == 0;
     insertTopLevelItem(position, line);
-    if (wasEmpty || selectedItems().isEmpty())
+    if (count == 0 || !selectionModel()->hasSelection())
         setCurrentItem(line);
     return line;
 }

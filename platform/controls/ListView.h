@@ -28,6 +28,13 @@ public:
     QString columnHeaderText(int index) const;
 
     QTreeWidgetItem* addItem(const QString& text, const QStringList& subItems = {});
+    // The two halves of addItem, for a caller that gives a line more (an
+    // icon, its own data) before it joins the list: such data set on a
+    // listed line would make the list redraw it.
+    QTreeWidgetItem* makeItem(const QString& text, const QStringList& subItems = {}) const;
+    QTreeWidgetItem* insertItem(QTreeWidgetItem* line);
+    // Lists made lines as insertItem would one after the other, in one step.
+    void insertItems(const QList<QTreeWidgetItem*>& lines);
     int itemCount() const { return topLevelItemCount(); }
     QTreeWidgetItem* item(int index) const;
     QString itemText(int index) const;
@@ -56,6 +63,9 @@ private:
     void keepSelection();
 
     QList<Qt::Alignment> m_alignments;
+    // A line with the columns' alignments and no text: every new line starts
+    // as a copy of it.
+    QTreeWidgetItem m_lineTemplate;
     bool m_sorted = false;
     int m_sortKey = 0;
     bool m_rearranging = false;

@@ -46,16 +46,15 @@ QByteArray encode(const QString& text)
     return bytes;
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    // One pass into a string of the final length: a field is decoded in one
+    // step, not appended to one character at a time.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x80 && value < 0xA0)
-            text.append(QChar(highTable[value - 0x80]));
-        else
-            text.append(QChar(value));
+        *out++ = value >= 0x80 && value < 0xA0 ? QChar(highTable[value - 0x80]) : QChar(value);
     }
     return text;
 }

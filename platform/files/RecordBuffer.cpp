@@ -45,7 +45,7 @@ QString RecordBuffer::text(int offset, int width) const
 {
     if (!fits(m_bytes, offset, width))
         return QString();
-    return Ansi::decode(m_bytes.mid(offset, width));
+    return Ansi::decode(QByteArrayView(m_bytes).sliced(offset, width));
 }
 
 void RecordBuffer::setInt16(int offset, qint16 value)

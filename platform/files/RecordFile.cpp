@@ -86,6 +86,47 @@ bool RecordFile::read(qint64 n, QByteArray& record)
     return true;
 }
 
+bool RecordFile::readBlock(qint64 first, qint64 n, QByteArray& bytes)
+{
+    m_error.clear();
+    bytes.resize(0);
+    if (!m_file.isOpen()) {
+        m_error = QStringLiteral("The record file is not open.");
+        return false;
+    }
+    if (first < 1 || n < 1) {
+        m_error = QStringLiteral("Records %1 to %2 are outside \"%3\".")
+                      .arg(first)
+                      .arg(first + n - 1)
+                      .arg(m_file.fileName());
+        return false;
+    }
+    if (!m_file.seek((first - 1) * m_recordLength)) {
+        m_error = QStringLiteral("Cannot reach record %1 in \"%2\": %3")
+                      .arg(first)
+                      .arg(m_file.fileName(), m_file.errorString());
+        return false;
+    }
+    const qint64 wanted = n * m_recordLength;
+    bytes.resize(wanted);
+    qint64 done = 0;
+    while (done < wanted) {
+        const qint64 got = m_file.read(bytes.data() + done, wanted - done);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    if (done == wanted)
+        return true;
+    // Whole records read stay; the first one missing is named.
+    const qint64 whole = done / m_recordLength;
+    bytes.resize(whole * m_recordLength);
+    m_error = QStringLiteral("Cannot read record %1 of \"%2\": %3")
+                  .arg(first + whole)
+                  .arg(m_file.fileName(), m_file.errorString());
+    return false;
+}
+
 bool RecordFile::write(qint64 n, const QByteArray& record)
 {
     m_error.clear();

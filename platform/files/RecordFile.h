@@ -26,6 +26,11 @@ public:
     // Reads record n (1..count). False, with errorString(), when n is out of
     // range or the read fails.
     bool read(qint64 n, QByteArray& record);
+    // Reads records first to first + n - 1 into bytes with one seek and one
+    // read, without asking the file's size: the caller took the count once.
+    // False, with errorString() naming the first record missing, when not
+    // all could be read; bytes then holds the whole records that were.
+    bool readBlock(qint64 first, qint64 n, QByteArray& bytes);
     // Writes record n (1..count + 1; count + 1 appends). The record must be
     // exactly recordLength() bytes.
     bool write(qint64 n, const QByteArray& record);

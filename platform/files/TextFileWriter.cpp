@@ -67,3 +67,11 @@ bool TextFileWriter::commit(const QString& name)
     }
     return true;
 }
+
+bool TextFileWriter::commit(const QString& name, QString* error)
+{
+    const bool ok = commit(name);
+    if (!ok && error)
+        *error = m_error;
+    return ok;
+}

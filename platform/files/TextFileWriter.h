@@ -19,6 +19,8 @@ public:
     // Replaces the file (name matched without regard to case). False, with
     // errorString(), when it could not be written; the old file is kept.
     bool commit(const QString& name);
+    // The same, also giving the reason in *error (when not null).
+    bool commit(const QString& name, QString* error);
     QString errorString() const { return m_error; }
 
 private:

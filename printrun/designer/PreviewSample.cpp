@@ -8,6 +8,7 @@
 #include "printrun/designer/DesignerHost.h"
 #include "printrun/designer/ticketbas.h"
 #include "printrun/engine/PrintRoutines.h"
+#include "printrun/engine/SettingEntry.h"
 
 namespace {
 
@@ -15,19 +16,7 @@ const QString Yes = QStringLiteral("YES");
 const QString Pound = QStringLiteral("\u00A3");
 const QString PriceMask = QStringLiteral("####.00");
 
-// Settings entries the preview reads.
-enum SettingEntry
-{
-    CostCodeOnTicket = 0,
-    DescriptionOnLowerPart = 1,
-    HideSupplier = 5,
-    HideDescription = 6,
-    CurrencySymbolEntry = 7,
-    HideGroupAndDepartment = 8,
-    HideSupplierCode = 9,
-    HidePrice = 10,
-    DescriptionAsRrp = 13
-};
+using namespace SettingEntry;
 
 // A price text formatted with the mask when it is a number as a whole; any
 // other text stands as it is, as the mask cannot apply to it.
@@ -161,7 +150,7 @@ PreviewSample::Texts PreviewSample::build()
             type == 6 ? sizeAndFit + QString(10, QLatin1Char(' ')) + trimmed(price) : sizeAndFit;
         t.captions[6] = price;
         t.captions[7] = e.TicketBarcode;
-        if (type == 0 && isOn(DescriptionOnLowerPart))
+        if (type == 0 && isOn(DescriptionBelow))
             t.captions[7] = trimmed(e.TicketDescription) + blank + trimmed(e.TicketBarcode);
         if (type == 2) {
             const float sell = float(Values::numericValue(e.TicketSell));

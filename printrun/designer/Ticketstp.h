@@ -93,14 +93,10 @@ public:
     void ShowTicketPreview();
     void Store2TicketBuffer();
     void UpdateTicket();
-    void SwingTag();
-    void MiniAdhesive();
-    void EuroTag();
-    void ThermalTag();
-    void Thermal5638();
-    void MidAdhesive();
-    void AddrAdhesive();
     void FillTicketPreview();
+
+    // How the preview shows one ticket type (one entry per type).
+    struct TypeLayout;
 
     // The preview frame's caption of a ticket type after a tab change; empty
     // for a type outside 0 to 6.
@@ -181,14 +177,9 @@ private:
     void restoreLayoutInUse();
     void reportFailure(const QString& title, const QString& text);
 
-    // Shared steps of the seven layout procedures.
-    struct Template;
-    void placeTemplate(const Template& t);
-    void placeSwingTagParts();
-    void placeBarcode(double left, double top, double height, double width);
-    void showFields(int last);
-    void setFieldTops(const int (&offsets)[9], int count);
-    void showCheck(const QString& caption, int field);
+    // Places the outline, hole, perforation, barcode and fields of a ticket
+    // type and fills the preview's texts.
+    void layOutPreview(const TypeLayout& type);
 
     ticketbas& m_layouts;
     DesignerHost& m_host;

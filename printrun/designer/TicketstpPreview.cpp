@@ -1,6 +1,7 @@
-// The designer's preview: the seven layout procedures that place the
-// outline, hole, perforation, barcode and field texts of each ticket type,
-// and the copies between the layout in memory and the preview.
+// The designer's preview: what each ticket type shows (one table) and the
+// routine that places the outline, hole, perforation, barcode and field
+// texts from it, and the copies between the layout in memory and the
+// preview.
 
 #include <QCheckBox>
 #include <QRegularExpression>
@@ -42,14 +43,103 @@ qint32 colourOf(const QString& stored)
 
 } // namespace
 
-struct Ticketstp::Template
+// What the preview of one ticket type shows: the outline, the string hole and
+// perforation, the barcode, the fields and their tops, and the option under
+// the preview. Sizes in twips; offsets from the outline's left and top.
+struct Ticketstp::TypeLayout
 {
+    // The outline.
     int left;
     int top;
     int width;
     int height;
     int borderStyle;
+
+    enum Parts
+    {
+        NoParts,       // hole and perforation left where they are
+        SwingTagParts, // hole near the top, perforation across the tear-off line
+        ThermalHole    // hole at the very top; no perforation placed
+    };
+    Parts parts;
+    bool holeShown;
+    bool perforationShown;
+
+    // The barcode: width is the outline's width less barcodeWidthLess, or
+    // barcodeWidth when that is not 0.
+    int barcodeLeft;
+    int barcodeTop;
+    int barcodeHeight;
+    int barcodeWidthLess;
+    int barcodeWidth;
+
+    // Fields 0 to lastField are shown across the outline; the tops of the
+    // first topCount fields are set.
+    int lastField;
+    std::array<int, 9> tops;
+    int topCount;
+    // Fields the type never prints (bit i for field i): switched off in the
+    // layout; of these only field 8 is hidden on the preview.
+    unsigned unprintedFields;
+    // Fields 2 to 4 start at 600 twips (the address label's text block).
+    bool indentedBlock;
+
+    // The option under the preview: a check box for showing field
+    // checkField, or (no caption) the exchange-rate box.
+    const char* checkCaption;
+    int checkField;
 };
+
+namespace {
+
+using Layout = Ticketstp::TypeLayout;
+
+constexpr unsigned fields(std::initializer_list<int> numbers)
+{
+    unsigned bits = 0;
+    for (int n : numbers)
+        bits |= 1u << n;
+    return bits;
+}
+
+// In ticket-type order; the thermal swing tag is drawn as the sheet swing tag.
+const Layout SwingTagLayout{750,  195,  1710, 3300, Shape::BorderDot,
+                            Layout::SwingTagParts, true, true,
+                            8,    2000, 700,  25,   0,
+                            8,    {100, 300, 600, 1000, 1200, 1400, 1700, 2700, 2900}, 9,
+                            0,    false,
+                            "Show middle value", 6};
+const Layout TypeLayouts[7] = {
+    SwingTagLayout,
+    // Mini adhesive: a label has no string hole and no tear-off part.
+    {550, 1095, 2100, 900, Shape::BorderSolid, Layout::NoParts, false, false,
+     20, 580, 260, 30, 0,
+     3, {1, 200, 300, 400, 1200, 1400, 1700, 2700, 2900}, 9,
+     0, false, "Show title", 0},
+    // Euro tag.
+    {750, 195, 1710, 3300, Shape::BorderDot, Layout::SwingTagParts, true, true,
+     8, 1700, 700, 25, 0,
+     8, {100, 300, 600, 1000, 1200, 1400, 2700, 2400, 2900}, 9,
+     0, false, nullptr, 0},
+    SwingTagLayout,
+    // 56 x 38 thermal: a hole but no tear-off part.
+    {350, 1000, 2500, 1500, Shape::BorderSolid, Layout::ThermalHole, true, false,
+     10, 1050, 360, 30, 0,
+     3, {120, 430, 570, 800, 0, 0, 0, 0, 0}, 4,
+     0, false, "Show title", 0},
+    // Mid adhesive.
+    {650, 395, 1910, 2000, Shape::BorderSolid, Layout::SwingTagParts, false, false,
+     10, 1600, 260, 30, 0,
+     8, {100, 250, 400, 600, 800, 1050, 1350, 2200, 2900}, 9,
+     fields({1, 7, 8}), false, "Show title", 0},
+    // Address adhesive.
+    {50, 395, 3050, 2000, Shape::BorderSolid, Layout::SwingTagParts, false, false,
+     180, 600, 700, 0, 1000,
+     8, {100, 250, 650, 850, 1050, 1450, 1350, 2200, 2900}, 9,
+     fields({1, 6, 7, 8}), true, "Show title", 0},
+};
+
+} // namespace
 
 // ---------------------------------------------------------------------------
 // Layout in memory and preview
@@ -115,219 +205,85 @@ void Ticketstp::UpdateTicket()
 
 void Ticketstp::runLayoutProcedure(int ticketType)
 {
-    switch (ticketType) {
-    case 0:
-        SwingTag();
-        break;
-    case 1:
-        MiniAdhesive();
-        break;
-    case 2:
-        EuroTag();
-        break;
-    case 3:
-        ThermalTag();
-        break;
-    case 4:
-        Thermal5638();
-        break;
-    case 5:
-        MidAdhesive();
-        break;
-    case 6:
-        AddrAdhesive();
-        break;
-    default:
-        break;
+    if (ticketType >= 0 && ticketType < 7)
+        layOutPreview(TypeLayouts[ticketType]);
+}
+
+// ---------------------------------------------------------------------------
+// The layout of one ticket type on the preview
+
+void Ticketstp::layOutPreview(const TypeLayout& type)
+{
+    TicketFileRecord& layout = m_layouts.TicketBuffer;
+    if (type.checkCaption) {
+        Label3->setVisible(false);
+        Text1->setVisible(false);
+        Check1->setVisible(true);
+        Check1->setText(QString::fromLatin1(type.checkCaption));
+        Check1->setChecked(layout.ShowField[type.checkField] == -1);
+    } else {
+        Check1->setVisible(false);
+        Check1->setText(QString());
+        Label3->setCaption(QStringLiteral("Exch Rate?"));
+        Label3->setVisible(true);
+        Text1->setVisible(true);
+        Text1->setText(Values::trimBlanks(CurrencyFiles::printedNumber(m_layouts.ExchangeRate)));
     }
-}
 
-void Ticketstp::showCheck(const QString& caption, int field)
-{
-    Label3->setVisible(false);
-    Text1->setVisible(false);
-    Check1->setVisible(true);
-    Check1->setText(caption);
-    Check1->setChecked(m_layouts.TicketBuffer.ShowField[field] == -1);
-}
-
-void Ticketstp::placeTemplate(const Template& t)
-{
-    TicketTemplate->Move(t.left, t.top, t.width, t.height);
+    TicketTemplate->Move(type.left, type.top, type.width, type.height);
     TicketTemplate->setBackColor(White);
     TicketTemplate->setBackStyle(Shape::Opaque);
-    TicketTemplate->setBorderStyle(t.borderStyle);
+    TicketTemplate->setBorderStyle(type.borderStyle);
     TicketTemplate->setVisible(true);
-}
-
-void Ticketstp::placeSwingTagParts()
-{
     // Read back from the outline as placed.
     const int l = TicketTemplate->Left();
     const int t = TicketTemplate->Top();
     const int w = TicketTemplate->Width();
-    TicketHole->setTop(t + 790);
-    TicketHole->setLeft(int(std::lround(l + w / 2.0 - 55)));
-    Ticketperf->setX1(l);
-    Ticketperf->setY1(t + 1980);
-    Ticketperf->setX2(l + w);
-    Ticketperf->setY2(t + 1980);
-}
 
-void Ticketstp::placeBarcode(double left, double top, double height, double width)
-{
+    if (type.parts == TypeLayout::SwingTagParts) {
+        TicketHole->setTop(t + 790);
+        TicketHole->setLeft(int(std::lround(l + w / 2.0 - 55)));
+        Ticketperf->setX1(l);
+        Ticketperf->setY1(t + 1980);
+        Ticketperf->setX2(l + w);
+        Ticketperf->setY2(t + 1980);
+    } else if (type.parts == TypeLayout::ThermalHole) {
+        TicketHole->setTop(t + 50);
+        TicketHole->setLeft(int(std::lround(l + w / 2.0 - 90)));
+    }
+    TicketHole->setVisible(type.holeShown);
+    Ticketperf->setVisible(type.perforationShown);
+
     Barcod1->setSymbology(Ean8Symbology);
     Barcod1->setOption2(0);
     Barcod1->setOption12(0);
     Barcod1->setCaption(SampleCode);
-    Barcod1->setLeft(left);
-    Barcod1->setTop(top);
-    m_barcodeTop = top;
-    Barcod1->setHeight(height);
+    Barcod1->setLeft(l + type.barcodeLeft);
+    Barcod1->setTop(t + type.barcodeTop);
+    m_barcodeTop = t + type.barcodeTop;
+    Barcod1->setHeight(type.barcodeHeight);
     Barcod1->setOption1(2);
-    Barcod1->setWidth(width);
-}
+    Barcod1->setWidth(type.barcodeWidth != 0 ? type.barcodeWidth : w - type.barcodeWidthLess);
 
-void Ticketstp::showFields(int last)
-{
-    for (int i = last + 1; i < FieldCount; ++i)
+    for (int i = type.lastField + 1; i < FieldCount; ++i)
         Label1[size_t(i)]->setVisible(false);
-    for (int i = 0; i <= last; ++i) {
+    for (int i = 0; i <= type.lastField; ++i) {
         Label* field = Label1[size_t(i)];
         field->setVisible(true);
-        field->setWidth(TicketTemplate->Width());
-        field->setLeft(TicketTemplate->Left());
+        field->setWidth(w);
+        field->setLeft(l);
     }
-}
+    if (type.unprintedFields != 0) {
+        Label1[8]->setVisible(false);
+        for (int i = 0; i < FieldCount; ++i)
+            if (type.unprintedFields & (1u << i))
+                layout.ShowField[i] = 0;
+    }
+    if (type.indentedBlock)
+        for (int i : {2, 3, 4})
+            Label1[size_t(i)]->setLeft(600);
 
-void Ticketstp::setFieldTops(const int (&offsets)[9], int count)
-{
-    const int top = TicketTemplate->Top();
-    for (int i = 0; i < count; ++i)
-        FieldTop[size_t(i)] = toInt16(top + offsets[i]);
-}
-
-// ---------------------------------------------------------------------------
-// The seven layout procedures
-
-void Ticketstp::SwingTag()
-{
-    static constexpr int Tops[9] = {100, 300, 600, 1000, 1200, 1400, 1700, 2700, 2900};
-    showCheck(QStringLiteral("Show middle value"), 6);
-    placeTemplate({750, 195, 1710, 3300, Shape::BorderDot});
-    placeSwingTagParts();
-    TicketHole->setVisible(true);
-    Ticketperf->setVisible(true);
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    const int w = TicketTemplate->Width();
-    placeBarcode(l + 8, t + 2000, 700, w - 25);
-    showFields(8);
-    setFieldTops(Tops, 9);
-    FillTicketPreview();
-}
-
-void Ticketstp::ThermalTag()
-{
-    // The thermal swing tag is drawn as the sheet swing tag.
-    SwingTag();
-}
-
-void Ticketstp::EuroTag()
-{
-    static constexpr int Tops[9] = {100, 300, 600, 1000, 1200, 1400, 2700, 2400, 2900};
-    Check1->setVisible(false);
-    Check1->setText(QString());
-    Label3->setCaption(QStringLiteral("Exch Rate?"));
-    Label3->setVisible(true);
-    Text1->setVisible(true);
-    Text1->setText(Values::trimBlanks(CurrencyFiles::printedNumber(m_layouts.ExchangeRate)));
-    placeTemplate({750, 195, 1710, 3300, Shape::BorderDot});
-    placeSwingTagParts();
-    TicketHole->setVisible(true);
-    Ticketperf->setVisible(true);
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    const int w = TicketTemplate->Width();
-    placeBarcode(l + 8, t + 1700, 700, w - 25);
-    showFields(8);
-    setFieldTops(Tops, 9);
-    FillTicketPreview();
-}
-
-void Ticketstp::Thermal5638()
-{
-    static constexpr int Tops[9] = {120, 430, 570, 800, 0, 0, 0, 0, 0};
-    showCheck(QStringLiteral("Show title"), 0);
-    placeTemplate({350, 1000, 2500, 1500, Shape::BorderSolid});
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    const int w = TicketTemplate->Width();
-    TicketHole->setTop(t + 50);
-    TicketHole->setLeft(int(std::lround(l + w / 2.0 - 90)));
-    TicketHole->setVisible(true);
-    // This ticket has no tear-off part.
-    Ticketperf->setVisible(false);
-    placeBarcode(l + 10, t + 1050, 360, w - 30);
-    showFields(3);
-    setFieldTops(Tops, 4);
-    FillTicketPreview();
-}
-
-void Ticketstp::MiniAdhesive()
-{
-    static constexpr int Tops[9] = {1, 200, 300, 400, 1200, 1400, 1700, 2700, 2900};
-    showCheck(QStringLiteral("Show title"), 0);
-    placeTemplate({550, 1095, 2100, 900, Shape::BorderSolid});
-    // A label has no string hole and no tear-off part.
-    TicketHole->setVisible(false);
-    Ticketperf->setVisible(false);
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    const int w = TicketTemplate->Width();
-    placeBarcode(l + 20, t + 580, 260, w - 30);
-    showFields(3);
-    setFieldTops(Tops, 9);
-    FillTicketPreview();
-}
-
-void Ticketstp::MidAdhesive()
-{
-    static constexpr int Tops[9] = {100, 250, 400, 600, 800, 1050, 1350, 2200, 2900};
-    showCheck(QStringLiteral("Show title"), 0);
-    placeTemplate({650, 395, 1910, 2000, Shape::BorderSolid});
-    placeSwingTagParts();
-    TicketHole->setVisible(false);
-    Ticketperf->setVisible(false);
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    const int w = TicketTemplate->Width();
-    placeBarcode(l + 10, t + 1600, 260, w - 30);
-    showFields(8);
-    Label1[8]->setVisible(false);
-    for (int i : {1, 8, 7})
-        m_layouts.TicketBuffer.ShowField[i] = 0;
-    setFieldTops(Tops, 9);
-    FillTicketPreview();
-}
-
-void Ticketstp::AddrAdhesive()
-{
-    static constexpr int Tops[9] = {100, 250, 650, 850, 1050, 1450, 1350, 2200, 2900};
-    showCheck(QStringLiteral("Show title"), 0);
-    placeTemplate({50, 395, 3050, 2000, Shape::BorderSolid});
-    placeSwingTagParts();
-    TicketHole->setVisible(false);
-    Ticketperf->setVisible(false);
-    const int l = TicketTemplate->Left();
-    const int t = TicketTemplate->Top();
-    placeBarcode(l + 180, t + 600, 700, 1000);
-    showFields(8);
-    Label1[8]->setVisible(false);
-    for (int i : {1, 8, 7, 6})
-        m_layouts.TicketBuffer.ShowField[i] = 0;
-    for (int i : {2, 3, 4})
-        Label1[size_t(i)]->setLeft(600);
-    setFieldTops(Tops, 9);
+    for (int i = 0; i < type.topCount; ++i)
+        FieldTop[size_t(i)] = toInt16(t + type.tops[size_t(i)]);
     FillTicketPreview();
 }

@@ -6,8 +6,6 @@
 
 #include "entry/store/TicketFileRecord.h"
 
-class BarcodeControl;
-
 // What the print engine reads of the print-run program's state, and the one
 // thing it writes back (the printed-ticket count). The manager's main window
 // implements it; tests give a fake. The engine never reaches the manager's
@@ -51,9 +49,6 @@ public:
     // The device name "Ticket.prn" assigns to a ticket type (0..6), or an
     // empty text when the file is missing or names none for that type.
     virtual QString printerForTicketType(int ticketType) const = 0;
-
-    // The barcode control the renderers set up and draw through (Barcode1).
-    virtual BarcodeControl& barcodeControl() = 0;
 
     // Loads logo picture `fileName` ("Logo1.bmp" .. "Logo4.bmp") from the
     // program's own folder into the picture holder (Image4) and returns it;

@@ -4,13 +4,13 @@
 #include <array>
 
 #include "entry/store/TicketRunLine.h"
-#include "platform/barcode/BarcodeControl.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/engine/PrintHost.h"
+#include "printrun/engine/SettingEntry.h"
 
 namespace {
 
@@ -18,19 +18,7 @@ const QString Yes = QStringLiteral("YES");
 const QString CrLf = QStringLiteral("\r\n");
 const QString PrinterTitle = QStringLiteral("Printer");
 
-// Settings entries the driver reads.
-enum SettingEntry
-{
-    CostCodeOnTicket = 0,
-    HideSupplier = 5,
-    HideDescription = 6,
-    HideGroupAndDepartment = 8,
-    HideSupplierCode = 9,
-    HidePrice = 10,
-    PromptDateCode = 11,
-    PromptReference = 12,
-    DescriptionAsRrp = 13
-};
+using namespace SettingEntry;
 
 // Geometry of a ticket type: sheet layout and the constants added to the
 // four alignment values (horizontal start, vertical start, horizontal
@@ -193,14 +181,6 @@ void PrintRoutines::renderTicket(const TicketFileRecord& ticket)
     }
 }
 
-void PrintRoutines::setUpBarcode()
-{
-    BarcodeControl& barcode = m_host.barcodeControl();
-    barcode.setSymbology(14);
-    barcode.setUnits(BarcodeControl::Twips);
-    barcode.setOption12(0);
-}
-
 void PrintRoutines::setUpSheetPage(Printer& printer)
 {
     printer.setPaperSize(Printer::A4);
@@ -283,7 +263,6 @@ bool PrintRoutines::printSheets(Printer& printer, const TicketFileRecord& ticket
     setUpSheetPage(printer);
     double x = StartX;
     double y = StartY;
-    setUpBarcode();
 
     int sheetCell = 1;
     int column = 1;
@@ -344,7 +323,6 @@ bool PrintRoutines::printSheets(Printer& printer, const TicketFileRecord& ticket
 bool PrintRoutines::printThermal(const TicketFileRecord& ticket, TextFileReader& run,
                                  const QString& runCode, int& printed)
 {
-    setUpBarcode();
     printed = 0;
     while (!run.atEnd()) {
         SetSheetGeometry(ticket.TicketType);

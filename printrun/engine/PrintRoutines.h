@@ -123,7 +123,6 @@ private:
     bool isOn(int settingIndex) const;
     void applyTicketOptions();
     void renderTicket(const TicketFileRecord& ticket);
-    void setUpBarcode();
     void setUpSheetPage(Printer& printer);
     bool printSheets(Printer& printer, const TicketFileRecord& ticket, qint32 count,
                      qint32 startLabel, TextFileReader& run, const QString& runCode, int& printed);
@@ -145,9 +144,11 @@ private:
                     int baseTop, double centre, const QString& text, const QString& measured);
     static void setFieldFont(Printer& printer, const TicketFileRecord& ticket, int index);
     static void printTransparent(Printer& printer, const QString& text);
-    // Draws TicketBarcode through the barcode control at a place in the
-    // printer's units.
-    void drawBarcode(Printer& printer, double left, double top, double width, double height);
+    // Draws `code` as an EAN-8 symbol straight onto the printer's page,
+    // fitted into the box (left, top, width, height) measured in units of
+    // `twipsPerUnit` twips. Nothing when the code does not encode.
+    static void drawBarcode(Printer& printer, const QString& code, double left, double top,
+                            double width, double height, double twipsPerUnit = 1.0);
 
     // The fixed layouts of the adhesive and thermal tickets: fields in
     // printing order, each centred on cell left + half pitch + shift; the

@@ -32,7 +32,7 @@ void PrintRoutines::printFixedTicket(const TicketFileRecord& ticket, int cellLef
             // barcode's position afterwards.
             printer.setCurrentX(cellLeft + barcode.positionX);
             printer.setCurrentY(cellTop + barcode.positionY);
-            drawBarcode(printer, printer.CurrentX() + barcode.leftOffset,
+            drawBarcode(printer, TicketBarcode, printer.CurrentX() + barcode.leftOffset,
                         cellTop + barcode.topOffset, barcode.width, barcode.height);
             continue;
         }

@@ -1,13 +1,10 @@
 #include "printrun/engine/PrintRoutines.h"
 
-#include <QPainter>
 #include <array>
 
-#include "platform/barcode/BarcodeControl.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
-#include "printrun/engine/PrintHost.h"
 
 namespace {
 
@@ -23,22 +20,6 @@ constexpr std::array<OperationCode, 3> OperationCodes{
 
 constexpr int BarcodeWidth = 1500;
 constexpr int BarcodeHeight = 500;
-
-void setUpSheetBarcode(BarcodeControl& barcode)
-{
-    barcode.setSymbology(14);
-    barcode.setUnits(BarcodeControl::Twips);
-    barcode.setOption12(2);
-}
-
-void drawSheetBarcode(Printer& printer, BarcodeControl& barcode, double left, double top)
-{
-    barcode.setDeviceLeft(left);
-    barcode.setDeviceTop(top);
-    barcode.setDeviceWidth(BarcodeWidth);
-    barcode.setDeviceHeight(BarcodeHeight);
-    printer.drawOnPage([&barcode](QPainter& painter) { barcode.drawOnDevice(painter); });
-}
 
 void printBold(Printer& printer, const QString& text)
 {
@@ -59,7 +40,6 @@ QString PrintRoutines::BranchCode(int branch)
 bool PrintRoutines::PrintBhtSheet()
 {
     Printer& printer = Printers::collection().current();
-    BarcodeControl& barcode = m_host.barcodeControl();
 
     printer.setCurrentX(100);
     printer.setCurrentY(300);
@@ -78,15 +58,14 @@ bool PrintRoutines::PrintBhtSheet()
 
     int x = 900;
     for (const OperationCode& operation : OperationCodes) {
-        setUpSheetBarcode(barcode);
         printer.setCurrentX(x);
         printer.setCurrentY(1200);
         printBold(printer, QString::fromLatin1(operation.name));
         printer.setCurrentY(printer.CurrentY() + 650);
         printer.setCurrentX(x);
-        barcode.setCaption(QString::fromLatin1(operation.code));
-        printer.Print(barcode.Caption());
-        drawSheetBarcode(printer, barcode, x, 1450);
+        const QString code = QString::fromLatin1(operation.code);
+        printer.Print(code);
+        drawBarcode(printer, code, x, 1450, BarcodeWidth, BarcodeHeight);
         x += 2800;
     }
 
@@ -102,15 +81,14 @@ bool PrintRoutines::PrintBhtSheet()
         for (int column = 0; column < 4; ++column) {
             const int branch = row * 4 + column + 1;
             const int left = 900 + 2800 * column;
-            setUpSheetBarcode(barcode);
             printer.setCurrentX(left);
             printer.setCurrentY(y);
             printBold(printer, QStringLiteral("Branch %1").arg(branch, 2, 10, QLatin1Char('0')));
-            barcode.setCaption(BranchCode(branch));
-            drawSheetBarcode(printer, barcode, left, y + 250);
+            const QString code = BranchCode(branch);
+            drawBarcode(printer, code, left, y + 250, BarcodeWidth, BarcodeHeight);
             printer.setCurrentY(printer.CurrentY() + 650);
             printer.setCurrentX(left);
-            printer.Print(barcode.Caption());
+            printer.Print(code);
         }
     }
 

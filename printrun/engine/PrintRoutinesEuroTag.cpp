@@ -4,6 +4,7 @@
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 #include "printrun/engine/PrintHost.h"
+#include "printrun/engine/SettingEntry.h"
 
 void PrintRoutines::PrintEuroTag(const TicketFileRecord& ticket)
 {
@@ -15,7 +16,7 @@ void PrintRoutines::PrintEuroTag(const TicketFileRecord& ticket)
 
     const QString price1 = priceText(m_host.currencySymbol1());
     QString price2;
-    if (m_host.setting(10) != QLatin1String("YES")) {
+    if (!isOn(SettingEntry::HidePrice)) {
         // Converted for every price, also below 1 (no pence form). A product
         // too large for a price prints nothing rather than a wrong number.
         const auto converted =
@@ -46,7 +47,7 @@ void PrintRoutines::PrintEuroTag(const TicketFileRecord& ticket)
     // The barcode sits at a fixed place, not centred.
     printer.setCurrentX(cellLeft + 110);
     printer.setCurrentY(cellTop + 2000);
-    drawBarcode(printer, printer.CurrentX() + 60, cellTop + 1700, 1750, 1000);
+    drawBarcode(printer, TicketBarcode, printer.CurrentX() + 60, cellTop + 1700, 1750, 1000);
 
     field(7, 2700, TicketBarcode, TicketBarcode);
     field(6, 3000, price1, price1);

@@ -2,27 +2,21 @@
 
 #include <QPainter>
 
-#include "platform/barcode/BarcodeControl.h"
+#include "platform/barcode/Barcode.h"
 #include "platform/printing/Printer.h"
 #include "platform/runtime/Values.h"
 #include "printrun/engine/PrintHost.h"
-
-namespace {
-
-constexpr int CurrencySymbolEntry = 7;
-constexpr int HidePriceEntry = 10;
-
-} // namespace
+#include "printrun/engine/SettingEntry.h"
 
 QString PrintRoutines::settingsCurrencySymbol() const
 {
-    const QString symbol = m_host.setting(CurrencySymbolEntry);
+    const QString symbol = m_host.setting(SettingEntry::CurrencySymbolEntry);
     return Values::trimBlanks(symbol).isEmpty() ? QStringLiteral("£") : symbol;
 }
 
 QString PrintRoutines::priceText(const QString& symbol) const
 {
-    if (m_host.setting(HidePriceEntry) == QLatin1String("YES"))
+    if (isOn(SettingEntry::HidePrice))
         return QString();
     const double price = Values::numericValue(TicketSell);
     if (price < 1) {
@@ -75,14 +69,13 @@ bool PrintRoutines::printField(Printer& printer, const TicketFileRecord& ticket,
     return true;
 }
 
-void PrintRoutines::drawBarcode(Printer& printer, double left, double top, double width,
-                                double height)
+void PrintRoutines::drawBarcode(Printer& printer, const QString& code, double left, double top,
+                                double width, double height, double twipsPerUnit)
 {
-    BarcodeControl& barcode = m_host.barcodeControl();
-    barcode.setCaption(TicketBarcode);
-    barcode.setDeviceLeft(left);
-    barcode.setDeviceTop(top);
-    barcode.setDeviceWidth(width);
-    barcode.setDeviceHeight(height);
-    printer.drawOnPage([&barcode](QPainter& painter) { barcode.drawOnDevice(painter); });
+    Barcode symbol;
+    symbol.encode(Barcode::Ean8, code);
+    const QRectF twips(left * twipsPerUnit, top * twipsPerUnit, width * twipsPerUnit,
+                       height * twipsPerUnit);
+    // The page's painter maps 1 unit to 1 twip.
+    printer.drawOnPage([&](QPainter& painter) { symbol.draw(painter, twips); });
 }

@@ -4,20 +4,17 @@
 #include <QStringList>
 #include <array>
 
-#include "platform/barcode/BarcodeControl.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 #include "printrun/engine/PrintHost.h"
+#include "printrun/engine/SettingEntry.h"
 
 namespace {
 
 const QString DefaultSource = QStringLiteral("default");
 const QString Unknown = QStringLiteral("????????");
-
-constexpr int DescriptionBelowEntry = 1;
-constexpr int SupplierBelowEntry = 4;
 
 // Base tops of fields 0 to 8, twips below the cell top.
 constexpr std::array<int, 9> SwingTagTops{100, 300, 600, 1050, 1200, 1400, 1700, 3000, 3200};
@@ -81,8 +78,8 @@ void PrintRoutines::PrintSwingTag(const TicketFileRecord& ticket)
     const qint16 recordNumber = Values::toInt16(Values::numericValue(TicketBarcode.mid(1, 4)));
 
     // Default texts and the texts they are centred on, fields 0 to 8.
-    const bool descriptionBelow = m_host.setting(DescriptionBelowEntry) == QLatin1String("YES");
-    const bool supplierBelow = m_host.setting(SupplierBelowEntry) == QLatin1String("YES");
+    const bool descriptionBelow = isOn(SettingEntry::DescriptionBelow);
+    const bool supplierBelow = isOn(SettingEntry::SupplierBelow);
     QString barcodeLine = TicketBarcode;
     if (descriptionBelow)
         barcodeLine = Values::trimBlanks(TicketDescription) + QLatin1Char(' ') +
@@ -149,13 +146,12 @@ void PrintRoutines::PrintSwingTag(const TicketFileRecord& ticket)
     for (int i = 0; i <= 6; ++i)
         printSwingField(i);
 
-    BarcodeControl& barcode = m_host.barcodeControl();
-    barcode.setUnits(printer.ScaleMode());
-    barcode.setDeviceWidth(1450);
+    // The swing tag's barcode is placed in the printer's own units.
+    constexpr double Width = 1450;
     const double height = Values::numericValue(sources.barcodeHeight);
-    drawBarcode(printer, centre - barcode.deviceWidth() / 2.0,
-                cellTop + 2000 + Values::numericValue(sources.barcodeTop), barcode.deviceWidth(),
-                height != 0 ? height : 1000);
+    drawBarcode(printer, TicketBarcode, centre - Width / 2.0,
+                cellTop + 2000 + Values::numericValue(sources.barcodeTop), Width,
+                height != 0 ? height : 1000, printer.twipsPerUnit(printer.ScaleMode()));
 
     printSwingField(7);
     printSwingField(8);

@@ -1,8 +1,5 @@
 #include "printrun/manager/AlignmentFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "platform/files/FileNames.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
@@ -60,19 +57,9 @@ bool AlignmentFile::read(Offsets& values, int* itemCount, QString* error)
     values.fill(0);
     if (itemCount)
         *itemCount = 0;
-    const QString path = FileNames::resolve(FileName);
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(FileName, file.errorString());
+    QByteArray bytes;
+    if (!TextFileReader::readAll(FileName, bytes, error))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(FileName, file.errorString());
-        return false;
-    }
     const int count = decode(bytes, values);
     if (itemCount)
         *itemCount = count;
@@ -83,9 +70,5 @@ bool AlignmentFile::write(const Offsets& values, QString* error)
 {
     TextFileWriter writer;
     writeValues(writer, values);
-    if (writer.commit(FileName))
-        return true;
-    if (error)
-        *error = writer.errorString();
-    return false;
+    return writer.commit(FileName, error);
 }

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Label.h"
@@ -163,10 +162,7 @@ void PrintMgr::createControls()
 
     createAlignmentPanel();
 
-    // Drawing aids of the print engine; never shown.
-    Barcode1 = new BarcodeControl(this);
-    Barcode1->setObjectName(QStringLiteral("Barcode1"));
-    Barcode1->hide();
+    // The print engine's picture holder; never shown.
     Image4 = new PictureBox(this);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->hide();
@@ -542,11 +538,6 @@ QString PrintMgr::GetFieldData(qint16 RecNo, const QString& Keyword)
 QString PrintMgr::printerForTicketType(int ticketType) const
 {
     return TicketPrinterFile::printerFor(ticketType);
-}
-
-BarcodeControl& PrintMgr::barcodeControl()
-{
-    return *Barcode1;
 }
 
 QImage PrintMgr::loadLogo(const QString& fileName)

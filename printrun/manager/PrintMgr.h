@@ -13,7 +13,6 @@
 #include "printrun/manager/AlignmentFile.h"
 #include "printrun/stock/FieldDataResolver.h"
 
-class BarcodeControl;
 class CommandButton;
 class Frame;
 class Label;
@@ -139,7 +138,6 @@ public:
     float exchangeRate() const override;
     QString GetFieldData(qint16 RecNo, const QString& Keyword) override;
     QString printerForTicketType(int ticketType) const override;
-    BarcodeControl& barcodeControl() override;
     QImage loadLogo(const QString& fileName) override;
     bool addPrintedTickets(const QDate& day, const QString& letter, int quantity) override;
     QString dataPath() const override { return DataPath; }
@@ -171,7 +169,6 @@ public:
     std::array<CommandButton*, 1> Command3{};
     std::array<TextBox*, 4> Text3{};
     QTimer* Timer1 = nullptr;
-    BarcodeControl* Barcode1 = nullptr;
     PictureBox* Image4 = nullptr;
 
     QMenu* Menu_PRunOptions = nullptr;

@@ -1,10 +1,8 @@
 #include "printrun/manager/SettingsFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "platform/files/Ansi.h"
 #include "platform/files/FileNames.h"
+#include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 
 const QString SettingsFile::FileName = QStringLiteral("Brevox.ps");
@@ -64,31 +62,15 @@ bool SettingsFile::create(QString* error)
 
 bool SettingsFile::read(QStringList& entries, QString* error)
 {
-    entries = decode(QByteArray());
-    const QString path = FileNames::resolve(FileName);
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(FileName, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("Cannot read \"%1\": %2").arg(FileName, file.errorString());
-        return false;
-    }
+    QByteArray bytes;
+    const bool ok = TextFileReader::readAll(FileName, bytes, error);
     entries = decode(bytes);
-    return true;
+    return ok;
 }
 
 bool SettingsFile::write(const QStringList& entries, QString* error)
 {
     TextFileWriter writer;
     writeEntries(writer, entries);
-    if (writer.commit(FileName))
-        return true;
-    if (error)
-        *error = writer.errorString();
-    return false;
+    return writer.commit(FileName, error);
 }

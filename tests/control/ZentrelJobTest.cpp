@@ -343,3 +343,18 @@ TEST_F(ZentrelJob, LowMemoryStopsAPreviewOnlyWhenReallyLow)
         endHost();
     }
 }
+
+TEST_F(ZentrelJob, APrinterThatCannotStartIsReportedAndNothingPrints)
+{
+    buildTextForm();
+    recordEvents();
+    recorder().failNextDocument(QStringLiteral("out of paper"));
+    m_dialogs.answerMessage(Dialogs::Answer::OK);
+    EXPECT_FALSE(m_control->LVPrint());
+    ASSERT_EQ(m_dialogs.messages().size(), 1);
+    EXPECT_EQ(m_dialogs.messages()[0].text, QStringLiteral("Printer Not Ready"));
+    EXPECT_EQ(m_dialogs.messages()[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(m_events, QStringList{"BeforePrint 1"});
+    EXPECT_EQ(recorder().endedDocuments(), 0);
+    EXPECT_TRUE(recorder().dcCalls().isEmpty());
+}

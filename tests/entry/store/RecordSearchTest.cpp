@@ -5,7 +5,6 @@
 #include "entry/store/StoreView.h"
 #include "entry/store/TicketRecord.h"
 #include "entry/store/ZRNDBm.h"
-#include "platform/controls/ComboBox.h"
 #include "support/TempDirTest.h"
 
 namespace {
@@ -16,6 +15,7 @@ public:
     void showDataInUse(const QString&) override {}
     void clearRecordList() override { rows.clear(); }
     void addRecordListRow(const RecordListRow& row) override { rows << row; }
+    void endRecordList() override { endedAfter << rows.size(); }
 
     // The record numbers listed, as numbers.
     QList<int> numbers() const
@@ -27,6 +27,8 @@ public:
     }
 
     QList<RecordListRow> rows;
+    // The rows listed each time a search said it had ended.
+    QList<qsizetype> endedAfter;
 };
 
 TicketRecord ticket(const QString& supplier)
@@ -220,15 +222,12 @@ TEST_F(RecordSearchTest, UnreadableFileEmptiesTheListAndSaysSo)
 TEST_F(RecordSearchTest, EmptyFileListsNothing)
 {
     EXPECT_EQ(search(0, QString()), QList<int>{});
-    ComboBox combo;
-    combo.AddItem(QStringLiteral("old"));
-    combo.setText(QStringLiteral("old"));
-    EXPECT_TRUE(store.FillFieldCombo(6, &combo));
-    EXPECT_EQ(combo.ListCount(), 0);
-    EXPECT_EQ(combo.Text(), QString());
+    bool ok = false;
+    EXPECT_EQ(store.FieldValues(6, &ok), QStringList{});
+    EXPECT_TRUE(ok);
 }
 
-TEST_F(RecordSearchTest, FieldComboListsDistinctValuesInFirstOrder)
+TEST_F(RecordSearchTest, FieldValuesAreDistinctInFirstOrder)
 {
     const char* fits[] = {"L", "", "R", "L ", "l"};
     QList<TicketRecord> records;
@@ -239,19 +238,16 @@ TEST_F(RecordSearchTest, FieldComboListsDistinctValuesInFirstOrder)
     }
     records[2].DeleteMark = 1; // marked records take part too
     put(records);
-    ComboBox combo;
-    QStringList texts;
-    QObject::connect(&combo, &ComboBox::Change, [&] { texts << combo.Text(); });
-    EXPECT_TRUE(store.FillFieldCombo(6, &combo));
-    QStringList entries;
-    for (int n = 0; n < combo.ListCount(); ++n)
-        entries << combo.List(n);
-    EXPECT_EQ(entries, (QStringList{"L", "R", "l"}));
-    EXPECT_EQ(combo.Text(), QStringLiteral("L"));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Retrieving...")));
+    bool ok = false;
+    EXPECT_EQ(store.FieldValues(6, &ok), (QStringList{"L", "R", "l"}));
+    EXPECT_TRUE(ok);
+    store.CloseRecordFile();
+    EXPECT_EQ(store.FieldValues(6, &ok), QStringList{});
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(store.lastError().isEmpty());
 }
 
-TEST_F(RecordSearchTest, FieldComboNumbersNameTheTextFields)
+TEST_F(RecordSearchTest, FieldValueNumbersNameTheTextFields)
 {
     TicketRecord r;
     r.Title1 = QStringLiteral("t1");
@@ -263,12 +259,27 @@ TEST_F(RecordSearchTest, FieldComboNumbersNameTheTextFields)
     r.SizeScale = QStringLiteral("scale");
     put({r});
     const char* values[] = {"t1", "t2", "sup", "desc", "clr", "fit", "scale"};
-    ComboBox combo;
-    for (int fieldNo = 1; fieldNo <= 7; ++fieldNo) {
-        EXPECT_TRUE(store.FillFieldCombo(qint16(fieldNo), &combo));
-        EXPECT_EQ(combo.ListCount(), 1);
-        EXPECT_EQ(combo.Text(), QString::fromLatin1(values[fieldNo - 1])) << fieldNo;
+    for (int fieldNo = 1; fieldNo <= 7; ++fieldNo)
+        EXPECT_EQ(store.FieldValues(qint16(fieldNo)), QStringList{QString::fromLatin1(values[fieldNo - 1])})
+            << fieldNo;
+    EXPECT_EQ(store.FieldValues(8), QStringList{});
+}
+
+TEST_F(RecordSearchTest, LargeFileIsSearchedWholeAndInOrder)
+{
+    // Records on both sides of the read blocks' edges.
+    const QList<int> needles = {1, 255, 256, 257, 512, 513, 700};
+    QByteArray bytes;
+    for (int n = 1; n <= 700; ++n) {
+        TicketRecord r = ticket(needles.contains(n) ? QStringLiteral("NEEDLE") : QStringLiteral("HAY"));
+        r.DeleteMark = n == 513 || n == 600 ? 1 : 0;
+        bytes += r.encode();
     }
-    EXPECT_TRUE(store.FillFieldCombo(8, &combo));
-    EXPECT_EQ(combo.ListCount(), 0);
+    writeBytes(QStringLiteral("ZRNDB.DAT"), bytes);
+
+    EXPECT_EQ(search(4, QStringLiteral("needle")), needles);
+    EXPECT_EQ(view.rows.at(5).smallIcon, RecordListRow::MarkedIcon);
+    EXPECT_EQ(view.endedAfter, QList<qsizetype>{needles.size()});
+    EXPECT_EQ(search(0, QString()).size(), 700);
+    EXPECT_EQ(store.GetRecordNo(2), 513);
 }

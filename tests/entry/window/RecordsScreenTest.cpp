@@ -466,6 +466,24 @@ TEST_F(RecordsScreenTest, HeaderClickSortsByThatColumn)
     EXPECT_TRUE(frm->ListView4->Sorted());
 }
 
+TEST_F(RecordsScreenTest, ValueListButtonFillsTheValueBoxWithTheFieldsValues)
+{
+    TicketRecord second = ticket("B");
+    second.Fit = QStringLiteral("L");
+    put({ticket("A"), second, ticket("C")});
+    pick(frm->Combo2, QStringLiteral("Fit"));
+    frm->Combo3->AddItem(QStringLiteral("old"));
+    QStringList texts;
+    QObject::connect(frm->Combo3, &ComboBox::Change, [&] { texts << frm->Combo3->Text(); });
+    frm->Command11_Click();
+    QStringList entries;
+    for (int n = 0; n < frm->Combo3->ListCount(); ++n)
+        entries << frm->Combo3->List(n);
+    EXPECT_EQ(entries, (QStringList{"R", "L"}));
+    EXPECT_EQ(frm->Combo3->Text(), QStringLiteral("R"));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Retrieving...")));
+}
+
 TEST_F(RecordsScreenTest, APriceFilterTakesOnlyAPrice)
 {
     put({ticket("A"), ticket("B")});

@@ -119,3 +119,36 @@ TEST_F(ListViewTest, HeaderClicksReportTheColumnFromOne)
     ASSERT_EQ(clicks.count(), 1);
     EXPECT_EQ(clicks.at(0).at(0).toInt(), 3);
 }
+
+TEST_F(ListViewTest, LinesListedTogetherStandAsIfAddedOneByOne)
+{
+    // Sorted by title or not, with lines already there or not: the order,
+    // the selected line and the alignments come out as from addItem.
+    const QStringList titles = {"SHIRT", "apron", "JACKET", "DRESS", "jacket", "COAT"};
+    for (const bool sorted : {false, true}) {
+        for (const int before : {0, 2}) {
+            ListView oneByOne;
+            ListView together;
+            for (ListView* l : {&oneByOne, &together}) {
+                l->addColumnHeader(QStringLiteral("Rec"), 600);
+                l->addColumnHeader(QStringLiteral("Title"), 2000);
+                l->addColumnHeader(QStringLiteral("Units"), 600, Qt::AlignRight);
+                l->setSortKey(1);
+                l->setSorted(sorted);
+                for (int n = 0; n < before; ++n)
+                    l->addItem(QStringLiteral("old%1").arg(n), {QStringLiteral("HAT")});
+            }
+            QList<QTreeWidgetItem*> lines;
+            for (int n = 0; n < titles.size(); ++n) {
+                oneByOne.addItem(QString::number(n), {titles[n], QStringLiteral("1")});
+                lines << together.makeItem(QString::number(n), {titles[n], QStringLiteral("1")});
+            }
+            together.insertItems(lines);
+            SCOPED_TRACE(testing::Message() << "sorted " << sorted << ", before " << before);
+            EXPECT_EQ(column(together, 0), column(oneByOne, 0));
+            EXPECT_EQ(together.selectedIndex(), oneByOne.selectedIndex());
+            EXPECT_EQ(together.item(1)->textAlignment(2), int(Qt::AlignRight | Qt::AlignVCenter));
+            EXPECT_EQ(together.item(1)->textAlignment(1), int(Qt::AlignLeft | Qt::AlignVCenter));
+        }
+    }
+}

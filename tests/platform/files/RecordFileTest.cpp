@@ -1,5 +1,6 @@
 #include "platform/files/RecordFile.h"
 #include "platform/files/RecordBuffer.h"
+#include "platform/files/RecordScan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -127,6 +128,47 @@ TEST_F(RecordFileTest, UnusableFileOrClosedFileIsReported)
     EXPECT_FALSE(file.write(1, record('a')));
     EXPECT_FALSE(file.errorString().isEmpty());
     EXPECT_EQ(file.count(), 0);
+}
+
+TEST_F(RecordFileTest, ScanVisitsEveryRecordInOrderAcrossBlocks)
+{
+    // More records than two blocks hold, each marked with its own number.
+    constexpr int Small = 6;
+    constexpr int Records = int(RecordScan::BlockRecords) * 2 + 7;
+    QByteArray bytes;
+    for (int n = 1; n <= Records; ++n)
+        bytes += QByteArray::number(n).rightJustified(Small, '0');
+    writeBytes(QStringLiteral("SCAN.DAT"), bytes);
+    RecordFile file(Small);
+    ASSERT_TRUE(file.open(QStringLiteral("SCAN.DAT")));
+
+    for (const int last : {0, 1, int(RecordScan::BlockRecords), Records}) {
+        RecordScan scan(file, last);
+        int seen = 0;
+        while (scan.next()) {
+            ++seen;
+            ASSERT_EQ(scan.number(), seen);
+            ASSERT_EQ(QByteArray(scan.record(), Small), bytes.mid((seen - 1) * Small, Small));
+        }
+        EXPECT_EQ(seen, last);
+        EXPECT_FALSE(scan.failed());
+    }
+}
+
+TEST_F(RecordFileTest, ScanPastTheEndStopsAtTheFirstMissingRecord)
+{
+    writeBytes(QStringLiteral("ZRNDB.DAT"), record('a') + record('b') + record('c'));
+    RecordFile file(Length);
+    ASSERT_TRUE(file.open(QStringLiteral("ZRNDB.DAT")));
+    // The file shrank after its count was taken.
+    RecordScan scan(file, 5);
+    QByteArray seen;
+    while (scan.next())
+        seen += scan.record()[0];
+    EXPECT_EQ(seen, "abc");
+    EXPECT_TRUE(scan.failed());
+    EXPECT_EQ(scan.number(), 4);
+    EXPECT_TRUE(scan.errorString().contains(QStringLiteral("record 4"))) << scan.errorString().toStdString();
 }
 
 TEST(RecordBufferTest, NumbersAreLittleEndian)

@@ -5,7 +5,6 @@
 #include <QStringList>
 #include <optional>
 
-#include "platform/barcode/BarcodeControl.h"
 #include "printrun/designer/DesignerHost.h"
 #include "printrun/designer/FontColourDialog.h"
 #include "printrun/designer/ticketbas.h"
@@ -50,13 +49,11 @@ public:
     QString currencySymbol2() const override { return m_layouts.CurrencySymbol2; }
     float exchangeRate() const override { return m_layouts.ExchangeRate; }
     QString printerForTicketType(int) const override { return QString(); }
-    BarcodeControl& barcodeControl() override { return m_barcode; }
     QImage loadLogo(const QString&) override { return QImage(); }
     bool addPrintedTickets(const QDate&, const QString&, int) override { return true; }
 
 private:
     ticketbas& m_layouts;
-    BarcodeControl m_barcode;
 };
 
 // A font dialog answered by the test: each call takes the next queued

@@ -63,7 +63,6 @@ TEST_F(BhtSheetTest, PrintsThreeOperationAndThirtyTwoBranchBarcodes)
     EXPECT_EQ(lines[0].line, QLineF(100, 600, 11400, 600));
     EXPECT_EQ(lines[1].line, QLineF(100, 2700, 11400, 2700));
     EXPECT_EQ(lines[2].line, QLineF(100, 15800, 11400, 15800));
-    EXPECT_EQ(m_host.barcode.option12(), 2);
 }
 
 TEST_F(BhtSheetTest, PrinterFailureIsReported)

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <array>
 
-#include "platform/barcode/BarcodeControl.h"
 #include "printrun/engine/PrintHost.h"
 
 // The manager's state as the engine tests set it, and a record of what the
@@ -32,7 +31,6 @@ public:
     float exchangeRate() const override { return rate; }
     QString GetFieldData(qint16 RecNo, const QString& Keyword) override;
     QString printerForTicketType(int ticketType) const override;
-    BarcodeControl& barcodeControl() override { return barcode; }
     QImage loadLogo(const QString& fileName) override;
     bool addPrintedTickets(const QDate& day, const QString& letter, int quantity) override;
 
@@ -52,5 +50,4 @@ public:
     QMap<int, QString> printers;              // ticket type -> device name
     QMap<QString, QImage> logos;
     QList<StatisticsCall> statistics;
-    BarcodeControl barcode;
 };
