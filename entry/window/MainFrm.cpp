@@ -507,8 +507,10 @@ void MainFrm::UpdateStatusBar()
 {
     StatusBar1->setPanelText(1, QStringLiteral("Recs Used =") +
                                     Values::signBlank(m_store.GetRecordNo(0)));
+    // A full record file has no free number to show.
+    const qint32 next = m_store.GetRecordNo(2);
     StatusBar1->setPanelText(2, QStringLiteral("Next Free Rec =") +
-                                    Values::signBlank(m_store.GetRecordNo(2)));
+                                    (next < 1 ? QStringLiteral(" none") : Values::signBlank(next)));
 }
 
 MainFrm::PrintFileTotals MainFrm::printFileTotals() const

@@ -438,6 +438,9 @@ private:
     void resetEntryFields();
     void fillNewTicketFromLastRecord();
     void fillEmptyBarcodeBox();
+    // The barcode the next ticket will have, framed by before and after; empty
+    // when there is no free record number (a full record file).
+    QString provisionalBarcode(const QString& before, const QString& after);
     void watchEntryFields();
     void unwatchEntryFields();
     void showScreen(Frame* screen, int pressedButton);

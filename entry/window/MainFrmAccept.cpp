@@ -284,9 +284,7 @@ void MainFrm::Command2_Click()
         if (Text2[size_t(p)]->Visible())
             Text2[size_t(p)]->setText(QString());
     }
-    Text1[1]->setText(QStringLiteral("9") +
-                      Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
-                      QStringLiteral("xxx"));
+    Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
     wayOut();
 }
 

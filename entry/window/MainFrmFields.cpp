@@ -295,9 +295,7 @@ void MainFrm::Combo1_Change(int)
     }
     // An emptied barcode box gets the barcode the next ticket will have.
     if (Text1[1]->Text().isEmpty())
-        Text1[1]->setText(QStringLiteral("9") +
-                          Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
-                          QStringLiteral("xxx"));
+        Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
     UpdateNewTicketinfo();
 }
 
@@ -536,8 +534,17 @@ void MainFrm::fillEmptyBarcodeBox()
     // first characters frame it; no partition is named in normal use.
     if (Text1[1]->Text().isEmpty()) {
         const QString& partition = m_store.PartitionNumber;
-        Text1[1]->setText(partition.right(1) +
-                          Values::formatNumber(m_store.GetRecordNo(2), QStringLiteral("0000")) +
-                          partition.left(1) + QStringLiteral("xx"));
+        Text1[1]->setText(
+            provisionalBarcode(partition.right(1), partition.left(1) + QStringLiteral("xx")));
     }
+}
+
+QString MainFrm::provisionalBarcode(const QString& before, const QString& after)
+{
+    const qint32 next = m_store.GetRecordNo(2);
+    // A full record file has no next number: the box stays empty rather than
+    // show a barcode that no ticket will have.
+    if (next < 1)
+        return QString();
+    return before + Values::formatNumber(next, QStringLiteral("0000")) + after;
 }

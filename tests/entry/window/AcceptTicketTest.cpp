@@ -719,4 +719,7 @@ TEST_F(AcceptTicketTest, AFullRecordFileRefusesTheTicketAndWritesNothing)
     EXPECT_EQ(QFileInfo(path(QStringLiteral("ZRNDB.DAT"))).size(), qint64(9999) * 581);
     EXPECT_EQ(frm->ListView2->itemCount(), 0);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("ZRPRT.DAT"))));
+    // No barcode and no record number that no ticket will have.
+    EXPECT_EQ(frm->Text1[1]->Text(), QString());
+    EXPECT_EQ(frm->StatusBar1->panelText(2), QStringLiteral("Next Free Rec = none"));
 }

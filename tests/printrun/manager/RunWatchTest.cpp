@@ -387,7 +387,9 @@ TEST_F(RunWatchTest, ARunThatPrintedNothingStaysWaiting)
         EXPECT_EQ(m_dialogs.messages().last().title, QStringLiteral("Printer"));
         EXPECT_EQ(m_dialogs.messages().last().icon, Dialogs::Icon::Critical);
 
-        EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")), run);
+        // The run was taken out of the shared name to be printed; it waits
+        // under the watch's own name, whole, and is not filed as a reprint.
+        EXPECT_EQ(readBytes(QStringLiteral("Printing.run")), run);
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("PrevRun.001"))));
         EXPECT_EQ(status(), QStringLiteral("There are  3 new tickets waiting."));
         EXPECT_TRUE(startEnabled());
@@ -396,7 +398,8 @@ TEST_F(RunWatchTest, ARunThatPrintedNothingStaysWaiting)
         const qsizetype boxes = m_dialogs.shown().size();
         w.Timer1_Timer();
         EXPECT_EQ(m_dialogs.shown().size(), boxes);
-        EXPECT_TRUE(QFile::exists(path(QStringLiteral("Ticket.run"))));
+        EXPECT_EQ(readBytes(QStringLiteral("Printing.run")), run);
         EXPECT_TRUE(m_dialogs.allAnswersUsed());
+        QFile::remove(path(QStringLiteral("Printing.run")));
     }
 }
