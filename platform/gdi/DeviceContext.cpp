@@ -236,6 +236,20 @@ void DeviceContext::useBrush(QPainter& painter, const QBrush& brush)
         painter.setBrush(brush);
 }
 
+void DeviceContext::fillBox(QPainter& painter, const QRect& rect, const QBrush& brush)
+{
+    // On a PDF page a fill is a rectangle drawn without a pen, which is what
+    // the painter does there too, but with the pen and brush put back after
+    // it (and so written again for the next drawing).
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        usePen(painter, QPen(Qt::NoPen));
+        useBrush(painter, brush);
+        painter.drawRect(rect);
+    } else {
+        painter.fillRect(rect, brush);
+    }
+}
+
 void DeviceContext::useFont(QPainter& painter, const QFont& font)
 {
     if (painter.font() != font)
@@ -335,7 +349,7 @@ void DeviceContext::fillRect(const GdiRect& rect, const GdiBrush& brush)
     const GdiRect box = rect.normalized();
     draw(c, [&](QPainter& painter) {
         if (!box.isEmpty())
-            painter.fillRect(toQRect(box), toQBrush(brush));
+            fillBox(painter, toQRect(box), toQBrush(brush));
     }, Tools::SetHere);
 }
 
@@ -349,10 +363,10 @@ void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
         if (box.isEmpty())
             return;
         const QBrush b = toQBrush(brush);
-        painter.fillRect(QRect(box.left, box.top, box.width(), 1), b);
-        painter.fillRect(QRect(box.left, box.bottom - 1, box.width(), 1), b);
-        painter.fillRect(QRect(box.left, box.top, 1, box.height()), b);
-        painter.fillRect(QRect(box.right - 1, box.top, 1, box.height()), b);
+        fillBox(painter, QRect(box.left, box.top, box.width(), 1), b);
+        fillBox(painter, QRect(box.left, box.bottom - 1, box.width(), 1), b);
+        fillBox(painter, QRect(box.left, box.top, 1, box.height()), b);
+        fillBox(painter, QRect(box.right - 1, box.top, 1, box.height()), b);
     }, Tools::SetHere);
 }
 
@@ -382,7 +396,7 @@ void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, c
     const GdiRect box = rect ? rect->normalized() : GdiRect();
     draw(c, [&](QPainter& painter) {
         if (rect && (options & Gdi::ETO_OPAQUE) && !box.isEmpty())
-            painter.fillRect(toQRect(box), colourOf(m_bkColor));
+            fillBox(painter, toQRect(box), QBrush(colourOf(m_bkColor)));
         if (text.isEmpty())
             return;
         if (rect && (options & Gdi::ETO_CLIPPED)) {
@@ -392,8 +406,8 @@ void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, c
         }
         const QFontMetrics metrics(m_font);
         if (m_bkMode == Gdi::OPAQUE)
-            painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                             colourOf(m_bkColor));
+            fillBox(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                    QBrush(colourOf(m_bkColor)));
         useFont(painter, m_font);
         usePen(painter, QPen(colourOf(m_textColor)));
         painter.drawText(QPoint(x, y + metrics.ascent()), text);
@@ -417,13 +431,18 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
             return;
         // Clipping only where the text runs out of its box: a clip costs
         // a path and a new graphics state on a PDF page.
-        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds))
+        // Once clipped here, the painter need not clip the text to the same
+        // box again (which costs it a saved state of its own).
+        int drawFlags = qtFlags;
+        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds)) {
             painter.setClipRect(box);
+            drawFlags |= Qt::TextDontClip;
+        }
         if (m_bkMode == Gdi::OPAQUE)
-            painter.fillRect(bounds, colourOf(m_bkColor));
+            fillBox(painter, bounds, QBrush(colourOf(m_bkColor)));
         useFont(painter, m_font);
         usePen(painter, QPen(colourOf(m_textColor)));
-        painter.drawText(box, qtFlags, shown);
+        painter.drawText(box, drawFlags, shown);
     }, Tools::SetHere);
     return bounds.height();
 }

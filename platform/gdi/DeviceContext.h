@@ -15,6 +15,7 @@
 class QBrush;
 class QPainter;
 class QPen;
+class QRect;
 class QTextDocument;
 
 // A device context: drawing calls in device pixels over a device (a page
@@ -134,6 +135,7 @@ private:
     static void usePen(QPainter& painter, const QPen& pen);
     static void useBrush(QPainter& painter, const QBrush& brush);
     static void useFont(QPainter& painter, const QFont& font);
+    static void fillBox(QPainter& painter, const QRect& rect, const QBrush& brush);
     void setUpBackground(QPainter& painter) const;
     void shape(const QString& op, int left, int top, int right, int bottom,
                const std::function<void(QPainter&, const QRectF&)>& outline);
