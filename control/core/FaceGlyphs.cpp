@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace {
 
@@ -27,6 +28,21 @@ QImage optionGlyph(bool set)
     if (set) {
         painter.setBrush(Qt::black);
         painter.drawEllipse(QRectF(4, 4, GlyphSize - 8, GlyphSize - 8));
+    }
+    return glyph;
+}
+
+QImage checkGlyph(bool ticked)
+{
+    QImage glyph(GlyphSize, GlyphSize, QImage::Format_RGB32);
+    glyph.fill(Qt::white);
+    QPainter painter(&glyph);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(0, 0, GlyphSize - 1, GlyphSize - 1);
+    if (ticked) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawPolyline(QPolygonF({QPointF(3, 6.5), QPointF(5.5, 9), QPointF(10, 3.5)}));
     }
     return glyph;
 }
@@ -78,4 +94,14 @@ QImage FaceGlyphs::optionSet()
 QImage FaceGlyphs::optionCleared()
 {
     return optionGlyph(false);
+}
+
+QImage FaceGlyphs::checkTicked()
+{
+    return checkGlyph(true);
+}
+
+QImage FaceGlyphs::checkCleared()
+{
+    return checkGlyph(false);
 }

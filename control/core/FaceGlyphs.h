@@ -12,4 +12,7 @@ public:
     static QIcon printIcon();
     static QImage optionSet();
     static QImage optionCleared();
+    // A ticked and an empty check box.
+    static QImage checkTicked();
+    static QImage checkCleared();
 };

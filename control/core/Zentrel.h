@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 #include "control/core/ZentrelExport.h"
 #include "platform/controls/Control.h"
@@ -266,6 +267,13 @@ public:
     qint16 ColorMode = 0;
     // The control's form is a multiple-document parent.
     bool HostIsMDI = false;
+    // The font of the control's own drawing surface, which some renderers
+    // measure the letter "A" with; none: the design font.
+    std::optional<QFont> SurfaceFont;
+    // The solid brush of the printer's line boxes and its colour, kept
+    // while the colour stays the same.
+    bool LineBrushMade = false;
+    qint32 LineBrushColor = 0;
 
     // ---- The face ----
     CommandButton* PrevBtn = nullptr;

@@ -11,6 +11,7 @@ class CheckBox : public Control<QCheckBox>
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(int Value READ Value WRITE setValue)
+    Q_PROPERTY(int Style READ Style WRITE setStyle)
     Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)
 
 public:
@@ -24,6 +25,11 @@ public:
     int Alignment() const { return m_alignment; }
     void setAlignment(int alignment) { m_alignment = alignment == 1 ? 1 : 0; }
 
+    // 0 standard, 1 graphical (drawn like a button).
+    int Style() const { return m_style; }
+    void setStyle(int style) { m_style = style == 1 ? 1 : 0; }
+
 private:
     int m_alignment = 0;
+    int m_style = 0;
 };

@@ -1,0 +1,146 @@
+#include "control/renderers/CheckOptionRenderer.h"
+
+#include <QPointer>
+
+#include "control/core/JobContext.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/RendererTable.h"
+#include "control/core/Zentrel.h"
+#include "control/renderers/RendererCommon.h"
+#include "platform/controls/ControlMembers.h"
+#include "platform/controls/FormMember.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/printing/Printer.h"
+
+using namespace RendererCommon;
+
+namespace {
+
+void drawCheckOption(JobContext& job)
+{
+    SharedState& shared = job.shared;
+    const QPointer<QWidget> control = job.currentControl();
+    const PrintItem& item = job.item();
+    const auto read = [&](const char* name) { return JobContext::member(control.data(), name); };
+    const double ptp = shared.PageTwipsPerPixel;
+    const double scale = job.DrawScale;
+    const bool print = job.printing();
+
+    shared.CurrentColor = 0;
+    const double printerRatio = job.printer().TwipsPerPixelY() / 7.2;
+    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
+    // A fixed look-ahead, whatever the control's own height.
+    const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
+    if (job.CurrentY.value + 34 + job.FootMarginPx.value > shared.PageHeightPx.value ||
+        (newPageTag && job.CurrentItem > 0)) {
+        job.NewPage();
+        if (job.StopComposing)
+            return;
+    }
+
+    const int alignment = read("Alignment").toInt();
+    const QFont font = read("Font").value<QFont>();
+    job.control.SurfaceFont = font;
+    const int lineH = nearest(surfaceLetterHeight(job) + 4.0);
+    const int captionAlign = job.hostRightToLeft() ? 1 : 0;
+    const int glyphOffset =
+        alignment == 1 ? nearest(item.Width / ptp * scale - 20 * printerRatio) : 0;
+
+    qint32 back = White;
+    qint32 fore = Black;
+    if (job.colorMode() == 2) {
+        back = rgbOf(read("BackColor").toInt());
+        fore = rgbOf(read("ForeColor").toInt());
+    }
+    if (print) {
+        job.printerDC().setTextColor(fore);
+        job.printerDC().setBkColor(White);
+    } else if (OffScreenDC* page = job.page()) {
+        page->setBackColor(White);
+        page->setTextColor(fore);
+    }
+    shared.CellFillColor = back;
+    if (job.yield())
+        return;
+
+    const bool isCheckBox = FormMember::typeName(control) == QLatin1String("CheckBox");
+    job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
+    const QString caption = read("Caption").toString();
+    // A grayed check box (2) shows the ticked glyph, like a checked one.
+    const bool set = read("Value").toInt() != 0;
+    QImage glyph;
+    if (isCheckBox)
+        glyph = checkGlyph(set);
+    else if (PictureBox* stock = set ? job.control.Optik : job.control.Optinon)
+        glyph = stock->Picture();
+    carryGlyph(job.control.baki, glyph);
+    const double glyphScale = job.control.ScalePrnGrph() * scale;
+
+    if (!print) {
+        OffScreenDC* page = job.page();
+        if (!page)
+            return;
+        // The caption is black on the preview whatever the control's colour.
+        page->setTextColor(Black);
+        page->setFont(font);
+        const double boxLeft = (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
+        if (!caption.isEmpty())
+            page->FillRect(nearest(boxLeft + 17), job.CurrentY.value + 5,
+                           nearest(item.Width / ptp * scale - 20), lineH, caption, captionAlign,
+                           0, true, false, 0, false, 5);
+        // The glyph moves right once by the offset of a right-justified
+        // control.
+        int x = nearest(boxLeft);
+        int y = nearest(lineH / 2.0 - 1 + job.CurrentY.value);
+        if (!isCheckBox) {
+            x += 1;
+            y = nearest(lineH / 2.0 - 6 + job.CurrentY.value);
+        }
+        page->Printpic(job.control.baki, glyphScale, 1, x, job.CurrentY.value + lineH, true, y);
+        return;
+    }
+
+    job.printer().setFont(printerFontOf(font, scale));
+    const int heightPx = nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
+                                 shared.PrinterScale * 8);
+    if (job.yield())
+        return;
+    job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
+    const double pps = shared.PrinterPenScale;
+    // The printed caption stays at the control's left for either alignment.
+    job.DrawTextCell(nearest(pps * 30 + job.ItemLeftPx.value),
+                     nearest(shared.PrinterScale * 4 + job.CurrentY.value),
+                     nearest(item.Width / ptp * scale), heightPx, caption, captionAlign, 0, -1, 0,
+                     -1, 5);
+    if (shared.PrintAborted)
+        return;
+    int x = 0;
+    int y = nearest((heightPx - 30) / 2.0 / pps + job.CurrentY.value);
+    if (isCheckBox) {
+        x = nearest(13 * pps + job.ItemLeftPx.value + glyphOffset);
+    } else {
+        x = job.ItemLeftPx.value + glyphOffset + 8;
+        if (!set)
+            y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
+    }
+    job.DibCopyPicture(job.control.baki, glyphScale, x, y);
+}
+
+void DrawCheckOption(JobContext& job)
+{
+    try {
+        drawCheckOption(job);
+    } catch (const MemberError& error) {
+        job.ReportPrintError(error);
+    }
+}
+
+} // namespace
+
+void DrawCheckOptionControl(JobContext& job)
+{
+    DrawCheckOption(job);
+}
+
+ZENTREL_RENDERERS(RenderKind::CheckOption, DrawCheckOptionControl, DrawCheckOptionControl)

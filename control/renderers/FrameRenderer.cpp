@@ -1,0 +1,138 @@
+#include "control/renderers/FrameRenderer.h"
+
+#include <QPointer>
+#include <cmath>
+
+#include "control/core/JobContext.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/RendererTable.h"
+#include "control/core/Zentrel.h"
+#include "control/renderers/RendererCommon.h"
+#include "control/renderers/ShapeLineRenderer.h"
+#include "platform/controls/ControlMembers.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/printing/Printer.h"
+
+using namespace RendererCommon;
+
+namespace {
+
+constexpr qint32 Grey = 0x808080;
+
+void drawFrame(JobContext& job)
+{
+    SharedState& shared = job.shared;
+    const QPointer<QWidget> control = job.currentControl();
+    const PrintItem& item = job.item();
+    const auto read = [&](const char* name) { return JobContext::member(control.data(), name); };
+    const double ptp = shared.PageTwipsPerPixel;
+    const double scale = job.DrawScale;
+    const Twips gap{double(item.TopGap)};
+
+    // Entry and page break, as for a shape.
+    job.CurrentY = job.scale().advance(job.CurrentY, gap);
+    const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
+    if (surfaceLetterHeight(job) + job.CurrentY.value + job.FootMarginPx.value >
+            shared.PageHeightPx.value ||
+        (job.CurrentItem > 0 && newPageTag)) {
+        job.NewPage();
+        job.CurrentY = job.scale().advance(job.CurrentY, gap);
+        if (job.StopComposing)
+            return;
+    }
+    const double letter = surfaceLetterHeight(job);
+    if (letter + job.TopMarginPx.value > job.CurrentY.value)
+        job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+
+    qint32 back = rgbOf(read("BackColor").toInt());
+    qint32 fore = rgbOf(read("ForeColor").toInt());
+    if (job.colorMode() != 2) {
+        back = White;
+        fore = Black;
+    }
+    const int left = nearest(item.Left / ptp * scale + job.LeftMarginPx.value);
+    const int w = nearest(item.Width / ptp * scale);
+    const double heightTwips = read("Height").toDouble();
+    const int h = nearest(std::fabs(heightTwips / ptp * scale));
+    const double exactWidth = item.Width / ptp * scale;
+    const bool borderless = read("BorderStyle").toInt() == 0;
+    const QFont font = read("Font").value<QFont>();
+    const QString caption = read("Caption").toString();
+    const int y = job.CurrentY.value;
+
+    if (!job.printing()) {
+        OffScreenDC* page = job.page();
+        if (!page)
+            return;
+        int boxLeft = left;
+        int boxWidth = w;
+        int boxHeight = h;
+        int backStyle = 1;
+        int borderStyle = 0;
+        int fillStyle = 1;
+        page->Shape(boxLeft, y - 1, boxWidth, boxHeight, 0, back, backStyle, 0, borderStyle, 0,
+                    fillStyle, 0);
+        if (borderless)
+            return;
+        page->setFont(font);
+        job.control.SurfaceFont = font;
+        const int capH = nearest(surfaceLetterHeight(job) + 1.0);
+        int capW = nearest(surfaceTextExtent(job, caption).width() + 2.0);
+        if (exactWidth - 1 < capW)
+            capW = nearest(exactWidth - 4);
+        int borderLeft = left;
+        int borderWidth = nearest(exactWidth - 1);
+        int borderHeight = nearest(std::fabs((heightTwips / ptp - capH / 3.0) * scale) - 1);
+        backStyle = 0;
+        borderStyle = 1;
+        fillStyle = 1;
+        page->Shape(borderLeft, nearest(70 / ptp * scale + y), borderWidth, borderHeight, 0, Grey,
+                    backStyle, Grey, borderStyle, 1, fillStyle, 0);
+        page->setBackColor(back);
+        page->setTextColor(fore);
+        int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
+        if (read("RightToLeft").toBool())
+            capLeft = nearest(exactWidth + capLeft - 1 - capW - 8);
+        page->FillRect(capLeft, nearest(125 / ptp * scale + y - capH / 2.0), capW + 2, capH,
+                       caption, 0, 0, false, false, 5, true, 5);
+        return;
+    }
+
+    job.printer().setFont(printerFontOf(font, scale));
+    DrawShapeOnPrinter(job, left, y - 1, w, h, 0, back, 1, 0, 0, 0, 1, 0);
+    if (borderless)
+        return;
+    job.control.SurfaceFont = font;
+    // Measured by the printer, in twips.
+    const QSize letterPx = job.printerDC().textExtent(QStringLiteral("A"));
+    const QSize captionPx = job.printerDC().textExtent(caption);
+    const double letterTwips = letterPx.height() * job.printer().TwipsPerPixelY();
+    const double captionTwips = captionPx.width() * job.printer().TwipsPerPixelX();
+    const int capH = nearest((letterTwips + 10) / ptp);
+    int capW = nearest((captionTwips + 20) / ptp);
+    if (exactWidth - 1 < capW)
+        capW = nearest(exactWidth - 4);
+    DrawShapeOnPrinter(job, left, nearest(capH / 2.3 + y - 1), nearest(exactWidth - 1),
+                       nearest(std::fabs((heightTwips / ptp - capH / 2.2) * scale)), 0, Grey, 0,
+                       Grey, 1, 2, 1, 0);
+    job.printerDC().setTextColor(fore);
+    job.printerDC().setBkColor(back);
+    shared.CellFillColor = back;
+    int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
+    if (read("RightToLeft").toBool())
+        capLeft = nearest((item.Width - 120) / ptp * scale + capLeft - 1 - capW);
+    job.DrawTextCell(capLeft, nearest(4 / ptp + y), capW, capH, caption, 0, 0, 0, 5, 0, 5);
+}
+
+} // namespace
+
+void DrawFrameControl(JobContext& job)
+{
+    try {
+        drawFrame(job);
+    } catch (const MemberError& error) {
+        job.ReportPrintError(error);
+    }
+}
+
+ZENTREL_RENDERERS(RenderKind::Frame, DrawFrameControl, DrawFrameControl)

@@ -1,0 +1,125 @@
+#include "control/renderers/PictureRenderer.h"
+
+#include <QImage>
+#include <QMetaObject>
+#include <QPixmap>
+#include <QPointer>
+
+#include "control/core/JobContext.h"
+#include "control/core/OffScreenDC.h"
+#include "control/core/RendererTable.h"
+#include "control/core/Zentrel.h"
+#include "platform/controls/ControlMembers.h"
+#include "platform/controls/FormMember.h"
+#include "platform/controls/PictureBox.h"
+
+namespace {
+
+bool isChart(const QWidget* control)
+{
+    return FormMember::typeName(control) == QLatin1String("MSChart");
+}
+
+QImage imageOf(const QVariant& value)
+{
+    if (value.canConvert<QImage>())
+        return value.value<QImage>();
+    if (value.canConvert<QPixmap>())
+        return value.value<QPixmap>().toImage();
+    return QImage();
+}
+
+// The chart as it looks at its present size (null when it cannot say).
+QImage chartPicture(QWidget* chart)
+{
+    QImage picture;
+    if (chart)
+        QMetaObject::invokeMethod(chart, "EditCopy", Q_RETURN_ARG(QImage, picture));
+    return picture;
+}
+
+// Sets a member, going on when it cannot be set.
+void setIfPossible(QWidget* control, const char* name, qint32 value)
+{
+    try {
+        JobContext::setMember(control, name, value);
+    } catch (const MemberError&) {
+    }
+}
+
+// The common first steps: the carrier at the control's size, holding the
+// control's picture (a chart's is taken by each target itself).
+void carry(JobContext& job, QWidget* control)
+{
+    PictureBox* baki = job.control.baki;
+    PictureBox* baka = job.control.Baka;
+    baki->setHeight(JobContext::memberOr(control, "Height", 0).toInt());
+    baki->setWidth(JobContext::memberOr(control, "Width", 0).toInt());
+    baki->setPicture(QImage());
+    if (isChart(control))
+        return;
+    baka->setPicture(imageOf(JobContext::memberOr(control, "Picture")));
+    baki->setPicture(baka->Picture());
+}
+
+// An item whose top already lies at or below the page's usable height
+// starts the next page first; false when the composition is to stop.
+bool roomOnPage(JobContext& job)
+{
+    if (job.CurrentY.value < job.shared.PageHeightPx.value - job.FootMarginPx.value)
+        return true;
+    job.NewPage();
+    return !job.StopComposing;
+}
+
+} // namespace
+
+void PreviewPictureControl(JobContext& job)
+{
+    const QPointer<QWidget> control = job.currentControl();
+    const PrintItem& item = job.item();
+    carry(job, control);
+    if (isChart(control))
+        job.control.baki->setPicture(chartPicture(control));
+    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
+    if (!roomOnPage(job))
+        return;
+    const int x = nearest(item.Left / job.shared.PageTwipsPerPixel * job.DrawScale +
+                          job.LeftMarginPx.value);
+    if (OffScreenDC* page = job.page())
+        page->Printpic(job.control.baki, job.control.ScalePrnGrph() * job.DrawScale, 1, x,
+                       job.CurrentY.value, true, job.CurrentY.value - 1);
+}
+
+void PrintPictureControl(JobContext& job)
+{
+    const QPointer<QWidget> control = job.currentControl();
+    const PrintItem& item = job.item();
+    carry(job, control);
+    int shift = 0;
+    if (isChart(control)) {
+        // The chart is taken a little taller and wider than on screen, and
+        // the position down the page grows with it.
+        const qint32 height = JobContext::memberOr(control, "Height", 0).toInt();
+        const qint32 width = JobContext::memberOr(control, "Width", 0).toInt();
+        setIfPossible(control, "Height", nearest(height * 1.03));
+        setIfPossible(control, "Width", nearest(width * 1.112));
+        job.control.baki->setPicture(chartPicture(control));
+        job.CurrentY = {nearest(job.CurrentY.value * 1.02)};
+        setIfPossible(control, "Height", height);
+        setIfPossible(control, "Width", width);
+        const double left = JobContext::memberOr(control, "Left", 0).toDouble();
+        shift = nearest(left * 1.04 - left);
+    }
+    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
+    if (!roomOnPage(job))
+        return;
+    const double printerScale = job.shared.PrinterScale;
+    const int x = nearest((item.Left / job.shared.PageTwipsPerPixel + shift) * job.DrawScale +
+                          job.LeftMarginPx.value);
+    job.DibCopyPicture(job.control.baki, job.control.ScalePrnGrph() * job.DrawScale,
+                       nearest(x - 2 * printerScale),
+                       nearest(job.CurrentY.value - 2 * printerScale));
+}
+
+ZENTREL_RENDERERS(RenderKind::Picture, PreviewPictureControl, PrintPictureControl)
