@@ -4,6 +4,7 @@
 // printer.
 //
 //   bench/control_bench [--benchmark_filter=Preview|Print]
+//   CONTROL_BENCH_OUTPUT=folder keeps the printed PDF files there.
 //
 // Each benchmark reports peak_rss_MB, the process's peak resident memory so
 // far (getrusage); run one filter per process to see the peak of that job
@@ -89,7 +90,9 @@ struct Environment
 {
     Environment()
     {
-        QDir::setCurrent(folder.path());
+        // CONTROL_BENCH_OUTPUT keeps the printed files in that folder (to
+        // compare what is printed).
+        QDir::setCurrent(qEnvironmentVariable("CONTROL_BENCH_OUTPUT", folder.path()));
         Printers::install(&printers);
         Dialogs::install(&dialogs);
     }

@@ -54,6 +54,7 @@ class DiscardingPrinterDevice : public PrinterDevice
 public:
     using PrinterDevice::PrinterDevice;
     bool paint(const std::function<void(QPainter&)>&) override { return true; }
+    bool paintSettingOwnTools(const std::function<void(QPainter&)>&) override { return true; }
     void record(const GdiCall&) override {}
 };
 

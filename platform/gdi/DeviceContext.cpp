@@ -211,25 +211,70 @@ void DeviceContext::setUpBackground(QPainter& painter) const
     // The background colour shows in the gaps of hatches and broken lines
     // when the mode is opaque.
     if (m_bkMode == Gdi::OPAQUE) {
-        painter.setBackgroundMode(Qt::OpaqueMode);
-        painter.setBackground(colourOf(m_bkColor));
-    } else {
+        if (painter.backgroundMode() != Qt::OpaqueMode)
+            painter.setBackgroundMode(Qt::OpaqueMode);
+        const QBrush background(colourOf(m_bkColor));
+        if (painter.background() != background)
+            painter.setBackground(background);
+    } else if (painter.backgroundMode() != Qt::TransparentMode) {
         painter.setBackgroundMode(Qt::TransparentMode);
     }
 }
 
-void DeviceContext::draw(const GdiCall& call, const std::function<void(QPainter&)>& paint)
+// The painter's tools are set only where they differ: a painter of a run of
+// drawing calls keeps them from the previous call, and on a PDF page each one
+// set again is written again.
+void DeviceContext::usePen(QPainter& painter, const QPen& pen)
+{
+    if (painter.pen() != pen)
+        painter.setPen(pen);
+}
+
+void DeviceContext::useBrush(QPainter& painter, const QBrush& brush)
+{
+    if (painter.brush() != brush)
+        painter.setBrush(brush);
+}
+
+void DeviceContext::fillBox(QPainter& painter, const QRect& rect, const QBrush& brush)
+{
+    // On a PDF page a fill is a rectangle drawn without a pen, which is what
+    // the painter does there too, but with the pen and brush put back after
+    // it (and so written again for the next drawing).
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        usePen(painter, QPen(Qt::NoPen));
+        useBrush(painter, brush);
+        painter.drawRect(rect);
+    } else {
+        painter.fillRect(rect, brush);
+    }
+}
+
+void DeviceContext::useFont(QPainter& painter, const QFont& font)
+{
+    if (painter.font() != font)
+        painter.setFont(font);
+}
+
+void DeviceContext::draw(const GdiCall& call, const std::function<void(QPainter&)>& paint,
+                         Tools tools)
 {
     m_device->record(call);
     // Every device hands out a painter whose state is its own for the one
     // call (a new painter, or one saved and restored around the call), so
     // the state set here needs no saving of its own: on a PDF page each
-    // save and restore costs a new graphics state.
-    m_device->paint([&](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
+    // save and restore costs a new graphics state. Drawing that sets every
+    // tool it uses may share the painter's tools with the calls before it.
+    const auto setUpAndPaint = [&](QPainter& painter) {
+        if (painter.testRenderHint(QPainter::Antialiasing))
+            painter.setRenderHint(QPainter::Antialiasing, false);
         setUpBackground(painter);
         paint(painter);
-    });
+    };
+    if (tools == Tools::SetHere)
+        m_device->paintSettingOwnTools(setUpAndPaint);
+    else
+        m_device->paint(setUpAndPaint);
 }
 
 void DeviceContext::lineTo(int x, int y)
@@ -244,9 +289,9 @@ void DeviceContext::lineTo(int x, int y)
         return;
     }
     draw(c, [&](QPainter& painter) {
-        painter.setPen(toQPen(m_pen));
+        usePen(painter, toQPen(m_pen));
         painter.drawLine(from, QPoint(x, y));
-    });
+    }, Tools::SetHere);
 }
 
 void DeviceContext::shape(const QString& op, int left, int top, int right, int bottom,
@@ -269,10 +314,10 @@ void DeviceContext::shape(const QString& op, int left, int top, int right, int b
             const double in = (width - 1) / 2.0;
             path.adjust(in, in, -in, -in);
         }
-        painter.setPen(toQPen(m_pen));
-        painter.setBrush(toQBrush(m_brush));
+        usePen(painter, toQPen(m_pen));
+        useBrush(painter, toQBrush(m_brush));
         outline(painter, path);
-    });
+    }, Tools::SetHere);
 }
 
 void DeviceContext::rectangle(int left, int top, int right, int bottom)
@@ -304,8 +349,8 @@ void DeviceContext::fillRect(const GdiRect& rect, const GdiBrush& brush)
     const GdiRect box = rect.normalized();
     draw(c, [&](QPainter& painter) {
         if (!box.isEmpty())
-            painter.fillRect(toQRect(box), toQBrush(brush));
-    });
+            fillBox(painter, toQRect(box), toQBrush(brush));
+    }, Tools::SetHere);
 }
 
 void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
@@ -318,11 +363,11 @@ void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
         if (box.isEmpty())
             return;
         const QBrush b = toQBrush(brush);
-        painter.fillRect(QRect(box.left, box.top, box.width(), 1), b);
-        painter.fillRect(QRect(box.left, box.bottom - 1, box.width(), 1), b);
-        painter.fillRect(QRect(box.left, box.top, 1, box.height()), b);
-        painter.fillRect(QRect(box.right - 1, box.top, 1, box.height()), b);
-    });
+        fillBox(painter, QRect(box.left, box.top, box.width(), 1), b);
+        fillBox(painter, QRect(box.left, box.bottom - 1, box.width(), 1), b);
+        fillBox(painter, QRect(box.left, box.top, 1, box.height()), b);
+        fillBox(painter, QRect(box.right - 1, box.top, 1, box.height()), b);
+    }, Tools::SetHere);
 }
 
 void DeviceContext::invertRect(const GdiRect& rect)
@@ -351,7 +396,7 @@ void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, c
     const GdiRect box = rect ? rect->normalized() : GdiRect();
     draw(c, [&](QPainter& painter) {
         if (rect && (options & Gdi::ETO_OPAQUE) && !box.isEmpty())
-            painter.fillRect(toQRect(box), colourOf(m_bkColor));
+            fillBox(painter, toQRect(box), QBrush(colourOf(m_bkColor)));
         if (text.isEmpty())
             return;
         if (rect && (options & Gdi::ETO_CLIPPED)) {
@@ -361,12 +406,12 @@ void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, c
         }
         const QFontMetrics metrics(m_font);
         if (m_bkMode == Gdi::OPAQUE)
-            painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                             colourOf(m_bkColor));
-        painter.setFont(m_font);
-        painter.setPen(colourOf(m_textColor));
+            fillBox(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                    QBrush(colourOf(m_bkColor)));
+        useFont(painter, m_font);
+        usePen(painter, QPen(colourOf(m_textColor)));
         painter.drawText(QPoint(x, y + metrics.ascent()), text);
-    });
+    }, Tools::SetHere);
 }
 
 int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
@@ -386,14 +431,19 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
             return;
         // Clipping only where the text runs out of its box: a clip costs
         // a path and a new graphics state on a PDF page.
-        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds))
+        // Once clipped here, the painter need not clip the text to the same
+        // box again (which costs it a saved state of its own).
+        int drawFlags = qtFlags;
+        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds)) {
             painter.setClipRect(box);
+            drawFlags |= Qt::TextDontClip;
+        }
         if (m_bkMode == Gdi::OPAQUE)
-            painter.fillRect(bounds, colourOf(m_bkColor));
-        painter.setFont(m_font);
-        painter.setPen(colourOf(m_textColor));
-        painter.drawText(box, qtFlags, shown);
-    });
+            fillBox(painter, bounds, QBrush(colourOf(m_bkColor)));
+        useFont(painter, m_font);
+        usePen(painter, QPen(colourOf(m_textColor)));
+        painter.drawText(box, drawFlags, shown);
+    }, Tools::SetHere);
     return bounds.height();
 }
 
@@ -420,7 +470,7 @@ void DeviceContext::stretchBlt(int x, int y, int width, int height, const QImage
         if (source.isNull() || width <= 0 || height <= 0 || sw <= 0 || sh <= 0)
             return;
         painter.drawImage(QRect(x, y, width, height), source, QRect(sx, sy, sw, sh));
-    });
+    }, Tools::SetHere);
 }
 
 int DeviceContext::formatRange(const QTextDocument& document, int first, const GdiRect& area)

@@ -12,7 +12,10 @@
 #include "platform/gdi/GdiDevice.h"
 #include "platform/gdi/GdiTypes.h"
 
+class QBrush;
 class QPainter;
+class QPen;
+class QRect;
 class QTextDocument;
 
 // A device context: drawing calls in device pixels over a device (a page
@@ -125,7 +128,14 @@ public:
 
 private:
     GdiCall call(const QString& op) const;
-    void draw(const GdiCall& call, const std::function<void(QPainter&)>& paint);
+    // Whether the drawing sets every pen, brush and font it uses itself.
+    enum class Tools { SetHere, FromDevice };
+    void draw(const GdiCall& call, const std::function<void(QPainter&)>& paint,
+              Tools tools = Tools::FromDevice);
+    static void usePen(QPainter& painter, const QPen& pen);
+    static void useBrush(QPainter& painter, const QBrush& brush);
+    static void useFont(QPainter& painter, const QFont& font);
+    static void fillBox(QPainter& painter, const QRect& rect, const QBrush& brush);
     void setUpBackground(QPainter& painter) const;
     void shape(const QString& op, int left, int top, int right, int bottom,
                const std::function<void(QPainter&, const QRectF&)>& outline);

@@ -51,6 +51,11 @@ bool PrinterDevice::paint(const std::function<void(QPainter&)>& draw)
     });
 }
 
+bool PrinterDevice::paintSettingOwnTools(const std::function<void(QPainter&)>& draw)
+{
+    return m_printer.drawOnPageKeepingTools(twipsPerPixel(), draw);
+}
+
 int PrinterDevice::deviceCaps(int index) const
 {
     const double tpp = twipsPerPixel();

@@ -24,6 +24,7 @@ public:
     QFont printerFont() const;
 
     bool paint(const std::function<void(QPainter&)>& draw) override;
+    bool paintSettingOwnTools(const std::function<void(QPainter&)>& draw) override;
     int deviceCaps(int index) const override;
     QFont defaultFont() const override { return printerFont(); }
     void record(const GdiCall& call) override;

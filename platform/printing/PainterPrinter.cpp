@@ -15,6 +15,7 @@ bool PainterPrinter::beginDocument()
         finishDevice(false);
         return false;
     }
+    m_inToolRun = false;
     m_painter.setTransform(twipsToDevice());
     m_painter.setRenderHint(QPainter::Antialiasing);
     return true;
@@ -22,6 +23,7 @@ bool PainterPrinter::beginDocument()
 
 bool PainterPrinter::beginPage()
 {
+    endToolRun();
     setUpNextPage(*m_device);
     if (!m_device->newPage()) {
         fail(QStringLiteral("The printer %1 could not start a new page.").arg(DeviceName()));
@@ -33,6 +35,7 @@ bool PainterPrinter::beginPage()
 
 bool PainterPrinter::finishDocument()
 {
+    endToolRun();
     const bool painted = m_painter.end();
     m_device = nullptr;
     return finishDevice(painted);
@@ -40,6 +43,7 @@ bool PainterPrinter::finishDocument()
 
 void PainterPrinter::abortDocument()
 {
+    endToolRun();
     abandonDevice(m_painter);
     m_device = nullptr;
 }
@@ -54,6 +58,7 @@ QPen PainterPrinter::pen(qint32 colour) const
 
 void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
 {
+    endToolRun();
     if (!FontTransparent())
         m_painter.fillRect(box, Qt::white);
     m_painter.setFont(qfont());
@@ -63,12 +68,14 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
 
 void PainterPrinter::drawLine(const QLineF& line, qint32 colour)
 {
+    endToolRun();
     m_painter.setPen(pen(colour));
     m_painter.drawLine(line);
 }
 
 void PainterPrinter::drawBox(const QRectF& box, qint32 colour, bool filled)
 {
+    endToolRun();
     if (filled)
         m_painter.fillRect(box, ColourValue::toQColor(colour));
     m_painter.setPen(pen(colour));
@@ -78,13 +85,44 @@ void PainterPrinter::drawBox(const QRectF& box, qint32 colour, bool filled)
 
 void PainterPrinter::drawPicture(const QRectF& target, const QImage& picture)
 {
+    endToolRun();
     m_painter.drawImage(target, picture);
 }
 
 bool PainterPrinter::paintOnPage(const std::function<void(QPainter&)>& draw)
 {
+    endToolRun();
     m_painter.save();
     draw(m_painter);
     m_painter.restore();
     return true;
+}
+
+bool PainterPrinter::paintKeepingTools(double scale, const std::function<void(QPainter&)>& draw)
+{
+    if (!m_inToolRun) {
+        m_painter.save();
+        m_inToolRun = true;
+        m_toolRunTransform = m_painter.worldTransform();
+    }
+    // What the drawing does not set itself starts as it was before the run;
+    // each is put back only where the previous drawing changed it.
+    QTransform transform = m_toolRunTransform;
+    transform.scale(scale, scale);
+    if (m_painter.worldTransform() != transform)
+        m_painter.setWorldTransform(transform);
+    if (m_painter.hasClipping())
+        m_painter.setClipping(false);
+    if (m_painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    draw(m_painter);
+    return true;
+}
+
+void PainterPrinter::endToolRun()
+{
+    if (!m_inToolRun)
+        return;
+    m_inToolRun = false;
+    m_painter.restore();
 }

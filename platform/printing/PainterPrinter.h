@@ -41,9 +41,19 @@ protected:
     void drawBox(const QRectF& box, qint32 colour, bool filled) override;
     void drawPicture(const QRectF& target, const QImage& picture) override;
     bool paintOnPage(const std::function<void(QPainter&)>& draw) override;
+    bool paintKeepingTools(double scale, const std::function<void(QPainter&)>& draw) override;
 
 private:
     QPen pen(qint32 colour) const;
+    // Ends a run of paintKeepingTools calls: the painter's state before the
+    // run comes back.
+    void endToolRun();
+
+    // A run of paintKeepingTools calls shares one saved state: each save and
+    // restore costs a new graphics state on a PDF page, and so does every
+    // pen, brush or font set again.
+    bool m_inToolRun = false;
+    QTransform m_toolRunTransform;
 
     QPainter m_painter;
     QPagedPaintDevice* m_device = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/PrinterDevice.h"
 
+#include <QPainter>
 #include <QFontMetricsF>
 #include <QRegularExpression>
 #include <algorithm>
@@ -341,6 +342,21 @@ bool Printer::drawOnPage(const std::function<void(QPainter&)>& draw)
     if (!ensurePage())
         return false;
     return paintOnPage(draw);
+}
+
+bool Printer::drawOnPageKeepingTools(double scale, const std::function<void(QPainter&)>& draw)
+{
+    if (!ensurePage())
+        return false;
+    return paintKeepingTools(scale, draw);
+}
+
+bool Printer::paintKeepingTools(double scale, const std::function<void(QPainter&)>& draw)
+{
+    return paintOnPage([&](QPainter& painter) {
+        painter.scale(scale, scale);
+        draw(painter);
+    });
 }
 
 void Printer::NewPage()

@@ -236,6 +236,10 @@ protected:
     virtual void drawBox(const QRectF& box, qint32 colour, bool filled) = 0;
     virtual void drawPicture(const QRectF& target, const QImage& picture) = 0;
     virtual bool paintOnPage(const std::function<void(QPainter&)>& draw) = 0;
+    // As paintOnPage with the painter's unit `scale` twips, for drawing that
+    // sets its pen, brush, font, background and antialiasing itself: a
+    // device may leave those as the previous such drawing left them.
+    virtual bool paintKeepingTools(double scale, const std::function<void(QPainter&)>& draw);
 
     // Records a failure of the device; output stops until the document ends.
     void fail(const QString& error);
@@ -247,6 +251,8 @@ private:
     void fontChanged();
     QSizeF paperTwips() const;
     bool ensurePage();
+    // drawOnPage for the device context (see paintKeepingTools).
+    bool drawOnPageKeepingTools(double scale, const std::function<void(QPainter&)>& draw);
     void resetAfterDocument();
     double toTwips(double units) const;
     double fromTwips(double twips) const;
