@@ -48,6 +48,13 @@ public:
     // The chart drawn at the control's size, as a picture.
     Q_INVOKABLE QImage EditCopy();
 
+    // What is drawn, for a window that dresses the chart further and for
+    // checking the drawing against the grid.
+    QChart* chart() const { return m_chart; }
+    QBarSeries* series() const { return m_series; }
+    QChartView* view() const { return m_view; }
+    QValueAxis* valueAxis() const { return m_valueAxis; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

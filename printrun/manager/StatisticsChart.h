@@ -1,23 +1,19 @@
 #pragma once
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 #include "platform/controls/Control.h"
 
-class QBarCategoryAxis;
+class Chart;
 class QBarSeries;
-class QChart;
 class QChartView;
 class QLabel;
-class QValueAxis;
 
-// The statistics window's chart: a grid of rows by columns of counts drawn
-// as bars, one series per column (named by the column label), grouped by
-// row (labelled by the row label), with a title above and a footnote below.
-// Rows and columns are numbered from 1.
+// The statistics window's chart: the platform's bar chart of rows by
+// columns of counts (one series per column, grouped by row, a title above),
+// with its legend below and a footnote under it. Rows and columns are
+// numbered from 1.
 class StatisticsChart : public Control<QWidget>
 {
     Q_OBJECT
@@ -25,13 +21,13 @@ class StatisticsChart : public Control<QWidget>
 public:
     explicit StatisticsChart(QWidget* parent = nullptr);
 
-    int RowCount() const { return int(m_rowLabels.size()); }
-    int ColumnCount() const { return int(m_data.size()); }
+    int RowCount() const;
+    int ColumnCount() const;
     // New rows and columns start at 0, labelled "R<n>" and "C<n>".
     void setRowCount(int rows);
     void setColumnCount(int columns);
 
-    QString RowLabel(int row) const { return m_rowLabels.value(row - 1); }
+    QString RowLabel(int row) const;
     void setRowLabel(int row, const QString& label);
     QString ColumnLabel(int column) const;
     void setColumnLabel(int column, const QString& label);
@@ -46,19 +42,10 @@ public:
     void setFootnoteText(const QString& text);
 
     // What is drawn, for checking the drawing against the grid.
-    QBarSeries* series() const { return m_series; }
-    QChartView* view() const { return m_view; }
+    QBarSeries* series() const;
+    QChartView* view() const;
 
 private:
-    void updateCategories();
-    void updateValueAxis();
-
-    QStringList m_rowLabels;
-    QList<QList<qint64>> m_data; // per column, per row
-    QChart* m_chart = nullptr;
-    QChartView* m_view = nullptr;
-    QBarSeries* m_series = nullptr;
-    QBarCategoryAxis* m_rowAxis = nullptr;
-    QValueAxis* m_valueAxis = nullptr;
+    Chart* m_bars = nullptr;
     QLabel* m_footnote = nullptr;
 };
