@@ -14,9 +14,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <cstdlib>
 #include <memory>
+#include <sys/resource.h>
 
 #include "control/core/JobWindows.h"
 #include "control/core/SharedState.h"
@@ -25,6 +25,8 @@
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
+
+using namespace platform;
 
 namespace {
 
@@ -98,8 +100,9 @@ struct Environment
     }
     QTemporaryDir folder;
     QuietDialogs dialogs;
-    Printers printers{{QStringLiteral("PDF")}, QStringLiteral("PDF"),
-                      [](const QString&) { return std::make_unique<PdfPrinter>(600); }};
+    Printers printers{{QStringLiteral("PDF")}, QStringLiteral("PDF"), [](const QString&) {
+                          return std::make_unique<PdfPrinter>(600);
+                      }};
 };
 
 void BM_PreviewFlexGrid(benchmark::State& state)

@@ -27,6 +27,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int RecordCount = 9999;
@@ -83,12 +85,12 @@ QByteArray quoted(const QString& text, int width)
 
 TicketRecord recordFor(int recNo)
 {
-    static const char* const titles[] = {"SUMMER", "WINTER", "NEW SEASON", "SALE", "CLEARANCE",
-                                         "SPRING", "AUTUMN", "EXCLUSIVE"};
-    static const char* const suppliers[] = {"NORTHWIND", "HARBOUR MILLS", "FENWAY KNITS",
+    static const char* const titles[] = {"SUMMER",    "WINTER", "NEW SEASON", "SALE",
+                                         "CLEARANCE", "SPRING", "AUTUMN",     "EXCLUSIVE"};
+    static const char* const suppliers[] = {"NORTHWIND",  "HARBOUR MILLS", "FENWAY KNITS",
                                             "BLUE RIVER", "OAKLEY & SONS", "TWEED CO"};
-    static const char* const descriptions[] = {"SHIRT", "TROUSERS", "JUMPER", "DRESS",
-                                               "JACKET", "SKIRT", "COAT", "T-SHIRT"};
+    static const char* const descriptions[] = {"SHIRT",  "TROUSERS", "JUMPER", "DRESS",
+                                               "JACKET", "SKIRT",    "COAT",   "T-SHIRT"};
     static const char* const colours[] = {"R", "BLK", "WHT", "NVY"};
     static const char* const scales[] = {"MENS", "LADIES", "KIDS"};
     static const char* const fits[] = {"L", "R", "S", ""};
@@ -106,11 +108,11 @@ TicketRecord recordFor(int recNo)
     r.Description = Values::fixedWidth(QString::fromLatin1(descriptions[i % 8]) +
                                            QStringLiteral(" \u00A3%1").arg(i % 50),
                                        TicketRecord::DescriptionWidth);
-    r.ColourID = Values::fixedWidth(QString::fromLatin1(colours[i % 4]),
-                                    TicketRecord::ColourIDWidth);
+    r.ColourID =
+        Values::fixedWidth(QString::fromLatin1(colours[i % 4]), TicketRecord::ColourIDWidth);
     r.Fit = Values::fixedWidth(QString::fromLatin1(fits[i % 4]), TicketRecord::FitWidth);
-    r.SizeScale = Values::fixedWidth(QString::fromLatin1(scales[i % 3]),
-                                     TicketRecord::SizeScaleWidth);
+    r.SizeScale =
+        Values::fixedWidth(QString::fromLatin1(scales[i % 3]), TicketRecord::SizeScaleWidth);
     r.Price = 4.99 + (i % 200) * 0.5;
     r.DateCreated = 45000 + i / 10;
     r.DateLastUsed = r.DateCreated + i % 30;
@@ -152,8 +154,8 @@ bool buildDataSet()
                               quoted(QStringLiteral("KIDS"), 10) + ",\"2-3   \",\"4-5   \"," +
                               "\"6-7   \",\"8-9   \",\"10-11 \",\"      \",\"      \"\r\n";
     QByteArray colours;
-    const char* const colourRows[][2] = {{"R", "Red"}, {"BLK", "Black"}, {"WHT", "White"},
-                                         {"NVY", "Navy"}};
+    const char* const colourRows[][2] = {
+        {"R", "Red"}, {"BLK", "Black"}, {"WHT", "White"}, {"NVY", "Navy"}};
     for (const auto& row : colourRows)
         colours += quoted(QString::fromLatin1(row[0]), 3) + ',' +
                    quoted(QString::fromLatin1(row[1]), 20) + "\r\n";

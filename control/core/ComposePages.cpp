@@ -16,6 +16,8 @@
 #include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printers.h"
 
+using namespace platform;
+
 namespace {
 
 const QString NoPrint = QStringLiteral("noprint");
@@ -43,18 +45,17 @@ bool isFlexGridName(const QWidget* control)
 
 bool isPrintableKind(const QWidget* control)
 {
-    return typeIs(control, {"RichTextBox", "MSChart", "MaskEdBox", "DataGrid", "TDBGrid", "DBGrid",
-                            "ListView", "ComboBox", "Frame", "Line", "Shape", "ListBox",
-                            "OptionButton", "FileListBox", "Label", "TextBox", "Image",
-                            "PictureBox", "CheckBox"}) ||
+    return typeIs(control,
+                  {"RichTextBox", "MSChart", "MaskEdBox", "DataGrid", "TDBGrid", "DBGrid",
+                   "ListView", "ComboBox", "Frame", "Line", "Shape", "ListBox", "OptionButton",
+                   "FileListBox", "Label", "TextBox", "Image", "PictureBox", "CheckBox"}) ||
            isFlexGridName(control);
 }
 
 bool isGridLike(const QWidget* control, bool sideBySide)
 {
-    return !sideBySide &&
-           (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid", "ListView"}) ||
-            isFlexGridName(control));
+    return !sideBySide && (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid", "ListView"}) ||
+                           isFlexGridName(control));
 }
 
 QVariant member(const QWidget* control, const char* name)
@@ -196,7 +197,8 @@ void Zentrel::ComposePages()
             savedResize = member(control, "Resize").toBool();
             JobContext::setMember(control, "Resize", false);
             const double f = member(control, "factor").toDouble();
-            const double zoom = f == 1.0 ? 100.0 : ((100.0 - 100.0 * f) / (100.0 * f)) * 100.0 + 100.0;
+            const double zoom =
+                f == 1.0 ? 100.0 : ((100.0 - 100.0 * f) / (100.0 * f)) * 100.0 + 100.0;
             savedZoom = qint16(member(control, "Zoom").toInt());
             JobContext::setMember(control, "Zoom", qint16(nearest(zoom)));
             DoEvents();
@@ -230,8 +232,10 @@ void Zentrel::ComposePages()
 
             // The containers between the control and the form: the
             // immediate one must be visible, none may be "noprint".
-            auto* container = qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
-            bool shown = container && (container == hostWidget || member(container, "Visible").toBool());
+            auto* container =
+                qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
+            bool shown =
+                container && (container == hostWidget || member(container, "Visible").toBool());
             double leftSum = 0;
             double topSum = 0;
             bool dropped = false;
@@ -305,9 +309,9 @@ void Zentrel::ComposePages()
             const double gridHeight = member(before.Control, "Height").toDouble();
             if (record.Top < before.Top + gridHeight) {
                 if (!typeIs(record.Control, {"Line"}))
-                    record.TopGap = nearest(member(record.Control, "Top").toDouble() -
-                                            (member(before.Control, "Top").toDouble() +
-                                             std::abs(gridHeight)));
+                    record.TopGap =
+                        nearest(member(record.Control, "Top").toDouble() -
+                                (member(before.Control, "Top").toDouble() + std::abs(gridHeight)));
             } else {
                 record.Placement = Down;
             }
@@ -342,8 +346,9 @@ void Zentrel::ComposePages()
                 if (back.isValid() && back.toInt() < 0) {
                     swappedBack = back;
                     try {
-                        JobContext::setMember(record.Control, "BackColor",
-                                              SystemColours::GetSysColor(SysColorIndex(back.toInt())));
+                        JobContext::setMember(
+                            record.Control, "BackColor",
+                            SystemColours::GetSysColor(SysColorIndex(back.toInt())));
                     } catch (const MemberError&) {
                         swappedBack = QVariant();
                     }

@@ -16,6 +16,8 @@
 #include "platform/gdi/ImageDevice.h"
 #include "platform/shell/WebPage.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int TwipsPerPixel = 15;
@@ -117,8 +119,7 @@ Demo::Demo()
     RefText = placeControl<TextBox>(this, QStringLiteral("RefText"), -3980, 915, 390, 360);
 
     connect(lblLink, &Label::Click, this, [this] { OpenLink(lblLink->Caption()); });
-    connect(Mailto, &Label::Click, this,
-            [] { OpenLink(QStringLiteral("mailto:") + MailAddress); });
+    connect(Mailto, &Label::Click, this, [] { OpenLink(QStringLiteral("mailto:") + MailAddress); });
     connect(Command1, &CommandButton::Click, this, &QDialog::reject);
     connect(Label3, &Label::Click, this, &QDialog::reject);
 }

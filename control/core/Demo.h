@@ -4,6 +4,7 @@
 #include <QFont>
 #include <memory>
 
+namespace platform {
 class CommandButton;
 class DeviceContext;
 class Label;
@@ -11,6 +12,7 @@ class Line;
 class PictureBox;
 class Shape;
 class TextBox;
+} // namespace platform
 
 // The control's about box: the control's title, a text line, two pictures,
 // a link to the maker's web page and a mail address, a close button and a
@@ -39,21 +41,21 @@ public:
     // The font print jobs start with (ClearFont's, which is the window's).
     static QFont referenceFont();
     // A screen device for measuring text, with the window's font selected.
-    static DeviceContext& surface();
+    static platform::DeviceContext& surface();
 
-    Label* Label1 = nullptr;
-    Label* Label2 = nullptr;
-    Label* Mailto = nullptr;
-    Label* lblLink = nullptr;
-    CommandButton* Command1 = nullptr;
-    Label* Label3 = nullptr;
-    PictureBox* Image1 = nullptr;
-    PictureBox* Image2 = nullptr;
-    Line* Line1 = nullptr;
-    Line* Line2 = nullptr;
-    Shape* Shape1 = nullptr;
-    TextBox* ClearFont = nullptr;
-    TextBox* RefText = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    platform::Label* Mailto = nullptr;
+    platform::Label* lblLink = nullptr;
+    platform::CommandButton* Command1 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::PictureBox* Image1 = nullptr;
+    platform::PictureBox* Image2 = nullptr;
+    platform::Line* Line1 = nullptr;
+    platform::Line* Line2 = nullptr;
+    platform::Shape* Shape1 = nullptr;
+    platform::TextBox* ClearFont = nullptr;
+    platform::TextBox* RefText = nullptr;
 
 private:
     Demo();
@@ -61,5 +63,5 @@ private:
     // Hands the target to the desktop's shell (a page or a new mail).
     static void OpenLink(const QString& target);
 
-    std::unique_ptr<DeviceContext> m_surface;
+    std::unique_ptr<platform::DeviceContext> m_surface;
 };

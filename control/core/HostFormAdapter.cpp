@@ -6,6 +6,8 @@
 #include "platform/controls/ControlMembers.h"
 #include "platform/controls/FormControls.h"
 
+using namespace platform;
+
 namespace {
 
 const char* const ScaleModeKey = "ScaleMode";

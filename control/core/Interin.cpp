@@ -1,14 +1,16 @@
 #include "control/core/Interin.h"
 
 #include <QMdiSubWindow>
-#include <algorithm>
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "control/core/SharedState.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Placement.h"
 #include "platform/gdi/DoEvents.h"
+
+using namespace platform;
 
 namespace {
 

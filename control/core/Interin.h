@@ -7,12 +7,14 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
 class CommandButton;
+} // namespace platform
 
 // The visual part of the progress window: a frameless window that shows a
 // frozen picture of the host form, the hourglass pointer, and the stop
 // button Stoper in its middle.
-class InterinForm : public Control<QWidget>
+class InterinForm : public platform::Control<QWidget>
 {
     Q_OBJECT
 
@@ -23,7 +25,7 @@ public:
     explicit InterinForm(QWidget* parent = nullptr);
 
     // The stop button: a push button whose caption counts the pages.
-    CommandButton* Stoper = nullptr;
+    platform::CommandButton* Stoper = nullptr;
 
     // The host form's picture and where it lies (pixels).
     void setPicture(const QImage& picture, const QPoint& at);
@@ -51,7 +53,7 @@ public:
     // The visual part, loaded on first touch.
     InterinForm& form();
     bool isLoaded() const { return !m_form.isNull(); }
-    CommandButton& Stoper();
+    platform::CommandButton& Stoper();
 
     // Covers hostForm with the window: its picture, the caption of
     // captionForm (the control's own form), the stop button unless

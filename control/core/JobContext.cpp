@@ -17,6 +17,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint32 White = 0xFFFFFF;
@@ -60,8 +62,8 @@ public:
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
-            font.strikeOut()};
+    return {font.family(), font.pointSizeF(), font.bold(),
+            font.italic(), font.underline(),  font.strikeOut()};
 }
 
 } // namespace
@@ -98,8 +100,8 @@ DeviceContext& JobContext::printerDC()
     // A page before the range is drawn where nobody sees it, in the
     // printer's resolution and current font.
     if (!m_scratchDC || &static_cast<PrinterDevice&>(m_scratchDC->device()).printer() != &printer())
-        m_scratchDC = std::make_unique<DeviceContext>(
-            std::make_unique<DiscardingPrinterDevice>(printer()));
+        m_scratchDC =
+            std::make_unique<DeviceContext>(std::make_unique<DiscardingPrinterDevice>(printer()));
     m_scratchDC->selectFont(printer().hDC().font());
     return *m_scratchDC;
 }
@@ -233,9 +235,8 @@ void JobContext::DrawPageTitles()
     if (control.PagesNumbers())
         footer = control.FootTitle() + QStringLiteral(" ") +
                  Values::signBlank(shared.CurrentPage + FromPageCopy - 1);
-    target->FillRect(LeftMarginPx.value - 2,
-                     shared.PageHeightPx.value - FootMarginPx.value + 6, width,
-                     FootMarginPx.value, footer, align, 0, true, true, 5, true, 5);
+    target->FillRect(LeftMarginPx.value - 2, shared.PageHeightPx.value - FootMarginPx.value + 6,
+                     width, FootMarginPx.value, footer, align, 0, true, true, 5, true, 5);
 }
 
 void JobContext::PrintPageTitles()
@@ -259,9 +260,9 @@ void JobContext::PrintPageTitles()
     printer().setFontBold(true);
 }
 
-void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height,
-                              QString Caption, qint32 Align, qint16 Framed, qint16 WordWrap,
-                              qint16 NoInset, qint16 Transparent, qint16 Divider)
+void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height, QString Caption,
+                              qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
+                              qint16 Transparent, qint16 Divider)
 {
     DeviceContext& dc = printerDC();
     if (Transparent)

@@ -11,13 +11,12 @@
 #include "control/core/PrintItem.h"
 #include "control/core/SharedState.h"
 
+namespace platform {
 class DeviceContext;
 class MemberError;
-class OffScreenDC;
-namespace platform {
 class Printer;
-}
-using platform::Printer;
+} // namespace platform
+class OffScreenDC;
 class Zentrel;
 
 // The state of one print or preview job of one control, handed to every
@@ -87,8 +86,8 @@ public:
     // The printer of the job and its device context. While pages before
     // FromPage are composed, drawing goes to a scratch surface that is
     // thrown away, so nothing of them reaches the document.
-    Printer& printer() const;
-    DeviceContext& printerDC();
+    platform::Printer& printer() const;
+    platform::DeviceContext& printerDC();
     // Whether the page being composed lies before FromPage.
     bool composingSkippedPage() const;
 
@@ -120,7 +119,7 @@ public:
     // The common error report: Err_Mess and the error number in a message
     // box, the job stopped, the printer document abandoned when printing.
     void ReportPrintError(int errorNumber);
-    void ReportPrintError(const MemberError& error);
+    void ReportPrintError(const platform::MemberError& error);
     // Lets pending window events run; true when the job is to stop
     // (PrintAborted).
     bool yield();
@@ -133,5 +132,5 @@ public:
     QFont titleFont() const;
 
 private:
-    std::unique_ptr<DeviceContext> m_scratchDC;
+    std::unique_ptr<platform::DeviceContext> m_scratchDC;
 };

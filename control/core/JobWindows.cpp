@@ -8,6 +8,8 @@
 #include "control/core/Prview.h"
 #include "platform/controls/CommandButton.h"
 
+using namespace platform;
+
 namespace JobWindows {
 
 void Finir()

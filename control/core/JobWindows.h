@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
+namespace platform {
 class DeviceContext;
+} // namespace platform
 class QWidget;
 class Zentrel;
 
@@ -44,7 +46,7 @@ namespace JobWindows {
 void Finir();
 // The device context of the page surface `View`, on which each preview
 // page is initialised (null when there is none).
-DeviceContext* PreviewViewDC();
+platform::DeviceContext* PreviewViewDC();
 // Sizes the page surface; returns the width it took.
 int SetPreviewViewSize(int width, int height);
 // The colour of the frame area `Back` around the page.
@@ -81,7 +83,7 @@ void About(Zentrel& control);
 // starting font in a print job.
 QFont ClearFont();
 // A screen surface for measuring text (its device context).
-DeviceContext& DemoSurface();
+platform::DeviceContext& DemoSurface();
 
 } // namespace JobWindows
 

@@ -15,6 +15,8 @@
 #include "platform/gdi/SystemColours.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint32 Black = 0x000000;

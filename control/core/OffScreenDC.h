@@ -7,7 +7,9 @@
 #include <memory>
 #include <optional>
 
+namespace platform {
 class DeviceContext;
+} // namespace platform
 class QWidget;
 
 // One page of the preview: a page image in memory (colour, or one bit per
@@ -44,7 +46,7 @@ public:
     // Creates the white page of CtlWidth x CtlHeight pixels: in colour when
     // Colors is 2, else one bit per pixel. CtlHdc is the surface the page is
     // later copied to (not owned; may be null).
-    void Initialize(DeviceContext* CtlHdc, int CtlWidth, int CtlHeight, int Colors);
+    void Initialize(platform::DeviceContext* CtlHdc, int CtlWidth, int CtlHeight, int Colors);
 
     // A cell: filled with the background colour unless transpar, the
     // caption from its top (CaptionAlign 0..8 picks left, right or centre;
@@ -106,24 +108,24 @@ public:
     int Printpic(QWidget* fo, double Scalefactor, int Pr_Or, int Pr_LM, int Pr_TM, bool Pr_EndDoc,
                  int Tyes);
     // Copies the whole page to the printer's device context at (0, 0).
-    void BlastToPrint(DeviceContext& printerDc);
+    void BlastToPrint(platform::DeviceContext& printerDc);
 
     // The page as drawn so far (a null image before Initialize).
     QImage page() const;
     // The page's device context (null before Initialize and after Finale).
-    DeviceContext* dc() const { return m_memory.get(); }
+    platform::DeviceContext* dc() const { return m_memory.get(); }
     int width() const { return m_width; }
     int height() const { return m_height; }
 
 private:
     void fillWithBackground(int left, int top, int right, int bottom, qint32 colour);
 
-    DeviceContext* m_target = nullptr;
+    platform::DeviceContext* m_target = nullptr;
     std::optional<QFont> m_font;
     std::optional<QFont> m_previousFont;
     int m_width = 0;
     int m_height = 0;
-    std::unique_ptr<DeviceContext> m_memory;
+    std::unique_ptr<platform::DeviceContext> m_memory;
     qint32 m_faceColor = 0;
     qint32 m_highlightColor = 0;
     qint32 m_shadowColor = 0;

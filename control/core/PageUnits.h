@@ -14,7 +14,7 @@
 // Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4).
 inline qint32 nearest(double value)
 {
-    return Values::toInt32(value);
+    return platform::Values::toInt32(value);
 }
 
 struct Twips

@@ -7,6 +7,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 qint16 toInt16(int value)

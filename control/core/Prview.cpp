@@ -17,6 +17,8 @@
 #include "platform/gdi/DoEvents.h"
 #include "platform/gdi/ImageDevice.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int TwipsPerPixel = 15;
@@ -107,7 +109,8 @@ PrviewForm::PrviewForm(QWidget* parent) : Control<QWidget>(parent)
     resize(DesignWidth / TwipsPerPixel, DesignHeight / TwipsPerPixel);
 
     const auto button = [this](const char* name, const char* caption, int left, int top) {
-        auto* b = placeControl<CommandButton>(this, QString::fromLatin1(name), left, top, 1035, 285);
+        auto* b =
+            placeControl<CommandButton>(this, QString::fromLatin1(name), left, top, 1035, 285);
         b->setCaption(QString::fromLatin1(caption));
         return b;
     };
@@ -156,9 +159,11 @@ PrviewForm::PrviewForm(QWidget* parent) : Control<QWidget>(parent)
     connect(Printbt, &CommandButton::Click, this, [&window] { window.Print(); });
     connect(Up, &CommandButton::Click, this, [&window] { window.PreviousPage(); });
     connect(Down, &CommandButton::Click, this, [&window] { window.NextPage(); });
-    connect(Comb, &ComboBox::Click, this, [this, &window] { window.PagePicked(Comb->ListIndex()); });
+    connect(Comb, &ComboBox::Click, this,
+            [this, &window] { window.PagePicked(Comb->ListIndex()); });
     connect(Closebtn, &CommandButton::Click, this, [&window] { window.Close(); });
-    connect(HScrl, &QScrollBar::valueChanged, this, [this](int value) { View->move(-value, View->y()); });
+    connect(HScrl, &QScrollBar::valueChanged, this,
+            [this](int value) { View->move(-value, View->y()); });
     connect(VScrl, &QScrollBar::valueChanged, this, [this, &window](int value) {
         View->move(View->x(), -value);
         window.DrawIntoScrn();

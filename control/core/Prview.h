@@ -9,17 +9,19 @@
 #include "platform/controls/Control.h"
 #include "platform/controls/PictureBox.h"
 
+class QScrollBar;
+namespace platform {
 class ComboBox;
 class CommandButton;
 class DeviceContext;
-class QScrollBar;
+} // namespace platform
 
 // The page surface of the preview window: a picture box that shows what is
 // copied onto its device context. The context is as large as the view; it
 // is made again when the view is given another size (the contexts it had
 // stay alive with the view, since pages keep pointing at the one they were
 // made on).
-class PreviewView : public PictureBox
+class PreviewView : public platform::PictureBox
 {
     Q_OBJECT
 
@@ -29,7 +31,7 @@ public:
 
     // Width and height in pixels.
     void setViewSize(int width, int height);
-    DeviceContext* dc() const { return m_dc.get(); }
+    platform::DeviceContext* dc() const { return m_dc.get(); }
     // Empties the surface in its background colour.
     void Cls();
     // What the surface shows.
@@ -39,14 +41,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::unique_ptr<DeviceContext> m_dc;
-    std::vector<std::unique_ptr<DeviceContext>> m_retired;
+    std::unique_ptr<platform::DeviceContext> m_dc;
+    std::vector<std::unique_ptr<platform::DeviceContext>> m_retired;
 };
 
 // The visual part of the preview window: its controls at their design
 // values (twips; Back and View work in pixels). Made by Prview when it is
 // loaded, deleted when it is unloaded.
-class PrviewForm : public Control<QWidget>
+class PrviewForm : public platform::Control<QWidget>
 {
     Q_OBJECT
 
@@ -58,19 +60,19 @@ public:
 
     explicit PrviewForm(QWidget* parent = nullptr);
 
-    CommandButton* Printbt = nullptr;
-    CommandButton* Up = nullptr;
-    CommandButton* Down = nullptr;
-    ComboBox* Comb = nullptr;
-    CommandButton* Closebtn = nullptr;
-    PictureBox* Back = nullptr;
+    platform::CommandButton* Printbt = nullptr;
+    platform::CommandButton* Up = nullptr;
+    platform::CommandButton* Down = nullptr;
+    platform::ComboBox* Comb = nullptr;
+    platform::CommandButton* Closebtn = nullptr;
+    platform::PictureBox* Back = nullptr;
     PreviewView* View = nullptr;
     QScrollBar* VScrl = nullptr;
     QScrollBar* HScrl = nullptr;
-    PictureBox* Corner = nullptr;
+    platform::PictureBox* Corner = nullptr;
     // 11 x 11 pictures of a ticked and an empty box, never shown.
-    PictureBox* Check = nullptr;
-    PictureBox* Uncheck = nullptr;
+    platform::PictureBox* Check = nullptr;
+    platform::PictureBox* Uncheck = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

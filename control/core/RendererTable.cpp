@@ -4,6 +4,8 @@
 
 #include "platform/controls/FormMember.h"
 
+using namespace platform;
+
 namespace {
 
 QString typeOf(const QWidget* control)

@@ -4,6 +4,8 @@
 
 #include "control/core/OffScreenDC.h"
 
+using namespace platform;
+
 namespace {
 
 // MemAvailable of /proc/meminfo in bytes; 0 when it cannot be read (0

@@ -15,6 +15,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 // The face in twips: each button 358 wide, the control 375 high.

@@ -11,10 +11,12 @@
 #include "control/core/ZentrelExport.h"
 #include "platform/controls/Control.h"
 
-class CommandButton;
 class JobContext;
+namespace platform {
+class CommandButton;
 class PictureBox;
 class PropertyBag;
+} // namespace platform
 
 // The print/preview control a host sites on one of its forms. Its face
 // shows a preview button and a print button; its settings are the
@@ -27,7 +29,7 @@ class PropertyBag;
 // Every property setter ends with PropertyChanged under the property's
 // name, whether or not it kept the new value. Properties, methods and
 // events also work by name through Qt's meta-object system.
-class ZENTREL_EXPORT Zentrel : public Control<QWidget>
+class ZENTREL_EXPORT Zentrel : public platform::Control<QWidget>
 {
     Q_OBJECT
     Q_CLASSINFO("Version", "V.6.1")
@@ -116,10 +118,10 @@ public:
     void InitProperties();
     // A saved control: every property from the bag, missing ones at their
     // defaults. The values go straight in: no setter checks run.
-    void ReadProperties(const PropertyBag& PropBag);
+    void ReadProperties(const platform::PropertyBag& PropBag);
     // Saves every persisted property; values equal to their defaults are
     // left out of the bag.
-    void WriteProperties(PropertyBag& PropBag) const;
+    void WriteProperties(platform::PropertyBag& PropBag) const;
     // Lays the face out: one button wide without the preview button, two
     // with it.
     void UserControl_Resize();
@@ -276,14 +278,14 @@ public:
     qint32 LineBrushColor = 0;
 
     // ---- The face ----
-    CommandButton* PrevBtn = nullptr;
-    CommandButton* Printbt = nullptr;
+    platform::CommandButton* PrevBtn = nullptr;
+    platform::CommandButton* Printbt = nullptr;
     // Scratch surfaces that carry a picture on its way to a page.
-    PictureBox* Baka = nullptr;
-    PictureBox* baki = nullptr;
+    platform::PictureBox* Baka = nullptr;
+    platform::PictureBox* baki = nullptr;
     // The glyphs of a set and a cleared option button.
-    PictureBox* Optik = nullptr;
-    PictureBox* Optinon = nullptr;
+    platform::PictureBox* Optik = nullptr;
+    platform::PictureBox* Optinon = nullptr;
 
 signals:
     // At the start of Preview (Mode 0) and LVPrint (Mode 1); Cancel = true

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <cmath>
 
-#include "control/core/PropertyBag.h"
 #include "control/core/SharedState.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/hosting/PropertyBag.h"
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
+
+using namespace platform;
 
 namespace {
 

@@ -7,13 +7,15 @@
 #include "control/core/JobWindows.h"
 #include "control/core/SharedState.h"
 #include "control/core/Zentrel.h"
-#include "platform/controls/ControlMembers.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/ControlMembers.h"
 #include "platform/controls/FormMember.h"
 #include "platform/gdi/DoEvents.h"
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
+
+using namespace platform;
 
 namespace {
 
@@ -140,8 +142,8 @@ bool Zentrel::Preview()
         const Qt::WindowStates state = host->windowState();
         setup.hostWindowState = int(state);
         const QRect frame = host->frameGeometry();
-        setup.hostGeometryTwips = QRect(frame.x() * 15, frame.y() * 15, frame.width() * 15,
-                                        frame.height() * 15);
+        setup.hostGeometryTwips =
+            QRect(frame.x() * 15, frame.y() * 15, frame.width() * 15, frame.height() * 15);
     }
     JobWindows::Finito();
     JobWindows::ShowPreview(setup);

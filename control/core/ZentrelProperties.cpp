@@ -8,6 +8,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 void Zentrel::setColor(Chromos value)
 {
     m_Color = value;

@@ -13,6 +13,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/printing/Printer.h"
 
+using namespace platform;
+
 using namespace RendererCommon;
 
 namespace {
@@ -87,8 +89,8 @@ void drawCheckOption(JobContext& job)
         const double boxLeft = (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
         if (!caption.isEmpty())
             page->FillRect(nearest(boxLeft + 17), job.CurrentY.value + 5,
-                           nearest(item.Width / ptp * scale - 20), lineH, caption, captionAlign,
-                           0, true, false, 0, false, 5);
+                           nearest(item.Width / ptp * scale - 20), lineH, caption, captionAlign, 0,
+                           true, false, 0, false, 5);
         // The glyph moves right once by the offset of a right-justified
         // control.
         int x = nearest(boxLeft);
@@ -102,8 +104,8 @@ void drawCheckOption(JobContext& job)
     }
 
     job.printer().setFont(printerFontOf(font, scale));
-    const int heightPx = nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
-                                 shared.PrinterScale * 8);
+    const int heightPx =
+        nearest(job.printerDC().textExtent(QStringLiteral("A")).height() + shared.PrinterScale * 8);
     if (job.yield())
         return;
     job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};

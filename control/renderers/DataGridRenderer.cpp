@@ -19,6 +19,8 @@
 #include "platform/controls/FormMember.h"
 #include "platform/gdi/DeviceContext.h"
 
+using namespace platform;
+
 using namespace GridCommon;
 
 namespace {
@@ -52,7 +54,8 @@ private:
         m_isDataGrid = type == QLatin1String("DataGrid");
         const auto gap = [&] {
             const int old = m_job.CurrentY.value;
-            m_job.CurrentY = {std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
+            m_job.CurrentY = {
+                std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
             m_top = m_job.CurrentY.value;
         };
         const auto test = [&] {
@@ -241,7 +244,8 @@ private:
             }
             QFont rowFont = gridFont;
             if (m_job.DrawScale != 1.0)
-                rowFont = sized(gridFont, gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
+                rowFont = sized(gridFont,
+                                gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
             if (m_print)
                 m_job.printer().setFont(printerFontOf(rowFont));
             else if (OffScreenDC* page = m_job.page())
@@ -249,14 +253,17 @@ private:
 
             int rowH = m_rowH;
             if (headerRow)
-                rowH = m_print ? nearest(m_grid.HeadLines() *
-                                         nearest(m_rowH * (rowFont.pointSizeF() / refSize) + 8 * m_ps))
-                               : nearest(m_grid.HeadLines() * m_rowH);
+                rowH = m_print
+                           ? nearest(m_grid.HeadLines() *
+                                     nearest(m_rowH * (rowFont.pointSizeF() / refSize) + 8 * m_ps))
+                           : nearest(m_grid.HeadLines() * m_rowH);
             lastRowH = rowH;
 
-            m_job.ItemLeftPx = {nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+            m_job.ItemLeftPx = {
+                nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
             if (m_rtl)
-                m_job.ItemLeftPx = {int(pageW) - (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
+                m_job.ItemLeftPx = {int(pageW) -
+                                    (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
 
             // The record is empty when every column's text is.
             const int bookmark = m_grid.Bookmark();
@@ -282,10 +289,11 @@ private:
                     m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
                 if (m_print) {
                     const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
-                    const int divider = d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
+                    const int divider =
+                        d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
                     carried = d - 1;
-                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
-                                       qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
+                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text,
+                                       a, qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
                                        qint16(divider));
                 } else if (OffScreenDC* page = m_job.page()) {
                     page->setBackColor(headerRow ? HeaderGrey : back);
@@ -323,8 +331,10 @@ private:
                 }
                 const double r = m_print ? 20 * m_ps : 40;
                 const double testX =
-                    m_rtl ? nearest(pageW - (m_grid.Width() + item.Left) / m_tpp + m_job.LeftMarginPx.value + r)
-                          : nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+                    m_rtl
+                        ? nearest(pageW - (m_grid.Width() + item.Left) / m_tpp +
+                                  m_job.LeftMarginPx.value + r)
+                        : nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
                 lastCol = blockEnd(firstCol, testX, reserve, split);
                 m_grid.setFirstRow(0);
                 m_grid.setRow(0);
@@ -334,12 +344,14 @@ private:
                 continue;
             }
             m_job.CurrentY += PagePx{rowH};
-            const int reserve = m_print ? m_job.FootMarginPx.value + rowH + m_job.PortraitFootPadPx.value -
+            const int reserve = m_print ? m_job.FootMarginPx.value + rowH +
+                                              m_job.PortraitFootPadPx.value -
                                               m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps)
                                         : m_job.FootMarginPx.value + rowH;
             // Never right after the header row, so that each page carries a
             // record; never after the last record.
-            if (!headerRow && move >= 0 && m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
+            if (!headerRow && move >= 0 &&
+                m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
                 m_job.NewPage();
                 if (m_job.StopComposing)
                     return;

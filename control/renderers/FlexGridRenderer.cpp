@@ -15,6 +15,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 using namespace GridCommon;
 
 namespace {
@@ -229,9 +231,9 @@ private:
             rowRepeat = m_job.control.RowRepeatHeader();
             const double extra = m_print ? 6 * ps : 8;
             const double m2 = m_print ? 20 * ps : 10;
-            const double testX =
-                m_rtl ? nearest(pageW - (item.Left + m_grid.Width()) / m_tpp + m_job.LeftMarginPx.value)
-                      : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
+            const double testX = m_rtl ? nearest(pageW - (item.Left + m_grid.Width()) / m_tpp +
+                                                 m_job.LeftMarginPx.value)
+                                       : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
             double sum = m_job.control.ColRepeatHeader() ? colTwips(0) / m_tpp + extra : 0;
             lastCol = cols - 1;
             split = false;
@@ -329,12 +331,14 @@ private:
     {
         m_shared.CurrentColor = 0;
         const double rowTwips = m_grid.RowHeight(r);
-        m_rowH = m_print ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
-                                   7.4 * m_shared.PrinterScale)
-                         : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
+        m_rowH = m_print
+                     ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
+                               7.4 * m_shared.PrinterScale)
+                     : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
         const PrintItem& item = m_job.item();
         const int pageW = m_shared.PageWidthPx.value;
-        m_job.ItemLeftPx = {nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+        m_job.ItemLeftPx = {
+            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
         if (m_rtl)
             m_job.ItemLeftPx = {pageW - m_job.RightMarginPx.value - m_job.LeftMarginPx.value};
         const double limit = m_print ? pageW / 0.9 : 1.05 * pageW;
@@ -363,8 +367,9 @@ private:
             if (m_job.DrawScale != 1.0)
                 font = sized(font, cellFont.pointSizeF() * m_job.DrawScale);
 
-            const int w = m_grid.ColWidth(c) < 0 ? nearest(1100 / m_tpp * m_job.DrawScale)
-                                                 : nearest(m_grid.ColWidth(c) / m_tpp * m_job.DrawScale);
+            const int w = m_grid.ColWidth(c) < 0
+                              ? nearest(1100 / m_tpp * m_job.DrawScale)
+                              : nearest(m_grid.ColWidth(c) / m_tpp * m_job.DrawScale);
             // The rest of the row is cut at the page's edge; the row's
             // first cell is drawn in any case (cut by the page), so that a
             // column wider than the page still prints.

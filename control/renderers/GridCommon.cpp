@@ -8,6 +8,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/SystemColours.h"
 
+using namespace platform;
+
 namespace GridCommon {
 
 qint32 rgbOf(qint32 colour)
@@ -17,8 +19,8 @@ qint32 rgbOf(qint32 colour)
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
-            font.strikeOut()};
+    return {font.family(), font.pointSizeF(), font.bold(),
+            font.italic(), font.underline(),  font.strikeOut()};
 }
 
 QFont sized(QFont font, double points)

@@ -19,6 +19,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 using namespace GridCommon;
 
 namespace {
@@ -98,8 +100,8 @@ void renderFileList(JobContext& job, bool print)
     }
     rowH = std::max(rowH, 1);
     colW = std::max(colW, 1);
-    const int perRow =
-        std::max(1, int(Values::toInt16(((shared.PageWidthPx.value - 20) - item.Left / tpp) / colW - 1)));
+    const int perRow = std::max(
+        1, int(Values::toInt16(((shared.PageWidthPx.value - 20) - item.Left / tpp) / colW - 1)));
 
     int rowTop = job.CurrentY.value;
     qint32 back = rgbOf(list->BackColor());
@@ -135,8 +137,8 @@ void renderFileList(JobContext& job, bool print)
         } else if (OffScreenDC* page = job.page()) {
             page->setBackColor(rgbOf(list->BackColor()));
             page->setFont(font);
-            page->FillRect(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, rowH, list->List(i), 0,
-                           0, false, true, 1, false, 5);
+            page->FillRect(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, rowH, list->List(i),
+                           0, 0, false, true, 1, false, 5);
             page->setBackColor(back);
         }
         if (job.StopComposing)
@@ -148,7 +150,8 @@ void renderFileList(JobContext& job, bool print)
             xOff = 0;
             job.CurrentY += PagePx{rowH};
             // A new page only when names follow.
-            if (i + 1 < count && job.CurrentY.value >= pageH - (job.FootMarginPx.value + rowH + 20)) {
+            if (i + 1 < count &&
+                job.CurrentY.value >= pageH - (job.FootMarginPx.value + rowH + 20)) {
                 job.NewPage();
                 if (job.StopComposing) {
                     if (print)
@@ -270,8 +273,8 @@ void DrawListBoxControl(JobContext& job)
                                  nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
                                  nearest(rowH - 4 * pps), text, align, 0, 0, 0, 0, 5);
             } else if (page) {
-                page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text, align,
-                               0, false, false, 0, false, 5);
+                page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text,
+                               align, 0, false, false, 0, false, 5);
             }
             if (checks) {
                 const QImage glyph = checkGlyph(list->Selected(k));
@@ -280,13 +283,14 @@ void DrawListBoxControl(JobContext& job)
                     const int gw = nearest(glyph.width() * glyphScale * perPixel);
                     const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
                     job.printerDC().stretchBlt(gx, nearest(y + rowH / 2.0 - 15 * pps), gw,
-                                               nearest(glyph.height() * glyphScale * perPixel), glyph, 0,
-                                               0, glyph.width(), glyph.height());
+                                               nearest(glyph.height() * glyphScale * perPixel),
+                                               glyph, 0, 0, glyph.width(), glyph.height());
                 } else if (page && page->dc()) {
                     const int gx = job.ItemLeftPx.value - 5 + (rtl ? colW : 0);
-                    page->dc()->stretchBlt(gx, y + glyphTop, nearest(glyph.width() * glyphScale * 16 / 15.9),
-                                           nearest(glyph.height() * glyphScale * 16 / 15.8), glyph, 0, 0,
-                                           glyph.width(), glyph.height());
+                    page->dc()->stretchBlt(gx, y + glyphTop,
+                                           nearest(glyph.width() * glyphScale * 16 / 15.9),
+                                           nearest(glyph.height() * glyphScale * 16 / 15.8), glyph,
+                                           0, 0, glyph.width(), glyph.height());
                 }
             }
             job.CurrentY += PagePx{rowH};

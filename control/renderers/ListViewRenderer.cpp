@@ -13,6 +13,8 @@
 #include "platform/controls/ListView.h"
 #include "platform/gdi/DeviceContext.h"
 
+using namespace platform;
+
 using namespace GridCommon;
 
 namespace {
@@ -101,8 +103,10 @@ private:
             m_job.printerDC().setTextColor(Black);
             m_job.printerDC().setBkColor(White);
         }
-        int x = m_print ? startX()
-                        : nearest(((item.Left + 45) / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+        int x =
+            m_print
+                ? startX()
+                : nearest(((item.Left + 45) / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
 
         // Fitting.
         bool split = false;
@@ -209,11 +213,11 @@ private:
                 const int w = cellWidth(j);
                 const int align = m_list.columnHeaderAlignment(j);
                 if (m_print) {
-                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, m_rowH, text,
-                                       align, qint16(frame), 0, 0, 0, 5);
+                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, m_rowH,
+                                       text, align, qint16(frame), 0, 0, 0, 5);
                 } else if (OffScreenDC* page = m_job.page()) {
-                    page->FillRect(m_job.ItemLeftPx.value + 5, m_job.CurrentY.value, w, m_rowH, text,
-                                   align, frame, false, true, 0, false, 5);
+                    page->FillRect(m_job.ItemLeftPx.value + 5, m_job.CurrentY.value, w, m_rowH,
+                                   text, align, frame, false, true, 0, false, 5);
                 }
                 m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
             }
@@ -239,9 +243,9 @@ private:
                     sum = m_print ? nearest(width(1) / m_tpp) : width(1) / m_tpp;
                     repeatFirst = m_job.control.RowRepeatHeader();
                 }
-                const double bx =
-                    nearest((item.Left / m_tpp + m_job.LeftMarginPx.value + (m_print ? 4 * m_ps : 0)) *
-                            m_job.DrawScale);
+                const double bx = nearest(
+                    (item.Left / m_tpp + m_job.LeftMarginPx.value + (m_print ? 4 * m_ps : 0)) *
+                    m_job.DrawScale);
                 const double margin = m_print ? 40 * m_ps : 40;
                 lastCol = columns;
                 split = false;
@@ -264,7 +268,8 @@ private:
                                               m_job.PortraitFootPadPx.value -
                                               m_job.LandscapeFootTrimPx.value
                                         : m_job.FootMarginPx.value + m_rowH + 20;
-            if (!headerRow && i < n && m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
+            if (!headerRow && i < n &&
+                m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
                 header = !m_list.HideColumnHeaders();
                 m_job.NewPage();
                 frame = m_job.control.GridLinesOK() ? 1 : 0;

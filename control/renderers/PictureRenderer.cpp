@@ -13,6 +13,8 @@
 #include "platform/controls/FormMember.h"
 #include "platform/controls/PictureBox.h"
 
+using namespace platform;
+
 namespace {
 
 bool isChart(const QWidget* control)
@@ -84,8 +86,8 @@ void PreviewPictureControl(JobContext& job)
     job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
     if (!roomOnPage(job))
         return;
-    const int x = nearest(item.Left / job.shared.PageTwipsPerPixel * job.DrawScale +
-                          job.LeftMarginPx.value);
+    const int x =
+        nearest(item.Left / job.shared.PageTwipsPerPixel * job.DrawScale + job.LeftMarginPx.value);
     if (OffScreenDC* page = job.page())
         page->Printpic(job.control.baki, job.control.ScalePrnGrph() * job.DrawScale, 1, x,
                        job.CurrentY.value, true, job.CurrentY.value - 1);

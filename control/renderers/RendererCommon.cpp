@@ -10,6 +10,8 @@
 #include "platform/gdi/ImageDevice.h"
 #include "platform/gdi/SystemColours.h"
 
+using namespace platform;
+
 namespace RendererCommon {
 
 qint32 rgbOf(qint32 colour)

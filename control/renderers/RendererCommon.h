@@ -8,7 +8,9 @@
 #include "platform/printing/Printer.h"
 
 class JobContext;
+namespace platform {
 class PictureBox;
+} // namespace platform
 
 // Helpers of the simple-control renderers (check and option buttons,
 // frames, shapes and lines, pictures).
@@ -29,11 +31,11 @@ int surfaceLetterHeight(const JobContext& job);
 
 // A printer font copied from a control's font, its size scaled by the zoom
 // when the zoom is not exactly 1.
-Printer::Font printerFontOf(const QFont& font, double drawScale);
+platform::Printer::Font printerFontOf(const QFont& font, double drawScale);
 
 // Puts `picture` into the carrier box and makes the box its size, so that
 // only the picture is copied from it.
-void carryGlyph(PictureBox* carrier, const QImage& picture);
+void carryGlyph(platform::PictureBox* carrier, const QImage& picture);
 
 // The ticked and the empty check-box glyph.
 QImage checkGlyph(bool ticked);

@@ -16,6 +16,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/printing/Printer.h"
 
+using namespace platform;
+
 using namespace GridCommon;
 
 namespace {
@@ -78,8 +80,8 @@ void PreviewRichText(JobContext& job)
         job, length,
         [&](int position) {
             shared.RichTextPos = position;
-            const int bottom = nearest(shared.PageHeightPx.value * tpp -
-                                       job.FootMarginPx.value * tpp * 1.2);
+            const int bottom =
+                nearest(shared.PageHeightPx.value * tpp - job.FootMarginPx.value * tpp * 1.2);
             if (OffScreenDC* page = job.page())
                 page->CDRTF(top, left, bottom);
             return int(shared.RichTextPos);

@@ -13,6 +13,8 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/GdiTypes.h"
 
+using namespace platform;
+
 using namespace RendererCommon;
 
 namespace {

@@ -18,6 +18,8 @@
 #include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printer.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint32 White = 0xFFFFFF;
@@ -102,8 +104,8 @@ qint32 rgbOf(qint32 colour)
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(), font.italic(), font.underline(),
-            font.strikeOut()};
+    return {font.family(), font.pointSizeF(), font.bold(),
+            font.italic(), font.underline(),  font.strikeOut()};
 }
 
 void renderText(JobContext& job, bool print)

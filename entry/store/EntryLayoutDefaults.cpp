@@ -4,6 +4,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint16 True16 = -1;

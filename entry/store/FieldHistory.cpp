@@ -9,6 +9,8 @@
 #include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 FieldHistory::Rows& FieldHistory::rows(List list)
 {
     return const_cast<Rows&>(std::as_const(*this).rows(list));

@@ -5,6 +5,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // A line break inside a field would split the partition's line in two.

@@ -9,6 +9,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 QString printFileName(const ZRNDBm& store)

@@ -2,6 +2,8 @@
 
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 qint64 PrintFileLine::unitsOf(const TicketRecord& rec)
 {
     qint64 units = 0;

@@ -3,6 +3,8 @@
 #include "entry/store/TicketRecord.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 RecordListRow RecordListRow::fromRecord(qint32 recNo, const TicketRecord& rec)
 {
     using Values::trimBlanks;

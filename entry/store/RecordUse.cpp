@@ -3,6 +3,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 template <class Field> RecordUse::Result findUse(ZRNDBm& store, const QString& wanted, Field field)

@@ -5,6 +5,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 QList<SizeScaleFile::Scale> SizeScaleFile::read(const QString& fileName, bool* ok)
 {
     QList<Scale> scales;

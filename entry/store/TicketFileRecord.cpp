@@ -3,6 +3,8 @@
 #include "platform/files/RecordBuffer.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 using Int16Fields = std::array<qint16, TicketFileRecord::FieldCount>;

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace platform;
+
 namespace {
 
 bool isDigit(QChar c)

@@ -7,6 +7,8 @@
 #include "platform/files/FileNames.h"
 #include "platform/files/RecordFile.h"
 
+using namespace platform;
+
 namespace {
 
 bool fail(QString* error, const QString& message)

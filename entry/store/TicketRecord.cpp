@@ -6,6 +6,8 @@
 #include "platform/files/Ansi.h"
 #include "platform/files/RecordBuffer.h"
 
+using namespace platform;
+
 namespace {
 
 // A number straight from the record's bytes, little-endian.

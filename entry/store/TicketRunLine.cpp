@@ -2,6 +2,8 @@
 
 #include "platform/files/Ansi.h"
 
+using namespace platform;
+
 namespace {
 
 void place(QString& line, TicketRunLine::Column column, const QString& value)

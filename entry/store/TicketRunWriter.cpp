@@ -11,6 +11,8 @@
 #include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int SizePositions = 7;
@@ -162,9 +164,9 @@ TicketRunLine TicketRunWriter::lineFor(const TicketRecord& rec, qint32 recNo, in
     TicketRunLine line;
     line.Dpt = QStringLiteral("00");
     line.Grp = QStringLiteral("000");
-    line.Supplier = withoutCommas(Values::fixedWidth(rec.ColourID, TicketRecord::ColourIDWidth) +
-                                  QLatin1Char('.') +
-                                  Values::fixedWidth(rec.Description, DescriptionPart));
+    line.Supplier =
+        withoutCommas(Values::fixedWidth(rec.ColourID, TicketRecord::ColourIDWidth) +
+                      QLatin1Char('.') + Values::fixedWidth(rec.Description, DescriptionPart));
     line.Description = withoutCommas(rec.Supplier);
     line.Size = withoutCommas(sizeText);
     line.Fit = withoutCommas(rec.Fit);

@@ -11,6 +11,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // File names are held as 30-character blank-padded fields.

@@ -10,8 +10,10 @@
 #include "entry/store/TicketFileRecord.h"
 #include "entry/store/TicketRecord.h"
 
-class RecordFile;
 class StoreView;
+namespace platform {
+class RecordFile;
+} // namespace platform
 
 // The record store of the ticket-entry program: the state it shares with
 // the main window (the data set's file names, the open record file, the
@@ -205,6 +207,6 @@ private:
     static QString fileFullMessage();
 
     StoreView* m_view = nullptr;
-    std::unique_ptr<RecordFile> m_recordFile;
+    std::unique_ptr<platform::RecordFile> m_recordFile;
     QString m_lastError;
 };

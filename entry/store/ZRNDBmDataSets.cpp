@@ -15,6 +15,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 const char* const DefaultNames[] = {"ZRNDB.DAT", "ZRNH.DAT",  "ZRNZ.DAT",

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 bool ZRNDBm::LoadFieldHistory()
 {
     return History.load(Values::trimRightBlanks(HistoryFileName), &m_lastError);

@@ -11,6 +11,8 @@
 #include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 const char* const PartitionExtensions[] = {".Stk", ".Hst", ".Sze", ".Col", ".Prt", ".Lrn"};

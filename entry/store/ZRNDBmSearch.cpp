@@ -5,6 +5,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // Upper case one character at a time, so that a text never changes its

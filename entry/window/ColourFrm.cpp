@@ -9,6 +9,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int IdWidth = ColourFile::IdWidth;

@@ -3,6 +3,8 @@
 #include "platform/files/Ansi.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 QString EditorInput::ask(const QString& prompt, const QString& title, const QString& defaultText,
                          const QString& fieldName)
 {

@@ -12,6 +12,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");

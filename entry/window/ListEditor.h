@@ -4,11 +4,13 @@
 #include <QWidget>
 #include <array>
 
+class MainFrm;
+namespace platform {
 class ComboBox;
 class CommandButton;
 class Label;
 class ListView;
-class MainFrm;
+} // namespace platform
 
 // The window the size-scale and colour editors share: a list that is the
 // working copy of one file of the data set in use, add, edit and delete
@@ -32,9 +34,9 @@ public:
     // Closes the window; it is not shown again.
     void Unload();
 
-    ListView* ListView1 = nullptr;
-    std::array<CommandButton*, 3> Command1{};
-    std::array<Label*, 2> Label1{};
+    platform::ListView* ListView1 = nullptr;
+    std::array<platform::CommandButton*, 3> Command1{};
+    std::array<platform::Label*, 2> Label1{};
 
 signals:
     void Unloaded();
@@ -75,7 +77,7 @@ protected:
     // Whether an entry's text (trimmed, upper-cased) equals `key`.
     bool isListed(const QString& key) const;
     // The main window's field gets the list's entries and `text`.
-    void fillField(ComboBox* field, const QString& text, int width);
+    void fillField(platform::ComboBox* field, const QString& text, int width);
     // The line a double-click hands to the field: the selected line when the
     // editor was opened from the new-ticket screen, else 0.
     int lineToHandBack() const;

@@ -30,6 +30,8 @@
 #include "platform/shell/WebPage.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 const QString MainFrm::ProgramTitle = QStringLiteral("VelmarTag_v2");
 const QUrl MainFrm::MakerAddress = QUrl(QStringLiteral("https://www.velmar.example/"));
 

@@ -8,29 +8,31 @@
 #include "entry/store/StoreView.h"
 #include "entry/store/ZRNDBm.h"
 
-class BarcodeControl;
 class ColourFrm;
-class ComboBox;
 class FieldEvents;
-class CommandButton;
 class QTreeWidgetItem;
+class PrintFileView;
+class QAction;
+class QMenu;
+class ScaleFrm;
+class WTHelp;
+namespace platform {
+class BarcodeControl;
+class ComboBox;
+class CommandButton;
 class DatePicker;
 class Frame;
 class Label;
 class Line;
 class ListView;
 class PictureBox;
-class PrintFileView;
-class QAction;
-class QMenu;
-class ScaleFrm;
 class Shape;
 class StatusBar;
 class TabStrip;
 class TextBox;
 class Toolbar;
 class WebPage;
-class WTHelp;
+} // namespace platform
 
 // The ticket-entry program's main window: six screens of which one is
 // shown at a time, the toolbar that switches them, the menus, the status
@@ -277,103 +279,103 @@ public:
     void endRecordList() override;
 
     // ---- Controls ----
-    Toolbar* Toolbar1 = nullptr;
-    StatusBar* StatusBar1 = nullptr;
-    CommandButton* Command7 = nullptr;
-    CommandButton* Command8 = nullptr;
+    platform::Toolbar* Toolbar1 = nullptr;
+    platform::StatusBar* StatusBar1 = nullptr;
+    platform::CommandButton* Command7 = nullptr;
+    platform::CommandButton* Command8 = nullptr;
 
-    Frame* Frame6 = nullptr;
-    Label* Label7 = nullptr;
-    Label* Label4 = nullptr;
-    CommandButton* BUTSettings = nullptr;
-    PictureBox* Image5 = nullptr;
-    std::array<Label*, 3> Label8{};
+    platform::Frame* Frame6 = nullptr;
+    platform::Label* Label7 = nullptr;
+    platform::Label* Label4 = nullptr;
+    platform::CommandButton* BUTSettings = nullptr;
+    platform::PictureBox* Image5 = nullptr;
+    std::array<platform::Label*, 3> Label8{};
 
-    Frame* Frame1 = nullptr;
+    platform::Frame* Frame1 = nullptr;
     // 0-6 the new-ticket fields, 13 down to 7 the look-up fields.
-    std::array<ComboBox*, 14> Combo1{};
+    std::array<platform::ComboBox*, 14> Combo1{};
     // 0 price, 1 barcode box, 2 look-up price, 3 look-up record number.
-    std::array<TextBox*, 4> Text1{};
+    std::array<platform::TextBox*, 4> Text1{};
     // 0-6 quantities of the new ticket, 13 down to 7 the look-up's added stock.
-    std::array<TextBox*, 14> Text2{};
+    std::array<platform::TextBox*, 14> Text2{};
     // Size captions: 0-6 new-ticket screen, 13 down to 7 look-up screen;
     // 14-20 the look-up's last order quantities.
-    std::array<Label*, 21> Label3{};
+    std::array<platform::Label*, 21> Label3{};
     // Field captions and the size grid's headers of both screens.
-    std::array<Label*, 23> Label1{};
-    std::array<CommandButton*, 2> Command1{};
-    CommandButton* Command2 = nullptr;
-    CommandButton* Command3 = nullptr;
+    std::array<platform::Label*, 23> Label1{};
+    std::array<platform::CommandButton*, 2> Command1{};
+    platform::CommandButton* Command2 = nullptr;
+    platform::CommandButton* Command3 = nullptr;
     // The clear/restore label and the saving indicator of the new-ticket
     // screen.
-    Label* Label25 = nullptr;
-    std::array<PictureBox*, 4> Image4{};
-    Shape* Shape4 = nullptr;
+    platform::Label* Label25 = nullptr;
+    std::array<platform::PictureBox*, 4> Image4{};
+    platform::Shape* Shape4 = nullptr;
     // The new-ticket preview on the new-ticket screen (Frame1).
-    Shape* TicketTemplate = nullptr;
-    Shape* TicketHole = nullptr;
-    Line* Ticketperf = nullptr;
-    BarcodeControl* Barcod1 = nullptr;
-    Frame* Frame2 = nullptr;
+    platform::Shape* TicketTemplate = nullptr;
+    platform::Shape* TicketHole = nullptr;
+    platform::Line* Ticketperf = nullptr;
+    platform::BarcodeControl* Barcod1 = nullptr;
+    platform::Frame* Frame2 = nullptr;
     // The look-up preview on the look-up screen (Frame2).
-    Shape* Shape9 = nullptr;
-    Shape* Shape8 = nullptr;
-    Line* Line4 = nullptr;
-    BarcodeControl* Barcod2 = nullptr;
+    platform::Shape* Shape9 = nullptr;
+    platform::Shape* Shape8 = nullptr;
+    platform::Line* Line4 = nullptr;
+    platform::BarcodeControl* Barcod2 = nullptr;
     // Text lines of ticket fields 0-9: 0-9 the new-ticket preview, 10-19
     // the look-up preview.
-    std::array<Label*, 20> TLabel1{};
+    std::array<platform::Label*, 20> TLabel1{};
     // The standard top of each field for the current shape, and the layout's
     // offsets (twips).
     std::array<qint16, 10> FieldTop{};
     std::array<qint16, 10> PreviewOffset{};
-    Frame* Frame3 = nullptr;
-    Frame* Frame4 = nullptr;
+    platform::Frame* Frame3 = nullptr;
+    platform::Frame* Frame4 = nullptr;
     // The look-up screen: search and clear buttons (Frame3), the result
     // list and its three actions (Frame4), the heading Label2(3) (the only
     // Label2) and the four print-file markers beside the preview.
-    std::array<CommandButton*, 2> Command4{};
-    ListView* ListView1 = nullptr;
-    std::array<CommandButton*, 3> Command5{};
-    std::array<Label*, 4> Label2{};
-    std::array<PictureBox*, 4> Image3{};
+    std::array<platform::CommandButton*, 2> Command4{};
+    platform::ListView* ListView1 = nullptr;
+    std::array<platform::CommandButton*, 3> Command5{};
+    std::array<platform::Label*, 4> Label2{};
+    std::array<platform::PictureBox*, 4> Image3{};
     // The record the look-up preview showed last; "Duplicate Ticket" copies it.
     TicketRecord LookUpRec;
-    Frame* Frame5 = nullptr;
-    ListView* ListView2 = nullptr;
+    platform::Frame* Frame5 = nullptr;
+    platform::ListView* ListView2 = nullptr;
     // The print-file screen's buttons and its size breakdown: Label6 0-6 the
     // sizes, 7-13 awaiting, 14-20 printed, 21 "Totals", 22 and 23 the sums.
-    CommandButton* Command6 = nullptr;
-    CommandButton* Command14 = nullptr;
-    CommandButton* Command10 = nullptr;
-    std::array<CommandButton*, 1> Command9{};
-    Label* Label9 = nullptr;
-    std::array<Label*, 3> Label5{};
-    std::array<Label*, 24> Label6{};
-    Frame* Frame8 = nullptr;
+    platform::CommandButton* Command6 = nullptr;
+    platform::CommandButton* Command14 = nullptr;
+    platform::CommandButton* Command10 = nullptr;
+    std::array<platform::CommandButton*, 1> Command9{};
+    platform::Label* Label9 = nullptr;
+    std::array<platform::Label*, 3> Label5{};
+    std::array<platform::Label*, 24> Label6{};
+    platform::Frame* Frame8 = nullptr;
     // The records screen (Frame8) and its filter: field 0-9, date mode 0-6.
-    CommandButton* Command13 = nullptr;
-    ListView* ListView4 = nullptr;
-    std::array<CommandButton*, 4> Command12{};
-    ComboBox* Combo2 = nullptr;
-    ComboBox* Combo3 = nullptr;
-    ComboBox* Combo4 = nullptr;
-    CommandButton* Command11 = nullptr;
-    DatePicker* DTPicker1 = nullptr;
-    std::array<CommandButton*, 1> Command15{};
-    Label* Label12 = nullptr;
-    Label* Label10 = nullptr;
-    Label* Label24 = nullptr;
+    platform::CommandButton* Command13 = nullptr;
+    platform::ListView* ListView4 = nullptr;
+    std::array<platform::CommandButton*, 4> Command12{};
+    platform::ComboBox* Combo2 = nullptr;
+    platform::ComboBox* Combo3 = nullptr;
+    platform::ComboBox* Combo4 = nullptr;
+    platform::CommandButton* Command11 = nullptr;
+    platform::DatePicker* DTPicker1 = nullptr;
+    std::array<platform::CommandButton*, 1> Command15{};
+    platform::Label* Label12 = nullptr;
+    platform::Label* Label10 = nullptr;
+    platform::Label* Label24 = nullptr;
     qint16 SearchFieldNo = 0;
     qint16 SearchDateMode = 0;
-    Frame* Frame12 = nullptr;
+    platform::Frame* Frame12 = nullptr;
     // The data-management screen's tab strip and information page (on
     // Frame8): the partition list, its count and today's date.
-    TabStrip* TabStrip1 = nullptr;
-    Frame* Frame13 = nullptr;
-    ListView* ListView3 = nullptr;
-    Label* Label26 = nullptr;
-    Label* Label27 = nullptr;
+    platform::TabStrip* TabStrip1 = nullptr;
+    platform::Frame* Frame13 = nullptr;
+    platform::ListView* ListView3 = nullptr;
+    platform::Label* Label26 = nullptr;
+    platform::Label* Label27 = nullptr;
 
     QMenu* MFile = nullptr;
     QAction* MFNew = nullptr;
@@ -443,7 +445,7 @@ private:
     QString provisionalBarcode(const QString& before, const QString& after);
     void watchEntryFields();
     void unwatchEntryFields();
-    void showScreen(Frame* screen, int pressedButton);
+    void showScreen(platform::Frame* screen, int pressedButton);
     PrintFileTotals printFileTotals() const;
     // The viewer is refreshed while its Tag reads "ON".
     void refreshPrintFileView();
@@ -453,7 +455,7 @@ private:
     void showDataSetProblem(ZRNDBm::DataSetResult result, const QString& title);
 
     ZRNDBm m_store;
-    WebPage* m_webPage = nullptr;
+    platform::WebPage* m_webPage = nullptr;
     FieldEvents* m_comboEvents = nullptr;
     FieldEvents* m_text1Events = nullptr;
     FieldEvents* m_text2Events = nullptr;

@@ -23,6 +23,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QString ClearCaption = QStringLiteral("Clear fields");

@@ -5,6 +5,8 @@
 #include "entry/window/MainFrm.h"
 #include "entry/window/ScaleFrm.h"
 
+using namespace platform;
+
 ScaleFrm* MainFrm::scaleEditor() const
 {
     return m_scaleFrm;
@@ -20,8 +22,7 @@ namespace {
 // Loads the editor when it is not open and shows it, or brings the open one
 // to the front as it stands. An unloaded editor is gone at once for the main
 // window; the object itself goes once its own handler has returned.
-template <class Editor>
-void showEditor(MainFrm& main, QPointer<Editor>& editor)
+template <class Editor> void showEditor(MainFrm& main, QPointer<Editor>& editor)
 {
     if (!editor) {
         editor = new Editor(main);

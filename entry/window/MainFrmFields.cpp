@@ -16,6 +16,8 @@
 #include "platform/files/TextFileReader.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // The combos cut while typing, in the order they are tested, with their caps.

@@ -4,6 +4,8 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TextBox.h"
 
+using namespace platform;
+
 namespace {
 
 // The combos each history list serves on the two screens.

@@ -26,6 +26,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int SizeCount = 7;
@@ -35,7 +37,8 @@ const QString ResultsHeading = QStringLiteral("Search Results");
 
 bool inInt32(qint64 value)
 {
-    return value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max();
+    return value >= std::numeric_limits<qint32>::min() &&
+           value <= std::numeric_limits<qint32>::max();
 }
 
 Dialogs::Answer tell(const QString& text, const QString& title, Dialogs::Icon icon,

@@ -14,6 +14,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
@@ -175,10 +177,10 @@ void MainFrm::InfoPage()
         Dialogs::current().message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
     ListView3->clearItems();
     for (const PartitionList::Entry& entry : m_store.Partitions.entries()) {
-        QTreeWidgetItem* item = ListView3->addItem(
-            Values::trimBlanks(entry.name),
-            {Values::trimBlanks(entry.description), Values::trimBlanks(entry.date),
-             Values::trimBlanks(entry.number)});
+        QTreeWidgetItem* item =
+            ListView3->addItem(Values::trimBlanks(entry.name),
+                               {Values::trimBlanks(entry.description),
+                                Values::trimBlanks(entry.date), Values::trimBlanks(entry.number)});
         // The partition whose data is in use stands out.
         if (entry.smallIcon == PartitionList::CurrentIcon) {
             QFont bold = item->font(0);

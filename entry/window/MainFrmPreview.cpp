@@ -21,6 +21,8 @@
 #include "platform/files/TextFileReader.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // The sample code both barcode controls show; EAN-8 adds its check digit.

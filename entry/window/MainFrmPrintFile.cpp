@@ -5,6 +5,8 @@
 #include "platform/controls/ListView.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 bool MainFrm::SavePrintFile()
 {
     QStringList entries;

@@ -17,6 +17,8 @@
 #include "platform/shell/ProgramLauncher.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 // The print-run program's file in the current directory.

@@ -8,6 +8,8 @@
 #include "platform/controls/Label.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // The price as the ticket shows it: below 1 the pence and "P" (0.5 gives

@@ -3,6 +3,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 void MainFrm::Command10_Click()
 {
     // The current printer: the system's default, or "PDF" when the system

@@ -6,6 +6,8 @@
 #include "entry/window/WTHelp.h"
 #include "platform/controls/CommandButton.h"
 
+using namespace platform;
+
 namespace {
 
 const QString HelpOn = QStringLiteral("HelpON");

@@ -8,6 +8,8 @@
 #include "platform/controls/Placement.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // Room the list leaves for the window's title bar and borders (twips).

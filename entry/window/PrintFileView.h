@@ -3,8 +3,10 @@
 #include <QString>
 #include <QWidget>
 
-class ListView;
 class MainFrm;
+namespace platform {
+class ListView;
+} // namespace platform
 
 // The print-file viewer: a small window with a compact copy of the main
 // window's print-file list and a totals row, so that the print file can be
@@ -29,7 +31,7 @@ public:
     // Closing the window: Tag "OFF". The window stays loaded, hidden.
     void Form_Unload();
 
-    ListView* PFileList = nullptr;
+    platform::ListView* PFileList = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

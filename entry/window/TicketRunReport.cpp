@@ -5,6 +5,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 const int TicketRunReport::ColumnLeft[ColumnCount] = {200,  1000, 3000, 4500, 6000,
                                                       6500, 7000, 8000, 9500, 10500};
 const char* const TicketRunReport::ColumnHeading[ColumnCount] = {

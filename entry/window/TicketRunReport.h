@@ -3,12 +3,11 @@
 #include <QDate>
 #include <QString>
 
+namespace platform {
 class Dialogs;
 class ListView;
-namespace platform {
 class Printer;
-}
-using platform::Printer;
+} // namespace platform
 
 // The ticket-run report: the lines of the print-file list, in display order,
 // as one printed document - a dated title, column headings, one row per line
@@ -16,7 +15,8 @@ using platform::Printer;
 class TicketRunReport
 {
 public:
-    TicketRunReport(const ListView& list, Printer& printer, Dialogs& dialogs);
+    TicketRunReport(const platform::ListView& list, platform::Printer& printer,
+                    platform::Dialogs& dialogs);
 
     // Refuses an empty list, asks the user to ready the printer, prints the
     // report dated `today` and says whether it went out.
@@ -39,7 +39,7 @@ private:
     void keepRoomFor(double height);
     QString columnValue(int line, int column) const;
 
-    const ListView& m_list;
-    Printer& m_printer;
-    Dialogs& m_dialogs;
+    const platform::ListView& m_list;
+    platform::Printer& m_printer;
+    platform::Dialogs& m_dialogs;
 };

@@ -20,6 +20,8 @@
 #include "platform/controls/TextBox.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint32 rgb(int red, int green, int blue)

@@ -4,14 +4,16 @@
 #include <QWidget>
 #include <array>
 
+class MainFrm;
+class QPlainTextEdit;
+namespace platform {
 class CommandButton;
 class Frame;
 class Label;
 class Line;
-class MainFrm;
 class PictureBox;
-class QPlainTextEdit;
 class Shape;
+} // namespace platform
 
 // The walkthrough help: leads the user step by step through three topics
 // of the main window (new tickets, looking tickets up, the print file). A
@@ -54,17 +56,17 @@ public:
     // The step text exactly as set, with its CR LF line breaks.
     QString stepText() const { return m_stepText; }
 
-    Label* Label1 = nullptr;
-    Shape* Shape2 = nullptr;
-    Frame* Frame1 = nullptr;
-    Label* Label2 = nullptr;
-    std::array<PictureBox*, TopicCount> Image1{};
-    Frame* Frame2 = nullptr;
-    Label* Label3 = nullptr;
+    platform::Label* Label1 = nullptr;
+    platform::Shape* Shape2 = nullptr;
+    platform::Frame* Frame1 = nullptr;
+    platform::Label* Label2 = nullptr;
+    std::array<platform::PictureBox*, TopicCount> Image1{};
+    platform::Frame* Frame2 = nullptr;
+    platform::Label* Label3 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
-    std::array<CommandButton*, 4> Command1{};
-    Shape* Shape1 = nullptr;
-    Line* Line1 = nullptr;
+    std::array<platform::CommandButton*, 4> Command1{};
+    platform::Shape* Shape1 = nullptr;
+    platform::Line* Line1 = nullptr;
 
 signals:
     void Unloaded();

@@ -2,6 +2,8 @@
 
 #include "entry/window/MainFrm.h"
 
+using namespace platform;
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);

@@ -11,6 +11,8 @@
 #include <optional>
 #include <zint.h>
 
+namespace platform {
+
 namespace {
 
 // EAN-8 (ISO/IEC 15420): 67 modules from the first bar to the last.
@@ -174,9 +176,7 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
         const double centred = rect.left() + (rect.width() - module * m_symbolWidth) / 2.0;
         const QTransform toDevice = painter.deviceTransform();
         const QPointF onDevice = toDevice.map(QPointF(centred, rect.top()));
-        left = toDevice.inverted()
-                   .map(QPointF(std::round(onDevice.x()), onDevice.y()))
-                   .x();
+        left = toDevice.inverted().map(QPointF(std::round(onDevice.x()), onDevice.y())).x();
     }
     // A short rectangle keeps at least two thirds of its height for the bars.
     const double band = std::min(DigitBandModules * module, rect.height() / 3.0);
@@ -197,9 +197,11 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
     // Each group of digits stays within its half of the symbol.
     const double halfWidth = 14.0 * module;
     for (const Digits& group : m_digits)
-        painter.drawText(QRectF(left + group.centre * module - halfWidth,
-                                rect.top() + barHeight, 2 * halfWidth, band),
+        painter.drawText(QRectF(left + group.centre * module - halfWidth, rect.top() + barHeight,
+                                2 * halfWidth, band),
                          Qt::AlignHCenter | Qt::AlignBottom, group.text);
     painter.restore();
     return true;
 }
+
+} // namespace platform

@@ -6,6 +6,8 @@
 
 class QPainter;
 
+namespace platform {
+
 // One barcode symbol, encoded by libzint and kept as bars measured in modules
 // so that it can be drawn at any size on any QPainter. The programs know one
 // symbology: EAN-8, which they call 14.
@@ -70,3 +72,5 @@ private:
     QList<Digits> m_digits;
     double m_symbolWidth = 0;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace platform {
+
 namespace {
 
 int toPixels(double twips)
@@ -136,3 +138,5 @@ void BarcodeControl::paintEvent(QPaintEvent*)
     painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
     m_barcode.draw(painter, QRectF(0, 0, width() * TwipsPerPixel, height() * TwipsPerPixel));
 }
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace platform {
+
 // The barcode control the programs place on windows and give a device to draw
 // on. It holds a code text (Caption) and a symbology, shows the barcode in its
 // own rectangle on the window, and draws it at a placement of its own onto a
@@ -122,3 +124,5 @@ private:
     double m_width = 0;
     double m_height = 0;
 };
+
+} // namespace platform

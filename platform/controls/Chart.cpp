@@ -8,6 +8,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+namespace platform {
+
 Chart::Chart(QWidget* parent) : Control<QWidget>(parent)
 {
     m_chart = new QChart();
@@ -140,3 +142,5 @@ void Chart::updateValueAxis()
     }
     m_valueAxis->setRange(0, top > 0 ? top : 1);
 }
+
+} // namespace platform

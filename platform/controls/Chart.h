@@ -14,6 +14,8 @@ class QChart;
 class QChartView;
 class QValueAxis;
 
+namespace platform {
+
 // A chart control (type name "MSChart"): a grid of rows by columns of
 // values drawn as bars, one series per column named by its label, grouped
 // by row, with a title above. Rows and columns are numbered from 1.
@@ -70,3 +72,5 @@ private:
     QStringList m_rowLabels;
     QList<QList<double>> m_data;
 };
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/controls/CheckBox.h"
 
+namespace platform {
+
 CheckBox::CheckBox(QWidget* parent) : Control<QCheckBox>(parent) {}
 
 int CheckBox::Value() const
@@ -20,3 +22,5 @@ void CheckBox::setValue(int value)
         setTristate(true);
     setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
+
+} // namespace platform

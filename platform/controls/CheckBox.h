@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A check box: Value 0 cleared, 1 checked, 2 greyed.
 class CheckBox : public Control<QCheckBox>
 {
@@ -33,3 +35,5 @@ private:
     int m_alignment = 0;
     int m_style = 0;
 };
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+namespace platform {
+
 namespace ColourValue {
 
 namespace {
@@ -57,3 +59,5 @@ qint32 systemColour(int index)
 }
 
 } // namespace ColourValue
+
+} // namespace platform

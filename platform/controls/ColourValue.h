@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace platform {
+
 // Colours as the programs store them: red + 256 x green + 65536 x blue in a
 // 32-bit value. A negative value (high bit set) names a system colour by its
 // index in the low byte, the desktop's colour for that role.
@@ -28,3 +30,5 @@ enum SystemIndex
 };
 
 } // namespace ColourValue
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+namespace platform {
+
 ComboBox::ComboBox(QWidget* parent) : Control<QComboBox>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -42,3 +44,5 @@ void ComboBox::setListIndex(int index)
 {
     setCurrentIndex(index);
 }
+
+} // namespace platform

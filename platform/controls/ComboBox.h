@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A drop-down list that accepts typed text. Adding entries never changes
 // the text shown. Change follows every change of the text (typed, picked or
 // set from code); Click only when the user picks an entry.
@@ -34,3 +36,5 @@ signals:
     void Change();
     void Click();
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A push button with a caption; Click when it is pressed.
 class CommandButton : public Control<QPushButton>
 {
@@ -20,3 +22,5 @@ public:
 signals:
     void Click();
 };
+
+} // namespace platform

@@ -9,6 +9,8 @@
 #include "platform/controls/ColourValue.h"
 #include "platform/controls/FormMember.h"
 
+namespace platform {
+
 // The members of Control<W> as Qt properties, for a control class to name
 // after Q_OBJECT (moc reads the properties through this macro).
 #define CONTROL_PROPERTIES                                                                         \
@@ -192,3 +194,5 @@ private:
     qint32 m_backColor = ColourValue::systemColour(ColourValue::ButtonFace);
     qint32 m_foreColor = ColourValue::systemColour(ColourValue::ButtonText);
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace platform {
+
 namespace {
 
 QString reasonOf(MemberError::Code code)
@@ -91,3 +93,5 @@ void ControlMembers::set(QObject* object, const QString& name, const QVariant& v
     if (!property.write(object, value))
         throw MemberError(name, MemberError::InvalidValue);
 }
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 class QObject;
 
+namespace platform {
+
 // A member read or write that cannot be done: the object has no member of
 // that name, the member cannot be written, refused the value, or the object
 // no longer exists. The message names the member.
@@ -16,10 +18,10 @@ public:
     // The error numbers the programs know these failures by.
     enum Code
     {
-        NoObject = 91,       // the control no longer exists
-        InvalidValue = 380,  // the member refused the value
-        NoSuchMember = 438,  // the control has no such member
-        ReadOnly = 383       // the member cannot be written
+        NoObject = 91,      // the control no longer exists
+        InvalidValue = 380, // the member refused the value
+        NoSuchMember = 438, // the control has no such member
+        ReadOnly = 383      // the member cannot be written
     };
     MemberError(const QString& member, Code code);
     QString member() const { return m_member; }
@@ -58,3 +60,5 @@ public:
     // its classes Q followed by a capital letter (QWidget, QLabel).
     static bool isQtClass(const QMetaObject* meta);
 };
+
+} // namespace platform

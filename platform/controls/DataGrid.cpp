@@ -5,6 +5,8 @@
 
 #include "platform/controls/ControlMembers.h"
 
+namespace platform {
+
 DataGrid::DataGrid(QWidget* parent) : Control<QTableView>(parent)
 {
     verticalHeader()->hide();
@@ -151,3 +153,5 @@ void DataGrid::syncView()
         return;
     scrollTo(m_model->index(m_top, 0), QAbstractItemView::PositionAtTop);
 }
+
+} // namespace platform

@@ -8,6 +8,8 @@
 
 class QAbstractItemModel;
 
+namespace platform {
+
 // One column of a data-bound grid: its caption and look. Width in twips.
 struct DataGridColumn
 {
@@ -132,3 +134,5 @@ class DBGrid : public DataGrid
 public:
     using DataGrid::DataGrid;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/runtime/Values.h"
 
+namespace platform {
+
 namespace {
 constexpr double MsecsPerDay = 86400000.0;
 }
@@ -39,3 +41,5 @@ void DatePicker::setValue(const QDateTime& value)
     m_timeOfDay = value.time().msecsSinceStartOfDay() / MsecsPerDay;
     setDate(value.date());
 }
+
+} // namespace platform

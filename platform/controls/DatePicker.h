@@ -5,6 +5,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A date picker with a drop-down calendar. Its Value is a date serial
 // (days since 30 December 1899) that carries a time of day as well: the
 // picker shows the day only, and picking another day keeps the time of day
@@ -30,3 +32,5 @@ private:
     // Fraction of a day, 0 to below 1.
     double m_timeOfDay = 0.0;
 };
+
+} // namespace platform

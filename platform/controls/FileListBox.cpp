@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace platform {
+
 FileListBox::FileListBox(QWidget* parent) : ListBox(parent)
 {
     m_path = QDir::currentPath();
@@ -32,3 +34,5 @@ void FileListBox::Refresh()
     for (const QString& name : names)
         AddItem(name);
 }
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/controls/ListBox.h"
 
+namespace platform {
+
 // A list of the files of one folder (Path) whose names match Pattern
 // ("*.*" by default: every file), sorted by name.
 class FileListBox : public ListBox
@@ -24,3 +26,5 @@ private:
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+namespace platform {
+
 namespace {
 
 // Item roles of a cell's own settings.
@@ -255,3 +257,5 @@ void FlexGrid::setCellPictureAlignment(int alignment)
     if (QTableWidgetItem* item = cell(m_row, m_col, true))
         item->setData(PictureAlignRole, alignment);
 }
+
+} // namespace platform

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QImage>
-#include <functional>
 #include <QTableWidget>
 #include <QVector>
+#include <functional>
 
 #include "platform/controls/Control.h"
+
+namespace platform {
 
 // A flexible grid: Rows x Cols cells of text, the first FixedRows rows and
 // FixedCols columns being its headers. Column widths and row heights are
@@ -85,7 +87,11 @@ public:
     Q_INVOKABLE void setColAlignment(int col, int alignment);
 
     int GridLines() const { return m_gridLines; }
-    void setGridLines(int lines) { m_gridLines = lines; setShowGrid(lines != 0); }
+    void setGridLines(int lines)
+    {
+        m_gridLines = lines;
+        setShowGrid(lines != 0);
+    }
     bool WordWrap() const { return m_wordWrap; }
     void setWordWrap(bool on) { m_wordWrap = on; }
     bool RightToLeft() const { return m_rightToLeft; }
@@ -152,3 +158,5 @@ class VSFlexGrid : public FlexGrid
 public:
     using FlexGrid::FlexGrid;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+namespace platform {
+
 namespace {
 
 struct Substitute
@@ -64,3 +66,5 @@ QFont formFont()
 } // namespace FontSubstitutes
 
 Q_COREAPP_STARTUP_FUNCTION(installAtStart)
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+namespace platform {
+
 // Windows font faces the programs name (in layouts, on windows) stand for
 // fonts this platform has: the Liberation fonts are metric-compatible with
 // Arial, Times New Roman and Courier New, and the bitmap faces of Windows
@@ -24,3 +26,5 @@ void install();
 QFont formFont();
 
 } // namespace FontSubstitutes
+
+} // namespace platform

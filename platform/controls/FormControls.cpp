@@ -5,6 +5,8 @@
 
 #include "platform/controls/FormMember.h"
 
+namespace platform {
+
 namespace {
 
 // Whether a control lies inside a control that is no container (one of a
@@ -35,3 +37,5 @@ QList<QWidget*> FormControls::of(const QWidget* form)
     });
     return controls;
 }
+
+} // namespace platform

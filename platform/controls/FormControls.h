@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace platform {
+
 // The controls of a form, as the form lists them: every control on it in
 // the order the controls were created, those inside containers (frames,
 // picture boxes) included, and none of the widgets Qt builds inside
@@ -14,3 +16,5 @@ class FormControls
 public:
     static QList<QWidget*> of(const QWidget* form);
 };
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QMetaClassInfo>
 #include <QObject>
 
+namespace platform {
+
 namespace {
 
 quint64 nextCreationIndex = 0;
@@ -26,5 +28,9 @@ QString FormMember::typeName(const QObject* object)
     const int info = meta->indexOfClassInfo("TypeName");
     if (info >= 0)
         return QString::fromLatin1(meta->classInfo(info).value());
-    return QString::fromLatin1(meta->className());
+    // The kind's own name, without the namespace our controls live in.
+    const QString className = QString::fromLatin1(meta->className());
+    return className.mid(className.lastIndexOf(QLatin1Char(':')) + 1);
 }
+
+} // namespace platform

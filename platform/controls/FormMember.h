@@ -5,6 +5,8 @@
 
 class QObject;
 
+namespace platform {
+
 // Marks a widget as one of a form's controls, as opposed to the widgets Qt
 // builds inside controls (a drop-down's line edit, a list's scroll bars),
 // and numbers the controls in the order they are created, which is the
@@ -30,3 +32,5 @@ public:
 private:
     quint64 m_creationIndex;
 };
+
+} // namespace platform

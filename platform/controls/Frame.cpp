@@ -1,5 +1,7 @@
 #include "platform/controls/Frame.h"
 
+namespace platform {
+
 Frame::Frame(QWidget* parent) : Control<QGroupBox>(parent) {}
 
 void Frame::setBorderStyle(int style)
@@ -13,3 +15,5 @@ void Frame::setRightToLeft(bool on)
     m_rightToLeft = on;
     setAlignment(on ? Qt::AlignRight : Qt::AlignLeft);
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A frame: a container with a caption in its border. Controls placed in it
 // take their twips positions from its top-left corner.
 class Frame : public Control<QGroupBox>
@@ -31,3 +33,5 @@ private:
     int m_borderStyle = 1;
     bool m_rightToLeft = false;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace platform {
+
 Image::Image(QWidget* parent) : Control<QWidget>(parent) {}
 
 void Image::setPicture(const QImage& picture)
@@ -26,3 +28,5 @@ void Image::paintEvent(QPaintEvent*)
     else
         painter.drawImage(QPoint(0, 0), m_picture);
 }
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // An image control: a picture shown at its own size, or stretched to the
 // control's box when Stretch is on. Unlike a picture box it holds no other
 // controls.
@@ -30,3 +32,5 @@ private:
     QImage m_picture;
     bool m_stretch = false;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace platform {
+
 Label::Label(QWidget* parent) : Control<QLabel>(parent)
 {
     // Captions are text, never markup.
@@ -43,3 +45,5 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     if (click)
         emit Click();
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A label: plain caption text that wraps inside its box, and a Click when
 // the user clicks it.
 class Label : public Control<QLabel>
@@ -48,3 +50,5 @@ private:
     int m_backStyle = 1;
     bool m_autoSize = false;
 };
+
+} // namespace platform

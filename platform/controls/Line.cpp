@@ -6,6 +6,8 @@
 
 #include "platform/controls/ColourValue.h"
 
+namespace platform {
+
 namespace {
 
 double toPixels(double twips)
@@ -134,3 +136,5 @@ void Line::paintEvent(QPaintEvent*)
         painter.drawLine(from + QPointF(0.5, 0.5), to + QPointF(0.5, 0.5));
     }
 }
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include "platform/controls/FormMember.h"
 
+namespace platform {
+
 // A straight line drawn on its container from (X1, Y1) to (X2, Y2), in
 // twips from the container's top-left corner (15 twips per pixel). The
 // widget covers only the line's bounding box; it takes no mouse input and
@@ -77,3 +79,5 @@ private:
     int m_borderWidth = 1;
     QString m_tag;
 };
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/controls/ListBox.h"
 
+namespace platform {
+
 ListBox::ListBox(QWidget* parent) : Control<QListWidget>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -59,3 +61,5 @@ void ListBox::setSelected(int index, bool on)
         entry->setSelected(on);
     }
 }
+
+} // namespace platform

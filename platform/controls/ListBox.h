@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A list of text entries, one of which may be selected.
 class ListBox : public Control<QListWidget>
 {
@@ -46,3 +48,5 @@ private:
     int m_columns = 0;
     bool m_rightToLeft = false;
 };
+
+} // namespace platform

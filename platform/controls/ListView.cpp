@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
+namespace platform {
+
 ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
 {
     setColumnCount(0);
@@ -245,3 +247,5 @@ void ListView::keepSelection()
     setCurrentItem(line);
     line->setSelected(true);
 }
+
+} // namespace platform

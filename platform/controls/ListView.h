@@ -6,6 +6,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A report list: column headers, and lines made of an item text (column 0)
 // and sub-items 1, 2, ... Lines are numbered from 1 in display order, which
 // is the order every reader sees. The first line added is selected, and
@@ -79,3 +81,5 @@ private:
     int m_sortKey = 0;
     bool m_rearranging = false;
 };
+
+} // namespace platform

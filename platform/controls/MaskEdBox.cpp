@@ -1,5 +1,7 @@
 #include "platform/controls/MaskEdBox.h"
 
+namespace platform {
+
 MaskEdBox::MaskEdBox(QWidget* parent) : Control<QLineEdit>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -29,3 +31,5 @@ void MaskEdBox::setBorderStyle(int style)
     m_borderStyle = style == 0 ? 0 : 1;
     setFrame(m_borderStyle == 1);
 }
+
+} // namespace platform

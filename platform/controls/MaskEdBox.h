@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A masked edit box: a one-line box whose text may be shown through a
 // format. Text is what was typed; FormattedText the text as the format
 // shows it (the text itself when there is no format).
@@ -33,3 +35,5 @@ private:
     QString m_format;
     int m_borderStyle = 1;
 };
+
+} // namespace platform

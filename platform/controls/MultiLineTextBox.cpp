@@ -3,6 +3,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+namespace platform {
+
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : Control<QPlainTextEdit>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -71,3 +73,5 @@ int MultiLineTextBox::LineIndex(int line) const
     const QVector<int> starts = lineStarts();
     return line >= 0 && line < starts.size() ? starts[line] : -1;
 }
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A text box of many lines (a text box with MultiLine set): its text wraps
 // at the box's width, and it answers how many lines it shows and at which
 // character each line starts, over the wrapped lines as the box lays them
@@ -49,3 +51,5 @@ private:
     int m_alignment = 0;
     int m_borderStyle = 1;
 };
+
+} // namespace platform

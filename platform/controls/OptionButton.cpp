@@ -1,3 +1,7 @@
 #include "platform/controls/OptionButton.h"
 
+namespace platform {
+
 OptionButton::OptionButton(QWidget* parent) : Control<QRadioButton>(parent) {}
+
+} // namespace platform

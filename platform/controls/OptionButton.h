@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // An option button: one of a group in the same container is set.
 class OptionButton : public Control<QRadioButton>
 {
@@ -33,3 +35,5 @@ private:
     int m_alignment = 0;
     int m_style = 0;
 };
+
+} // namespace platform

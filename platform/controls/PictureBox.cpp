@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace platform {
+
 PictureBox::PictureBox(QWidget* parent) : Control<QFrame>(parent) {}
 
 void PictureBox::setPicture(const QImage& picture)
@@ -37,3 +39,5 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit Click();
 }
+
+} // namespace platform

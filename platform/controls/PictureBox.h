@@ -5,6 +5,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A picture holder. The picture is drawn at its own size from the top-left
 // corner, or stretched to fill the box when Stretch is on.
 class PictureBox : public Control<QFrame>
@@ -34,3 +36,5 @@ private:
     QImage m_picture;
     bool m_stretch = false;
 };
+
+} // namespace platform

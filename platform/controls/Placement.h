@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace platform {
+
 // Creates a control of a window with its object name and twips geometry.
 template <class T>
 T* placeControl(QWidget* parent, const QString& name, int left, int top, int width, int height)
@@ -18,3 +20,5 @@ inline QString indexedName(const char* array, int index)
 {
     return QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // The resizer a host form may carry: it rescales the form's controls by its
 // factor while Resize is on. Zoom is the scale in percent it shows the form
 // at. The form's own layout is the host's business; this control only keeps
@@ -31,3 +33,5 @@ private:
     double m_factor = 1.0;
     qint16 m_zoom = 100;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/gdi/DeviceContext.h"
 
+namespace platform {
+
 RichTextBox::RichTextBox(QWidget* parent) : Control<QTextEdit>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -19,3 +21,5 @@ int RichTextBox::FormatRange(DeviceContext& dc, int first, const GdiRect& area) 
 {
     return dc.formatRange(*document(), first, area);
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 class DeviceContext;
 struct GdiRect;
 
@@ -28,3 +30,5 @@ public:
     // returns the first character not rendered (Length() when all was).
     int FormatRange(DeviceContext& dc, int first, const GdiRect& area) const;
 };
+
+} // namespace platform

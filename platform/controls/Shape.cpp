@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
+namespace platform {
+
 namespace {
 
 Qt::BrushStyle hatchOf(int fillStyle)
@@ -158,3 +160,5 @@ void Shape::paintEvent(QPaintEvent*)
         painter.fillPath(outline, QBrush(ColourValue::toQColor(m_fillColor), hatch));
     painter.strokePath(outline, pen);
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A shape drawn on its container: rectangle, square, oval, circle or a
 // rounded rectangle or square, inside its twips rectangle. The back colour
 // fills the shape when BackStyle is opaque, the fill colour paints over it
@@ -95,3 +97,5 @@ private:
     qint32 m_borderColor = ColourValue::systemColour(ColourValue::WindowText);
     int m_borderWidth = 1;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+namespace platform {
+
 StatusBar::StatusBar(QWidget* parent) : Control<QStatusBar>(parent)
 {
     setSizeGripEnabled(false);
@@ -67,3 +69,5 @@ bool StatusBar::eventFilter(QObject* watched, QEvent* event)
     }
     return Control<QStatusBar>::eventFilter(watched, event);
 }
+
+} // namespace platform

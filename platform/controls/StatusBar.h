@@ -7,6 +7,8 @@
 
 class QLabel;
 
+namespace platform {
+
 // A status bar of text panels, numbered from 1, each with a tool tip.
 // PanelClick follows a click on a panel.
 class StatusBar : public Control<QStatusBar>
@@ -36,3 +38,5 @@ protected:
 private:
     QList<QLabel*> m_panels;
 };
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/controls/TabStrip.h"
 
+namespace platform {
+
 TabStrip::TabStrip(QWidget* parent) : Control<QTabBar>(parent)
 {
     setDrawBase(false);
@@ -17,3 +19,5 @@ void TabStrip::setSelectedItem(int index)
     else
         setCurrentIndex(index - 1);
 }
+
+} // namespace platform

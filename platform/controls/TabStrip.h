@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A tab strip: a row of tabs numbered from 1, one of them selected. Click is
 // raised when the user picks a tab and when code selects another one.
 class TabStrip : public Control<QTabBar>
@@ -24,3 +26,5 @@ public:
 signals:
     void Click();
 };
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/controls/TextBox.h"
 
+namespace platform {
+
 TextBox::TextBox(QWidget* parent) : Control<QLineEdit>(parent)
 {
     initColours(ColourValue::systemColour(ColourValue::WindowBackground),
@@ -28,3 +30,5 @@ void TextBox::setBorderStyle(int style)
     m_borderStyle = style == 0 ? 0 : 1;
     setFrame(m_borderStyle == 1);
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/Control.h"
 
+namespace platform {
+
 // A one-line text box. Change follows every change of its text, whether
 // typed or set from code, as the programs' change handling expects.
 class TextBox : public Control<QLineEdit>
@@ -44,3 +46,5 @@ private:
     int m_alignment = 0;
     int m_borderStyle = 1;
 };
+
+} // namespace platform

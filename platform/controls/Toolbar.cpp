@@ -2,6 +2,8 @@
 
 #include <QToolButton>
 
+namespace platform {
+
 Toolbar::Toolbar(QWidget* parent) : Control<QToolBar>(parent)
 {
     setMovable(false);
@@ -71,3 +73,5 @@ void Toolbar::setButtonValue(int index, int value)
     if (tool && tool->isCheckable())
         tool->setChecked(value != 0);
 }
+
+} // namespace platform

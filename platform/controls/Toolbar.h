@@ -8,6 +8,8 @@
 
 class QToolButton;
 
+namespace platform {
+
 // A toolbar of captioned picture buttons, numbered from 1. A button of
 // check style stays down once pressed; its Value is 1 while down, 0 while
 // up. ButtonClick follows a click, after a check-style button has changed.
@@ -43,3 +45,5 @@ signals:
 private:
     QList<QToolButton*> m_buttons;
 };
+
+} // namespace platform

@@ -7,6 +7,8 @@
 #include "platform/database/SqlDates.h"
 #include "platform/database/SqliteConnection.h"
 
+namespace platform {
+
 namespace {
 
 QString quoted(const QString& name)
@@ -171,3 +173,5 @@ bool Database::fail(const QString& message)
     m_error = message;
     return false;
 }
+
+} // namespace platform

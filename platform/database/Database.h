@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <memory>
 
+namespace platform {
+
 class Recordset;
 class SqliteConnection;
 
@@ -61,3 +63,5 @@ private:
     std::shared_ptr<SqliteConnection> m_connection;
     QString m_error;
 };
+
+} // namespace platform

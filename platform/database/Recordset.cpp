@@ -8,6 +8,8 @@
 #include "platform/database/SqlDates.h"
 #include "platform/runtime/Values.h"
 
+namespace platform {
+
 namespace {
 
 enum class Kind
@@ -247,3 +249,5 @@ bool Recordset::fail(const QString& message)
     m_error = message;
     return false;
 }
+
+} // namespace platform

@@ -8,6 +8,8 @@
 
 #include "platform/database/SqliteConnection.h"
 
+namespace platform {
+
 // The rows of a table or a query, read when the record set is opened, with
 // a current row that moves forward, and editing in the Jet manner: edit()
 // or addNew(), set values, update(). Values of date fields read as
@@ -73,3 +75,5 @@ private:
     QVariantList m_buffer;
     QString m_error;
 };
+
+} // namespace platform

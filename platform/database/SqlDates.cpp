@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace platform {
+
 namespace {
 
 const QString StoredFormat = QStringLiteral("yyyy-MM-dd hh:mm:ss");
@@ -99,3 +101,5 @@ bool translateJetLiterals(const QString& sql, QString& translated, QString& erro
 }
 
 } // namespace SqlDates
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace platform {
+
 // How the database layer keeps dates: as ISO 8601 text "yyyy-MM-dd hh:mm:ss"
 // (SQLite's own date form), which sorts in date order and reads the same
 // whatever the machine's locale. Queries written for the Jet engine carry
@@ -25,3 +27,5 @@ QDateTime fromStored(const QString& text);
 bool translateJetLiterals(const QString& sql, QString& translated, QString& error);
 
 } // namespace SqlDates
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 #include "platform/database/SqlDates.h"
 
+namespace platform {
+
 namespace {
 
 // A statement that is finalised however the run ends.
@@ -181,3 +183,5 @@ bool SqliteConnection::fail(const QString& message)
     m_error = message;
     return false;
 }
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 struct sqlite3;
 
+namespace platform {
+
 // One open SQLite database file and the running of single statements on
 // it. Shared by a Database and the record sets opened from it, so a record
 // set outliving its database fails cleanly instead of touching a closed
@@ -46,3 +48,5 @@ private:
     sqlite3* m_db = nullptr;
     QString m_error;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace platform {
+
 namespace {
 
 // Bytes 0x80 to 0x9F of Windows-1252. The five bytes the code page leaves
@@ -85,3 +87,5 @@ QString typedTextProblem(const QString& fieldName, const QString& text)
 }
 
 } // namespace Ansi
+
+} // namespace platform

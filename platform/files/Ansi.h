@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+namespace platform {
+
 // Windows-1252 conversion with our own table. Characters that the code page
 // cannot hold become "?".
 namespace Ansi {
@@ -17,3 +19,5 @@ QString firstUnheld(const QString& text);
 // or an empty text when it can.
 QString typedTextProblem(const QString& fieldName, const QString& text);
 } // namespace Ansi
+
+} // namespace platform

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 
+namespace platform {
+
 namespace {
 
 QString& floppyRootValue()
@@ -194,3 +196,5 @@ bool rename(const QString& from, const QString& to)
 }
 
 } // namespace FileNames
+
+} // namespace platform

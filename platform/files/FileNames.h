@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace platform {
+
 // File names as the programs spell them: "\" is a folder separator, "A:" is
 // the floppy mount point, and every name is matched without regard to letter
 // case in its folder. A name without a folder is relative to the current
@@ -26,3 +28,5 @@ bool copy(const QString& from, const QString& to);   // replaces an existing tar
 bool rename(const QString& from, const QString& to); // replaces an existing target
 
 } // namespace FileNames
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+namespace platform {
+
 namespace {
 
 // An offset outside the record is a fault of the caller's layout.
@@ -75,3 +77,5 @@ void RecordBuffer::setText(int offset, int width, const QString& value)
     std::copy(encoded.constBegin(), encoded.constEnd(), field);
     std::fill(field + encoded.size(), field + width, ' ');
 }
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+
 // Little-endian numbers and Windows-1252 fixed-width text inside one record.
 class RecordBuffer
 {
@@ -27,3 +29,5 @@ public:
 private:
     QByteArray m_bytes;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/files/FileNames.h"
 
+namespace platform {
+
 RecordFile::RecordFile(int recordLength) : m_recordLength(recordLength)
 {
     Q_ASSERT(recordLength > 0);
@@ -173,3 +175,5 @@ bool RecordFile::write(qint64 n, const QByteArray& record)
     }
     return true;
 }
+
+} // namespace platform

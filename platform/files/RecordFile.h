@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QString>
 
+namespace platform {
+
 // A random-access file of fixed-length records numbered from 1. Record n
 // lies at (n - 1) x length. A partial last record is not counted.
 class RecordFile
@@ -42,3 +44,5 @@ private:
     QFile m_file;
     QString m_error;
 };
+
+} // namespace platform

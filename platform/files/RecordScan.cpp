@@ -2,6 +2,8 @@
 
 #include "platform/files/RecordFile.h"
 
+namespace platform {
+
 RecordScan::RecordScan(RecordFile& file, qint64 last) : m_file(file), m_last(last) {}
 
 bool RecordScan::next()
@@ -33,3 +35,5 @@ const char* RecordScan::record() const
 {
     return m_block.constData() + (m_number - m_blockFirst) * m_file.recordLength();
 }
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+
 class RecordFile;
 
 // Walks the records 1 to last of a record file in record-number order,
@@ -41,3 +43,5 @@ private:
     bool m_failed = false;
     QString m_error;
 };
+
+} // namespace platform

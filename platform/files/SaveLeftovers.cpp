@@ -7,6 +7,8 @@
 
 #include "platform/files/FileNames.h"
 
+namespace platform {
+
 namespace {
 
 constexpr int SuffixLength = 6;
@@ -61,3 +63,5 @@ QStringList remove(const QStringList& names, int ageSeconds)
 }
 
 } // namespace SaveLeftovers
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+
 // A whole-file save writes a temporary file beside the file ("Brevox.ps" is
 // saved through "Brevox.ps.GHdLSI") and renames it over the file; a program
 // stopped in between leaves the temporary file behind.
@@ -19,3 +21,5 @@ constexpr int DefaultAgeSeconds = 60;
 QStringList remove(const QStringList& names, int ageSeconds = DefaultAgeSeconds);
 
 } // namespace SaveLeftovers
+
+} // namespace platform

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace platform {
+
 // Items and lines:
 // - a line ends with CR LF, a lone LF or a lone CR;
 // - a comma at the end of a line adds no empty item after it;
@@ -140,3 +142,5 @@ void TextFileReader::skipLineEnd()
     if (m_pos < m_data.size() && m_data.at(m_pos) == '\n')
         ++m_pos;
 }
+
+} // namespace platform

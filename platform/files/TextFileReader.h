@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace platform {
+
 // Reads a Windows-1252 text file item by item or line by line, the way the
 // programs' files are read back. An item ends at a comma or at the end of a
 // line; leading blanks are skipped; a double-quoted item is taken without its
@@ -43,3 +45,5 @@ private:
     qsizetype m_pos = 0;
     bool m_emptyLinesAreItems = false;
 };
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include <QSaveFile>
 
+namespace platform {
+
 namespace {
 
 const QByteArray lineEnd("\r\n");
@@ -75,3 +77,5 @@ bool TextFileWriter::commit(const QString& name, QString* error)
         *error = m_error;
     return ok;
 }
+
+} // namespace platform

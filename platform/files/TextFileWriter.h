@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+
 // Builds a Windows-1252 text file and writes it whole through QSaveFile, so
 // the old file stays intact until the new one is complete.
 class TextFileWriter
@@ -27,3 +29,5 @@ private:
     QByteArray m_data;
     QString m_error;
 };
+
+} // namespace platform

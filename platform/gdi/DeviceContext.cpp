@@ -13,6 +13,8 @@
 
 #include "platform/gdi/SystemColours.h"
 
+namespace platform {
+
 namespace {
 
 // Screen resolution that rich text is laid out at before it is scaled to
@@ -288,10 +290,13 @@ void DeviceContext::lineTo(int x, int y)
         m_device->record(c);
         return;
     }
-    draw(c, [&](QPainter& painter) {
-        usePen(painter, toQPen(m_pen));
-        painter.drawLine(from, QPoint(x, y));
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            usePen(painter, toQPen(m_pen));
+            painter.drawLine(from, QPoint(x, y));
+        },
+        Tools::SetHere);
 }
 
 void DeviceContext::shape(const QString& op, int left, int top, int right, int bottom,
@@ -300,24 +305,27 @@ void DeviceContext::shape(const QString& op, int left, int top, int right, int b
     GdiCall c = call(op);
     c.rect = GdiRect{left, top, right, bottom};
     const GdiRect box = c.rect.normalized();
-    draw(c, [&](QPainter& painter) {
-        if (box.isEmpty())
-            return;
-        // The outline runs through the centres of the box's edge pixels;
-        // without an outline the inside ends one pixel short of the right
-        // and bottom edges.
-        QRectF path(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
-        if (m_pen.style == Gdi::PS_NULL)
-            path.moveTopLeft(QPointF(box.left, box.top));
-        const int width = qMax(1, m_pen.width);
-        if (m_pen.style == Gdi::PS_INSIDEFRAME && width > 1) {
-            const double in = (width - 1) / 2.0;
-            path.adjust(in, in, -in, -in);
-        }
-        usePen(painter, toQPen(m_pen));
-        useBrush(painter, toQBrush(m_brush));
-        outline(painter, path);
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (box.isEmpty())
+                return;
+            // The outline runs through the centres of the box's edge pixels;
+            // without an outline the inside ends one pixel short of the right
+            // and bottom edges.
+            QRectF path(box.left + 0.5, box.top + 0.5, box.width() - 1, box.height() - 1);
+            if (m_pen.style == Gdi::PS_NULL)
+                path.moveTopLeft(QPointF(box.left, box.top));
+            const int width = qMax(1, m_pen.width);
+            if (m_pen.style == Gdi::PS_INSIDEFRAME && width > 1) {
+                const double in = (width - 1) / 2.0;
+                path.adjust(in, in, -in, -in);
+            }
+            usePen(painter, toQPen(m_pen));
+            useBrush(painter, toQBrush(m_brush));
+            outline(painter, path);
+        },
+        Tools::SetHere);
 }
 
 void DeviceContext::rectangle(int left, int top, int right, int bottom)
@@ -347,10 +355,13 @@ void DeviceContext::fillRect(const GdiRect& rect, const GdiBrush& brush)
     c.rect = rect;
     c.brush = brush;
     const GdiRect box = rect.normalized();
-    draw(c, [&](QPainter& painter) {
-        if (!box.isEmpty())
-            fillBox(painter, toQRect(box), toQBrush(brush));
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (!box.isEmpty())
+                fillBox(painter, toQRect(box), toQBrush(brush));
+        },
+        Tools::SetHere);
 }
 
 void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
@@ -359,15 +370,18 @@ void DeviceContext::frameRect(const GdiRect& rect, const GdiBrush& brush)
     c.rect = rect;
     c.brush = brush;
     const GdiRect box = rect.normalized();
-    draw(c, [&](QPainter& painter) {
-        if (box.isEmpty())
-            return;
-        const QBrush b = toQBrush(brush);
-        fillBox(painter, QRect(box.left, box.top, box.width(), 1), b);
-        fillBox(painter, QRect(box.left, box.bottom - 1, box.width(), 1), b);
-        fillBox(painter, QRect(box.left, box.top, 1, box.height()), b);
-        fillBox(painter, QRect(box.right - 1, box.top, 1, box.height()), b);
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (box.isEmpty())
+                return;
+            const QBrush b = toQBrush(brush);
+            fillBox(painter, QRect(box.left, box.top, box.width(), 1), b);
+            fillBox(painter, QRect(box.left, box.bottom - 1, box.width(), 1), b);
+            fillBox(painter, QRect(box.left, box.top, 1, box.height()), b);
+            fillBox(painter, QRect(box.right - 1, box.top, 1, box.height()), b);
+        },
+        Tools::SetHere);
 }
 
 void DeviceContext::invertRect(const GdiRect& rect)
@@ -394,24 +408,27 @@ void DeviceContext::extTextOut(int x, int y, int options, const GdiRect* rect, c
     if (rect)
         c.rect = *rect;
     const GdiRect box = rect ? rect->normalized() : GdiRect();
-    draw(c, [&](QPainter& painter) {
-        if (rect && (options & Gdi::ETO_OPAQUE) && !box.isEmpty())
-            fillBox(painter, toQRect(box), QBrush(colourOf(m_bkColor)));
-        if (text.isEmpty())
-            return;
-        if (rect && (options & Gdi::ETO_CLIPPED)) {
-            if (box.isEmpty())
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (rect && (options & Gdi::ETO_OPAQUE) && !box.isEmpty())
+                fillBox(painter, toQRect(box), QBrush(colourOf(m_bkColor)));
+            if (text.isEmpty())
                 return;
-            painter.setClipRect(toQRect(box));
-        }
-        const QFontMetrics metrics(m_font);
-        if (m_bkMode == Gdi::OPAQUE)
-            fillBox(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
-                    QBrush(colourOf(m_bkColor)));
-        useFont(painter, m_font);
-        usePen(painter, QPen(colourOf(m_textColor)));
-        painter.drawText(QPoint(x, y + metrics.ascent()), text);
-    }, Tools::SetHere);
+            if (rect && (options & Gdi::ETO_CLIPPED)) {
+                if (box.isEmpty())
+                    return;
+                painter.setClipRect(toQRect(box));
+            }
+            const QFontMetrics metrics(m_font);
+            if (m_bkMode == Gdi::OPAQUE)
+                fillBox(painter, QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                        QBrush(colourOf(m_bkColor)));
+            useFont(painter, m_font);
+            usePen(painter, QPen(colourOf(m_textColor)));
+            painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        },
+        Tools::SetHere);
 }
 
 int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
@@ -426,24 +443,27 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     c.rect = rect;
     c.text = shown;
     c.flags = flags;
-    draw(c, [&](QPainter& painter) {
-        if (shown.isEmpty())
-            return;
-        // Clipping only where the text runs out of its box: a clip costs
-        // a path and a new graphics state on a PDF page.
-        // Once clipped here, the painter need not clip the text to the same
-        // box again (which costs it a saved state of its own).
-        int drawFlags = qtFlags;
-        if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds)) {
-            painter.setClipRect(box);
-            drawFlags |= Qt::TextDontClip;
-        }
-        if (m_bkMode == Gdi::OPAQUE)
-            fillBox(painter, bounds, QBrush(colourOf(m_bkColor)));
-        useFont(painter, m_font);
-        usePen(painter, QPen(colourOf(m_textColor)));
-        painter.drawText(box, drawFlags, shown);
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (shown.isEmpty())
+                return;
+            // Clipping only where the text runs out of its box: a clip costs
+            // a path and a new graphics state on a PDF page.
+            // Once clipped here, the painter need not clip the text to the same
+            // box again (which costs it a saved state of its own).
+            int drawFlags = qtFlags;
+            if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds)) {
+                painter.setClipRect(box);
+                drawFlags |= Qt::TextDontClip;
+            }
+            if (m_bkMode == Gdi::OPAQUE)
+                fillBox(painter, bounds, QBrush(colourOf(m_bkColor)));
+            useFont(painter, m_font);
+            usePen(painter, QPen(colourOf(m_textColor)));
+            painter.drawText(box, drawFlags, shown);
+        },
+        Tools::SetHere);
     return bounds.height();
 }
 
@@ -466,11 +486,14 @@ void DeviceContext::stretchBlt(int x, int y, int width, int height, const QImage
     c.rect = GdiRect{x, y, x + width, y + height};
     c.from = QPoint(sx, sy);
     c.sourceSize = QSize(sw, sh);
-    draw(c, [&](QPainter& painter) {
-        if (source.isNull() || width <= 0 || height <= 0 || sw <= 0 || sh <= 0)
-            return;
-        painter.drawImage(QRect(x, y, width, height), source, QRect(sx, sy, sw, sh));
-    }, Tools::SetHere);
+    draw(
+        c,
+        [&](QPainter& painter) {
+            if (source.isNull() || width <= 0 || height <= 0 || sw <= 0 || sh <= 0)
+                return;
+            painter.drawImage(QRect(x, y, width, height), source, QRect(sx, sy, sw, sh));
+        },
+        Tools::SetHere);
 }
 
 int DeviceContext::formatRange(const QTextDocument& document, int first, const GdiRect& area)
@@ -538,3 +561,5 @@ int DeviceContext::formatRange(const QTextDocument& document, int first, const G
     });
     return next;
 }
+
+} // namespace platform

@@ -18,6 +18,8 @@ class QPen;
 class QRect;
 class QTextDocument;
 
+namespace platform {
+
 // A device context: drawing calls in device pixels over a device (a page
 // image, the printer, a recorder), with the drawing state kept between
 // calls as the Windows graphics interface keeps it: background colour, text
@@ -129,7 +131,11 @@ public:
 private:
     GdiCall call(const QString& op) const;
     // Whether the drawing sets every pen, brush and font it uses itself.
-    enum class Tools { SetHere, FromDevice };
+    enum class Tools
+    {
+        SetHere,
+        FromDevice
+    };
     void draw(const GdiCall& call, const std::function<void(QPainter&)>& paint,
               Tools tools = Tools::FromDevice);
     static void usePen(QPainter& painter, const QPen& pen);
@@ -149,3 +155,5 @@ private:
     GdiBrush m_brush;
     QPoint m_position;
 };
+
+} // namespace platform

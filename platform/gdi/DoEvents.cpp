@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+namespace platform {
+
 bool DoEvents()
 {
     static bool running = false;
@@ -12,3 +14,5 @@ bool DoEvents()
     running = false;
     return true;
 }
+
+} // namespace platform

@@ -7,6 +7,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+namespace platform {
+
 // One drawing call made on a device context, with the state it was made in.
 // The recording back end keeps these so tests can check what was drawn
 // where, in device pixels.
@@ -37,3 +39,5 @@ struct GdiCall
     GdiPen pen;
     GdiBrush brush;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include "platform/gdi/GdiCall.h"
 
+namespace platform {
+
 GdiDevice::~GdiDevice() = default;
 
 QFont GdiDevice::defaultFont() const
@@ -17,3 +19,5 @@ void GdiDevice::record(const GdiCall& call)
 {
     Q_UNUSED(call);
 }
+
+} // namespace platform

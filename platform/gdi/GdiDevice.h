@@ -5,6 +5,9 @@
 #include <functional>
 
 class QPainter;
+
+namespace platform {
+
 struct GdiCall;
 
 // Where a device context's drawing goes: a page image, a printer, or a
@@ -36,3 +39,5 @@ public:
     // Told of every drawing call before it is drawn.
     virtual void record(const GdiCall& call);
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace platform {
+
 // Values and constants of the device context's drawing calls, with the
 // numbers of the Windows graphics interface the system was written against
 // (pen styles, brush styles, hatches, text flags, device capabilities), so
@@ -125,3 +127,5 @@ struct GdiBrush
     static GdiBrush hatched(int hatch, qint32 colour) { return {Gdi::BS_HATCHED, colour, hatch}; }
     static GdiBrush null() { return {Gdi::BS_NULL, 0, 0}; }
 };
+
+} // namespace platform

@@ -5,6 +5,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+namespace platform {
+
 ImageDevice::ImageDevice(int width, int height, bool colour)
     : m_image(qMax(width, 0), qMax(height, 0), colour ? QImage::Format_RGB32 : QImage::Format_Mono)
 {
@@ -53,3 +55,5 @@ int ImageDevice::deviceCaps(int index) const
         return 0;
     }
 }
+
+} // namespace platform

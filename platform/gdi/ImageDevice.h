@@ -4,6 +4,8 @@
 
 #include "platform/gdi/GdiDevice.h"
 
+namespace platform {
+
 // A page held in memory at 96 dots per inch: a colour image, or a 1-bit
 // image (black and white only) where every colour drawn becomes the nearer
 // of the two. A new page is white.
@@ -24,3 +26,5 @@ public:
 private:
     QImage m_image;
 };
+
+} // namespace platform

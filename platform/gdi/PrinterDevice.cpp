@@ -6,6 +6,8 @@
 #include "platform/gdi/GdiTypes.h"
 #include "platform/printing/Printer.h"
 
+namespace platform {
+
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
@@ -89,3 +91,5 @@ void PrinterDevice::record(const GdiCall& call)
 {
     m_printer.recordGdiCall(call);
 }
+
+} // namespace platform

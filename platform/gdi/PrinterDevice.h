@@ -3,9 +3,8 @@
 #include "platform/gdi/GdiDevice.h"
 
 namespace platform {
+
 class Printer;
-}
-using platform::Printer;
 
 // Drawing on the printer's current page, in the printer's device pixels
 // from the origin of its printable area. Drawing starts the document and
@@ -34,3 +33,5 @@ private:
 
     Printer& m_printer;
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+namespace platform {
+
 RecordingDevice::RecordingDevice(QSize size, int dotsPerInch)
     : m_size(size), m_dotsPerInch(dotsPerInch)
 {
@@ -54,3 +56,5 @@ void RecordingDevice::record(const GdiCall& call)
 {
     m_calls << call;
 }
+
+} // namespace platform

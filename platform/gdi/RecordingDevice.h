@@ -6,6 +6,8 @@
 #include "platform/gdi/GdiCall.h"
 #include "platform/gdi/GdiDevice.h"
 
+namespace platform {
+
 // A device for tests: it draws nothing and keeps every drawing call with
 // the state it was made in. It reports the size and resolution it is given.
 class RecordingDevice : public GdiDevice
@@ -27,3 +29,5 @@ private:
     int m_dotsPerInch;
     QList<GdiCall> m_calls;
 };
+
+} // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/gdi/SystemColours.h"
 
+namespace platform {
+
 namespace {
 
 constexpr qint32 rgb(int red, int green, int blue)
@@ -56,3 +58,5 @@ qint32 SystemColours::resolve(qint32 value)
         return GetSysColor(value & 0xFF);
     return value & 0xFFFFFF;
 }
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace platform {
+
 // The system colours by index (0 scroll bar ... 15 button face ... 30 menu
 // bar), from one fixed table (the classic Windows Standard scheme), so that
 // what the print/preview control draws for a system colour does not depend
@@ -19,3 +21,5 @@ public:
     // without its high byte.
     static qint32 resolve(qint32 value);
 };
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/controls/ColourValue.h"
 
+namespace platform {
+
 bool PainterPrinter::beginDocument()
 {
     m_device = startDevice();
@@ -126,3 +128,5 @@ void PainterPrinter::endToolRun()
     m_inToolRun = false;
     m_painter.restore();
 }
+
+} // namespace platform

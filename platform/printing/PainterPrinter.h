@@ -7,6 +7,8 @@
 
 class QPagedPaintDevice;
 
+namespace platform {
+
 // A printer that paints its documents with QPainter on a paged device (a
 // print job, a PDF file). The device says where the printable area's origin
 // lies and how large a twip is; this class does the drawing.
@@ -58,3 +60,5 @@ private:
     QPainter m_painter;
     QPagedPaintDevice* m_device = nullptr;
 };
+
+} // namespace platform

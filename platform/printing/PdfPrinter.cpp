@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace platform {
+
 const QString PdfPrinter::DeviceNameText = QStringLiteral("PDF");
 const QString PdfPrinter::FolderName = QStringLiteral("printed");
 
@@ -114,3 +116,5 @@ void PdfPrinter::abandonDevice(QPainter& painter)
         m_file->cancelWriting();
     m_file.reset();
 }
+
+} // namespace platform

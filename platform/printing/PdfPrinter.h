@@ -6,6 +6,8 @@
 
 #include "platform/printing/PainterPrinter.h"
 
+namespace platform {
+
 // The built-in printer "PDF": each document becomes a PDF file in the folder
 // "printed" under the working folder, named by the date and time it started
 // and a counter, so no document overwrites another. The printable area is
@@ -45,3 +47,5 @@ private:
     QString m_lastFile;
     double m_dotsPerInch = 300;
 };
+
+} // namespace platform

@@ -3,11 +3,13 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/PrinterDevice.h"
 
-#include <QPainter>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+
+namespace platform {
 
 namespace {
 
@@ -427,3 +429,5 @@ void Printer::fail(const QString& error)
         m_error = error;
     m_failed = true;
 }
+
+} // namespace platform

@@ -12,13 +12,12 @@
 #include <optional>
 
 class QPainter;
+
+namespace platform {
+
 class DeviceContext;
 class PrinterDevice;
 struct GdiCall;
-
-// The class lives in its own namespace, so that a program with a class of
-// its own named Printer never meets this one's symbols when both are linked.
-namespace platform {
 
 // The printer object the programs print through.
 //
@@ -140,13 +139,29 @@ public:
     // Sizes not above 0 are refused.
     void setFontSize(double points);
     bool FontBold() const { return m_font.bold; }
-    void setFontBold(bool on) { m_font.bold = on; fontChanged(); }
+    void setFontBold(bool on)
+    {
+        m_font.bold = on;
+        fontChanged();
+    }
     bool FontItalic() const { return m_font.italic; }
-    void setFontItalic(bool on) { m_font.italic = on; fontChanged(); }
+    void setFontItalic(bool on)
+    {
+        m_font.italic = on;
+        fontChanged();
+    }
     bool FontUnderline() const { return m_font.underline; }
-    void setFontUnderline(bool on) { m_font.underline = on; fontChanged(); }
+    void setFontUnderline(bool on)
+    {
+        m_font.underline = on;
+        fontChanged();
+    }
     bool FontStrikethru() const { return m_font.strikethrough; }
-    void setFontStrikethru(bool on) { m_font.strikethrough = on; fontChanged(); }
+    void setFontStrikethru(bool on)
+    {
+        m_font.strikethrough = on;
+        fontChanged();
+    }
     // True: text leaves what is behind it; false: text is printed on a
     // white box of its own size.
     bool FontTransparent() const { return m_fontTransparent; }
@@ -245,7 +260,7 @@ protected:
     void fail(const QString& error);
     // Told of every drawing call made on hDC() before it is drawn.
     virtual void recordGdiCall(const GdiCall&) {}
-    friend class ::PrinterDevice;
+    friend class PrinterDevice;
 
 private:
     void fontChanged();
@@ -281,5 +296,3 @@ private:
 };
 
 } // namespace platform
-
-using platform::Printer;

@@ -6,6 +6,8 @@
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/SystemPrinter.h"
 
+namespace platform {
+
 namespace {
 
 Printers* installed = nullptr;
@@ -95,3 +97,5 @@ void Printers::install(Printers* printers)
 {
     installed = printers;
 }
+
+} // namespace platform

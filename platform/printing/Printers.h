@@ -7,6 +7,8 @@
 
 #include "platform/printing/Printer.h"
 
+namespace platform {
+
 // The printers collection: the system's printers in the order the system
 // lists them, then the built-in printer "PDF". One printer is current (the
 // programs' "Printer"); it starts as the default printer, which is the
@@ -54,3 +56,5 @@ private:
     Factory m_factory;
     std::map<QString, std::unique_ptr<Printer>> m_printers;
 };
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPicture>
 
+namespace platform {
+
 RecordingPrinter::RecordingPrinter(const QString& deviceName, const QMarginsF& margins,
                                    double dotsPerInch)
     : m_deviceName(deviceName), m_margins(margins), m_dotsPerInch(dotsPerInch)
@@ -130,3 +132,5 @@ bool RecordingPrinter::paintOnPage(const std::function<void(QPainter&)>& draw)
     m_calls << call;
     return true;
 }
+
+} // namespace platform

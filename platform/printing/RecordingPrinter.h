@@ -7,6 +7,8 @@
 #include "platform/gdi/GdiCall.h"
 #include "platform/printing/Printer.h"
 
+namespace platform {
+
 // A printer for tests: it prints nothing and keeps every drawing call with
 // its place in twips, the font and colour in force, and the document and
 // page it went to, so a test can check where things land.
@@ -100,3 +102,5 @@ private:
     double m_dotsPerInch = 600;
     QList<DcCall> m_dcCalls;
 };
+
+} // namespace platform

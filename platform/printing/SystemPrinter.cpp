@@ -1,5 +1,7 @@
 #include "platform/printing/SystemPrinter.h"
 
+namespace platform {
+
 SystemPrinter::SystemPrinter(const QString& deviceName)
     : m_deviceName(deviceName), m_printer(QPrinter::HighResolution)
 {
@@ -77,3 +79,5 @@ double SystemPrinter::twipsPerDevicePixel() const
 {
     return 1440.0 / std::max(1, m_printer.resolution());
 }
+
+} // namespace platform

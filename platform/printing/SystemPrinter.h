@@ -4,6 +4,8 @@
 
 #include "platform/printing/PainterPrinter.h"
 
+namespace platform {
+
 // A printer of the system (CUPS, through Qt's print support), named as the
 // system names it. It starts with the printer's own paper and orientation;
 // positions count from the printable area the printer reports.
@@ -29,3 +31,5 @@ private:
     QString m_deviceName;
     QPrinter m_printer;
 };
+
+} // namespace platform

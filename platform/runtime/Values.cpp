@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+namespace platform {
+
 namespace Values {
 
 namespace {
@@ -456,3 +458,5 @@ QString trimRightBlanks(const QString& text)
 }
 
 } // namespace Values
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+namespace platform {
+
 // The value semantics the programs rely on: numbers read from text, rounding,
 // number and date formatting, date serials and fixed-width text fields.
 namespace Values {
@@ -50,3 +52,5 @@ QString trimLeftBlanks(const QString& text);
 QString trimRightBlanks(const QString& text);
 
 } // namespace Values
+
+} // namespace platform

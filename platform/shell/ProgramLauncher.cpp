@@ -6,6 +6,8 @@
 
 #include "platform/files/FileNames.h"
 
+namespace platform {
+
 ProgramLauncher::Result ProgramLauncher::startDetached(const QString& fileName, QString* error)
 {
     const QFileInfo file(FileNames::resolve(fileName));
@@ -22,3 +24,5 @@ ProgramLauncher::Result ProgramLauncher::startDetached(const QString& fileName, 
         *error = process.errorString();
     return Result::Failed;
 }
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace platform {
+
 // Starts a program file of the current directory as a separate process,
 // without arguments and without waiting for it. The file is found without
 // regard to letter case.
@@ -19,3 +21,5 @@ public:
 
     static Result startDetached(const QString& fileName, QString* error = nullptr);
 };
+
+} // namespace platform

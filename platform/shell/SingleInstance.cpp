@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+namespace platform {
+
 namespace {
 
 // The one request a later start sends.
@@ -110,3 +112,5 @@ void SingleInstance::bringWindowToFront()
     }
     emit activationRequested();
 }
+
+} // namespace platform

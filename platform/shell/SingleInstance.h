@@ -8,6 +8,8 @@ class QLocalServer;
 class QLocalSocket;
 class QWidget;
 
+namespace platform {
+
 // One running instance per key (a program's window title) and user. The
 // first instance listens on a local socket named after the key; a later
 // start finds it, asks it to restore and raise its window, and ends.
@@ -52,3 +54,5 @@ private:
     QLocalServer* m_server = nullptr;
     QPointer<QWidget> m_window;
 };
+
+} // namespace platform

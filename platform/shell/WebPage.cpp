@@ -4,6 +4,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+namespace platform {
+
 WebPage::WebPage(QObject* parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
@@ -71,3 +73,5 @@ bool WebPage::showInBrowser(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);
 }
+
+} // namespace platform

@@ -8,6 +8,8 @@
 
 class QNetworkReply;
 
+namespace platform {
+
 // Fetches a web page with a time-out, and shows an address in the desktop's
 // browser. Neither a missing network nor a missing browser stops the
 // program: each failure comes back as a result.
@@ -48,3 +50,5 @@ private:
     int m_timeoutMs = DefaultTimeoutMs;
     bool m_timedOut = false;
 };
+
+} // namespace platform

@@ -2,6 +2,8 @@
 
 #include <QDebug>
 
+namespace platform {
+
 namespace {
 
 // Where no window can be shown there is no one to ask: a box gets the answer
@@ -70,3 +72,5 @@ bool Dialogs::printSetup(PrintSetupRequest&)
 {
     return false;
 }
+
+} // namespace platform

@@ -4,14 +4,40 @@
 
 #include "platform/ui/PrintSetupRequest.h"
 
+namespace platform {
+
 // Message boxes, input boxes and the file dialogs behind one interface, so
 // the programs show real dialogs and tests answer scripted ones.
 class Dialogs
 {
 public:
-    enum class Icon { None, Critical, Question, Exclamation, Information };
-    enum class Buttons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
-    enum class Answer { OK, Cancel, Yes, No, Retry, Abort, Ignore };
+    enum class Icon
+    {
+        None,
+        Critical,
+        Question,
+        Exclamation,
+        Information
+    };
+    enum class Buttons
+    {
+        OK,
+        OKCancel,
+        YesNo,
+        YesNoCancel,
+        RetryCancel,
+        AbortRetryIgnore
+    };
+    enum class Answer
+    {
+        OK,
+        Cancel,
+        Yes,
+        No,
+        Retry,
+        Abort,
+        Ignore
+    };
 
     virtual ~Dialogs() = default;
 
@@ -46,3 +72,5 @@ public:
     // user closed it, and written to the log.
     static void setDefault(Dialogs* dialogs);
 };
+
+} // namespace platform

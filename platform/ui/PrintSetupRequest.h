@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace platform {
+
 // What the print set-up dialog is handed and gives back: the printer and
 // its settings, the page range and the number of copies. The dialog
 // changes the fields to the user's choices when the user confirms.
@@ -49,3 +51,5 @@ struct PrintSetupRequest
     int printQuality = 0;
     int scale = 100;
 };
+
+} // namespace platform

@@ -12,6 +12,8 @@
 #include <QPrinterInfo>
 #include <QStringList>
 
+namespace platform {
+
 namespace {
 
 // The programs break lines with CR LF (or a lone CR); labels break on LF.
@@ -280,3 +282,5 @@ bool QtDialogs::printSetup(PrintSetupRequest& request)
     }
     return true;
 }
+
+} // namespace platform

@@ -4,6 +4,8 @@
 
 #include "platform/ui/Dialogs.h"
 
+namespace platform {
+
 // The real dialogs, shown modally over the active window.
 class QtDialogs : public Dialogs
 {
@@ -23,3 +25,5 @@ public:
     // "Description (*.ext);;Description2 (*.ext2)" form.
     static QString qtFilter(const QString& filter);
 };
+
+} // namespace platform

@@ -3,6 +3,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QString AccessCode = QStringLiteral("8057");

@@ -8,6 +8,8 @@
 #include "platform/runtime/Values.h"
 #include "printrun/designer/LineItemReader.h"
 
+using namespace platform;
+
 namespace {
 
 bool commit(TextFileWriter& writer, const QString& name, QString* error)

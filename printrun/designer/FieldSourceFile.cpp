@@ -5,6 +5,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 QString storedNumber(const QString& text)

@@ -10,6 +10,8 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/engine/SettingEntry.h"
 
+using namespace platform;
+
 namespace {
 
 const QString Yes = QStringLiteral("YES");

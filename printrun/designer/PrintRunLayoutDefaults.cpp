@@ -3,6 +3,8 @@
 #include "entry/store/EntryLayoutDefaults.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace PrintRunLayoutDefaults {
 
 TicketFileRecord layout(qint16 recNo)

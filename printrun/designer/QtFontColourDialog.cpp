@@ -11,6 +11,8 @@
 
 #include "platform/controls/ColourValue.h"
 
+using namespace platform;
+
 namespace {
 
 struct NamedColour

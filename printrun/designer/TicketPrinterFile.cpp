@@ -4,6 +4,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "printrun/designer/LineItemReader.h"
 
+using namespace platform;
+
 namespace {
 
 QString fileName()

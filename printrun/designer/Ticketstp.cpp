@@ -29,6 +29,8 @@
 #include "printrun/designer/ticketbas.h"
 #include "printrun/engine/PrintRoutines.h"
 
+using namespace platform;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");

@@ -5,21 +5,23 @@
 
 #include "printrun/designer/ticketbas.h"
 
+class DesignerHost;
+class PrintRoutines;
+class QCheckBox;
+class QScrollBar;
+class QTabBar;
+namespace platform {
 class BarcodeControl;
 class ComboBox;
 class CommandButton;
-class DesignerHost;
 class Frame;
 class Label;
 class Line;
 class ListView;
 class PictureBox;
-class PrintRoutines;
-class QCheckBox;
-class QScrollBar;
-class QTabBar;
 class Shape;
 class TextBox;
+} // namespace platform
 
 // The layout designer window (caption "Rezuve Zoraziv"): the ten ticket
 // layouts "A" to "J" on a tab strip, a live preview of the layout of the
@@ -111,40 +113,40 @@ public:
 
     // ---- Controls ----
     QTabBar* TabStrip1 = nullptr;
-    Frame* Frame1 = nullptr;
-    std::array<Label*, FieldCount> Label1{};
-    BarcodeControl* Barcod1 = nullptr;
-    Shape* TicketTemplate = nullptr;
-    Shape* TicketHole = nullptr;
-    Line* Ticketperf = nullptr;
+    platform::Frame* Frame1 = nullptr;
+    std::array<platform::Label*, FieldCount> Label1{};
+    platform::BarcodeControl* Barcod1 = nullptr;
+    platform::Shape* TicketTemplate = nullptr;
+    platform::Shape* TicketHole = nullptr;
+    platform::Line* Ticketperf = nullptr;
     QCheckBox* Check1 = nullptr;
-    CommandButton* Command1 = nullptr;
+    platform::CommandButton* Command1 = nullptr;
     QScrollBar* VScroll1 = nullptr;
-    std::array<Label*, 2> Label2{};
-    CommandButton* Command6 = nullptr;
-    CommandButton* Command2 = nullptr;
-    CommandButton* Command3 = nullptr;
-    CommandButton* Command7 = nullptr;
-    PictureBox* Image1 = nullptr;
-    Label* Label3 = nullptr;
-    TextBox* Text1 = nullptr;
+    std::array<platform::Label*, 2> Label2{};
+    platform::CommandButton* Command6 = nullptr;
+    platform::CommandButton* Command2 = nullptr;
+    platform::CommandButton* Command3 = nullptr;
+    platform::CommandButton* Command7 = nullptr;
+    platform::PictureBox* Image1 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::TextBox* Text1 = nullptr;
 
-    Frame* Frame3 = nullptr;
-    ListView* ListView1 = nullptr;
-    std::array<Label*, 2> Label4{};
-    std::array<CommandButton*, 1> Command4{};
+    platform::Frame* Frame3 = nullptr;
+    platform::ListView* ListView1 = nullptr;
+    std::array<platform::Label*, 2> Label4{};
+    std::array<platform::CommandButton*, 1> Command4{};
 
-    Frame* Frame4 = nullptr;
-    ListView* ListView2 = nullptr;
-    CommandButton* Command5 = nullptr;
+    platform::Frame* Frame4 = nullptr;
+    platform::ListView* ListView2 = nullptr;
+    platform::CommandButton* Command5 = nullptr;
 
-    Frame* Frame5 = nullptr;
-    Label* Label5 = nullptr;
-    std::array<Label*, 21> Label6{};
-    std::array<ComboBox*, SourceCount> Combo1{};
-    TextBox* Text2 = nullptr;
-    TextBox* Text3 = nullptr;
-    std::array<CommandButton*, 2> Command8{};
+    platform::Frame* Frame5 = nullptr;
+    platform::Label* Label5 = nullptr;
+    std::array<platform::Label*, 21> Label6{};
+    std::array<platform::ComboBox*, SourceCount> Combo1{};
+    platform::TextBox* Text2 = nullptr;
+    platform::TextBox* Text3 = nullptr;
+    std::array<platform::CommandButton*, 2> Command8{};
 
     // Base top of each preview field for the current ticket type, and the
     // working offset of each field (twips).

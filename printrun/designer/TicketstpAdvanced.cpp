@@ -21,6 +21,8 @@
 #include "printrun/designer/PreviewSample.h"
 #include "printrun/designer/Ticketstp.h"
 
+using namespace platform;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");

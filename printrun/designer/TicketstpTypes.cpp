@@ -18,6 +18,8 @@
 #include "printrun/designer/Ticketstp.h"
 #include "printrun/designer/ticketbas.h"
 
+using namespace platform;
+
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");

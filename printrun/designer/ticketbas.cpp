@@ -5,6 +5,8 @@
 #include "printrun/designer/CurrencyFiles.h"
 #include "printrun/designer/PrintRunLayoutDefaults.h"
 
+using namespace platform;
+
 ticketbas::ticketbas()
     : TicketFileName(Values::fixedWidth(QStringLiteral("tfile.tm"), TicketFileNameWidth)),
       CurrencySymbol1(CurrencyFiles::defaultSymbol1()),

@@ -12,6 +12,8 @@
 #include "printrun/engine/PrintHost.h"
 #include "printrun/engine/SettingEntry.h"
 
+using namespace platform;
+
 namespace {
 
 const QString Yes = QStringLiteral("YES");

@@ -6,12 +6,11 @@
 
 #include "entry/store/TicketFileRecord.h"
 
+class PrintHost;
 namespace platform {
 class Printer;
-}
-using platform::Printer;
-class PrintHost;
 class TextFileReader;
+} // namespace platform
 
 // The print engine: prints a ticket-run file with the renderer of the layout
 // in use, prints the barcode data sheet, and holds the small run-file helpers
@@ -126,12 +125,13 @@ private:
     bool isOn(int settingIndex) const;
     void applyTicketOptions();
     void renderTicket(const TicketFileRecord& ticket);
-    void setUpSheetPage(Printer& printer);
-    bool printSheets(Printer& printer, const TicketFileRecord& ticket, qint32 count,
-                     qint32 startLabel, TextFileReader& run, const QString& runCode, int& printed);
-    bool printThermal(const TicketFileRecord& ticket, TextFileReader& run, const QString& runCode,
-                      int& printed);
-    void reportPrinterFailure(const Printer& printer, int printed);
+    void setUpSheetPage(platform::Printer& printer);
+    bool printSheets(platform::Printer& printer, const TicketFileRecord& ticket, qint32 count,
+                     qint32 startLabel, platform::TextFileReader& run, const QString& runCode,
+                     int& printed);
+    bool printThermal(const TicketFileRecord& ticket, platform::TextFileReader& run,
+                      const QString& runCode, int& printed);
+    void reportPrinterFailure(const platform::Printer& printer, int printed);
 
     // The price text of the renderers: pence below 1, else `symbol` and the
     // price with two decimals; empty when prices are hidden.
@@ -143,15 +143,16 @@ private:
     // One field: font and colour of field `index`, top at cellTop + baseTop +
     // its offset, `text` centred on `centre` by the width of `measured`.
     // Nothing when the field is hidden. Returns whether it was printed.
-    bool printField(Printer& printer, const TicketFileRecord& ticket, int index, int cellTop,
-                    int baseTop, double centre, const QString& text, const QString& measured);
-    static void setFieldFont(Printer& printer, const TicketFileRecord& ticket, int index);
-    static void printTransparent(Printer& printer, const QString& text);
+    bool printField(platform::Printer& printer, const TicketFileRecord& ticket, int index,
+                    int cellTop, int baseTop, double centre, const QString& text,
+                    const QString& measured);
+    static void setFieldFont(platform::Printer& printer, const TicketFileRecord& ticket, int index);
+    static void printTransparent(platform::Printer& printer, const QString& text);
     // Draws `code` as an EAN-8 symbol straight onto the printer's page,
     // fitted into the box (left, top, width, height) measured in units of
     // `twipsPerUnit` twips. Nothing when the code does not encode.
-    static void drawBarcode(Printer& printer, const QString& code, double left, double top,
-                            double width, double height, double twipsPerUnit = 1.0);
+    static void drawBarcode(platform::Printer& printer, const QString& code, double left,
+                            double top, double width, double height, double twipsPerUnit = 1.0);
 
     // The fixed layouts of the adhesive and thermal tickets: fields in
     // printing order, each centred on cell left + half pitch + shift; the

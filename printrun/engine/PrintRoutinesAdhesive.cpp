@@ -4,6 +4,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 QString joined(const QString& a, const QString& b)

@@ -6,6 +6,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 struct OperationCode

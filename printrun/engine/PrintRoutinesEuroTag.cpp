@@ -6,6 +6,8 @@
 #include "printrun/engine/PrintHost.h"
 #include "printrun/engine/SettingEntry.h"
 
+using namespace platform;
+
 void PrintRoutines::PrintEuroTag(const TicketFileRecord& ticket)
 {
     Printer& printer = Printers::collection().current();

@@ -8,6 +8,8 @@
 #include "printrun/engine/PrintHost.h"
 #include "printrun/engine/SettingEntry.h"
 
+using namespace platform;
+
 QString PrintRoutines::settingsCurrencySymbol() const
 {
     const QString symbol = m_host.setting(SettingEntry::CurrencySymbolEntry);

@@ -7,6 +7,8 @@
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 
+using namespace platform;
+
 namespace {
 
 const QString TicketUseName = QStringLiteral("Ticket.use");

@@ -11,6 +11,8 @@
 #include "printrun/engine/PrintHost.h"
 #include "printrun/engine/SettingEntry.h"
 
+using namespace platform;
+
 namespace {
 
 const QString DefaultSource = QStringLiteral("default");

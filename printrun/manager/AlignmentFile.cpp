@@ -5,6 +5,8 @@
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 const QString AlignmentFile::FileName = QStringLiteral("BrEVox2.Ft");
 
 namespace {

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QTreeWidgetItem>
 
+using namespace platform;
+
 namespace {
 
 const QString CaptionText = QStringLiteral("Edit Ticket Run");

@@ -6,10 +6,12 @@
 
 #include "printrun/manager/RunFileEditor.h"
 
-class ListView;
 class QAction;
 class QMenu;
+namespace platform {
+class ListView;
 class StatusBar;
+} // namespace platform
 
 // The run editor: a ticket-run file ("ticket.run" or a reprint file) shown
 // one ticket per row, whose rows the user deletes and sorts and then writes
@@ -61,8 +63,8 @@ public:
 
     QString CurrentRunFile;
 
-    ListView* ListView1 = nullptr;
-    StatusBar* StatusBar1 = nullptr;
+    platform::ListView* ListView1 = nullptr;
+    platform::StatusBar* StatusBar1 = nullptr;
     QMenu* Menu_File = nullptr;
     QAction* Menu_File_Reload = nullptr;
     QAction* Menu_File_Save = nullptr;

@@ -33,6 +33,8 @@
 #include "printrun/manager/RunHandOver.h"
 #include "printrun/manager/StatisticsDatabase.h"
 
+using namespace platform;
+
 const QString PrintMgr::Caption = QStringLiteral("Rezuve Zoraziv");
 
 namespace {

@@ -13,19 +13,21 @@
 #include "printrun/manager/AlignmentFile.h"
 #include "printrun/stock/FieldDataResolver.h"
 
+class PrintRoutines;
+class QAction;
+class QMenu;
+class QTimer;
+class TicketStats;
+class Ticketstp;
+namespace platform {
 class CommandButton;
 class Frame;
 class Label;
 class ListView;
 class PictureBox;
-class PrintRoutines;
-class QAction;
-class QMenu;
-class QTimer;
 class Shape;
 class TextBox;
-class TicketStats;
-class Ticketstp;
+} // namespace platform
 
 // The print-run program's main window "Rezuve Zoraziv" and the home of its
 // shared state: the settings, the data path, the layout in use and its
@@ -151,26 +153,26 @@ public:
     Ticketstp* designer() const { return m_designer.get(); }
 
     // ---- Controls ----
-    std::array<Label*, 4> Label1{};
-    Label* Label2 = nullptr;
-    PictureBox* Image2 = nullptr;
-    std::array<CommandButton*, 5> TMButton{};
-    CommandButton* TMRunOptions = nullptr;
-    std::array<PictureBox*, 3> Image3{};
-    Shape* Shape1 = nullptr;
-    Frame* Frame4 = nullptr;
-    ListView* ListView3 = nullptr;
-    Frame* Frame1 = nullptr;
-    ListView* ListView2 = nullptr;
-    Label* Label3 = nullptr;
-    Frame* Frame5 = nullptr;
-    ListView* ListView1 = nullptr;
-    std::array<Label*, 4> Label5{};
-    std::array<TextBox*, 4> Text1{};
-    std::array<CommandButton*, 1> Command3{};
-    std::array<TextBox*, 4> Text3{};
+    std::array<platform::Label*, 4> Label1{};
+    platform::Label* Label2 = nullptr;
+    platform::PictureBox* Image2 = nullptr;
+    std::array<platform::CommandButton*, 5> TMButton{};
+    platform::CommandButton* TMRunOptions = nullptr;
+    std::array<platform::PictureBox*, 3> Image3{};
+    platform::Shape* Shape1 = nullptr;
+    platform::Frame* Frame4 = nullptr;
+    platform::ListView* ListView3 = nullptr;
+    platform::Frame* Frame1 = nullptr;
+    platform::ListView* ListView2 = nullptr;
+    platform::Label* Label3 = nullptr;
+    platform::Frame* Frame5 = nullptr;
+    platform::ListView* ListView1 = nullptr;
+    std::array<platform::Label*, 4> Label5{};
+    std::array<platform::TextBox*, 4> Text1{};
+    std::array<platform::CommandButton*, 1> Command3{};
+    std::array<platform::TextBox*, 4> Text3{};
     QTimer* Timer1 = nullptr;
-    PictureBox* Image4 = nullptr;
+    platform::PictureBox* Image4 = nullptr;
 
     QMenu* Menu_PRunOptions = nullptr;
     QAction* Menu_PRunOptions_StartRun = nullptr;

@@ -16,6 +16,8 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/TicketStats.h"
 
+using namespace platform;
+
 namespace {
 
 const QString Yes = QStringLiteral("YES");

@@ -17,6 +17,8 @@
 #include "printrun/manager/PrintLst.h"
 #include "printrun/manager/ReprintFiles.h"
 
+using namespace platform;
+
 namespace {
 
 // Characters 1 to 11 of a list line: the reprint file's name.

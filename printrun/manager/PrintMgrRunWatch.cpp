@@ -14,6 +14,8 @@
 #include "printrun/manager/ReprintFiles.h"
 #include "printrun/manager/RunHandOver.h"
 
+using namespace platform;
+
 void PrintMgr::Timer1_Timer()
 {
     // A run or reprint in progress holds the poll: its prompts and message

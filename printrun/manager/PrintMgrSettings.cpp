@@ -8,6 +8,8 @@
 #include "platform/runtime/Values.h"
 #include "printrun/manager/SettingsFile.h"
 
+using namespace platform;
+
 namespace {
 
 // One line of the options list: its texts, the settings entry shown in the

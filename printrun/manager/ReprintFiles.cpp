@@ -2,6 +2,8 @@
 
 #include "platform/files/FileNames.h"
 
+using namespace platform;
+
 const QString ReprintFiles::WaitingRunName = QStringLiteral("ticket.run");
 
 QString ReprintFiles::generationName(int generation)

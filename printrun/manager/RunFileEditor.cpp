@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+using namespace platform;
+
 const RunFileEditor::ColumnInfo RunFileEditor::Columns[ColumnCount] = {
     {"Barcode", 800, Qt::AlignLeft},   {"B#", 0, Qt::AlignHCenter},
     {"Grp", 500, Qt::AlignLeft},       {"Dpt", 500, Qt::AlignLeft},

@@ -12,6 +12,8 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "printrun/manager/ReprintFiles.h"
 
+using namespace platform;
+
 const QString RunHandOver::HeldName = QStringLiteral("Printing.run");
 const QString RunHandOver::PrintedName = QStringLiteral("Printed.run");
 

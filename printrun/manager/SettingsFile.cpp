@@ -5,6 +5,8 @@
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 
+using namespace platform;
+
 const QString SettingsFile::FileName = QStringLiteral("Brevox.ps");
 
 namespace {

@@ -8,6 +8,8 @@
 
 #include "platform/controls/Chart.h"
 
+using namespace platform;
+
 StatisticsChart::StatisticsChart(QWidget* parent) : Control<QWidget>(parent)
 {
     m_bars = new Chart(this);
@@ -27,13 +29,34 @@ StatisticsChart::StatisticsChart(QWidget* parent) : Control<QWidget>(parent)
     layout->addWidget(m_footnote);
 }
 
-int StatisticsChart::RowCount() const { return m_bars->RowCount(); }
-int StatisticsChart::ColumnCount() const { return m_bars->ColumnCount(); }
-void StatisticsChart::setRowCount(int rows) { m_bars->setRowCount(rows); }
-void StatisticsChart::setColumnCount(int columns) { m_bars->setColumnCount(columns); }
-QString StatisticsChart::RowLabel(int row) const { return m_bars->RowLabel(row); }
-void StatisticsChart::setRowLabel(int row, const QString& label) { m_bars->setRowLabel(row, label); }
-QString StatisticsChart::ColumnLabel(int column) const { return m_bars->ColumnLabel(column); }
+int StatisticsChart::RowCount() const
+{
+    return m_bars->RowCount();
+}
+int StatisticsChart::ColumnCount() const
+{
+    return m_bars->ColumnCount();
+}
+void StatisticsChart::setRowCount(int rows)
+{
+    m_bars->setRowCount(rows);
+}
+void StatisticsChart::setColumnCount(int columns)
+{
+    m_bars->setColumnCount(columns);
+}
+QString StatisticsChart::RowLabel(int row) const
+{
+    return m_bars->RowLabel(row);
+}
+void StatisticsChart::setRowLabel(int row, const QString& label)
+{
+    m_bars->setRowLabel(row, label);
+}
+QString StatisticsChart::ColumnLabel(int column) const
+{
+    return m_bars->ColumnLabel(column);
+}
 
 void StatisticsChart::setColumnLabel(int column, const QString& label)
 {
@@ -52,9 +75,27 @@ void StatisticsChart::setData(int row, int column, qint64 value)
     m_bars->setData(row, column, double(value));
 }
 
-QString StatisticsChart::TitleText() const { return m_bars->TitleText(); }
-void StatisticsChart::setTitleText(const QString& text) { m_bars->setTitleText(text); }
-QString StatisticsChart::FootnoteText() const { return m_footnote->text(); }
-void StatisticsChart::setFootnoteText(const QString& text) { m_footnote->setText(text); }
-QBarSeries* StatisticsChart::series() const { return m_bars->series(); }
-QChartView* StatisticsChart::view() const { return m_bars->view(); }
+QString StatisticsChart::TitleText() const
+{
+    return m_bars->TitleText();
+}
+void StatisticsChart::setTitleText(const QString& text)
+{
+    m_bars->setTitleText(text);
+}
+QString StatisticsChart::FootnoteText() const
+{
+    return m_footnote->text();
+}
+void StatisticsChart::setFootnoteText(const QString& text)
+{
+    m_footnote->setText(text);
+}
+QBarSeries* StatisticsChart::series() const
+{
+    return m_bars->series();
+}
+QChartView* StatisticsChart::view() const
+{
+    return m_bars->view();
+}

@@ -5,16 +5,18 @@
 
 #include "platform/controls/Control.h"
 
-class Chart;
 class QBarSeries;
 class QChartView;
 class QLabel;
+namespace platform {
+class Chart;
+} // namespace platform
 
 // The statistics window's chart: the platform's bar chart of rows by
 // columns of counts (one series per column, grouped by row, a title above),
 // with its legend below and a footnote under it. Rows and columns are
 // numbered from 1.
-class StatisticsChart : public Control<QWidget>
+class StatisticsChart : public platform::Control<QWidget>
 {
     Q_OBJECT
 
@@ -46,6 +48,6 @@ public:
     QChartView* view() const;
 
 private:
-    Chart* m_bars = nullptr;
+    platform::Chart* m_bars = nullptr;
     QLabel* m_footnote = nullptr;
 };

@@ -8,6 +8,8 @@
 #include "platform/database/Recordset.h"
 #include "platform/files/FileNames.h"
 
+using namespace platform;
+
 const QString StatisticsDatabase::FileName = QStringLiteral("Brevox.MDB");
 const QString StatisticsDatabase::TableName = QStringLiteral("Stats");
 

@@ -11,6 +11,8 @@
 #include "printrun/manager/StatisticsDatabase.h"
 #include "printrun/manager/StatisticsSummary.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int TwipsPerPixel = 15;

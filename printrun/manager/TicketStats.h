@@ -5,8 +5,10 @@
 
 #include "platform/controls/Control.h"
 
-class ComboBox;
 class StatisticsChart;
+namespace platform {
+class ComboBox;
+} // namespace platform
 
 // The statistics window ("Statistics"): tickets printed in each month of a
 // chosen year next to the same months of the year before, for all layouts
@@ -34,8 +36,8 @@ public:
     void Form_Resize();
 
     StatisticsChart* MSChart1 = nullptr;
-    ComboBox* Combo1 = nullptr;
-    Control<QScrollBar>* HScroll1 = nullptr;
+    platform::ComboBox* Combo1 = nullptr;
+    platform::Control<QScrollBar>* HScroll1 = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,8 @@
 #include "platform/shell/SingleInstance.h"
 #include "printrun/manager/PrintMgr.h"
 
+using namespace platform;
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);

@@ -5,6 +5,8 @@
 #include "platform/runtime/Values.h"
 #include "printrun/stock/StockText.h"
 
+using namespace platform;
+
 namespace {
 
 // The code of the extended record and the table each lookup keyword uses.

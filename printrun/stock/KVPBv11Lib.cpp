@@ -7,6 +7,8 @@
 #include "platform/files/RecordFile.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 // "GROUP2.DAT": the 12-character name, then 80 bytes this system ignores.

@@ -12,7 +12,9 @@
 #include "printrun/stock/StockItemRecord.h"
 #include "printrun/stock/StockNoteRecord.h"
 
+namespace platform {
 class RecordFile;
+} // namespace platform
 
 // Readers of the stock-control product's fixed-record files in
 // StockDataPath. Each operation opens its file, reads or writes, and closes
@@ -93,10 +95,10 @@ public:
 private:
     QString stockFile(const QString& name) const { return StockDataPath + name; }
     // Opens a stock file, creating it when missing; false with lastError().
-    bool openFile(RecordFile& file, const QString& name);
+    bool openFile(platform::RecordFile& file, const QString& name);
     // Record n (1 or more) of an open file: as stored when it lies wholly in
     // the file, zeros otherwise.
-    QByteArray readOrZeros(RecordFile& file, qint64 n);
+    QByteArray readOrZeros(platform::RecordFile& file, qint64 n);
     // Pads a note file with blank notes up to target records.
     bool fillNoteFile(const QString& name, qint64 target);
     void fail(const QString& error);

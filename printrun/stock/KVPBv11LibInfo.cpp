@@ -7,6 +7,8 @@
 #include "platform/runtime/Values.h"
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int LookupRecordLength = 20;

@@ -2,6 +2,8 @@
 
 #include "platform/files/RecordBuffer.h"
 
+using namespace platform;
+
 StockItemExtRecord::StockItemExtRecord()
 {
     assign(QByteArray());

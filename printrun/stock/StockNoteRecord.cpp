@@ -2,6 +2,8 @@
 
 #include "platform/files/RecordBuffer.h"
 
+using namespace platform;
+
 StockNoteRecord::StockNoteRecord()
 {
     assign(QByteArray());

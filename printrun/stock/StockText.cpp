@@ -3,6 +3,8 @@
 #include "platform/files/Ansi.h"
 #include "platform/runtime/Values.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int PackedDateLength = 5;

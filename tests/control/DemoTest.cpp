@@ -13,6 +13,8 @@
 #include "platform/controls/TextBox.h"
 #include "platform/gdi/DeviceContext.h"
 
+using namespace platform;
+
 class AboutBox : public ZentrelFixture
 {
 protected:

@@ -7,14 +7,16 @@
 
 #include "HostFormFixture.h"
 
+#include "control/core/OffScreenDC.h"
 #include "platform/controls/DataGrid.h"
 #include "platform/controls/FileListBox.h"
 #include "platform/controls/FlexGrid.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/RichTextBox.h"
-#include "control/core/OffScreenDC.h"
 #include "platform/gdi/DeviceContext.h"
+
+using namespace platform;
 
 namespace {
 
@@ -80,7 +82,10 @@ protected:
         }
         return out;
     }
-    int pagesPrinted() { return recorder().pagesPerDocument().value(recorder().pagesPerDocument().size() - 1); }
+    int pagesPrinted()
+    {
+        return recorder().pagesPerDocument().value(recorder().pagesPerDocument().size() - 1);
+    }
 
     int m_callsFrom = 0;
 
@@ -109,9 +114,11 @@ void expectEachOnceInOrder(const QList<Drawn>& drawn, const QStringList& expecte
         texts << d.text;
     EXPECT_EQ(texts, expected);
     for (int i = 1; i < drawn.size(); ++i) {
-        const bool later = drawn[i].page > drawn[i - 1].page ||
-                           (drawn[i].page == drawn[i - 1].page && drawn[i].rect.top > drawn[i - 1].rect.top);
-        EXPECT_TRUE(later) << drawn[i].text.toStdString() << " after " << drawn[i - 1].text.toStdString();
+        const bool later =
+            drawn[i].page > drawn[i - 1].page ||
+            (drawn[i].page == drawn[i - 1].page && drawn[i].rect.top > drawn[i - 1].rect.top);
+        EXPECT_TRUE(later) << drawn[i].text.toStdString() << " after "
+                           << drawn[i - 1].text.toStdString();
     }
 }
 
@@ -201,9 +208,10 @@ TEST_F(GridRenderers, FlexGridColumnBlocks)
         ASSERT_FALSE(lastRows.isEmpty());
         ASSERT_FALSE(firstRows.isEmpty());
         const Drawn& block1End = lastRows.first();
-        const Drawn& block2Start = *std::find_if(firstRows.begin(), firstRows.end(), [&](const Drawn& d) {
-            return d.page > block1End.page || d.rect.top > block1End.rect.top;
-        });
+        const Drawn& block2Start =
+            *std::find_if(firstRows.begin(), firstRows.end(), [&](const Drawn& d) {
+                return d.page > block1End.page || d.rect.top > block1End.rect.top;
+            });
         if (c.newPagePerBlock)
             EXPECT_GT(block2Start.page, block1End.page);
         else
@@ -288,10 +296,13 @@ TEST_F(GridRenderers, DataGridPrintsEveryRecordOnceInOrder)
         freshForm();
         QStandardItemModel model(25, c.columns);
         for (int r = 0; r < 25; ++r) {
-            model.setItem(r, 0, new QStandardItem(QStringLiteral("Rec %1").arg(r + 1, 2, 10, QLatin1Char('0'))));
+            model.setItem(
+                r, 0,
+                new QStandardItem(QStringLiteral("Rec %1").arg(r + 1, 2, 10, QLatin1Char('0'))));
             if (c.columns > 1)
-                model.setItem(r, 1, new QStandardItem(c.equalNeighbours ? QStringLiteral("same")
-                                                                         : QStringLiteral("v%1").arg(r)));
+                model.setItem(r, 1,
+                              new QStandardItem(c.equalNeighbours ? QStringLiteral("same")
+                                                                  : QStringLiteral("v%1").arg(r)));
         }
         auto* grid = add<DataGrid>("Orders", 300, 600, 6000, 1500);
         grid->setDataSource(&model);
@@ -409,7 +420,8 @@ TEST_F(GridRenderers, RichTextOverThreePagesPrintsEveryCharacterOnce)
     auto* box = add<RichTextBox>("Notes", 300, 600, 9000, 2000);
     QStringList paragraphs;
     for (int n = 1; n <= 150; ++n)
-        paragraphs << QStringLiteral("Paragraph %1 of the care notes").arg(n, 3, 10, QLatin1Char('0'));
+        paragraphs
+            << QStringLiteral("Paragraph %1 of the care notes").arg(n, 3, 10, QLatin1Char('0'));
     box->setText(paragraphs.join(QLatin1Char('\n')) + QStringLiteral("\nEND"));
     m_control->setPrinterName(QStringLiteral("PDF"));
     ASSERT_TRUE(m_control->LVPrint());
@@ -417,7 +429,8 @@ TEST_F(GridRenderers, RichTextOverThreePagesPrintsEveryCharacterOnce)
     ASSERT_EQ(pdfs.size(), 1);
     QProcess text;
     text.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QStringLiteral("printed/") + pdfs.first(), QStringLiteral("-")});
+               {QStringLiteral("-layout"), QStringLiteral("printed/") + pdfs.first(),
+                QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
     const QString out = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_GE(out.count(QLatin1Char('\f')), 3);
@@ -507,7 +520,8 @@ TEST_F(GridRenderers, SideBySideGridsStartAtTheSameHeight)
         if (sideBySide)
             EXPECT_EQ(r.first().rect.top, l.first().rect.top);
         else
-            EXPECT_GT(r.first().rect.top, printedMatching(QStringLiteral("Left 3")).first().rect.top);
+            EXPECT_GT(r.first().rect.top,
+                      printedMatching(QStringLiteral("Left 3")).first().rect.top);
     }
 }
 

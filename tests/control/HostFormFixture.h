@@ -28,7 +28,10 @@
 class HostFormFixture : public TempDirTest
 {
 protected:
-    static QString lineText(int n) { return QStringLiteral("Stock line %1").arg(n, 3, 10, QLatin1Char('0')); }
+    static QString lineText(int n)
+    {
+        return QStringLiteral("Stock line %1").arg(n, 3, 10, QLatin1Char('0'));
+    }
 
     void SetUp() override
     {
@@ -46,14 +49,15 @@ protected:
     void startHost()
     {
         SharedState::get().reset();
-        m_printers = std::make_unique<Printers>(
+        m_printers = std::make_unique<platform::Printers>(
             QStringList{QStringLiteral("Recorder"), QStringLiteral("PDF")},
-            QStringLiteral("Recorder"), [](const QString& name) -> std::unique_ptr<Printer> {
+            QStringLiteral("Recorder"),
+            [](const QString& name) -> std::unique_ptr<platform::Printer> {
                 if (name == QStringLiteral("PDF"))
-                    return std::make_unique<PdfPrinter>(600);
-                return std::make_unique<RecordingPrinter>(name, QMarginsF(), 300);
+                    return std::make_unique<platform::PdfPrinter>(600);
+                return std::make_unique<platform::RecordingPrinter>(name, QMarginsF(), 300);
             });
-        Printers::install(m_printers.get());
+        platform::Printers::install(m_printers.get());
         m_form = std::make_unique<QWidget>();
         m_form->setObjectName(QStringLiteral("ShopForm"));
         m_form->setWindowTitle(QStringLiteral("Shop report"));
@@ -64,7 +68,7 @@ protected:
         JobWindows::Finir();
         m_form.reset();
         m_control = nullptr;
-        Printers::install(nullptr);
+        platform::Printers::install(nullptr);
         SharedState::get().reset();
         m_events.clear();
     }
@@ -80,28 +84,30 @@ protected:
     // The whole form of text controls, and the control last.
     void buildTextForm()
     {
-        add<Label>("Title", 300, 200, 4000, 300)->setCaption(QStringLiteral("Winter stock report"));
-        add<TextBox>("Shop", 300, 700, 3000, 315)->setText(QStringLiteral("High Street branch"));
-        auto* mask = add<MaskEdBox>("Phone", 3600, 700, 2000, 315);
+        add<platform::Label>("Title", 300, 200, 4000, 300)
+            ->setCaption(QStringLiteral("Winter stock report"));
+        add<platform::TextBox>("Shop", 300, 700, 3000, 315)
+            ->setText(QStringLiteral("High Street branch"));
+        auto* mask = add<platform::MaskEdBox>("Phone", 3600, 700, 2000, 315);
         mask->setFormat(QStringLiteral("(###) ###-####"));
         mask->setText(QStringLiteral("5550123456"));
-        auto* combo = add<ComboBox>("Season", 300, 1200, 2500, 315);
+        auto* combo = add<platform::ComboBox>("Season", 300, 1200, 2500, 315);
         combo->setEditable(true);
         combo->setText(QStringLiteral("Autumn range"));
-        auto* hiddenLabel = add<Label>("Secret", 300, 1600, 3000, 300);
+        auto* hiddenLabel = add<platform::Label>("Secret", 300, 1600, 3000, 300);
         hiddenLabel->setCaption(QStringLiteral("Hidden margin note"));
         hiddenLabel->hide();
-        auto* noPrint = add<Label>("Internal", 3600, 1600, 3000, 300);
+        auto* noPrint = add<platform::Label>("Internal", 3600, 1600, 3000, 300);
         noPrint->setCaption(QStringLiteral("Staff only remark"));
         noPrint->setTag(QStringLiteral("noprint"));
-        m_lines = add<MultiLineTextBox>("Lines", 300, 2100, 6000, 3000);
+        m_lines = add<platform::MultiLineTextBox>("Lines", 300, 2100, 6000, 3000);
         QStringList lines;
         for (int n = 1; n <= 120; ++n)
             lines << lineText(n);
         m_lines->setText(lines.join(QLatin1Char('\n')));
-        auto* after = add<Label>("After", 300, 5400, 4000, 300);
+        auto* after = add<platform::Label>("After", 300, 5400, 4000, 300);
         after->setCaption(QStringLiteral("End of stock lines"));
-        auto* appendix = add<Label>("Appendix", 300, 5900, 4000, 300);
+        auto* appendix = add<platform::Label>("Appendix", 300, 5900, 4000, 300);
         appendix->setCaption(QStringLiteral("Appendix begins here"));
         appendix->setTag(QStringLiteral("newpage"));
         m_control = new Zentrel(m_form.get());
@@ -116,22 +122,22 @@ protected:
         QObject::connect(m_control, &Zentrel::BeforePrint, m_control, [this](bool&, qint16& mode) {
             m_events << QStringLiteral("BeforePrint %1").arg(mode);
         });
-        QObject::connect(m_control, &Zentrel::Page, m_control, [this](qint16& page) {
-            m_events << QStringLiteral("Page %1").arg(page);
-        });
+        QObject::connect(m_control, &Zentrel::Page, m_control,
+                         [this](qint16& page) { m_events << QStringLiteral("Page %1").arg(page); });
         QObject::connect(m_control, &Zentrel::AfterPrint, m_control,
                          [this] { m_events << QStringLiteral("AfterPrint"); });
     }
 
-    RecordingPrinter& recorder()
+    platform::RecordingPrinter& recorder()
     {
-        return static_cast<RecordingPrinter&>(*m_printers->printer(QStringLiteral("Recorder")));
+        return static_cast<platform::RecordingPrinter&>(
+            *m_printers->printer(QStringLiteral("Recorder")));
     }
 
-    std::unique_ptr<Printers> m_printers;
+    std::unique_ptr<platform::Printers> m_printers;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<QWidget> m_form;
     Zentrel* m_control = nullptr;
-    MultiLineTextBox* m_lines = nullptr;
+    platform::MultiLineTextBox* m_lines = nullptr;
     QStringList m_events;
 };

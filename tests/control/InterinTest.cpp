@@ -9,6 +9,8 @@
 #include "control/core/Interin.h"
 #include "platform/controls/CommandButton.h"
 
+using namespace platform;
+
 class ProgressWindow : public ZentrelFixture
 {
 protected:

@@ -11,6 +11,8 @@
 #include "platform/gdi/RecordingDevice.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 using namespace GdiTestImages;
 
 namespace {

@@ -8,6 +8,8 @@
 #include "control/core/Zentrel.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace platform;
+
 class PrinterSetupDialog : public ZentrelFixture
 {
 protected:
@@ -200,20 +202,26 @@ TEST_F(PrinterSetupBeforeAPrint, TheChosenPagesArePrinted)
         QStringList pages; // the sheet of the document each label lands on
     };
     const Case cases[] = {
-        {"every page of a job to the end", 1, 0,
+        {"every page of a job to the end",
+         1,
+         0,
          [](PrintSetupRequest& r) {
              r.range = PrintSetupRequest::Range::AllPages;
              return true;
          },
-         true, {"1", "2", "3"}},
-        {"pages 2 to 3 below the first page set", 5, 9,
+         true,
+         {"1", "2", "3"}},
+        {"pages 2 to 3 below the first page set",
+         5,
+         9,
          [](PrintSetupRequest& r) {
              r.range = PrintSetupRequest::Range::Pages;
              r.fromPage = 2;
              r.toPage = 3;
              return true;
          },
-         true, {"", "1", "2"}},
+         true,
+         {"", "1", "2"}},
         {"cancelled", 1, 0, [](PrintSetupRequest&) { return false; }, false, {"", "", ""}},
     };
     for (const Case& c : cases) {

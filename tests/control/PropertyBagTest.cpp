@@ -2,9 +2,11 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
-#include "control/core/PropertyBag.h"
+#include "platform/hosting/PropertyBag.h"
 #include "support/QStringPrinter.h"
 #include "support/TempDirTest.h"
+
+using namespace platform;
 
 TEST(PropertyBag, ReadsTheStoredValueOrTheDefault)
 {

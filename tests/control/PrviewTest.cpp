@@ -10,6 +10,8 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/gdi/DeviceContext.h"
 
+using namespace platform;
+
 using ThreePageForm::Texts;
 
 // A preview of a form of three pages.
@@ -59,7 +61,14 @@ protected:
 
 TEST_F(PreviewWindow, PagesThroughNextPreviousAndTheList)
 {
-    enum Action { Next, Prev, Pick0, Pick1, Pick2 };
+    enum Action
+    {
+        Next,
+        Prev,
+        Pick0,
+        Pick1,
+        Pick2
+    };
     struct Step
     {
         const char* name;
@@ -282,11 +291,14 @@ TEST_F(PreviewWindow, ButtonTextsComeFromTheSlashSeparatedProperties)
         QStringList buttons; // Printbt, Up, Down, Closebtn
     };
     const Case cases[] = {
-        {"default", "Print/Prev Page/Next Page/Zoom In/Zoom Out/Close",
+        {"default",
+         "Print/Prev Page/Next Page/Zoom In/Zoom Out/Close",
          {"Print", "Prev Page", "Next Page", "Close"}},
-        {"no slash keeps the first three", "Fermer",
+        {"no slash keeps the first three",
+         "Fermer",
          {"Print...", "Prev Page", "Next Page", "Fermer"}},
-        {"other words", "Drucken/Zurück/Weiter/+/-/Schließen",
+        {"other words",
+         "Drucken/Zurück/Weiter/+/-/Schließen",
          {"Drucken", "Zurück", "Weiter", "Schließen"}},
     };
     for (const Case& c : cases) {

@@ -6,12 +6,12 @@
 
 // A rich-text control as the host forms will have one: a text editor with
 // the members every control carries (Width in twips, BackColor).
-class RichTextStandIn : public Control<QTextEdit>
+class RichTextStandIn : public platform::Control<QTextEdit>
 {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "RichTextBox")
     CONTROL_PROPERTIES
 
 public:
-    using Control<QTextEdit>::Control;
+    using platform::Control<QTextEdit>::Control;
 };

@@ -13,6 +13,8 @@
 #include "platform/controls/Shape.h"
 #include "platform/gdi/SystemColours.h"
 
+using namespace platform;
+
 namespace {
 
 using Call = RecordingPrinter::DcCall;
@@ -223,9 +225,8 @@ TEST_F(SimpleRenderers, ColourModeRulesOfEachKind)
         const GdiCall& shapeCall = rects[0].call;
         EXPECT_EQ(shapeCall.bkColor, colour ? 0x00C0FF : 0xFFFFFF);
         EXPECT_EQ(shapeCall.pen.colour, 0xFF0000);
-        EXPECT_EQ(shapeCall.brush,
-                  GdiBrush::hatched(Gdi::HS_CROSS, SystemColours::GetSysColor(
-                                                       ColourValue::WindowText)));
+        EXPECT_EQ(shapeCall.brush, GdiBrush::hatched(Gdi::HS_CROSS, SystemColours::GetSysColor(
+                                                                        ColourValue::WindowText)));
         EXPECT_EQ(rects[1].call.brush.style, Gdi::BS_SOLID);
         EXPECT_EQ(rects[1].call.brush.colour, colour ? 0xFFE0E0 : 0xFFFFFF);
         EXPECT_EQ(rects[2].call.pen.colour, 0x808080);
@@ -345,7 +346,8 @@ TEST_F(SimpleRenderers, ThePdfMatchesThePreviewPage)
     const QImage preview = SharedState::get().previewPage(0)->page();
     m_printers->select(QStringLiteral("PDF"));
     ASSERT_TRUE(m_control->LVPrint());
-    const QString pdf = static_cast<PdfPrinter*>(m_printers->printer(QStringLiteral("PDF")))->lastFile();
+    const QString pdf =
+        static_cast<PdfPrinter*>(m_printers->printer(QStringLiteral("PDF")))->lastFile();
     const QString stem = path(QStringLiteral("page"));
     ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
                                 {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"),

@@ -17,7 +17,7 @@ inline void addTo(QWidget* form)
 {
     const int tops[] = {300, 2400, 4500};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new Label(form);
+        auto* label = new platform::Label(form);
         label->setObjectName(QStringLiteral("Part%1").arg(i));
         label->Move(600, tops[i], 5000, 300);
         label->setCaption(QString::fromLatin1(Texts[i]));

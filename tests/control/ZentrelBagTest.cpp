@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "ZentrelFixture.h"
-#include "control/core/PropertyBag.h"
 #include "control/core/Zentrel.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/hosting/PropertyBag.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedDialogs.h"
+
+using namespace platform;
 
 namespace {
 

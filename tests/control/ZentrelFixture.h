@@ -20,18 +20,18 @@ protected:
     {
         TempDirTest::SetUp();
         SharedState::get().reset();
-        Printers::install(&m_printers);
+        platform::Printers::install(&m_printers);
     }
     void TearDown() override
     {
-        Printers::install(nullptr);
+        platform::Printers::install(nullptr);
         SharedState::get().reset();
         TempDirTest::TearDown();
     }
 
-    Printers m_printers{
+    platform::Printers m_printers{
         {QStringLiteral("Office Laser"), QStringLiteral("Label Printer"), QStringLiteral("PDF")},
         QStringLiteral("Office Laser"),
-        [](const QString& name) { return std::make_unique<RecordingPrinter>(name); }};
+        [](const QString& name) { return std::make_unique<platform::RecordingPrinter>(name); }};
     QWidget m_form;
 };

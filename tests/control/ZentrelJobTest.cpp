@@ -6,6 +6,8 @@
 #include "platform/controls/Quorvan.h"
 #include "platform/gdi/DoEvents.h"
 
+using namespace platform;
+
 namespace {
 
 class ZentrelJob : public HostFormFixture
@@ -67,9 +69,9 @@ TEST_F(ZentrelJob, ThePdfHoldsEveryCaptionAndEveryLineOnceTopToBottom)
     for (int n = 1; n <= 120; ++n)
         expected << lineText(n);
     EXPECT_EQ(stockLines, expected);
-    for (const char* caption : {"Winter stock report", "High Street branch", "(555) 012-3456",
-                                "Autumn range", "End of stock lines", "Appendix begins here",
-                                "Page : 1", "Page : 2", "Page : 3"})
+    for (const char* caption :
+         {"Winter stock report", "High Street branch", "(555) 012-3456", "Autumn range",
+          "End of stock lines", "Appendix begins here", "Page : 1", "Page : 2", "Page : 3"})
         EXPECT_EQ(lines.count(QString::fromLatin1(caption)), 1) << caption;
     EXPECT_FALSE(lines.contains(QStringLiteral("Page : 4")));
     // Top to bottom: the title first, the lines, then what follows them.
@@ -113,8 +115,8 @@ TEST_F(ZentrelJob, CancelAndStopEndTheJob)
     {
         const char* name;
         bool preview;
-        bool cancel;       // in BeforePrint
-        int stopAtPage;    // StopPrint from the Page handler
+        bool cancel;    // in BeforePrint
+        int stopAtPage; // StopPrint from the Page handler
         QStringList events;
         int ended;
         int killed;
@@ -122,10 +124,20 @@ TEST_F(ZentrelJob, CancelAndStopEndTheJob)
     const Case cases[] = {
         {"print cancelled", false, true, 0, {"BeforePrint 1"}, 0, 0},
         {"preview cancelled", true, true, 0, {"BeforePrint 0"}, 0, 0},
-        {"print stopped on page 2", false, false, 2,
-         {"BeforePrint 1", "Page 1", "Page 2", "Page 2", "AfterPrint", "AfterPrint"}, 0, 1},
-        {"preview stopped on page 2", true, false, 2,
-         {"BeforePrint 0", "Page 1", "Page 2", "AfterPrint"}, 0, 0},
+        {"print stopped on page 2",
+         false,
+         false,
+         2,
+         {"BeforePrint 1", "Page 1", "Page 2", "Page 2", "AfterPrint", "AfterPrint"},
+         0,
+         1},
+        {"preview stopped on page 2",
+         true,
+         false,
+         2,
+         {"BeforePrint 0", "Page 1", "Page 2", "AfterPrint"},
+         0,
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,7 +284,9 @@ TEST_F(ZentrelJob, AJobGuardsItselfAndTheHost)
         during << QStringLiteral("zoom %1 resize %2").arg(resizer->Zoom()).arg(resizer->Resize());
         // A second job, a dialog or the about box while one runs: refused,
         // and no event.
-        during << QStringLiteral("%1 %2 %3").arg(m_control->LVPrint()).arg(m_control->Preview())
+        during << QStringLiteral("%1 %2 %3")
+                      .arg(m_control->LVPrint())
+                      .arg(m_control->Preview())
                       .arg(m_control->ShowPrinter());
         m_control->StopPrint();
     });

@@ -14,6 +14,8 @@
 #include "support/QStringPrinter.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QString ButtonsText = QStringLiteral("Print/Prev Page/Next Page/Zoom In/Zoom Out/Close");

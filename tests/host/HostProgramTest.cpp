@@ -1,56 +1,152 @@
+#include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QWidget>
 
-#include "HostPrinter.h"
+#include "HostClasses.h"
 #include "support/TempDirTest.h"
 
 #include "control/core/Zentrel.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Line.h"
 #include "platform/controls/MultiLineTextBox.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/TextBox.h"
+#include "platform/hosting/PropertyBag.h"
 
-// A host program as a shop would write one: a form of our controls with the
-// print/preview control on it, linked to the shared control library and
-// the platform's shared libraries only, with its own class named Printer.
+// A host program as a shop would write one: a form of the platform's
+// controls with the print/preview control on it, linked to the shared
+// control library and the platform's shared libraries only, beside classes
+// of its own named like the platform's (HostClasses.h).
 class HostProgram : public TempDirTest
 {
+protected:
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        HostCounts::reset();
+    }
+
+    // The shop's daily-labels form: every simple kind of the platform's
+    // controls, a frame holding some of them, and the control.
+    Zentrel* buildForm(QWidget& form)
+    {
+        form.setWindowTitle(QStringLiteral("Daily labels"));
+        auto* title = new platform::Label(&form);
+        title->Move(300, 300, 4000, 300);
+        title->setCaption(QStringLiteral("Labels printed today"));
+        auto* shop = new platform::TextBox(&form);
+        shop->Move(300, 700, 3000, 300);
+        shop->setText(QStringLiteral("High Street"));
+        auto* lines = new platform::MultiLineTextBox(&form);
+        lines->Move(300, 1100, 5000, 1500);
+        lines->setText(QStringLiteral("Coats 12\nScarves 30\nHats 8"));
+        auto* box = new platform::Frame(&form);
+        box->Move(300, 2800, 5000, 1500);
+        box->setCaption(QStringLiteral("Window display"));
+        auto* rule = new platform::Line(box);
+        rule->setX1(100);
+        rule->setY1(600);
+        rule->setX2(4000);
+        rule->setY2(600);
+        new platform::Shape(box);
+        QImage swatch(20, 20, QImage::Format_RGB32);
+        swatch.fill(Qt::darkBlue);
+        auto* picture = new platform::Image(&form);
+        picture->Move(300, 4500, 300, 300);
+        picture->setPicture(swatch);
+        auto* canvas = new platform::PictureBox(&form);
+        canvas->Move(900, 4500, 300, 300);
+
+        auto* control = new Zentrel(&form);
+        control->InitProperties();
+        control->setPrinterName(QStringLiteral("pdf"));
+        control->setPagesNumbers(true);
+        return control;
+    }
+
+    static QString printedText()
+    {
+        const QStringList printed =
+            QDir(QStringLiteral("printed")).entryList({QStringLiteral("*.pdf")});
+        if (printed.size() != 1)
+            return QStringLiteral("%1 documents printed").arg(printed.size());
+        QProcess poppler;
+        poppler.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("printed/") + printed.first(), QStringLiteral("-")});
+        poppler.waitForFinished(30000);
+        return QString::fromUtf8(poppler.readAllStandardOutput());
+    }
 };
 
-TEST_F(HostProgram, PrintsItsFormOnThePdfPrinter)
+TEST_F(HostProgram, PrintsAndPreviewsBesideItsOwnClassesOfThePlatformsNames)
 {
+    // The host's own objects, made by its own code.
     Printer ownPrinter(QStringLiteral("High Street"));
     ownPrinter.Print(QStringLiteral("morning labels"), true);
-
     QWidget form;
-    form.setWindowTitle(QStringLiteral("Daily labels"));
-    auto* title = new Label(&form);
-    title->Move(300, 300, 4000, 300);
-    title->setCaption(QStringLiteral("Labels printed today"));
-    auto* lines = new MultiLineTextBox(&form);
-    lines->Move(300, 900, 5000, 1500);
-    lines->setText(QStringLiteral("Coats 12\nScarves 30\nHats 8"));
-    auto* control = new Zentrel(&form);
-    control->InitProperties();
-    control->setPrinterName(QStringLiteral("pdf"));
-    ASSERT_EQ(control->PrinterName(), QStringLiteral("PDF"));
+    const Label ownLabel(&form);
+    const PictureBox ownPicture(&form);
+    const Line ownLine;
+    const TextBox ownText;
+    const Frame ownFrame;
+    const Image ownImage;
+    const Shape ownShape;
+    ASSERT_EQ(HostCounts::constructed(), 7);
 
+    Zentrel* control = buildForm(form);
+    ASSERT_EQ(control->PrinterName(), QStringLiteral("PDF"));
     int pages = 0;
     QObject::connect(control, &Zentrel::Page, control, [&](qint16&) { ++pages; });
     ASSERT_TRUE(control->LVPrint());
     EXPECT_EQ(pages, 1);
+    const QString text = printedText();
+    for (const char* expected : {"Labels printed today", "High Street", "Coats 12", "Hats 8",
+                                 "Window display", "Page : 1"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected)))
+            << expected << " in " << text.toStdString();
 
-    const QStringList printed = QDir(QStringLiteral("printed")).entryList({QStringLiteral("*.pdf")});
-    ASSERT_EQ(printed.size(), 1);
-    QProcess poppler;
-    poppler.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("printed/") + printed.first(), QStringLiteral("-")});
-    ASSERT_TRUE(poppler.waitForFinished(30000));
-    const QString text = QString::fromUtf8(poppler.readAllStandardOutput());
-    for (const char* expected : {"Labels printed today", "Coats 12", "Scarves 30", "Hats 8"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected;
+    ASSERT_TRUE(control->Preview());
+    QCoreApplication::processEvents();
+    QWidget* preview = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("Prview") && window->isVisible())
+            preview = window;
+    ASSERT_NE(preview, nullptr);
+    const QImage shown = preview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int dark = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            dark += qGray(shown.pixel(x, y)) < 96;
+    EXPECT_GT(dark, 200) << "the preview shows the form's texts";
+    control->ClosePreviewForms();
 
-    // The host's own printer is untouched by the job.
+    // None of the host's classes ran inside the library's jobs.
+    EXPECT_EQ(HostCounts::constructed(), 7);
+    EXPECT_EQ(Values::calls(), 0);
+    EXPECT_EQ(Values::signBlank(3), QStringLiteral("host"));
     ownPrinter.NewPage();
     EXPECT_TRUE(ownPrinter.EndDoc());
     EXPECT_EQ(ownPrinter.log(), (QStringList{"High Street: morning labels\n", "--", "end"}));
+}
+
+TEST_F(HostProgram, KeepsTheControlsPropertiesInItsBag)
+{
+    QWidget form;
+    Zentrel* control = buildForm(form);
+    control->setTopTitle(QStringLiteral("Window display"));
+    control->setLeftMargin(2.5);
+    platform::PropertyBag bag;
+    control->WriteProperties(bag);
+
+    QWidget other;
+    auto* restored = new Zentrel(&other);
+    restored->ReadProperties(platform::PropertyBag::fromVariantMap(bag.toVariantMap()));
+    EXPECT_EQ(restored->TopTitle(), QStringLiteral("Window display"));
+    EXPECT_EQ(restored->LeftMargin(), 2.5);
+    EXPECT_EQ(restored->PrinterName(), QStringLiteral("PDF"));
 }

@@ -9,6 +9,8 @@
 
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 struct NumericCase

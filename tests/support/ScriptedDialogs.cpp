@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace platform;
+
 namespace {
 
 const char* answerName(Dialogs::Answer answer)

@@ -9,10 +9,16 @@
 // A stand-in for the real dialogs. Each box shown is recorded; its answer is
 // taken from the queue the test filled. A box for which no answer is queued
 // fails the test (and answers Cancel / empty). Installs itself while alive.
-class ScriptedDialogs : public Dialogs
+class ScriptedDialogs : public platform::Dialogs
 {
 public:
-    enum class Kind { Message, Input, OpenFile, SaveFile };
+    enum class Kind
+    {
+        Message,
+        Input,
+        OpenFile,
+        SaveFile
+    };
     struct Shown
     {
         Kind kind;
@@ -33,9 +39,9 @@ public:
     void answerFile(const QString& path); // an empty path cancels
     // The print set-up dialog: `choose` changes the request as a user
     // would and returns true to confirm, false to cancel.
-    void answerPrintSetup(std::function<bool(PrintSetupRequest&)> choose);
+    void answerPrintSetup(std::function<bool(platform::PrintSetupRequest&)> choose);
     // Each print set-up request as the dialog was handed it.
-    const QList<PrintSetupRequest>& printSetups() const { return m_printSetups; }
+    const QList<platform::PrintSetupRequest>& printSetups() const { return m_printSetups; }
 
     const QList<Shown>& shown() const { return m_shown; }
     // Messages only, for the common check of text, title and icon.
@@ -43,19 +49,17 @@ public:
     // True when every queued answer was used.
     bool allAnswersUsed() const;
 
-    Answer message(const QString& text, const QString& title, Icon icon,
-                   Buttons buttons) override;
-    QString input(const QString& prompt, const QString& title,
-                  const QString& defaultText) override;
+    Answer message(const QString& text, const QString& title, Icon icon, Buttons buttons) override;
+    QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString openFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
-    bool printSetup(PrintSetupRequest& request) override;
+    bool printSetup(platform::PrintSetupRequest& request) override;
 
 private:
-    QList<std::function<bool(PrintSetupRequest&)>> m_printSetupAnswers;
-    QList<PrintSetupRequest> m_printSetups;
+    QList<std::function<bool(platform::PrintSetupRequest&)>> m_printSetupAnswers;
+    QList<platform::PrintSetupRequest> m_printSetups;
     QList<Answer> m_messageAnswers;
     QList<QString> m_inputAnswers;
     QList<QString> m_fileAnswers;

@@ -14,6 +14,8 @@
 
 #include "platform/controls/FormMember.h"
 
+using namespace platform;
+
 namespace {
 
 QString where(const QWidget* control)
@@ -66,8 +68,8 @@ void checkButton(const QPushButton* button, QStringList& problems)
     // The room the style leaves for the caption inside the button's frame.
     QStyleOptionButton option;
     option.initFrom(button);
-    const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                           button);
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     int room = contents.width();
     if (!button->icon().isNull())
         room -= button->iconSize().width() + 4;
@@ -116,8 +118,10 @@ void checkList(const QTreeWidget* list, QStringList& problems)
     const QHeaderView* header = list->header();
     const QFontMetrics headerMetrics(header->font());
     // Qt's own cell and section margins.
-    const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    const int headerMargin = 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int margin =
+        2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int headerMargin =
+        2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int column = 0; column < list->columnCount(); ++column) {
         const int width = list->columnWidth(column);
         if (width == 0 || header->isSectionHidden(column))

@@ -6,6 +6,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 const QStringList DefaultNames{"ZRNDB.DAT", "ZRNH.DAT",  "ZRNZ.DAT",

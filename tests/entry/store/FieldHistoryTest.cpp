@@ -5,6 +5,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 // One 91-byte history record: the five fields blank-padded (an empty field

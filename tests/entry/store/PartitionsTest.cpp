@@ -7,6 +7,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 const QStringList WorkingNames{"ZRNDB.DAT", "ZRNH.DAT",  "ZRNZ.DAT",

@@ -5,6 +5,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 TicketRecord ticket(const QString& title1, const QString& title2, double price,

@@ -5,6 +5,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 TicketRecord newTicket(const QString& title, qint32 qty)

@@ -7,6 +7,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class RecordingView : public StoreView
@@ -260,7 +262,8 @@ TEST_F(RecordSearchTest, FieldValueNumbersNameTheTextFields)
     put({r});
     const char* values[] = {"t1", "t2", "sup", "desc", "clr", "fit", "scale"};
     for (int fieldNo = 1; fieldNo <= 7; ++fieldNo)
-        EXPECT_EQ(store.FieldValues(qint16(fieldNo)), QStringList{QString::fromLatin1(values[fieldNo - 1])})
+        EXPECT_EQ(store.FieldValues(qint16(fieldNo)),
+                  QStringList{QString::fromLatin1(values[fieldNo - 1])})
             << fieldNo;
     EXPECT_EQ(store.FieldValues(8), QStringList{});
 }
@@ -271,7 +274,8 @@ TEST_F(RecordSearchTest, LargeFileIsSearchedWholeAndInOrder)
     const QList<int> needles = {1, 255, 256, 257, 512, 513, 700};
     QByteArray bytes;
     for (int n = 1; n <= 700; ++n) {
-        TicketRecord r = ticket(needles.contains(n) ? QStringLiteral("NEEDLE") : QStringLiteral("HAY"));
+        TicketRecord r =
+            ticket(needles.contains(n) ? QStringLiteral("NEEDLE") : QStringLiteral("HAY"));
         r.DeleteMark = n == 513 || n == 600 ? 1 : 0;
         bytes += r.encode();
     }

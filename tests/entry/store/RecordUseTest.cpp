@@ -4,6 +4,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class RecordUseTest : public TempDirTest

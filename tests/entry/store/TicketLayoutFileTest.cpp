@@ -16,6 +16,8 @@
 #include "platform/files/FileSizeLimit.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 QByteArray int16s(std::initializer_list<qint16> values)

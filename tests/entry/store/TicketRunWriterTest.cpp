@@ -7,6 +7,8 @@
 #include "entry/store/ZRNDBm.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 QByteArray scaleLine(const QByteArray& name, const QList<QByteArray>& sizes)
@@ -264,7 +266,8 @@ TEST_F(TicketRunWriterTest, OversizedOrderOfAnOlderRecordRefusesTheRun)
     TicketRunWriter writer(store);
     EXPECT_EQ(writer.CreateTicketRun({{"1", "1"}, {"2", "10000"}}),
               TicketRunWriter::Result::Refused);
-    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("10000"))) << writer.lastError().toStdString();
+    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("10000")))
+        << writer.lastError().toStdString();
     EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")), QByteArray("waiting\r\n"));
     EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
 }

@@ -22,6 +22,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 QByteArray scaleLine(const QByteArray& name, const QList<QByteArray>& sizes)
@@ -403,7 +405,8 @@ TEST_F(AcceptTicketTest, PricesThatPassAreStoredAsTheirNumericValue)
     {
         const char* typed;
         double stored;
-    } cases[] = {{"12.50", 12.5}, {"12", 12.0}, {"", 0.0}, {" 3.25", 3.25}, {"9999999.99", 9999999.99}};
+    } cases[] = {
+        {"12.50", 12.5}, {"12", 12.0}, {"", 0.0}, {" 3.25", 3.25}, {"9999999.99", 9999999.99}};
     qint32 recNo = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -9,6 +9,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 using Icon = Dialogs::Icon;

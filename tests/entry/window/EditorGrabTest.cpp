@@ -12,6 +12,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class EditorGrabTest : public TempDirTest

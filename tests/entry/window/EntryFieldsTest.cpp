@@ -16,6 +16,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 // One line of the size-scale file: the name padded to 10, seven sizes

@@ -8,6 +8,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 using Icon = Dialogs::Icon;

@@ -13,6 +13,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class MainFrmTest : public TempDirTest

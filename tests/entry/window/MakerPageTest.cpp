@@ -8,6 +8,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 // Stands in for the desktop's browser: records the addresses it is given.
 class BrowserStandIn : public QObject
 {

@@ -14,6 +14,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class PartitionWindowTest : public TempDirTest
@@ -115,9 +117,10 @@ TEST_F(PartitionWindowTest, DataManagementScreenOpensOnTheInformationPage)
     // Two partitions, as the list file holds them: name, description, date
     // and number in fixed columns.
     writeBytes(QStringLiteral("ZRNPART.DAT"),
-               QByteArray("Summer").leftJustified(20) + QByteArray("Light stock").leftJustified(50) +
-                   "01/06/2026" + "7 \r\n" + QByteArray("Winter").leftJustified(20) +
-                   QByteArray("Coats").leftJustified(50) + "01/11/2026" + "12\r\n");
+               QByteArray("Summer").leftJustified(20) +
+                   QByteArray("Light stock").leftJustified(50) + "01/06/2026" + "7 \r\n" +
+                   QByteArray("Winter").leftJustified(20) + QByteArray("Coats").leftJustified(50) +
+                   "01/11/2026" + "12\r\n");
     TicketRecord summer;
     summer.Title1 = QStringLiteral("SUMMER");
     writeBytes(QStringLiteral("Summer.Stk"), summer.encode());

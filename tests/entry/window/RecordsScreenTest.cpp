@@ -16,6 +16,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 using Answer = Dialogs::Answer;

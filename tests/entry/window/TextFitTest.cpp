@@ -11,6 +11,8 @@
 #include "support/TempDirTest.h"
 #include "support/TextFit.h"
 
+using namespace platform;
+
 namespace {
 
 class TextFitTest : public TempDirTest

@@ -11,6 +11,8 @@
 #include "support/TempDirTest.h"
 #include "tests/platform/printing/PdfRaster.h"
 
+using namespace platform;
+
 // The ticket-run report on the recording printer: every text at its twips,
 // fonts, rules, totals and page breaks; and once on the PDF printer.
 namespace {

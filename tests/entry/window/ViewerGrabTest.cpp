@@ -17,6 +17,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class ViewerGrabTest : public TempDirTest

@@ -15,6 +15,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr qint32 rgb(int red, int green, int blue)

@@ -5,6 +5,8 @@
 #include "platform/barcode/BarcodeControl.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class BarcodeControlTest : public TempDirTest

@@ -11,6 +11,8 @@
 #include "platform/barcode/BarcodeControl.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 // End-to-end: what the control draws is read back by an independent decoder.
 namespace {
 

@@ -7,6 +7,8 @@
 #include "platform/barcode/BarcodeControl.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 // Barcodes on a printer's dots: an image with a printer's resolution stands
 // in for the printer, and the painter maps twips onto it as the printing
 // layer does.

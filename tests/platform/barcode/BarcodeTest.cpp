@@ -6,6 +6,8 @@
 #include "platform/barcode/Barcode.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class BarcodeTest : public TempDirTest

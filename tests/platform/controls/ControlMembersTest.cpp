@@ -5,27 +5,37 @@
 #include <QFontMetricsF>
 #include <QPointer>
 
+#include "platform/controls/Chart.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
-#include "platform/controls/FileListBox.h"
-#include "platform/controls/Image.h"
-#include "platform/controls/ListBox.h"
-#include "platform/controls/MaskEdBox.h"
-#include "platform/controls/MultiLineTextBox.h"
-#include "platform/controls/OptionButton.h"
-#include "platform/controls/Quorvan.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/ControlMembers.h"
+#include "platform/controls/DataGrid.h"
+#include "platform/controls/DatePicker.h"
+#include "platform/controls/FileListBox.h"
+#include "platform/controls/FlexGrid.h"
 #include "platform/controls/FormControls.h"
 #include "platform/controls/FormMember.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
+#include "platform/controls/ListBox.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/MaskEdBox.h"
+#include "platform/controls/MultiLineTextBox.h"
+#include "platform/controls/OptionButton.h"
 #include "platform/controls/PictureBox.h"
+#include "platform/controls/Quorvan.h"
+#include "platform/controls/RichTextBox.h"
 #include "platform/controls/Shape.h"
+#include "platform/controls/StatusBar.h"
+#include "platform/controls/TabStrip.h"
 #include "platform/controls/TextBox.h"
+#include "platform/controls/Toolbar.h"
 #include "support/QStringPrinter.h"
+
+using namespace platform;
 
 TEST(ControlTypeNames, EachControlReportsItsTypeName)
 {
@@ -52,6 +62,16 @@ TEST(ControlTypeNames, EachControlReportsItsTypeName)
         {new FileListBox(&form), "FileListBox"},
         {new Image(&form), "Image"},
         {new Quorvan(&form), "Quorvan"},
+        {new Chart(&form), "MSChart"},
+        {new DataGrid(&form), "DataGrid"},
+        {new DBGrid(&form), "DBGrid"},
+        {new DatePicker(&form), "DatePicker"},
+        {new FlexGrid(&form), "MSFlexGrid"},
+        {new VSFlexGrid(&form), "VSFlexGrid"},
+        {new RichTextBox(&form), "RichTextBox"},
+        {new StatusBar(&form), "StatusBar"},
+        {new TabStrip(&form), "TabStrip"},
+        {new Toolbar(&form), "Toolbar"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormMember::typeName(c.control), QString::fromLatin1(c.typeName));
@@ -146,10 +166,10 @@ TEST(ControlMembers, AnswerOnlyTheControlsOwnMembersAndRaiseAnErrorForOthers)
         QVariant value; // invalid: no such member
     };
     const Read reads[] = {
-        {&label, "Alignment", 2},  // not Qt's alignment flags
+        {&label, "Alignment", 2}, // not Qt's alignment flags
         {&label, "name", QStringLiteral("Label3")},
         {&label, "Container", QVariant::fromValue<QWidget*>(&form)},
-        {&form, "Width", QVariant()},  // a plain form's pixels are no member
+        {&form, "Width", QVariant()}, // a plain form's pixels are no member
         {&label, "wordWrap", QVariant()},
         {box->data(), "MultiLine", false},
         {box->data(), "BorderStyle", 1},
@@ -204,7 +224,8 @@ TEST(FormControls, LeavesOutTheOwnPartsOfACompositeControl)
     new CommandButton(composite);       // its own part
     auto* picture = new PictureBox(&form);
     auto* inPicture = new TextBox(picture);
-    EXPECT_EQ(FormControls::of(&form), (QList<QWidget*>{frame, inFrame, composite, picture, inPicture}));
+    EXPECT_EQ(FormControls::of(&form),
+              (QList<QWidget*>{frame, inFrame, composite, picture, inPicture}));
 }
 
 TEST(MultiLineTextBox, ReportsItsWrappedLinesAndWhereEachStarts)

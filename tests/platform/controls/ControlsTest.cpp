@@ -15,6 +15,8 @@
 #include "platform/controls/Toolbar.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 TEST(ControlGeometry, TwipsAreFifteenToThePixel)
 {
     Frame container;

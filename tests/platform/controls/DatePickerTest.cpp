@@ -6,6 +6,8 @@
 #include "platform/runtime/Values.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 TEST(DatePicker, ValueCarriesTheTimeOfDayItWasGiven)
 {
     DatePicker picker;

@@ -6,6 +6,8 @@
 #include "platform/controls/ListView.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 QStringList column(const ListView& list, int subItem)

@@ -8,6 +8,8 @@
 #include "platform/controls/Shape.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 // A grey container, so that what a control leaves undrawn shows.
@@ -163,8 +165,10 @@ TEST(FontSubstitutes, WindowsFacesDrawInLiberationFonts)
         const char* face;
         const char* font;
     } cases[] = {
-        {"Small Fonts", "Liberation Sans Narrow"}, {"MS Sans Serif", "Liberation Sans"},
-        {"Arial", "Liberation Sans"},       {"Times New Roman", "Liberation Serif"},
+        {"Small Fonts", "Liberation Sans Narrow"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
         {"Courier New", "Liberation Mono"},
     };
     for (const auto& c : cases) {

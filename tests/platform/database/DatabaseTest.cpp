@@ -6,6 +6,8 @@
 
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 const QString File = QStringLiteral("Counts.MDB");

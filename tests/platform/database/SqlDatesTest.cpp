@@ -5,6 +5,8 @@
 
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 struct Translation

@@ -8,6 +8,8 @@
 #include "FileSizeLimit.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class FileNamesTest : public TempDirTest

@@ -8,6 +8,8 @@
 #include "FileSizeLimit.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 constexpr int Length = 581;
@@ -168,7 +170,8 @@ TEST_F(RecordFileTest, ScanPastTheEndStopsAtTheFirstMissingRecord)
     EXPECT_EQ(seen, "abc");
     EXPECT_TRUE(scan.failed());
     EXPECT_EQ(scan.number(), 4);
-    EXPECT_TRUE(scan.errorString().contains(QStringLiteral("record 4"))) << scan.errorString().toStdString();
+    EXPECT_TRUE(scan.errorString().contains(QStringLiteral("record 4")))
+        << scan.errorString().toStdString();
 }
 
 TEST(RecordBufferTest, NumbersAreLittleEndian)

@@ -7,6 +7,8 @@
 
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 using SaveLeftoversTest = TempDirTest;
 
 TEST_F(SaveLeftoversTest, OnlyOldTemporaryFilesOfTheNamedFilesGo)

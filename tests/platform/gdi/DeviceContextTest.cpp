@@ -6,6 +6,8 @@
 #include "platform/gdi/ImageDevice.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 using namespace GdiTestImages;
 
 namespace {

@@ -10,6 +10,8 @@
 #include "platform/printing/RecordingPrinter.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 TEST(RecordingDevice, KeepsEachCallWithTheStateItWasMadeIn)
 {
     auto owned = std::make_unique<RecordingDevice>();

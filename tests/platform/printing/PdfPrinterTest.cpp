@@ -9,6 +9,8 @@
 #include "support/TempDirTest.h"
 #include "tests/platform/printing/PdfRaster.h"
 
+using namespace platform;
+
 // End-to-end: documents of the built-in PDF printer, rasterised by poppler,
 // put their ink where the twips say.
 namespace {

@@ -7,6 +7,8 @@
 #include "platform/printing/SystemPrinter.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 Printers recordingPrinters(const QStringList& names, const QString& defaultName)

@@ -6,6 +6,8 @@
 #include "platform/printing/RecordingPrinter.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 // The printer object's rules, checked on the recording printer: where text,
 // lines and pictures land in twips, what the current position does, fonts,
 // pages and documents.

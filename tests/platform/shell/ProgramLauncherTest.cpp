@@ -7,6 +7,8 @@
 #include "platform/shell/ProgramLauncher.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class ProgramLauncherTest : public TempDirTest

@@ -8,6 +8,8 @@
 
 #include "platform/shell/SingleInstance.h"
 
+using namespace platform;
+
 namespace {
 
 // A key of its own for each test, so parallel runs never meet.

@@ -6,6 +6,8 @@
 #include "platform/shell/WebPage.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 // A one-page web server on the loopback interface. An empty response makes

@@ -2,6 +2,8 @@
 
 #include "platform/ui/Dialogs.h"
 
+using namespace platform;
+
 namespace {
 
 using Answer = Dialogs::Answer;

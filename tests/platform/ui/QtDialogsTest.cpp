@@ -16,6 +16,8 @@
 #include "support/QStringPrinter.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
@@ -200,7 +202,8 @@ TEST(QtDialogsTest, PrintSetupOffersThePageRangeAndGivesBackTheChoice)
                 dialog->reject();
         });
         PrintSetupRequest request;
-        request.flags = PrintSetupRequest::PD_NOSELECTION | PrintSetupRequest::PD_DISABLEPRINTTOFILE;
+        request.flags =
+            PrintSetupRequest::PD_NOSELECTION | PrintSetupRequest::PD_DISABLEPRINTTOFILE;
         request.fromPage = 2;
         request.toPage = 3;
         request.maxPage = 9;

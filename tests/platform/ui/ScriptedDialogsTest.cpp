@@ -5,6 +5,8 @@
 #include "support/QStringPrinter.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace platform;
+
 using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;

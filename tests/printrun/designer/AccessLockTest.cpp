@@ -4,6 +4,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 const QDate Today(2024, 3, 7);

@@ -6,6 +6,8 @@
 #include "printrun/designer/TicketPrinterFile.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 using DesignerFilesTest = TempDirTest;

@@ -8,6 +8,8 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class PreviewSampleTest : public TempDirTest

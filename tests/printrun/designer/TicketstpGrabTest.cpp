@@ -9,6 +9,8 @@
 #include "platform/controls/Shape.h"
 #include "printrun/designer/AccessLock.h"
 
+using namespace platform;
+
 namespace {
 
 class TicketstpGrabTest : public DesignerWindowFixture

@@ -13,6 +13,8 @@
 #include "platform/printing/RecordingPrinter.h"
 #include "printrun/designer/AccessLock.h"
 
+using namespace platform;
+
 namespace {
 
 const QString NoPrinter = QStringLiteral("This ticket has no selected printer");

@@ -16,6 +16,8 @@
 #include "platform/controls/TextBox.h"
 #include "printrun/designer/AccessLock.h"
 
+using namespace platform;
+
 namespace {
 
 const QString NoPrinter = QStringLiteral("This ticket has no selected printer");

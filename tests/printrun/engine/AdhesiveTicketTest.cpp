@@ -2,6 +2,8 @@
 
 #include "EngineTest.h"
 
+using namespace platform;
+
 namespace {
 
 using Call = RecordingPrinter::Call;

@@ -2,6 +2,8 @@
 
 #include "platform/files/Ansi.h"
 
+using namespace platform;
+
 void EngineTest::SetUp()
 {
     TempDirTest::SetUp();

@@ -19,7 +19,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    RecordingPrinter& recorder(const QString& name = QStringLiteral("Recorder"));
+    platform::RecordingPrinter& recorder(const QString& name = QStringLiteral("Recorder"));
 
     // A run line of the ticket-entry program's layout.
     static TicketRunLine sampleLine(const QString& barcode = QStringLiteral("9184403"));
@@ -28,17 +28,18 @@ protected:
     void writeRun(const QString& name, const QList<TicketRunLine>& lines);
 
     // Printed texts (Text calls) of one document and page.
-    static QList<RecordingPrinter::Call> textsOn(const RecordingPrinter& printer, int document,
-                                                 int page);
+    static QList<platform::RecordingPrinter::Call>
+    textsOn(const platform::RecordingPrinter& printer, int document, int page);
     // The first text call whose text is `text`; fails the test when none.
-    static RecordingPrinter::Call textCall(const RecordingPrinter& printer, const QString& text);
+    static platform::RecordingPrinter::Call textCall(const platform::RecordingPrinter& printer,
+                                                     const QString& text);
 
     // The rectangle the bars of a barcode placed at (left, top, width,
     // height) cover: the 7-module quiet zones of EAN-8 are left blank.
     static QRectF barsOf(double left, double top, double width, double height);
 
     FakePrintHost m_host;
-    std::unique_ptr<Printers> m_printers;
+    std::unique_ptr<platform::Printers> m_printers;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<PrintRoutines> m_engine;
 };

@@ -4,6 +4,8 @@
 #include "printrun/engine/PrintRoutines.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 struct CheckDigitCase

@@ -12,6 +12,8 @@
 #include "support/TempDirTest.h"
 #include "tests/platform/printing/PdfRaster.h"
 
+using namespace platform;
+
 // End-to-end: a run of three tickets of every ticket type printed on the
 // built-in "PDF" printer, each page rasterised by poppler and every barcode
 // on it read back by zbar.

@@ -10,6 +10,8 @@
 #include "support/TempDirTest.h"
 #include "tests/platform/printing/PdfRaster.h"
 
+using namespace platform;
+
 namespace {
 
 class SmallFontsPdfTest : public TempDirTest

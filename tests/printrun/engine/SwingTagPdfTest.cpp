@@ -12,6 +12,8 @@
 #include "support/TempDirTest.h"
 #include "tests/platform/printing/PdfRaster.h"
 
+using namespace platform;
+
 // End-to-end: a run of two swing tags printed on the built-in "PDF" printer,
 // rasterised by poppler, and each ticket's barcode read back by zbar.
 namespace {

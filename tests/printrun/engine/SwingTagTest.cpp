@@ -1,5 +1,7 @@
 #include "EngineTest.h"
 
+using namespace platform;
+
 namespace {
 
 using Call = RecordingPrinter::Call;

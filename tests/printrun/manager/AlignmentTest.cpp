@@ -6,6 +6,8 @@
 #include "platform/controls/TextBox.h"
 #include "printrun/manager/AlignmentFile.h"
 
+using namespace platform;
+
 namespace {
 
 class AlignmentTest : public PrintMgrFixture

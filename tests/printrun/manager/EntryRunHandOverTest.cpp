@@ -7,6 +7,8 @@
 #include "printrun/manager/RunFileEditor.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class EntryRunHandOverTest : public TempDirTest

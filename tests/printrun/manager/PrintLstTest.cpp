@@ -17,6 +17,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 // A 117-character run line as the ticket-entry program writes it, with the
@@ -202,8 +204,7 @@ TEST_F(PrintLstTest, SaveAsksBeforeWritingARunPrintedOrChangedSinceItWasOpened)
          QByteArray()},
         {"printed, saved as a new run", true, Dialogs::Answer::Yes, nullptr, QByteArray()},
         {"rewritten, kept", false, Dialogs::Answer::No,
-         "ticket.run has changed since it was opened.\r\n\r\nOverwrite it with the list?",
-         newRun},
+         "ticket.run has changed since it was opened.\r\n\r\nOverwrite it with the list?", newRun},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

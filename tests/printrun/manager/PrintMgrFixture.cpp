@@ -6,6 +6,8 @@
 #include "platform/files/FileNames.h"
 #include "printrun/manager/SettingsFile.h"
 
+using namespace platform;
+
 Dialogs::Answer HookedDialogs::message(const QString& text, const QString& title, Icon icon,
                                        Buttons buttons)
 {

@@ -18,6 +18,8 @@
 #include "printrun/manager/TicketStats.h"
 #include "printrun/stock/KVPBv11Lib.h"
 
+using namespace platform;
+
 namespace {
 
 using Answer = Dialogs::Answer;

@@ -16,6 +16,8 @@
 #include "platform/controls/TextBox.h"
 #include "printrun/designer/Ticketstp.h"
 
+using namespace platform;
+
 namespace {
 
 class PrintMgrTest : public PrintMgrFixture

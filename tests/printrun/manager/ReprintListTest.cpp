@@ -12,6 +12,8 @@
 #include "platform/controls/PictureBox.h"
 #include "printrun/manager/ReprintFiles.h"
 
+using namespace platform;
+
 namespace {
 
 class ReprintListTest : public PrintMgrFixture

@@ -5,6 +5,8 @@
 #include "PrintMgrFixture.h"
 #include "printrun/manager/ReprintFiles.h"
 
+using namespace platform;
+
 namespace {
 
 class ReprintRotationTest : public PrintMgrFixture

@@ -16,6 +16,8 @@
 #include "printrun/manager/RunHandOver.h"
 #include "printrun/manager/SettingsFile.h"
 
+using namespace platform;
+
 namespace {
 
 class RunHandOverTest : public PrintMgrFixture

@@ -12,6 +12,8 @@
 #include "printrun/designer/ticketbas.h"
 #include "printrun/manager/ReprintFiles.h"
 
+using namespace platform;
+
 namespace {
 
 class RunWatchTest : public PrintMgrFixture

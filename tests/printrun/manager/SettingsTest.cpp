@@ -8,6 +8,8 @@
 #include "platform/controls/PictureBox.h"
 #include "printrun/manager/SettingsFile.h"
 
+using namespace platform;
+
 namespace {
 
 class SettingsTest : public PrintMgrFixture

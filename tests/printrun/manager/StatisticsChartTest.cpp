@@ -14,6 +14,8 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 const QStringList Months = {QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"),

@@ -7,6 +7,8 @@
 #include "platform/database/Recordset.h"
 #include "support/TempDirTest.h"
 
+using namespace platform;
+
 namespace {
 
 class StatisticsDatabaseTest : public TempDirTest

@@ -6,6 +6,8 @@
 #include "printrun/manager/TicketStats.h"
 #include "support/TextFit.h"
 
+using namespace platform;
+
 namespace {
 
 class PrintRunTextFitTest : public PrintMgrFixture
@@ -27,8 +29,8 @@ TEST_F(PrintRunTextFitTest, EveryTextOfThePrintRunProgramFitsItsControl)
     stats.show();
     QApplication::processEvents();
 
-    QStringList problems = textsThatDoNotFit(&window) + textsThatDoNotFit(&editor) +
-                           textsThatDoNotFit(&stats);
+    QStringList problems =
+        textsThatDoNotFit(&window) + textsThatDoNotFit(&editor) + textsThatDoNotFit(&stats);
     Ticketstp* designer = window.designer();
     ASSERT_NE(designer, nullptr);
     designer->show();

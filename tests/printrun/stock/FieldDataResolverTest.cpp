@@ -3,6 +3,8 @@
 #include "StockFolderTest.h"
 #include "printrun/stock/FieldDataResolver.h"
 
+using namespace platform;
+
 namespace {
 
 const QChar Nul(0);

@@ -4,6 +4,8 @@
 #include "printrun/stock/KVPBv11Lib.h"
 #include "support/ScriptedDialogs.h"
 
+using namespace platform;
+
 namespace {
 
 const QChar Nul(0);

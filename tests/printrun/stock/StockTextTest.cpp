@@ -4,6 +4,8 @@
 #include "printrun/stock/StockText.h"
 #include "support/QStringPrinter.h"
 
+using namespace platform;
+
 namespace {
 
 // A packed date field as read from a record: four digit bytes and a year

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "control/core/ZentrelExport.h"
-
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -11,6 +9,8 @@
 
 class QSettings;
 
+namespace platform {
+
 // The property bag a host keeps with its form for each control it sites:
 // values by name, written and read with a default. A value equal to its
 // default is not stored (reading gives the default back anyway), so a bag
@@ -19,7 +19,7 @@ class QSettings;
 //
 // A host stores the bag with its form as a QVariantMap (toVariantMap,
 // fromVariantMap) or as one group of an INI file (saveTo, loadFrom).
-class ZENTREL_EXPORT PropertyBag
+class PropertyBag
 {
 public:
     PropertyBag() = default;
@@ -54,3 +54,5 @@ private:
 
     QList<QPair<QString, QVariant>> m_entries;
 };
+
+} // namespace platform

@@ -1,6 +1,8 @@
-#include "control/core/PropertyBag.h"
+#include "platform/hosting/PropertyBag.h"
 
 #include <QSettings>
+
+namespace platform {
 
 namespace {
 
@@ -128,3 +130,5 @@ PropertyBag PropertyBag::loadFrom(QSettings& settings, const QString& group)
     settings.endGroup();
     return bag;
 }
+
+} // namespace platform
