@@ -20,11 +20,8 @@ for lib in "$@"; do
   found="$(nm -D --defined-only --format=posix "$lib" | cut -d' ' -f1 | sed 's/@.*//' |
     grep '^_Z' |
     sed -E 's/^_Z(T[VIST]|GV|Th[n]?[0-9]+_|Tv[n]?[0-9]+_[n]?[0-9]+_|TC)?N?[KVr]*//' |
-    grep -E '^[0-9]' |
-    sed -E 's/^([0-9]+)(.*)$/\1 \2/' |
-    while read -r length rest; do
-      printf '%s\n' "$(printf '%s' "$rest" | cut -c1-"$length")"
-    done | sort -u)"
+    awk 'match($0, /^[0-9]+/) { print substr($0, RLENGTH + 1, substr($0, 1, RLENGTH)) }' |
+    sort -u)"
   own=""
   for name in $found; do
     case "$name" in
