@@ -162,6 +162,29 @@ bool moveSetFiles(const QStringList& working, const QStringList& targets, QStrin
     return true;
 }
 
+// The working files and the files a save of the chosen set moves them to,
+// with what keeps the chosen set from taking them (empty when nothing
+// does). Files are moved only while nothing holds them open, so the record
+// file is closed first.
+struct SaveTargets
+{
+    QString path;
+    QStringList targets;
+    QStringList working;
+    QString problem;
+};
+
+SaveTargets prepareSave(ZRNDBm& store, const QString& chosen)
+{
+    store.CloseRecordFile();
+    SaveTargets save;
+    save.path = ZRNDBm::DataSetPath(chosen);
+    save.targets = ZRNDBm::SavedSetFileNames(save.path);
+    save.working = store.DataSetFileNames();
+    save.problem = setProblem(save.path, save.targets, save.working + reservedNames());
+    return save;
+}
+
 } // namespace
 
 QStringList ZRNDBm::DataSetFileNames() const
@@ -259,16 +282,14 @@ bool ZRNDBm::DeleteDefaultFiles()
 
 ZRNDBm::DataSetResult ZRNDBm::SaveDataSet(const QString& chosen, QString* savedAs)
 {
-    // Files are moved only while nothing holds them open.
-    CloseRecordFile();
-    const QString path = DataSetPath(chosen);
-    const QStringList targets = SavedSetFileNames(path);
-    const QStringList working = DataSetFileNames();
-    const QString problem = setProblem(path, targets, working + reservedNames());
-    if (!problem.isEmpty()) {
-        m_lastError = problem;
+    const SaveTargets save = prepareSave(*this, chosen);
+    if (!save.problem.isEmpty()) {
+        m_lastError = save.problem;
         return DataSetResult::Refused;
     }
+    const QString& path = save.path;
+    const QStringList& targets = save.targets;
+    const QStringList& working = save.working;
 
     // Saving over an existing set replaces it whole.
     if (FileNames::exists(targets.first())) {
@@ -291,16 +312,14 @@ ZRNDBm::DataSetResult ZRNDBm::SaveDataSet(const QString& chosen, QString* savedA
 
 ZRNDBm::DataSetResult ZRNDBm::SaveAndUseDataSet(const QString& chosen)
 {
-    // Files are moved only while nothing holds them open.
-    CloseRecordFile();
-    const QString path = DataSetPath(chosen);
-    const QStringList targets = SavedSetFileNames(path);
-    const QStringList working = DataSetFileNames();
-    const QString problem = setProblem(path, targets, working + reservedNames());
-    if (!problem.isEmpty()) {
-        m_lastError = problem;
+    const SaveTargets save = prepareSave(*this, chosen);
+    if (!save.problem.isEmpty()) {
+        m_lastError = save.problem;
         return DataSetResult::Refused;
     }
+    const QString& path = save.path;
+    const QStringList& targets = save.targets;
+    const QStringList& working = save.working;
 
     // A target file is replaced only by its working file; a target whose
     // working file is missing stays in the set.

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <functional>
 #include <optional>
 
 #include "entry/store/RecordListRow.h"
@@ -451,16 +452,20 @@ void viewSelectedRecord(MainFrm& frm)
     frm.Frame8->setVisible(false);
 }
 
-void markAllInList(MainFrm& frm)
+// Asks the Yes/No question of "mark all" or "restore all"; on Yes, applies
+// rule to each listed line that names a record, with the record as read,
+// until a read or the rule fails (the failure is already shown). The status
+// bar is refreshed once afterwards when any line named a record. False when
+// the user said No or a line failed.
+bool forEachListedRecord(
+    MainFrm& frm, const QString& question, const QString& title,
+    const std::function<bool(int row, qint32 recNo, const TicketRecord& rec)>& rule)
 {
-    if (Dialogs::current().message(
-            QStringLiteral("Are you sure you want to mark all records for deletion?"),
-            QStringLiteral("Delete?"), Dialogs::Icon::Question,
-            Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
-        return;
+    if (Dialogs::current().message(question, title, Dialogs::Icon::Question,
+                                   Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+        return false;
     ListView* list = frm.ListView4;
     const int rows = list->itemCount();
-    int inUse = 0;
     bool anyRecord = false;
     bool failed = false;
     for (int row = 1; row <= rows && !failed; ++row) {
@@ -469,21 +474,33 @@ void markAllInList(MainFrm& frm)
             continue;
         anyRecord = true;
         const std::optional<TicketRecord> rec = readRecord(frm.store(), recNo);
-        QString units;
-        if (!rec)
-            failed = true;
-        else if (rec->DeleteMark != 0)
-            continue;
-        else if (inPrintFile(frm.ListView2, recNo, &units))
-            ++inUse;
-        else
-            failed = !writeMark(frm.store(), list, row, *rec, recNo, 1);
+        failed = !rec || !rule(row, recNo, *rec);
     }
     // One refresh after the loop shows what a refresh per line would.
     if (anyRecord)
         frm.UpdateStatusBar();
+    return !failed;
+}
+
+void markAllInList(MainFrm& frm)
+{
+    ListView* list = frm.ListView4;
+    int inUse = 0;
+    // A record in the print file keeps its tickets and is counted instead.
+    const bool done = forEachListedRecord(
+        frm, QStringLiteral("Are you sure you want to mark all records for deletion?"),
+        QStringLiteral("Delete?"), [&](int row, qint32 recNo, const TicketRecord& rec) {
+            QString units;
+            if (rec.DeleteMark != 0)
+                return true;
+            if (inPrintFile(frm.ListView2, recNo, &units)) {
+                ++inUse;
+                return true;
+            }
+            return writeMark(frm.store(), list, row, rec, recNo, 1);
+        });
     // After a failure (already shown) the count would not be the whole list's.
-    if (inUse > 0 && !failed) {
+    if (inUse > 0 && done) {
         const int listed = list->itemCount();
         Dialogs::current().message(
             QStringLiteral("Can't mark all records for deletion.\r\n\r\n%1 of these records "
@@ -498,28 +515,11 @@ void markAllInList(MainFrm& frm)
 
 void restoreAllInList(MainFrm& frm)
 {
-    if (Dialogs::current().message(
-            QStringLiteral("Are you sure you want to restore all records marked for deletion?"),
-            QStringLiteral("Restore?"), Dialogs::Icon::Question,
-            Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
-        return;
-    ListView* list = frm.ListView4;
-    const int rows = list->itemCount();
-    bool anyRecord = false;
-    bool failed = false;
-    for (int row = 1; row <= rows && !failed; ++row) {
-        const qint32 recNo = lineRecordNo(list, row);
-        if (recNo <= 0)
-            continue;
-        anyRecord = true;
-        const std::optional<TicketRecord> rec = readRecord(frm.store(), recNo);
-        if (!rec)
-            failed = true;
-        else if (rec->DeleteMark == 1)
-            failed = !writeMark(frm.store(), list, row, *rec, recNo, 0);
-    }
-    if (anyRecord)
-        frm.UpdateStatusBar();
+    forEachListedRecord(
+        frm, QStringLiteral("Are you sure you want to restore all records marked for deletion?"),
+        QStringLiteral("Restore?"), [&frm](int row, qint32 recNo, const TicketRecord& rec) {
+            return rec.DeleteMark != 1 || writeMark(frm.store(), frm.ListView4, row, rec, recNo, 0);
+        });
 }
 
 } // namespace

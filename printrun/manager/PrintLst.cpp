@@ -5,8 +5,10 @@
 #include "platform/controls/StatusBar.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/manager/RunFileEditor.h"
+#include "printrun/manager/RunHandOver.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -175,8 +177,13 @@ bool PrintLst::SaveList(const QString& path)
             row.append(ListView1->subItem(index, column));
         rows.append(row);
     }
+    // The watch joins a run taken meanwhile to the end of the held run it
+    // prints next; those tickets are not this list's to drop.
+    QByteArray following;
+    if (path == CurrentRunFile && isHeldRun())
+        following = RunFileEditor::addedSince(RunFileEditor::stateOf(path), m_fileState);
     QString error;
-    if (!RunFileEditor::write(path, rows, &error)) {
+    if (!RunFileEditor::write(path, rows, &error, following)) {
         Dialogs::current().message(QStringLiteral("The ticket run could not be saved.") + NewLines +
                                        error,
                                    QStringLiteral("Save"), Dialogs::Icon::Critical);
@@ -212,6 +219,19 @@ bool PrintLst::confirmWriteOverChange()
     const RunFileEditor::FileState now = RunFileEditor::stateOf(CurrentRunFile);
     if (now == m_fileState)
         return true;
+    // Tickets joined to a held run are kept after the list (SaveList).
+    const bool held = isHeldRun();
+    if (held && RunFileEditor::extends(now, m_fileState))
+        return true;
+    if (held && now.exists) {
+        const QString text =
+            CurrentRunFile +
+            QStringLiteral(" holds other tickets now: the run that was opened was printed or "
+                           "deleted.") +
+            NewLines + QStringLiteral("Save the list to wait with them?");
+        return Dialogs::current().message(text, QStringLiteral("Save"), Dialogs::Icon::Exclamation,
+                                          Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    }
     // A waiting run that was printed meanwhile would be printed twice; a run
     // or reprint file written anew meanwhile would be lost.
     const QString text =
@@ -224,6 +244,13 @@ bool PrintLst::confirmWriteOverChange()
                   QStringLiteral("Overwrite it with the list?");
     return Dialogs::current().message(text, QStringLiteral("Save"), Dialogs::Icon::Exclamation,
                                       Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+}
+
+bool PrintLst::isHeldRun() const
+{
+    return QFileInfo(CurrentRunFile)
+               .fileName()
+               .compare(RunHandOver::HeldName, Qt::CaseInsensitive) == 0;
 }
 
 void PrintLst::Menu_File_Exit_Click()

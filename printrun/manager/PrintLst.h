@@ -13,9 +13,9 @@ class ListView;
 class StatusBar;
 } // namespace platform
 
-// The run editor: a ticket-run file ("ticket.run" or a reprint file) shown
-// one ticket per row, whose rows the user deletes and sorts and then writes
-// back over the file. A modeless window; the program keeps one instance
+// The run editor: a ticket-run file (the waiting or held run, or a reprint
+// file) shown one ticket per row, whose rows the user deletes and sorts and
+// then writes back over the file. A modeless window; the program keeps one instance
 // (load()/loaded()), which is deleted when it closes and loaded afresh by
 // the next open. Edits live only in the list until Save.
 class PrintLst : public QMainWindow
@@ -92,6 +92,8 @@ private:
     // is as it was loaded or last saved; otherwise (printed, deleted or
     // rewritten meanwhile) the user is asked first.
     bool confirmWriteOverChange();
+    // Whether the file is the run the print-run program holds for printing.
+    bool isHeldRun() const;
 
     // The run file as the list was loaded from it or last saved to it.
     RunFileEditor::FileState m_fileState;

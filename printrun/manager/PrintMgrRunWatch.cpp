@@ -2,6 +2,7 @@
 // reprint rotation, and the run menu.
 #include "printrun/manager/PrintMgr.h"
 
+#include <QFileInfo>
 #include <QScopedValueRollback>
 
 #include "platform/controls/CommandButton.h"
@@ -150,8 +151,14 @@ void PrintMgr::StartRun_Click()
 
 void PrintMgr::EditRun_Click()
 {
+    // A held run prints first, so it is the one to edit; a run the entry
+    // program writes meanwhile waits under its own name, untouched.
+    const QString held = DataPath + RunHandOver::HeldName;
+    const QString runPath = QFileInfo(FileNames::resolve(held)).isFile()
+                                ? held
+                                : ReprintFiles::waitingRunPath(DataPath);
     // After a save and when the editor closes, the counts follow the file.
-    PrintLst::Open(ReprintFiles::waitingRunPath(DataPath), this, [this] {
+    PrintLst::Open(runPath, this, [this] {
         UpdateLatest();
         LoadReprints();
     });

@@ -1,11 +1,11 @@
 #include "printrun/manager/RunFileEditor.h"
 
+#include "platform/files/Ansi.h"
 #include "platform/files/FileNames.h"
 #include "platform/files/TextFileReader.h"
 #include "platform/files/TextFileWriter.h"
 #include "platform/runtime/Values.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -101,9 +101,10 @@ RunFileEditor::ReadResult RunFileEditor::read(const QString& path)
     return result;
 }
 
-bool RunFileEditor::write(const QString& path, const QList<Row>& rows, QString* error)
+bool RunFileEditor::write(const QString& path, const QList<Row>& rows, QString* error,
+                          const QByteArray& following)
 {
-    if (rows.isEmpty()) {
+    if (rows.isEmpty() && following.isEmpty()) {
         if (FileNames::remove(path))
             return true;
         if (error)
@@ -113,6 +114,13 @@ bool RunFileEditor::write(const QString& path, const QList<Row>& rows, QString* 
     TextFileWriter writer;
     for (const Row& row : rows)
         writer.writeLine(savedLine(row));
+    QByteArray rest = following;
+    if (rest.endsWith("\r\n"))
+        rest.chop(2);
+    if (!following.isEmpty()) {
+        for (const QByteArray& line : rest.split('\n'))
+            writer.writeLine(Ansi::decode(line.endsWith('\r') ? line.chopped(1) : line));
+    }
     if (writer.commit(path))
         return true;
     if (error)
@@ -132,6 +140,18 @@ RunFileEditor::FileState RunFileEditor::stateOf(const QString& path)
     state.exists = QFileInfo(name).isFile();
     QFile file(name);
     if (state.exists && file.open(QIODevice::ReadOnly))
-        state.digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        state.bytes = file.readAll();
     return state;
+}
+
+bool RunFileEditor::extends(const FileState& now, const FileState& then)
+{
+    return now.exists && then.exists && now.bytes.startsWith(then.bytes);
+}
+
+QByteArray RunFileEditor::addedSince(const FileState& now, const FileState& then)
+{
+    if (!now.exists)
+        return {};
+    return extends(now, then) ? now.bytes.mid(then.bytes.size()) : now.bytes;
 }

@@ -73,20 +73,32 @@ public:
     // Replaces the run file with the rows, in their order: each row one
     // 150-character line with CR LF. The file is written whole to a
     // temporary file first, so the old run stays intact if writing fails.
-    // No rows means no run: the file is deleted. False, with *error, when
-    // the file could not be written or deleted.
-    static bool write(const QString& path, const QList<Row>& rows, QString* error = nullptr);
+    // The lines of `following` (whole run lines, as read) come after the
+    // rows unchanged. No rows and nothing following means no run: the file
+    // is deleted. False, with *error, when the file could not be written or
+    // deleted.
+    static bool write(const QString& path, const QList<Row>& rows, QString* error = nullptr,
+                      const QByteArray& following = {});
 
     // A run file as it is at one moment, to tell later whether it was
-    // printed, deleted or rewritten meanwhile: whether it exists, and a
-    // digest of its bytes.
+    // printed, deleted or rewritten meanwhile: whether it exists, and its
+    // bytes.
     struct FileState
     {
         bool exists = false;
-        QByteArray digest;
+        QByteArray bytes;
         bool operator==(const FileState&) const = default;
     };
     static FileState stateOf(const QString& path);
+
+    // Whether the file, as it is now, is the run it was then with lines
+    // added at its end (the watch joins a run taken meanwhile to the end of
+    // a held run) or unchanged.
+    static bool extends(const FileState& now, const FileState& then);
+    // The lines a held run holds now that were not in it then: what
+    // follows when it extends it, the whole file when it holds another run
+    // by now, nothing when it is unchanged or gone.
+    static QByteArray addedSince(const FileState& now, const FileState& then);
 
     // How many rows an answer to "Amount?" deletes: its leading number
     // rounded, halves to even; 0 for no number or a negative one.

@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -103,6 +106,13 @@ TEST_F(RecordFileStore, FreeSlotIsLowestMarkedRecord)
     // Only the value 1 marks a slot.
     setMark(3, -1);
     EXPECT_EQ(store.GetRecordNo(2), 6);
+    // The last record is scanned too: it is reused, and the file stays as
+    // long as it was.
+    setMark(5, 1);
+    EXPECT_EQ(store.GetRecordNo(2), 5);
+    ASSERT_TRUE(store.PutTicketRecord(newTicket(QStringLiteral("NEW"), 1), 5));
+    EXPECT_EQ(store.GetRecordNo(0), 5);
+    EXPECT_EQ(store.GetRecordNo(2), 6);
 }
 
 TEST_F(RecordFileStore, ReusedSlotHoldsOnlyTheNewRecord)
@@ -154,6 +164,22 @@ TEST_F(RecordFileStore, LastRecordFileHoldsDigitsAndCrLf)
     ASSERT_TRUE(store.PutTicketRecord(newTicket(QStringLiteral("X"), 1), 10));
     EXPECT_EQ(readBytes("ZRLR.DAT"), QByteArray("10\r\n"));
     EXPECT_EQ(store.GetRecordNo(3), 10);
+}
+
+TEST_F(RecordFileStore, UnwritableLastRecordFileFailsTheSaveAfterTheRecordIsWritten)
+{
+    putRecords(2);
+    // A folder where the last-record file belongs cannot be replaced.
+    ASSERT_TRUE(QFile::remove(QStringLiteral("ZRLR.DAT")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRLR.DAT")));
+    const TicketRecord rec = newTicket(QStringLiteral("THIRD"), 3);
+    EXPECT_FALSE(store.PutTicketRecord(rec, 3));
+    EXPECT_TRUE(store.lastError().contains(QStringLiteral("ZRLR.DAT")));
+    EXPECT_TRUE(QFileInfo(QStringLiteral("ZRLR.DAT")).isDir());
+    // The record is written once, under its number.
+    EXPECT_EQ(store.GetRecordNo(0), 3);
+    EXPECT_EQ(store.GetTicketRecord(3).Title1, QStringLiteral("THIRD").leftJustified(16));
+    EXPECT_EQ(store.GetRecordNo(2), 4);
 }
 
 TEST_F(RecordFileStore, LastRecordFileWithoutNumberGivesZero)

@@ -211,6 +211,20 @@ TEST_F(TicketRunWriterTest, EmptyListGivesEmptyRunAndDeletesPrintFile)
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("ZRPRT.DAT"))));
 }
 
+TEST_F(TicketRunWriterTest, PrintFileThatCannotBeDeletedIsKeptAfterTheRun)
+{
+    // A folder with something in it stands where the print file belongs.
+    QFile::remove(path(QStringLiteral("ZRPRT.DAT")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRPRT.DAT")));
+    writeBytes(QStringLiteral("ZRPRT.DAT/kept"), "kept\r\n");
+    put(1, ticket(QStringLiteral("MENS"), {2, 1}));
+    TicketRunWriter writer(store);
+    EXPECT_EQ(writer.CreateTicketRun({{"1", "3"}}), TicketRunWriter::Result::PrintFileKept);
+    EXPECT_TRUE(writer.lastError().contains(QStringLiteral("ZRPRT.DAT")));
+    EXPECT_EQ(runLines().size(), 3);
+    EXPECT_EQ(writer.ticketCount(), 3);
+}
+
 TEST_F(TicketRunWriterTest, EntriesWithoutUnitsGiveNoLine)
 {
     put(1, ticket(QStringLiteral("MENS"), {4}));

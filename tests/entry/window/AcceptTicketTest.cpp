@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
@@ -589,6 +590,25 @@ TEST_F(AcceptTicketTest, APrintFileThatCannotBeSavedWritesNothing)
     EXPECT_EQ(frm->ListView2->itemCount(), 0);
     EXPECT_EQ(frm->Text2[0]->Text(), QStringLiteral("2"));
     EXPECT_FALSE(savingIndicatorShown());
+}
+
+TEST_F(AcceptTicketTest, ALastRecordFileThatCannotBeWrittenIsReportedAndTheTicketKeptOnce)
+{
+    // A folder where the last-record file belongs cannot be replaced.
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRLR.DAT")));
+    const qsizetype mark = dialogs.messages().size();
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    enter(Ticket());
+    accept();
+
+    ASSERT_EQ(since(mark).size(), 1);
+    EXPECT_TRUE(since(mark).first().text.contains(QStringLiteral("ZRLR.DAT")));
+    EXPECT_EQ(since(mark).first().icon, Dialogs::Icon::Critical);
+    // The ticket is stored under its number, once, and listed once.
+    EXPECT_EQ(recordCount(), 1);
+    EXPECT_EQ(record(1).Supplier.trimmed(), QStringLiteral("NORTHWIND"));
+    EXPECT_EQ(listTexts(), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(frm->store().GetRecordNo(2), 2);
 }
 
 TEST_F(AcceptTicketTest, ClearFieldsThenRestoreLast)

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "EditorFrmFixture.h"
 #include "entry/store/TicketRecord.h"
 #include "entry/window/ColourFrm.h"
-#include "entry/window/MainFrm.h"
-#include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDirTest.h"
 
 using namespace platform;
 
@@ -26,21 +23,9 @@ QByteArray colourLine(const char* id, const char* name)
            "\"\r\n";
 }
 
-class ColourFrmTest : public TempDirTest
+class ColourFrmTest : public EditorFrmFixture
 {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        frm = std::make_unique<MainFrm>();
-        frm->Form_Load();
-    }
-    void TearDown() override
-    {
-        frm.reset();
-        TempDirTest::TearDown();
-    }
-
     ColourFrm* openFromMenu()
     {
         frm->MEColours_Click();
@@ -59,24 +44,7 @@ protected:
         r.DeleteMark = mark;
         ASSERT_TRUE(frm->store().PutTicketRecord(r, recNo));
     }
-    QStringList comboEntries() const
-    {
-        QStringList entries;
-        for (int n = 0; n < frm->Combo1[4]->ListCount(); ++n)
-            entries << frm->Combo1[4]->List(n);
-        return entries;
-    }
-    void expectMessage(const ScriptedDialogs::Shown& box, const QString& text, const QString& title,
-                       Icon icon, Buttons buttons = Buttons::OK)
-    {
-        EXPECT_EQ(box.kind, ScriptedDialogs::Kind::Message);
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.title, title);
-        EXPECT_EQ(box.icon, icon);
-        EXPECT_EQ(box.buttons, buttons);
-    }
-
-    std::unique_ptr<MainFrm> frm;
+    QStringList comboEntries() const { return EditorFrmFixture::comboEntries(4); }
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -226,6 +227,29 @@ TEST_F(PrintFileScreenTest, MissingProgramIsReportedAfterTheRunIsWritten)
     ASSERT_EQ(dialogs.messages().size(), 3);
     expectMessage(2, NotInstalled, QStringLiteral("TM Error."), Icon::Critical);
     EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")).size(), 6 * 119);
+}
+
+TEST_F(PrintFileScreenTest, APrintFileThatCannotBeDeletedKeepsTheRunAndTellsTheUser)
+{
+    // A folder with something in it stands where the print file was.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("ZRPRT.DAT"))));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRPRT.DAT")));
+    writeBytes(QStringLiteral("ZRPRT.DAT/kept"), "kept\r\n");
+    dialogs.answerMessage(Answer::Yes);
+    dialogs.answerMessage(Answer::OK);
+    dialogs.answerMessage(Answer::OK);
+    dialogs.answerMessage(Answer::OK);
+    frm->Command6_Click();
+
+    EXPECT_EQ(readBytes(QStringLiteral("Ticket.run")).size(), 6 * 119);
+    const QList<ScriptedDialogs::Shown> shown = dialogs.messages();
+    ASSERT_GE(shown.size(), 3);
+    expectMessage(1, QStringLiteral("Ticket-run created."), QStringLiteral("Message"),
+                  Icon::Information);
+    EXPECT_TRUE(shown[2].text.contains(QStringLiteral("ZRPRT.DAT")));
+    EXPECT_TRUE(shown[2].text.contains(QStringLiteral("already in the new run")));
+    EXPECT_EQ(shown[2].title, QStringLiteral("Create Print run"));
+    EXPECT_EQ(shown[2].icon, Icon::Exclamation);
 }
 
 TEST_F(PrintFileScreenTest, MissingScaleFileRefusesTheRunAndKeepsThePrintFile)

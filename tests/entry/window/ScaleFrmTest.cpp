@@ -2,14 +2,11 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include "EditorFrmFixture.h"
 #include "entry/store/TicketRecord.h"
-#include "entry/window/MainFrm.h"
 #include "entry/window/ScaleFrm.h"
-#include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDirTest.h"
 
 using namespace platform;
 
@@ -33,21 +30,9 @@ QByteArray scaleLine(const char* name, const QList<const char*>& sizes)
     return line + "\r\n";
 }
 
-class ScaleFrmTest : public TempDirTest
+class ScaleFrmTest : public EditorFrmFixture
 {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        frm = std::make_unique<MainFrm>();
-        frm->Form_Load();
-    }
-    void TearDown() override
-    {
-        frm.reset();
-        TempDirTest::TearDown();
-    }
-
     // Opens the editor as the Edit menu does, or from the field's button.
     ScaleFrm* openFromMenu()
     {
@@ -74,24 +59,7 @@ protected:
             names << editor->ListView1->itemText(line);
         return names;
     }
-    QStringList comboEntries() const
-    {
-        QStringList entries;
-        for (int n = 0; n < frm->Combo1[6]->ListCount(); ++n)
-            entries << frm->Combo1[6]->List(n);
-        return entries;
-    }
-    void expectMessage(const ScriptedDialogs::Shown& box, const QString& text, const QString& title,
-                       Icon icon, Buttons buttons = Buttons::OK)
-    {
-        EXPECT_EQ(box.kind, ScriptedDialogs::Kind::Message);
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.title, title);
-        EXPECT_EQ(box.icon, icon);
-        EXPECT_EQ(box.buttons, buttons);
-    }
-
-    std::unique_ptr<MainFrm> frm;
+    QStringList comboEntries() const { return EditorFrmFixture::comboEntries(6); }
 };
 
 } // namespace

@@ -88,6 +88,38 @@ RecordingPrinter::Call EngineTest::textCall(const RecordingPrinter& printer, con
     return {};
 }
 
+namespace {
+
+const struct
+{
+    const char* visible;
+    double top;
+} ShortTexts[] = {{"ACME", 1050}, {"KNIT", 1200}}; // supplier, description
+
+QString paddedText(const char* visible)
+{
+    return QString::fromLatin1(visible).leftJustified(16, QLatin1Char(' '));
+}
+
+} // namespace
+
+void EngineTest::setShortSupplierAndDescription()
+{
+    m_engine->TicketSupplier = paddedText(ShortTexts[0].visible);
+    m_engine->TicketDescription = paddedText(ShortTexts[1].visible);
+}
+
+void EngineTest::expectShortTextsCentred(double cellTop, double centre)
+{
+    for (const auto& c : ShortTexts) {
+        SCOPED_TRACE(c.visible);
+        const RecordingPrinter::Call call = textCall(recorder(), paddedText(c.visible));
+        EXPECT_DOUBLE_EQ(call.rect.top(), cellTop + c.top);
+        const double visibleWidth = recorder().TextWidth(QString::fromLatin1(c.visible));
+        EXPECT_NEAR(call.rect.left() + visibleWidth / 2, centre, 0.5);
+    }
+}
+
 QRectF EngineTest::barsOf(double left, double top, double width, double height)
 {
     const double module = width / 81.0;

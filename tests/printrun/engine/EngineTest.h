@@ -34,6 +34,13 @@ protected:
     static platform::RecordingPrinter::Call textCall(const platform::RecordingPrinter& printer,
                                                      const QString& text);
 
+    // Gives the ticket a short supplier and description, padded to their
+    // run-line columns as the entry program writes them; after the print,
+    // expectShortTextsCentred checks that each is printed at its top and
+    // centred on `centre` by its visible (trimmed) width.
+    void setShortSupplierAndDescription();
+    void expectShortTextsCentred(double cellTop, double centre);
+
     // The rectangle the bars of a barcode placed at (left, top, width,
     // height) cover: the 7-module quiet zones of EAN-8 are left blank.
     static QRectF barsOf(double left, double top, double width, double height);

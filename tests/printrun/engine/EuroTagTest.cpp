@@ -63,6 +63,13 @@ TEST_F(EuroTagTest, FieldsInTheirOrderAndPlaces)
                 Centre, 0.5);
 }
 
+TEST_F(EuroTagTest, SupplierAndDescriptionAreCentredOnTheirTrimmedText)
+{
+    setShortSupplierAndDescription();
+    print();
+    expectShortTextsCentred(CellTop, Centre);
+}
+
 TEST_F(EuroTagTest, BarcodeIsAtAFixedPlaceNotCentred)
 {
     print();

@@ -115,11 +115,9 @@ TEST_F(SwingTagTest, DefaultFieldsAreCentredAtTheirTops)
 
 TEST_F(SwingTagTest, FieldsThreeAndFourAreCentredOnTheirTrimmedText)
 {
-    m_engine->TicketDescription = QStringLiteral("ACME            ");
+    setShortSupplierAndDescription();
     print();
-    const Call description = textCall(recorder(), QStringLiteral("ACME            "));
-    const double trimmedWidth = recorder().TextWidth(QStringLiteral("ACME"));
-    EXPECT_NEAR(description.rect.left(), Centre - trimmedWidth / 2, 0.5);
+    expectShortTextsCentred(CellTop, Centre);
 }
 
 TEST_F(SwingTagTest, BarcodeWithoutFieldSourcesIs1000HighAnd2000Down)
