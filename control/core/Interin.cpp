@@ -160,3 +160,9 @@ void Interin::Finito()
     f->hide();
     f->deleteLater();
 }
+
+void Interin::ZOrder()
+{
+    if (m_form)
+        m_form->raise();
+}

@@ -64,6 +64,9 @@ public:
     void Finito();
     // Places Stoper as a resize does.
     void Circulo();
+    // Brings the window back in front of other windows (ZOrder 0); nothing
+    // when it is not loaded.
+    void ZOrder();
 
     // Where a resize puts Stoper in a window of the given size (twips):
     // centred across, a third of the way down less its height and 300,

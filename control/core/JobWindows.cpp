@@ -81,6 +81,11 @@ void Circulo()
     Interin::get().Circulo();
 }
 
+void RaiseProgress()
+{
+    Interin::get().ZOrder();
+}
+
 bool ShowPrinter(Zentrel& control)
 {
     return PrinterSetup::ShowPrinter(control);

@@ -71,6 +71,9 @@ QString StopCaption();
 void Finito();
 // Places the stop button in the window's middle.
 void Circulo();
+// Brings the progress window back in front while a printer job runs (a
+// host window or message box may have covered it).
+void RaiseProgress();
 
 // ---- Printer set-up dialog ----
 // Runs the dialog for the control; false when it was cancelled.

@@ -98,8 +98,10 @@ void Zentrel::resizeEvent(QResizeEvent* event)
     UserControl_Resize();
 }
 
-void Zentrel::bringToFront()
+void Zentrel::bringToFront(bool show)
 {
+    if (show)
+        setVisible(true);
     // Raising a widget that is already in front would only repaint it.
     QWidget* container = parentWidget();
     if (!container)

@@ -128,6 +128,10 @@ public:
     // Brings the control to the front; after a print was asked for in the
     // preview window, starts it.
     void UserControl_Paint();
+    // The control in front of the other controls of its form (its
+    // extender's ZOrder 0); with `show`, also made visible (the extender's
+    // Visible). Renderers call it when they finish a control.
+    void bringToFront(bool show = false);
 
     // ---- Properties ----
     Chromos Color() const { return m_Color; }
@@ -304,7 +308,6 @@ protected:
 
 private:
     void buildFace();
-    void bringToFront();
     void printFromPreview();
     void changed(const char* name);
 

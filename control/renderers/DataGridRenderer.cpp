@@ -222,6 +222,7 @@ private:
             if (m_print) {
                 m_job.printerDC().setTextColor(fore);
                 m_job.printerDC().setBkColor(back);
+                JobWindows::RaiseProgress();
             }
             if (m_job.yield())
                 break;
@@ -375,13 +376,17 @@ private:
             m_job.CurrentY += PagePx{lastRowH};
             if (m_job.control.SideBySide())
                 m_job.CurrentY = {m_top - 8};
+            m_job.control.bringToFront();
         }
     }
 
     void finish()
     {
-        if (m_print)
+        if (m_print) {
             JobWindows::SetPreviewUpEnabled(false);
+            // The face is laid out again (its buttons may have changed).
+            m_job.control.UserControl_Resize();
+        }
         if (m_saved) {
             try {
                 m_grid.setHeight(m_savedHeight);
@@ -396,8 +401,10 @@ private:
             m_job.DrawScale = m_savedScale;
         }
         m_grid.setVisible(true);
-        if (m_print)
+        if (m_print) {
+            JobWindows::RaiseProgress();
             m_job.yield();
+        }
     }
 
     JobContext& m_job;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "control/core/JobContext.h"
+#include "control/core/JobWindows.h"
 #include "control/core/OffScreenDC.h"
 #include "control/core/RendererTable.h"
 #include "control/core/Zentrel.h"
@@ -272,8 +273,10 @@ private:
         int r = 0;
         while (r <= lastRow) {
             m_grid.setRow(r);
-            if (m_print)
+            if (m_print) {
+                JobWindows::RaiseProgress();
                 m_job.yield();
+            }
             if (m_job.yield())
                 return false;
             if (repeatPending) {
@@ -474,8 +477,10 @@ private:
             m_grid.setRow(m_savedRow);
             m_grid.setCol(m_savedCol);
         }
-        if (m_print)
+        if (m_print) {
+            JobWindows::RaiseProgress();
             m_job.yield();
+        }
     }
 
     JobContext& m_job;

@@ -62,6 +62,7 @@ void renderFileList(JobContext& job, bool print)
 
     const auto finishPrint = [&] {
         JobWindows::SetPreviewUpEnabled(false);
+        JobWindows::RaiseProgress();
         job.yield();
     };
 
@@ -123,6 +124,7 @@ void renderFileList(JobContext& job, bool print)
             fore = rgbOf(list->ForeColor());
             job.printerDC().setTextColor(fore);
             job.printerDC().setBkColor(back);
+            JobWindows::RaiseProgress();
         } else if (OffScreenDC* page = job.page()) {
             page->setTextColor(fore);
         }
@@ -141,8 +143,11 @@ void renderFileList(JobContext& job, bool print)
                            0, 0, false, true, 1, false, 5);
             page->setBackColor(back);
         }
-        if (job.StopComposing)
+        if (job.StopComposing) {
+            if (print)
+                finishPrint();
             return;
+        }
         xOff += colW;
         ++col;
         if (col > perRow) {
@@ -180,6 +185,7 @@ void renderFileList(JobContext& job, bool print)
         finishPrint();
     } else {
         job.CurrentY = {rowTop};
+        job.control.bringToFront(true);
     }
 }
 

@@ -176,6 +176,7 @@ private:
             if (m_print) {
                 m_job.printerDC().setTextColor(Black);
                 m_job.printerDC().setBkColor(White);
+                JobWindows::RaiseProgress();
             } else if (OffScreenDC* page = m_job.page()) {
                 page->setTextColor(foreColour);
             }
@@ -296,9 +297,13 @@ private:
                 m_job.CurrentY = {m_listTop};
             JobWindows::SetPreviewUpEnabled(false);
             m_job.DrawScale = m_savedScale;
+            JobWindows::RaiseProgress();
             m_job.yield();
             return;
         }
+        // Stopped by the end of the page range, the composition ends here.
+        if (!m_job.StopComposing)
+            m_job.control.bringToFront(true);
         if (m_job.control.SideBySide() && m_listTop >= 0)
             m_job.CurrentY = {m_listTop};
         m_job.DrawScale = m_savedScale;

@@ -125,11 +125,22 @@ private:
     int m_rowDividerStyle = 2;
 };
 
-// The same grid under the type names of other data-bound grids.
+// The same grid under the type names of other data-bound grids. Printing
+// tells them apart by name: only a "DataGrid" is printed right to left and
+// with its taller printed rows.
 class DBGrid : public DataGrid
 {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "DBGrid")
+
+public:
+    using DataGrid::DataGrid;
+};
+
+class TDBGrid : public DataGrid
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "TDBGrid")
 
 public:
     using DataGrid::DataGrid;

@@ -148,12 +148,33 @@ private:
     QVector<int> m_colAlignments;
 };
 
-// The flexible grid of the VSFlexGrid kind: the same members; its cell
-// pictures are never printed.
+// The same grid under the type names of other flexible grids, with the
+// same members. Printing tells the VSFlexGrid kind by its name in capitals:
+// the cell pictures of a "VSFlexGrid" and of a "vsFlexGrid" are never
+// printed, those of an "MSHFlexGrid" are.
+class MSHFlexGrid : public FlexGrid
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "MSHFlexGrid")
+
+public:
+    using FlexGrid::FlexGrid;
+};
+
 class VSFlexGrid : public FlexGrid
 {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "VSFlexGrid")
+
+public:
+    using FlexGrid::FlexGrid;
+};
+
+// The VSFlexGrid kind as some hosts name it, in lower-case letters first.
+class vsFlexGrid : public FlexGrid
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "vsFlexGrid")
 
 public:
     using FlexGrid::FlexGrid;
