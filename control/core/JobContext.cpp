@@ -62,8 +62,7 @@ public:
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(),
-            font.italic(), font.underline(),  font.strikeOut()};
+    return Printer::Font::of(font);
 }
 
 } // namespace

@@ -36,6 +36,7 @@ bool PrinterSetup::ShowPrinter(Zentrel& control)
     if (!confirmed)
         return false;
     const Printer& printer = Printers::collection().current();
+    control.followCurrentPrinter();
     control.setOrientation(Zentrel::Orenti(printer.Orientation() - 1));
     control.setPageRange(dlg.DlgFromPage, dlg.DlgToPage);
     control.setCopies(float(dlg.DlgCopies));

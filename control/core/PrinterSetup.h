@@ -25,7 +25,8 @@ public:
 
     // The control's ShowPrinter: true when the user confirmed the dialog.
     // The choices then set Orientation, the page range (FromPage and ToPage
-    // together) and Copies. A cancelled dialog sets PrintAborted, changes
+    // together) and Copies, and PrinterName names the printer the dialog
+    // left current. A cancelled dialog sets PrintAborted, changes
     // nothing and returns false.
     static bool ShowPrinter(Zentrel& control);
 

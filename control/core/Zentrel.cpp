@@ -189,5 +189,9 @@ void Zentrel::CheckPrinter(bool ShowMsg)
                                    QString(), Dialogs::Icon::Critical);
     SharedState& shared = SharedState::get();
     shared.PrintAborted = true;
+    // Abandons a document still open on the printer; a finished one is not
+    // touched.
+    if (shared.DirectPrint == 1)
+        PrinterKillDoc();
     DoEvents();
 }

@@ -220,6 +220,9 @@ public:
     void setHideStopBtn(bool value);
     QString PrinterName() const { return m_PrinterName; }
     void setPrinterName(const QString& value);
+    // PrinterName takes the current printer's name, as the set-up dialog
+    // leaves it. The name is not stored: no PropertyChanged.
+    void followCurrentPrinter();
 
     // ---- Methods ----
     Q_INVOKABLE bool Preview();

@@ -171,20 +171,20 @@ bool Zentrel::LVPrint()
         shared.PrintAborted = true;
         return false;
     }
+    // The set-up dialog may make another printer current; the job prints
+    // on, and measures, the one it leaves.
+    if (m_ShowPrinterAlways)
+        JobWindows::ShowPrinter(*this);
     Printer& printer = Printers::collection().current();
     // The first page's margins count whole printer pixels per twip; a
     // printer finer than a twip counts as one.
     const int t = qMax(1, int(Values::toInt16(printer.TwipsPerPixelY())));
-    if (m_ShowPrinterAlways)
-        JobWindows::ShowPrinter(*this);
     job.StopComposing = false;
 
     bool completed = false;
     try {
         shared.PrinterScale = 7.058824 / printer.TwipsPerPixelX();
-        const QFont reference = JobWindows::ClearFont();
-        printer.setFont({reference.family(), reference.pointSizeF(), reference.bold(),
-                         reference.italic(), reference.underline(), reference.strikeOut()});
+        printer.setFont(Printer::Font::of(JobWindows::ClearFont()));
         printer.setOrientation(shared.PrinterOrientation);
         SetPrinterColorMode(m_Color != 0 ? 1 : 2);
         ApplyCopies();

@@ -335,3 +335,8 @@ void Zentrel::setPrinterName(const QString& value)
     }
     changed("PrinterName");
 }
+
+void Zentrel::followCurrentPrinter()
+{
+    m_PrinterName = Printers::collection().current().DeviceName();
+}

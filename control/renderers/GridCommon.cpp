@@ -19,8 +19,7 @@ qint32 rgbOf(qint32 colour)
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(),
-            font.italic(), font.underline(),  font.strikeOut()};
+    return Printer::Font::of(font);
 }
 
 QFont sized(QFont font, double points)

@@ -40,8 +40,10 @@ int surfaceLetterHeight(const JobContext& job)
 
 Printer::Font printerFontOf(const QFont& font, double drawScale)
 {
-    const double size = drawScale != 1.0 ? font.pointSizeF() * drawScale : font.pointSizeF();
-    return {font.family(), size, font.bold(), font.italic(), font.underline(), font.strikeOut()};
+    Printer::Font result = Printer::Font::of(font);
+    if (drawScale != 1.0)
+        result.size = font.pointSizeF() * drawScale;
+    return result;
 }
 
 void carryGlyph(PictureBox* carrier, const QImage& picture)

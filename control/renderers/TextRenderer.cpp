@@ -104,8 +104,7 @@ qint32 rgbOf(qint32 colour)
 
 Printer::Font printerFontOf(const QFont& font)
 {
-    return {font.family(), font.pointSizeF(), font.bold(),
-            font.italic(), font.underline(),  font.strikeOut()};
+    return Printer::Font::of(font);
 }
 
 void renderText(JobContext& job, bool print)

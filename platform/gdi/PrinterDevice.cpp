@@ -37,7 +37,7 @@ QFont PrinterDevice::printerFont() const
     QFont font(f.name);
     // A point is 20 twips.
     font.setPixelSize(qMax(1, whole(f.size * 20.0 / twipsPerPixel())));
-    font.setBold(f.bold);
+    font.setWeight(QFont::Weight(f.drawnWeight()));
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
     font.setStrikeOut(f.strikethrough);

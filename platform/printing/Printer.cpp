@@ -3,6 +3,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/PrinterDevice.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
@@ -220,6 +221,10 @@ void Printer::setFont(const Font& font)
     m_font.italic = font.italic;
     m_font.underline = font.underline;
     m_font.strikethrough = font.strikethrough;
+    m_font.charset = font.charset;
+    m_font.weight = font.weight;
+    if (font.weight > 0)
+        m_font.bold = font.weight > QFont::Medium;
     fontChanged();
 }
 
@@ -247,7 +252,7 @@ QFont Printer::qfont() const
 {
     QFont font(m_font.name);
     font.setPixelSize(std::max(1, int(std::lround(m_font.size * TwipsPerPoint))));
-    font.setBold(m_font.bold);
+    font.setWeight(QFont::Weight(m_font.drawnWeight()));
     font.setItalic(m_font.italic);
     font.setUnderline(m_font.underline);
     font.setStrikeOut(m_font.strikethrough);
@@ -428,6 +433,22 @@ void Printer::fail(const QString& error)
     if (!m_failed)
         m_error = error;
     m_failed = true;
+}
+
+Printer::Font Printer::Font::of(const QFont& font)
+{
+    // Fonts are set per cell and row; the last family asked about is kept.
+    static QString lastFamily;
+    static bool lastSymbol = false;
+    if (font.family() != lastFamily) {
+        lastFamily = font.family();
+        lastSymbol = QFontDatabase::writingSystems(lastFamily).contains(QFontDatabase::Symbol);
+    }
+    Font result{font.family(), font.pointSizeF(), font.bold(),
+                font.italic(), font.underline(),  font.strikeOut()};
+    result.charset = lastSymbol ? 2 : 0;
+    result.weight = font.weight();
+    return result;
 }
 
 } // namespace platform

@@ -74,7 +74,18 @@ public:
         bool italic = false;
         bool underline = false;
         bool strikethrough = false;
+        // Character set: 0 ANSI, 2 symbol.
+        int charset = 0;
+        // Weight from 1 to 1000 (300 light, 400 normal, 600 semi-bold, 700
+        // bold); 0 follows bold.
+        int weight = 0;
         bool operator==(const Font&) const = default;
+
+        // The weight drawn: the weight, or 700 bold and 400 normal.
+        int drawnWeight() const { return weight > 0 ? weight : (bold ? 700 : 400); }
+        // A Qt font's face, size in points, effects and weight; the
+        // character set is 2 for a symbol font, else 0.
+        static Font of(const QFont& font);
     };
 
     virtual ~Printer();
@@ -133,15 +144,18 @@ public:
     const Font& font() const { return m_font; }
     QString FontName() const { return m_font.name; }
     void setFontName(const QString& name);
-    // The whole font at once: face name, size in points and effects.
+    // The whole font at once: face name, size in points, effects, character
+    // set and weight. A weight above 500 makes the font bold.
     void setFont(const Font& font);
     double FontSize() const { return m_font.size; }
     // Sizes not above 0 are refused.
     void setFontSize(double points);
     bool FontBold() const { return m_font.bold; }
+    // Bold sets the weight too: 700 on, 400 off.
     void setFontBold(bool on)
     {
         m_font.bold = on;
+        m_font.weight = 0;
         fontChanged();
     }
     bool FontItalic() const { return m_font.italic; }

@@ -52,6 +52,11 @@ Printer* Printers::printer(const QString& deviceName)
 {
     if (!m_names.contains(deviceName))
         return nullptr;
+    return &objectOf(deviceName);
+}
+
+Printer& Printers::objectOf(const QString& deviceName)
+{
     auto found = m_printers.find(deviceName);
     if (found == m_printers.end()) {
         std::unique_ptr<Printer> made = m_factory ? m_factory(deviceName) : nullptr;
@@ -60,12 +65,12 @@ Printer* Printers::printer(const QString& deviceName)
             made = std::make_unique<PdfPrinter>();
         found = m_printers.emplace(deviceName, std::move(made)).first;
     }
-    return found->second.get();
+    return *found->second;
 }
 
 Printer& Printers::current()
 {
-    return *printer(m_current);
+    return objectOf(m_current);
 }
 
 bool Printers::select(const QString& deviceName)
@@ -74,6 +79,11 @@ bool Printers::select(const QString& deviceName)
         return false;
     m_current = deviceName;
     return true;
+}
+
+void Printers::remove(const QString& deviceName)
+{
+    m_names.removeAll(deviceName);
 }
 
 Printers& Printers::collection()

@@ -37,12 +37,17 @@ public:
     // The printer of a device name (letter case counts); null when the
     // collection has none of that name.
     Printer* printer(const QString& deviceName);
-    // The current printer.
+    // The current printer (see remove()).
     Printer& current();
     // Makes the first printer whose device name equals `deviceName` exactly
     // the current one. False, and the current printer stays, when none has
     // that name.
     bool select(const QString& deviceName);
+    // Takes a printer out of the collection, as when the system no longer
+    // offers it. The current printer stays current when taken out, so a
+    // document open on it can still be ended or abandoned, until another
+    // is selected.
+    void remove(const QString& deviceName);
 
     // The collection the programs use: the system's unless replaced.
     static Printers& collection();
@@ -50,6 +55,8 @@ public:
     static void install(Printers* printers);
 
 private:
+    Printer& objectOf(const QString& deviceName);
+
     QStringList m_names;
     QString m_default;
     QString m_current;

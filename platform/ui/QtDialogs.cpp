@@ -6,11 +6,9 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStringList>
+
+#include "platform/ui/PrintSetupDialog.h"
 
 namespace platform {
 
@@ -194,92 +192,12 @@ namespace {
 }();
 } // namespace
 
-namespace {
-
-// Paper sizes by the printer object's numbers.
-struct PaperNumber
-{
-    int number;
-    QPageSize::PageSizeId id;
-};
-constexpr PaperNumber PaperNumbers[] = {{1, QPageSize::Letter},
-                                        {5, QPageSize::Legal},
-                                        {8, QPageSize::A3},
-                                        {9, QPageSize::A4},
-                                        {11, QPageSize::A5}};
-
-QPageSize::PageSizeId pageSizeId(int number)
-{
-    for (const PaperNumber& paper : PaperNumbers) {
-        if (paper.number == number)
-            return paper.id;
-    }
-    return QPageSize::A4;
-}
-
-int paperNumber(QPageSize::PageSizeId id, int otherwise)
-{
-    for (const PaperNumber& paper : PaperNumbers) {
-        if (paper.id == id)
-            return paper.number;
-    }
-    return otherwise;
-}
-
-} // namespace
-
 bool QtDialogs::printSetup(PrintSetupRequest& request)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!QPrinterInfo::printerInfo(request.deviceName).isNull())
-        printer.setPrinterName(request.deviceName);
-    printer.setPageSize(QPageSize(pageSizeId(request.paperSize)));
-    printer.setPageOrientation(request.orientation == 2 ? QPageLayout::Landscape
-                                                        : QPageLayout::Portrait);
-    printer.setColorMode(request.colorMode == 1 ? QPrinter::GrayScale : QPrinter::Color);
-    printer.setDuplex(request.duplex == 2   ? QPrinter::DuplexLongSide
-                      : request.duplex == 3 ? QPrinter::DuplexShortSide
-                                            : QPrinter::DuplexNone);
-    printer.setCopyCount(std::max(1, request.copies));
-    printer.setFromTo(request.fromPage, request.toPage);
-    printer.setPrintRange(request.range == PrintSetupRequest::Range::Pages ? QPrinter::PageRange
-                                                                           : QPrinter::AllPages);
-
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setMinMax(request.minPage, request.maxPage);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection,
-                     !(request.flags & PrintSetupRequest::PD_NOSELECTION));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile,
-                     !(request.flags & PrintSetupRequest::PD_DISABLEPRINTTOFILE));
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    PrintSetupDialog dialog(request, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return false;
-
-    if (!printer.printerName().isEmpty())
-        request.deviceName = printer.printerName();
-    if (printer.printRange() == QPrinter::PageRange) {
-        request.range = PrintSetupRequest::Range::Pages;
-        request.fromPage = printer.fromPage();
-        request.toPage = printer.toPage();
-    } else {
-        request.range = PrintSetupRequest::Range::AllPages;
-    }
-    request.copies = printer.copyCount();
-    request.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
-    request.paperSize = paperNumber(printer.pageLayout().pageSize().id(), request.paperSize);
-    request.colorMode = printer.colorMode() == QPrinter::GrayScale ? 1 : 2;
-    switch (printer.duplex()) {
-    case QPrinter::DuplexLongSide:
-        request.duplex = 2;
-        break;
-    case QPrinter::DuplexShortSide:
-        request.duplex = 3;
-        break;
-    default:
-        request.duplex = 1;
-        break;
-    }
+    request = dialog.choice();
     return true;
 }
 

@@ -16,9 +16,8 @@ public:
                      const QString& initialName) override;
     QString saveFile(const QString& title, const QString& filter,
                      const QString& initialName) override;
-    // Qt's print dialog over the system printer of the request's device
-    // name; the built-in printer and devices the system does not know are
-    // offered as the system's default printer.
+    // The print set-up dialog (PrintSetupDialog) over the request's
+    // printers.
     bool printSetup(PrintSetupRequest& request) override;
 
     // The programs' "Description|*.ext|Description2|*.ext2" filter in Qt's

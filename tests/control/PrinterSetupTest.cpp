@@ -1,11 +1,19 @@
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include "HostFormFixture.h"
 #include "ThreePageForm.h"
 #include "ZentrelFixture.h"
+#include "control/core/JobContext.h"
 #include "control/core/PrinterSetup.h"
 #include "control/core/Zentrel.h"
+#include "platform/ui/PrintSetupDialog.h"
+#include "platform/ui/QtDialogs.h"
+#include "support/ModalDialog.h"
 #include "support/ScriptedDialogs.h"
 
 using namespace platform;
@@ -162,6 +170,45 @@ TEST_F(PrinterSetupDialog, CancelChangesNothingAndReportsFalse)
     EXPECT_EQ(current().Copies(), 1);
 }
 
+TEST_F(PrinterSetupDialog, PrinterNameNamesThePrinterTheDialogLeaves)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<bool(PrintSetupRequest&)> answer;
+        const char* printer; // current afterwards, and PrinterName
+    };
+    const Case cases[] = {
+        {"OK without choosing", [](PrintSetupRequest&) { return true; }, "Office Laser"},
+        {"the PDF printer",
+         [](PrintSetupRequest& r) {
+             r.deviceName = QStringLiteral("PDF");
+             return true;
+         },
+         "PDF"},
+        {"another printer named in other letters",
+         [](PrintSetupRequest& r) {
+             r.deviceName = QStringLiteral("LABEL PRINTER");
+             return true;
+         },
+         "Label Printer"},
+        {"cancelled after choosing the PDF printer",
+         [](PrintSetupRequest& r) {
+             r.deviceName = QStringLiteral("PDF");
+             return false;
+         },
+         "Office Laser"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_control->setPrinterName(QStringLiteral("Office Laser"));
+        m_dialogs.answerPrintSetup(c.answer);
+        m_control->ShowPrinter();
+        EXPECT_EQ(current().DeviceName(), QString::fromLatin1(c.printer));
+        EXPECT_EQ(m_control->PrinterName(), QString::fromLatin1(c.printer));
+    }
+}
+
 class PrinterSetupBeforeAPrint : public HostFormFixture
 {
 protected:
@@ -238,4 +285,58 @@ TEST_F(PrinterSetupBeforeAPrint, TheChosenPagesArePrinted)
         EXPECT_EQ(pagesOfTheLabels(drawn), c.pages);
         EXPECT_TRUE(m_dialogs.messages().isEmpty());
     }
+}
+
+namespace {
+
+// The scripted dialogs with the real print set-up dialog.
+class RealPrintSetup : public ScriptedDialogs
+{
+public:
+    bool printSetup(PrintSetupRequest& request) override { return QtDialogs().printSetup(request); }
+};
+
+} // namespace
+
+TEST_F(PrinterSetupBeforeAPrint, TheRealDialogsChoiceIsThePrinterOfThisJobAndTheNext)
+{
+    // The form prints on "Recorder" until the user picks "PDF" in the dialog;
+    // the next job's dialog shows "PDF" and OK keeps it.
+    RealPrintSetup dialogs;
+    m_control->setLeftMargin(1.0);
+    qint32 firstPageMargin = 0;
+    QObject::connect(m_control, &Zentrel::Page, m_control, [this, &firstPageMargin](qint16& page) {
+        if (page == 1)
+            firstPageMargin = m_control->job().LeftMarginPx.value;
+    });
+    const struct
+    {
+        const char* name;
+        const char* shown;  // the printer selected when the dialog opens
+        const char* choose; // the printer picked by its index, or none
+    } cases[] = {{"PDF picked", "Recorder", "PDF"}, {"OK without choosing", "PDF", nullptr}};
+    QStringList files;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QObject guard;
+        whenShown<PrintSetupDialog>(&guard, [&c](PrintSetupDialog* dialog) {
+            auto* printer = dialog->findChild<QComboBox*>("printer");
+            EXPECT_EQ(printer->currentText(), QString::fromLatin1(c.shown));
+            EXPECT_EQ(printer->count(), 2);
+            if (c.choose)
+                printer->setCurrentIndex(printer->findText(QString::fromLatin1(c.choose)));
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        EXPECT_TRUE(m_control->LVPrint());
+        EXPECT_EQ(m_control->PrinterName(), QStringLiteral("PDF"));
+        EXPECT_EQ(m_printers->current().DeviceName(), QStringLiteral("PDF"));
+        // The first page's margin counts the PDF printer's pixels: 567 / 2
+        // (its 2.4 twips per pixel taken whole) for 1 cm.
+        EXPECT_EQ(firstPageMargin, 284);
+        files << static_cast<PdfPrinter*>(m_printers->printer("PDF"))->lastFile();
+        EXPECT_TRUE(QFileInfo::exists(files.last()));
+    }
+    EXPECT_EQ(files.removeDuplicates(), 0);
+    EXPECT_EQ(recorder().endedDocuments(), 0);
+    EXPECT_TRUE(recorder().dcCalls().isEmpty());
 }

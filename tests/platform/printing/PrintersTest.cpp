@@ -103,3 +103,17 @@ TEST(PrintersTest, SystemPrinterThatDoesNotExistFailsWithoutPrinting)
     EXPECT_EQ(printer.errorText(),
               QStringLiteral("The printer No such printer 7f3a is not available."));
 }
+
+TEST(PrintersTest, APrinterTakenOutStaysCurrentUntilAnotherIsSelected)
+{
+    Printers printers = recordingPrinters({"Laser", "Thermal"}, "Laser");
+    Printer& laser = printers.current();
+    printers.remove(QStringLiteral("Laser"));
+    EXPECT_EQ(printers.deviceNames(), QStringList{QStringLiteral("Thermal")});
+    EXPECT_EQ(&printers.current(), &laser);
+    EXPECT_EQ(printers.printer(QStringLiteral("Laser")), nullptr);
+    EXPECT_FALSE(printers.select(QStringLiteral("Laser")));
+    printers.remove(QStringLiteral("Thermal"));
+    EXPECT_EQ(printers.Count(), 0);
+    EXPECT_EQ(&printers.current(), &laser);
+}

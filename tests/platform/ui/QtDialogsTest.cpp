@@ -1,18 +1,23 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "platform/ui/PrintSetupDialog.h"
 #include "platform/ui/QtDialogs.h"
+#include "support/ModalDialog.h"
 #include "support/QStringPrinter.h"
 #include "support/TempDirTest.h"
 
@@ -21,39 +26,6 @@ using namespace platform;
 using Answer = Dialogs::Answer;
 using Buttons = Dialogs::Buttons;
 using Icon = Dialogs::Icon;
-
-namespace {
-
-// Runs act on the modal dialog of type T once it is shown. If none comes
-// within about a minute the test fails, and from then on any modal dialog is
-// rejected as soon as it shows, so the test cannot hang however slow the
-// machine is. The timers belong to guard, so none outlives the test.
-template <typename T>
-void whenShown(QObject* guard, std::function<void(T*)> act, int triesLeft = 6000)
-{
-    QTimer::singleShot(triesLeft == 6000 ? 0 : 10, guard, [guard, act, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (triesLeft < 0) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            else
-                whenShown<T>(guard, act, triesLeft);
-            return;
-        }
-        if (auto* dialog = qobject_cast<T*>(modal)) {
-            act(dialog);
-            return;
-        }
-        if (triesLeft > 0) {
-            whenShown<T>(guard, act, triesLeft - 1);
-            return;
-        }
-        ADD_FAILURE() << "the dialog did not appear";
-        whenShown<T>(guard, act, -1);
-    });
-}
-
-} // namespace
 
 TEST(QtDialogsTest, MessageShowsTextTitleIconButtonsAndReturnsTheClickedAnswer)
 {
@@ -177,44 +149,91 @@ TEST_F(QtFileDialogsTest, SaveOffersTheInitialNameAndCancelGivesEmpty)
               "");
 }
 
-TEST(QtDialogsTest, PrintSetupOffersThePageRangeAndGivesBackTheChoice)
+TEST(QtDialogsTest, PrintSetupListsThePrintersAndGivesBackTheChoice)
 {
-    const struct
+    struct Case
     {
         const char* name;
+        PrintSetupRequest::Range shownRange;
+        std::function<void(PrintSetupDialog*)> act; // the user's choices
         bool confirm;
-    } cases[] = {{"confirmed", true}, {"cancelled", false}};
-    for (const auto& c : cases) {
+        // What comes back.
+        const char* printer;
+        PrintSetupRequest::Range range;
+        int fromPage, toPage, copies, orientation;
+        bool propertiesEnabled; // for the printer selected at the end
+    };
+    using Range = PrintSetupRequest::Range;
+    const Case cases[] = {
+        {"OK without choosing keeps everything", Range::Pages, [](PrintSetupDialog*) {}, true,
+         "PDF", Range::Pages, 2, 3, 2, 2, true},
+        {"another printer, pages, copies and orientation", Range::Pages,
+         [](PrintSetupDialog* d) {
+             d->findChild<QComboBox*>("printer")->setCurrentIndex(0);
+             d->findChild<QSpinBox*>("toPage")->setValue(6);
+             d->findChild<QSpinBox*>("fromPage")->setValue(4);
+             d->findChild<QSpinBox*>("copies")->setValue(3);
+             d->findChild<QRadioButton*>("portrait")->click();
+         },
+         true, "Laser", Range::Pages, 4, 6, 3, 1, false},
+        {"every page", Range::Pages,
+         [](PrintSetupDialog* d) { d->findChild<QRadioButton*>("allPages")->click(); }, true, "PDF",
+         Range::AllPages, 2, 3, 2, 2, true},
+        {"a range from a job to the end", Range::AllPages,
+         [](PrintSetupDialog* d) {
+             d->findChild<QRadioButton*>("pages")->click();
+             d->findChild<QSpinBox*>("toPage")->setValue(5);
+         },
+         true, "PDF", Range::Pages, 2, 5, 2, 2, true},
+        {"cancelled", Range::Pages,
+         [](PrintSetupDialog* d) { d->findChild<QComboBox*>("printer")->setCurrentIndex(0); },
+         false, "PDF", Range::Pages, 2, 3, 2, 2, false},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QObject guard;
-        whenShown<QPrintDialog>(&guard, [&c](QPrintDialog* dialog) {
-            EXPECT_EQ(dialog->minPage(), 1);
-            EXPECT_EQ(dialog->maxPage(), 9);
-            EXPECT_EQ(dialog->fromPage(), 2);
-            EXPECT_EQ(dialog->toPage(), 3);
-            EXPECT_EQ(dialog->printRange(), QAbstractPrintDialog::PageRange);
-            EXPECT_TRUE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
-            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
-            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
-            if (c.confirm)
-                dialog->accept();
-            else
-                dialog->reject();
-        });
         PrintSetupRequest request;
-        request.flags =
-            PrintSetupRequest::PD_NOSELECTION | PrintSetupRequest::PD_DISABLEPRINTTOFILE;
+        request.deviceNames = QStringList{QStringLiteral("Laser"), QStringLiteral("PDF")};
+        request.deviceName = QStringLiteral("PDF");
+        request.range = c.shownRange;
         request.fromPage = 2;
         request.toPage = 3;
         request.maxPage = 9;
         request.copies = 2;
         request.orientation = 2;
+        request.printQuality = 300;
+        request.scale = 90;
+        QObject guard;
+        whenShown<PrintSetupDialog>(&guard, [&c](PrintSetupDialog* dialog) {
+            auto* printer = dialog->findChild<QComboBox*>("printer");
+            QStringList listed;
+            for (int i = 0; i < printer->count(); ++i)
+                listed << printer->itemText(i);
+            EXPECT_EQ(listed, (QStringList{"Laser", "PDF"}));
+            EXPECT_EQ(printer->currentText(), "PDF");
+            auto* from = dialog->findChild<QSpinBox*>("fromPage");
+            EXPECT_EQ(from->value(), 2);
+            EXPECT_EQ(from->minimum(), 1);
+            EXPECT_EQ(from->maximum(), 9);
+            EXPECT_EQ(from->isEnabled(), c.shownRange == Range::Pages);
+            EXPECT_EQ(dialog->findChild<QRadioButton*>("allPages")->isChecked(),
+                      c.shownRange == Range::AllPages);
+            EXPECT_TRUE(dialog->findChild<QRadioButton*>("landscape")->isChecked());
+            c.act(dialog);
+            EXPECT_EQ(dialog->findChild<QPushButton*>("properties")->isEnabled(),
+                      c.propertiesEnabled);
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            buttons->button(c.confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
         QtDialogs dialogs;
         EXPECT_EQ(dialogs.printSetup(request), c.confirm);
-        EXPECT_EQ(request.range, PrintSetupRequest::Range::Pages);
-        EXPECT_EQ(request.fromPage, 2);
-        EXPECT_EQ(request.toPage, 3);
-        EXPECT_EQ(request.copies, 2);
-        EXPECT_EQ(request.orientation, 2);
+        EXPECT_EQ(request.deviceName, QString::fromLatin1(c.printer));
+        EXPECT_EQ(request.range, c.confirm ? c.range : c.shownRange);
+        EXPECT_EQ(request.fromPage, c.fromPage);
+        EXPECT_EQ(request.toPage, c.toPage);
+        EXPECT_EQ(request.copies, c.copies);
+        EXPECT_EQ(request.orientation, c.orientation);
+        // What the dialog does not show goes round unchanged.
+        EXPECT_EQ(request.printQuality, 300);
+        EXPECT_EQ(request.scale, 90);
     }
 }
