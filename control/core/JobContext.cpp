@@ -130,7 +130,55 @@ bool JobContext::hostRightToLeft() const
 bool JobContext::yield()
 {
     DoEvents();
+    throwIfHostGone();
     return shared.PrintAborted;
+}
+
+void JobContext::EndPrintJob()
+{
+    JobWindows::Finito();
+    if (printing()) {
+        shared.PreviewZoom = 1.0;
+        shared.PageCount = 0;
+    }
+    if (Zentrel* alive = liveControl())
+        emit alive->AfterPrint();
+}
+
+Zentrel* JobContext::liveControl() const
+{
+    return m_self.data();
+}
+
+void JobContext::beginJob()
+{
+    m_self = &control;
+    m_printedForm = nullptr;
+    m_watchingPrintedForm = false;
+    m_gone = false;
+}
+
+void JobContext::watchPrintedForm(QWidget* form)
+{
+    m_printedForm = form;
+    m_watchingPrintedForm = form != nullptr;
+}
+
+bool JobContext::hostGone()
+{
+    if (!m_gone)
+        m_gone = m_self.isNull() || (m_watchingPrintedForm && m_printedForm.isNull());
+    if (m_gone) {
+        shared.PrintAborted = true;
+        StopComposing = true;
+    }
+    return m_gone;
+}
+
+void JobContext::throwIfHostGone()
+{
+    if (hostGone())
+        throw HostGone();
 }
 
 QFont JobContext::titleFont() const
@@ -163,6 +211,7 @@ void JobContext::NewPage()
                                        Values::signBlank(shared.PageCount + 1) +
                                        QStringLiteral("\n"));
         DoEvents();
+        throwIfHostGone();
 
         if (!printing()) {
             const quint64 available = shared.AvailableMemory ? shared.AvailableMemory() : 0;
@@ -192,10 +241,12 @@ void JobContext::NewPage()
             }
         } else {
             DoEvents();
+            throwIfHostGone();
             if (finished >= fromPage) {
                 PrintPageTitles();
                 qint16 pageNumber = qint16(shared.PageCount + 1);
                 emit control.Page(pageNumber);
+                throwIfHostGone();
                 printer().NewPage();
                 printer().Print(QStringLiteral(" "));
             }
@@ -206,6 +257,7 @@ void JobContext::NewPage()
 
         qint16 pageNumber = qint16(shared.PageCount + 1);
         emit control.Page(pageNumber);
+        throwIfHostGone();
 
         const double perCm = TwipsPerCm / tpp;
         LeftMarginPx = marginPixels(control.LeftMargin(), perCm, DrawScale);
