@@ -60,6 +60,29 @@ public:
     void record(const GdiCall&) override {}
 };
 
+// Whether the object's deletion is pending (deleteLater was called on it,
+// as a form that deletes itself on close does). Qt keeps that in the
+// object's data, which a class derived from QObject may reach.
+struct DeletionState : QObject
+{
+    static bool pending(const QObject* object)
+    {
+        return (object->*(&DeletionState::d_ptr))->deleteLaterCalled;
+    }
+};
+
+// Whether the object is deleted, or is to be with one of its parents.
+bool deletedOrDoomed(const QObject* object)
+{
+    if (!object)
+        return true;
+    for (const QObject* o = object; o; o = o->parent()) {
+        if (DeletionState::pending(o))
+            return true;
+    }
+    return false;
+}
+
 Printer::Font printerFontOf(const QFont& font)
 {
     return {font.family(), font.pointSizeF(), font.bold(),
@@ -167,7 +190,8 @@ void JobContext::watchPrintedForm(QWidget* form)
 bool JobContext::hostGone()
 {
     if (!m_gone)
-        m_gone = m_self.isNull() || (m_watchingPrintedForm && m_printedForm.isNull());
+        m_gone =
+            deletedOrDoomed(m_self) || (m_watchingPrintedForm && deletedOrDoomed(m_printedForm));
     if (m_gone) {
         shared.PrintAborted = true;
         StopComposing = true;

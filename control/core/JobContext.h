@@ -37,9 +37,10 @@ class HostGone
 // the preview pages) are in `shared`.
 //
 // A host may delete the control or the form it prints while the job yields
-// (a form that deletes itself on close, closed by the user or a timer). The
-// job's frames keep the context alive past the control (Zentrel hands it
-// out shared), and every yield and page break checks hostGone.
+// (a form that deletes itself on close, closed by the user or a timer), or
+// ask for their deletion in an event the job raises. The job's frames keep
+// the context alive past the control (Zentrel hands it out shared), and
+// every yield, event and page break checks hostGone.
 class JobContext
 {
 public:
@@ -148,9 +149,11 @@ public:
     // the active child of a multiple-document parent).
     void watchPrintedForm(QWidget* form);
     // Whether the control or the form it prints has been deleted since the
-    // job began. Once it has, the job is stopped (PrintAborted and
-    // StopComposing set) and nothing of the control or of the host's
-    // controls may be touched again.
+    // job began, or is to be (deleteLater called on it or on a parent, as
+    // closing a form that deletes itself does). Once it has, the job is
+    // stopped (PrintAborted and StopComposing set) and nothing of the
+    // control or of the host's controls may be touched again, save the
+    // AfterPrint of a stopped job while the control is still there.
     bool hostGone();
     // Throws HostGone when the host has gone.
     void throwIfHostGone();
