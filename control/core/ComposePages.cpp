@@ -1,7 +1,8 @@
 // Page composition: the page geometry of a job, the host form's printable
 // controls in order, their gaps, and the renderer of each.
+#include <QPointer>
 #include <QWidget>
-#include <functional>
+#include <optional>
 
 #include "control/core/HostFormAdapter.h"
 #include "control/core/JobContext.h"
@@ -12,7 +13,6 @@
 #include "control/core/Zentrel.h"
 #include "platform/controls/ControlMembers.h"
 #include "platform/controls/FormMember.h"
-#include "platform/gdi/DoEvents.h"
 #include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printers.h"
 
@@ -63,317 +63,435 @@ QVariant member(const QWidget* control, const char* name)
     return JobContext::member(control, name);
 }
 
-// Runs `restore` when the composition ends, whichever way it ends.
-class OnExit
+QWidget* containerOf(const QWidget* control)
+{
+    return qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
+}
+
+// The composition of one job over the host form, a step at a time.
+//
+// Every yield goes through the job, which throws HostGone when the control
+// or the form it prints was deleted meanwhile; run() then ends the job as a
+// stopped one. Between yields the control and the form are there.
+class PageComposer
 {
 public:
-    explicit OnExit(std::function<void()> restore) : m_restore(std::move(restore)) {}
-    ~OnExit() { m_restore(); }
+    explicit PageComposer(Zentrel& control)
+        : m_control(control), m_job(control.job()), m_shared(SharedState::get()),
+          m_printer(Printers::collection().current()), m_printing(m_shared.DirectPrint == 1)
+    {
+    }
+
+    void run()
+    {
+        try {
+            rememberStart();
+            setScales();
+            findHostForm();
+            setPageSize();
+            setFootReserves(m_control.Orientation() == Zentrel::Landscape && m_printing
+                                ? m_shared.PrinterScale * 64.0
+                                : 64.0);
+            prepareStopButton();
+            makeFirstPreviewPage();
+            resizerToDesignScale();
+            collectPrintItems();
+            setGaps();
+            renderItems();
+        } catch (const HostGone&) {
+            // The control or its form was deleted while the job yielded.
+            m_job.EndPrintJob();
+        }
+        restoreHost();
+    }
 
 private:
-    std::function<void()> m_restore;
+    // 1. The control's own visibility, the page offset.
+    void rememberStart()
+    {
+        m_job.OwnVisible = !m_control.isHidden();
+        m_job.CurrentItem = 0;
+        m_job.FromPageCopy = qint16(m_control.FromPage() + 1);
+    }
+
+    // 2. Scales and colour mode.
+    void setScales()
+    {
+        m_shared.PageNumberOffset = m_job.FromPageCopy;
+        m_shared.PixelTwipsX = m_printing ? m_printer.TwipsPerPixelX() : 14.7;
+        m_shared.PixelTwipsY = m_printing ? m_printer.TwipsPerPixelY() : 14.7;
+        m_control.ColorMode = qint16(2 - 2 * int(m_control.Color()));
+        if (m_control.PrViewMonochrome())
+            m_control.ColorMode = 0;
+        m_shared.PrinterPenScale = 7.4 / m_printer.TwipsPerPixelX();
+        m_job.PageWidthRatio = nearest(m_printer.Width()) / 11908.0;
+    }
+
+    // 3. The host form, in twips, covered by the progress window.
+    void findHostForm()
+    {
+        m_shared.CurrentPage = 0;
+        m_shared.PageCount = 0;
+        m_control.HostIsMDI = false;
+        m_control.CheckParentMDI();
+        HostFormAdapter parent(m_control.parentForm());
+        QWidget* hostWidget = m_control.HostIsMDI ? parent.ActiveForm() : parent.widget();
+        m_shared.HostForm = hostWidget;
+        m_host = hostWidget;
+        m_job.watchPrintedForm(hostWidget);
+        host().setScaleMode(1);
+        m_job.PrintItems.clear();
+        m_job.PrintItems.reserve(size_t(host().Count() + 1));
+        JobWindows::ShowProgressOverlay(hostWidget, &m_control, m_control.HideStopBtn());
+        m_job.throwIfHostGone();
+        m_job.CurrentY = m_printing ? m_job.TopMarginPx + PagePx{20} : m_job.TopMarginPx;
+    }
+
+    // 4. The page in page pixels.
+    void setPageSize()
+    {
+        const double paperWidth = nearest(m_printer.Width());
+        const double paperHeight = nearest(m_printer.Height());
+        if (!m_printing) {
+            m_shared.PageTwipsPerPixel = 15.0;
+            m_shared.PageHeightPx = {nearest(paperHeight / 15.0)};
+            m_shared.PageWidthPx = {nearest(paperWidth / 15.0 / 1.064)};
+        } else {
+            m_shared.PageTwipsPerPixel = m_printer.TwipsPerPixelX();
+            m_shared.PageHeightPx = {nearest(paperHeight / m_printer.TwipsPerPixelY() / 1.0064)};
+            m_shared.PageWidthPx = {nearest(paperWidth / m_printer.TwipsPerPixelX() / 1.0064)};
+        }
+    }
+
+    // 5. Foot reserves of the grid renderers (again in 7 for a preview).
+    void setFootReserves(double landscapeDivisor)
+    {
+        if (m_control.Orientation() == Zentrel::Landscape) {
+            m_job.PortraitFootPadPx = {0};
+            m_job.LandscapeFootTrimPx = {nearest(m_shared.PageHeightPx.value / landscapeDivisor)};
+        } else {
+            m_job.PortraitFootPadPx = {nearest(m_shared.PageHeightPx.value / 63.0)};
+            m_job.LandscapeFootTrimPx = {0};
+        }
+    }
+
+    // 6. The right offset in twips; the stop button.
+    void prepareStopButton()
+    {
+        m_job.RightOffset = m_job.scale().toTwips(m_job.RightOffsetPx);
+        m_job.RightOffset.value = nearest(m_job.RightOffset.value);
+        if (!m_control.HideStopBtn()) {
+            JobWindows::SetStopForeColor(m_job.FromPageCopy > 2 ? 0xFFFFFF : 0);
+            JobWindows::SetStopCaption(m_control.ClickToStop() + QStringLiteral("\n\n") +
+                                       m_control.PagesDef() + QStringLiteral(" .... 1\n"));
+        }
+        m_job.yield();
+    }
+
+    // 7. The first preview page.
+    void makeFirstPreviewPage()
+    {
+        if (m_printing)
+            return;
+        m_shared.PreviewPages.clear();
+        const int viewWidth = JobWindows::SetPreviewViewSize(
+            nearest(m_printer.Width() / m_shared.PixelTwipsY), m_shared.PageHeightPx.value);
+        m_shared.PageWidthPx = {viewWidth};
+        setFootReserves(64.0);
+        auto first = std::make_unique<OffScreenDC>();
+        first->Initialize(JobWindows::PreviewViewDC(), m_shared.PageWidthPx.value,
+                          m_shared.PageHeightPx.value, m_control.ColorMode);
+        m_shared.PreviewPages.push_back(std::move(first));
+    }
+
+    // The host form's controls, each watched: the host may delete one
+    // while the job yields.
+    QList<QPointer<QWidget>> hostControls() const
+    {
+        QList<QPointer<QWidget>> controls;
+        for (QWidget* control : host().Controls())
+            controls << control;
+        return controls;
+    }
+
+    // 8. The resizer back at its design scale for the job.
+    void resizerToDesignScale()
+    {
+        for (const QPointer<QWidget>& control : hostControls()) {
+            m_job.yield();
+            if (!control || typeOf(control) != QLatin1String("Quorvan"))
+                continue;
+            try {
+                m_resizer = control;
+                m_savedResize = member(control, "Resize").toBool();
+                JobContext::setMember(control, "Resize", false);
+                const double f = member(control, "factor").toDouble();
+                const double zoom =
+                    f == 1.0 ? 100.0 : ((100.0 - 100.0 * f) / (100.0 * f)) * 100.0 + 100.0;
+                m_savedZoom = qint16(member(control, "Zoom").toInt());
+                JobContext::setMember(control, "Zoom", qint16(nearest(zoom)));
+                m_job.yield();
+            } catch (const MemberError&) {
+            }
+            break;
+        }
+    }
+
+    // 9. and 10. The printable controls, ordered by their top.
+    void collectPrintItems()
+    {
+        for (const QPointer<QWidget>& control : hostControls()) {
+            m_job.yield();
+            if (!control)
+                continue;
+            try {
+                if (std::optional<PrintItem> record = examine(control))
+                    insertByTop(*record);
+            } catch (const MemberError&) {
+                // A control that cannot be examined is not printed.
+            }
+        }
+    }
+
+    // The record of a control, or none when it is not to be printed.
+    std::optional<PrintItem> examine(QWidget* control)
+    {
+        if (member(control, "Tag").toString() == NoPrint)
+            return std::nullopt;
+        m_shared.CurrentControl = control;
+        if (!member(control, "Visible").toBool())
+            return std::nullopt;
+        if (typeIs(control, {"Image", "PictureBox"}) &&
+            member(control, "Picture").value<QImage>().isNull())
+            return std::nullopt;
+        if (typeIs(control, {"CommonDialog", "ImageList"}) || !isPrintableKind(control))
+            return std::nullopt;
+        const bool isLine = typeIs(control, {"Line"});
+        if (!isLine && member(control, "Left").toDouble() < -555)
+            return std::nullopt;
+        Twips leftSum;
+        Twips topSum;
+        QString shown;
+        if (!climbContainers(control, leftSum, topSum, shown))
+            return std::nullopt;
+
+        PrintItem record;
+        double height = 0;
+        double top = 0;
+        double left = 0;
+        double width = 0;
+        if (isLine) {
+            left = leftSum.value;
+            const double y1 = member(control, "Y1").toDouble();
+            const double y2 = member(control, "Y2").toDouble();
+            top = (y1 >= y2 ? y2 : y1) + topSum.value;
+            height = -((y1 >= y2 ? y1 : y2) + topSum.value);
+        } else {
+            top = member(control, "Top").toDouble() + topSum.value;
+            left = member(control, "Left").toDouble() + leftSum.value;
+            width = member(control, "Width").toDouble();
+            if (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid"}) || isFlexGridName(control) ||
+                (typeIs(control, {"ListView"}) && !m_control.SideBySide()))
+                height = member(control, "Height").toDouble();
+            else if (typeIs(control, {"Shape"}))
+                height = -member(control, "Height").toDouble();
+        }
+        record.Top = nearest(top);
+        record.Left = nearest(m_job.RightOffset.value + left);
+        record.Height = nearest(height);
+        record.Width = nearest(width);
+        record.Name = member(control, "Name").toString();
+        record.Control = control;
+        record.Placement = shown;
+        record.TypeName = typeOf(control);
+        return record;
+    }
+
+    // The containers between a control and the form: the immediate one
+    // must be visible, none may be "noprint". Sums their lefts and tops;
+    // false when the control is not to be printed. `shown` is the
+    // immediate container's visibility as text.
+    bool climbContainers(QWidget* control, Twips& leftSum, Twips& topSum, QString& shown) const
+    {
+        QWidget* container = containerOf(control);
+        const bool visible =
+            container && (container == host().widget() || member(container, "Visible").toBool());
+        if (!visible)
+            return false;
+        for (QWidget* c = container; c && c != host().widget(); c = containerOf(c)) {
+            if (member(c, "Tag").toString() == NoPrint)
+                return false;
+            leftSum.value += member(c, "Left").toDouble();
+            topSum.value += member(c, "Top").toDouble();
+        }
+        shown = QStringLiteral("True");
+        return true;
+    }
+
+    // Insertion by top; equal tops keep the form's order.
+    void insertByTop(const PrintItem& record)
+    {
+        std::vector<PrintItem>& items = m_job.PrintItems;
+        auto at = items.end();
+        while (at != items.begin() && record.Top < (at - 1)->Top)
+            --at;
+        items.insert(at, record);
+    }
+
+    // 11. Gaps: the distance from the record before, or "Down" below a
+    // grid-like control.
+    void setGaps()
+    {
+        std::vector<PrintItem>& items = m_job.PrintItems;
+        for (size_t j = 0; j < items.size(); ++j) {
+            PrintItem& record = items[j];
+            if (j == 0) {
+                record.TopGap = record.Top;
+                continue;
+            }
+            const PrintItem& before = items[j - 1];
+            try {
+                if (!isGridLike(before.Control, m_control.SideBySide())) {
+                    record.TopGap = record.Top - before.Top;
+                    continue;
+                }
+                const double gridHeight = member(before.Control, "Height").toDouble();
+                if (record.Top < before.Top + gridHeight) {
+                    if (!typeIs(record.Control, {"Line"}))
+                        record.TopGap = nearest(
+                            member(record.Control, "Top").toDouble() -
+                            (member(before.Control, "Top").toDouble() + std::abs(gridHeight)));
+                } else {
+                    record.Placement = Down;
+                }
+            } catch (const MemberError&) {
+                // A control gone since it was collected keeps a gap of 0.
+            }
+        }
+    }
+
+    // 12. The renderers, record by record, until the job stops or the
+    // page range ends.
+    void renderItems()
+    {
+        for (size_t j = 0; j < m_job.PrintItems.size(); ++j) {
+            if (m_shared.PrintAborted) {
+                m_job.EndPrintJob();
+                return;
+            }
+            if (m_job.StopComposing)
+                return;
+            const RendererRow* row = RendererTable::matchType(m_job.PrintItems[j].TypeName);
+            if (row && !renderItem(*row, j)) {
+                m_job.EndPrintJob();
+                return;
+            }
+            host().setScaleMode(1);
+        }
+    }
+
+    // One record drawn by its kind's renderer; false when the job is to
+    // stop at once.
+    bool renderItem(const RendererRow& row, size_t j)
+    {
+        if (row.abortTest == AbortTest::Before && m_shared.PrintAborted)
+            return false;
+        const PrintItem& record = m_job.PrintItems[j];
+        m_job.CurrentItem = qint16(j);
+        m_shared.CurrentControl = record.Control.data();
+        const Renderer renderer = m_printing ? row.print : row.preview;
+        if (!record.Control)
+            meetDeletedControl(row, record);
+        else if (renderer)
+            callRenderer(row, renderer, record.Control);
+        return !(row.abortTest == AbortTest::After && m_shared.PrintAborted);
+    }
+
+    // A control the host deleted since it was collected fails its first
+    // read: its kind reports that as its renderer reports any failed read,
+    // or leaves the control out (what follows keeps its distance).
+    void meetDeletedControl(const RendererRow& row, const PrintItem& record)
+    {
+        const bool report = row.failedRead == FailedRead::Report ||
+                            (row.failedRead == FailedRead::ReportWhenPrinting && m_printing);
+        if (report)
+            m_job.ReportPrintError(MemberError::NoObject);
+        else
+            m_job.CurrentY = m_job.scale().advance(m_job.CurrentY, Twips{double(record.TopGap)});
+    }
+
+    void callRenderer(const RendererRow& row, Renderer renderer, const QPointer<QWidget>& control)
+    {
+        // A rich-text box on a system colour is drawn on the colour's value
+        // and gets its own value back afterwards.
+        QVariant swappedBack;
+        if (row.kind == RenderKind::RichText) {
+            const QVariant back = JobContext::memberOr(control, "BackColor");
+            if (back.isValid() && back.toInt() < 0) {
+                swappedBack = back;
+                try {
+                    JobContext::setMember(
+                        control, "BackColor",
+                        SystemColours::GetSysColor(Zentrel::SysColorIndex(back.toInt())));
+                } catch (const MemberError&) {
+                    swappedBack = QVariant();
+                }
+            }
+        }
+        try {
+            renderer(m_job);
+        } catch (const MemberError& error) {
+            // A renderer that does not handle its own errors: the job ends
+            // through the normal steps, with the report.
+            m_job.ReportPrintError(error);
+        }
+        if (swappedBack.isValid() && control) {
+            try {
+                JobContext::setMember(control, "BackColor", swappedBack);
+            } catch (const MemberError&) {
+            }
+        }
+    }
+
+    // 13. Whatever way the composition ends, the host is put back as it
+    // was: the resizer's zoom and Resize, the control's own visibility, the
+    // form's scale mode, the preview's frame colour, the progress window.
+    // What the host deleted meanwhile is left alone.
+    void restoreHost()
+    {
+        if (m_resizer) {
+            try {
+                if (m_savedZoom > 0)
+                    JobContext::setMember(m_resizer, "Zoom", m_savedZoom);
+                if (m_savedResize)
+                    JobContext::setMember(m_resizer, "Resize", true);
+            } catch (const MemberError&) {
+            }
+        }
+        if (Zentrel* control = m_job.liveControl())
+            control->setVisible(m_job.OwnVisible);
+        JobWindows::SetPreviewBackColor(0x808080);
+        HostFormAdapter(m_shared.HostForm.data()).setScaleMode(1);
+        JobWindows::Finito();
+    }
+
+    HostFormAdapter host() const { return HostFormAdapter(m_host.data()); }
+
+    Zentrel& m_control;
+    JobContext& m_job;
+    SharedState& m_shared;
+    Printer& m_printer;
+    const bool m_printing;
+    QPointer<QWidget> m_host;
+    // The resizer found in step 8 and what it had before the job.
+    QPointer<QWidget> m_resizer;
+    bool m_savedResize = false;
+    qint16 m_savedZoom = 0;
 };
 
 } // namespace
 
 void Zentrel::ComposePages()
 {
-    SharedState& shared = SharedState::get();
-    JobContext& job = *m_job;
-    Printer& printer = Printers::collection().current();
-    const bool printing = shared.DirectPrint == 1;
-
-    // 1. The control's own visibility, the page offset.
-    job.OwnVisible = !isHidden();
-    job.CurrentItem = 0;
-    job.FromPageCopy = qint16(m_FromPage + 1);
-
-    // 2. Scales and colour mode.
-    shared.PageNumberOffset = job.FromPageCopy;
-    shared.PixelTwipsX = printing ? printer.TwipsPerPixelX() : 14.7;
-    shared.PixelTwipsY = printing ? printer.TwipsPerPixelY() : 14.7;
-    ColorMode = qint16(2 - 2 * int(m_Color));
-    if (m_PrViewMonochrome)
-        ColorMode = 0;
-    shared.PrinterPenScale = 7.4 / printer.TwipsPerPixelX();
-    job.PageWidthRatio = nearest(printer.Width()) / 11908.0;
-
-    // 3. The host form.
-    shared.CurrentPage = 0;
-    shared.PageCount = 0;
-    HostIsMDI = false;
-    CheckParentMDI();
-    HostFormAdapter parent(parentForm());
-    QWidget* hostWidget = HostIsMDI ? parent.ActiveForm() : parent.widget();
-    shared.HostForm = hostWidget;
-    HostFormAdapter host(hostWidget);
-    host.setScaleMode(1);
-    job.PrintItems.clear();
-    job.PrintItems.reserve(size_t(host.Count() + 1));
-    JobWindows::ShowProgressOverlay(hostWidget, this, HideStopBtn());
-    job.CurrentY = printing ? job.TopMarginPx + PagePx{20} : job.TopMarginPx;
-
-    // 4. The page in page pixels.
-    const double paperWidth = nearest(printer.Width());
-    const double paperHeight = nearest(printer.Height());
-    if (!printing) {
-        shared.PageTwipsPerPixel = 15.0;
-        shared.PageHeightPx = {nearest(paperHeight / 15.0)};
-        shared.PageWidthPx = {nearest(paperWidth / 15.0 / 1.064)};
-    } else {
-        shared.PageTwipsPerPixel = printer.TwipsPerPixelX();
-        shared.PageHeightPx = {nearest(paperHeight / printer.TwipsPerPixelY() / 1.0064)};
-        shared.PageWidthPx = {nearest(paperWidth / printer.TwipsPerPixelX() / 1.0064)};
-    }
-
-    // 5. Foot reserves of the grid renderers.
-    const auto footReserves = [&](double landscapeDivisor) {
-        if (m_Orientation == Landscape) {
-            job.PortraitFootPadPx = {0};
-            job.LandscapeFootTrimPx = {nearest(shared.PageHeightPx.value / landscapeDivisor)};
-        } else {
-            job.PortraitFootPadPx = {nearest(shared.PageHeightPx.value / 63.0)};
-            job.LandscapeFootTrimPx = {0};
-        }
-    };
-    if (m_Orientation == Landscape && printing)
-        footReserves(shared.PrinterScale * 64.0);
-    else
-        footReserves(64.0);
-
-    // 6. The right offset in twips; the stop button.
-    job.RightOffset = {double(nearest(job.RightOffsetPx.value * shared.PageTwipsPerPixel))};
-    if (!HideStopBtn()) {
-        JobWindows::SetStopForeColor(job.FromPageCopy > 2 ? 0xFFFFFF : 0);
-        JobWindows::SetStopCaption(m_ClickToStop + QStringLiteral("\n\n") + m_PagesDef +
-                                   QStringLiteral(" .... 1\n"));
-    }
-    DoEvents();
-
-    // 7. The first preview page.
-    if (!printing) {
-        shared.PreviewPages.clear();
-        const int viewWidth = JobWindows::SetPreviewViewSize(
-            nearest(printer.Width() / shared.PixelTwipsY), shared.PageHeightPx.value);
-        shared.PageWidthPx = {viewWidth};
-        footReserves(64.0);
-        auto first = std::make_unique<OffScreenDC>();
-        first->Initialize(JobWindows::PreviewViewDC(), shared.PageWidthPx.value,
-                          shared.PageHeightPx.value, ColorMode);
-        shared.PreviewPages.push_back(std::move(first));
-    }
-
-    // Whatever way the composition ends, the host is put back as it was:
-    // the resizer's zoom and Resize, the control's own visibility, the
-    // form's scale mode, the preview's frame colour, the progress window.
-    bool savedResize = false;
-    qint16 savedZoom = 0;
-    QPointer<QWidget> resizer;
-    const OnExit restore([&] {
-        if (resizer) {
-            try {
-                if (savedZoom > 0)
-                    JobContext::setMember(resizer, "Zoom", savedZoom);
-                if (savedResize)
-                    JobContext::setMember(resizer, "Resize", true);
-            } catch (const MemberError&) {
-            }
-        }
-        setVisible(job.OwnVisible);
-        JobWindows::SetPreviewBackColor(0x808080);
-        HostFormAdapter(shared.HostForm.data()).setScaleMode(1);
-        JobWindows::Finito();
-    });
-
-    const QList<QWidget*> controls = host.Controls();
-
-    // 8. The resizer back at its design scale for the job.
-    for (QWidget* control : controls) {
-        DoEvents();
-        if (typeOf(control) != QLatin1String("Quorvan"))
-            continue;
-        try {
-            resizer = control;
-            savedResize = member(control, "Resize").toBool();
-            JobContext::setMember(control, "Resize", false);
-            const double f = member(control, "factor").toDouble();
-            const double zoom =
-                f == 1.0 ? 100.0 : ((100.0 - 100.0 * f) / (100.0 * f)) * 100.0 + 100.0;
-            savedZoom = qint16(member(control, "Zoom").toInt());
-            JobContext::setMember(control, "Zoom", qint16(nearest(zoom)));
-            DoEvents();
-        } catch (const MemberError&) {
-        }
-        break;
-    }
-
-    // 9. and 10. The printable controls, ordered by their top.
-    const QString formName = host.Name();
-    for (QWidget* control : controls) {
-        DoEvents();
-        if (!control)
-            continue;
-        try {
-            if (member(control, "Tag").toString() == NoPrint)
-                continue;
-            shared.CurrentControl = control;
-            if (!member(control, "Visible").toBool())
-                continue;
-            if (typeIs(control, {"Image", "PictureBox"}) &&
-                member(control, "Picture").value<QImage>().isNull())
-                continue;
-            if (typeIs(control, {"CommonDialog", "ImageList"}))
-                continue;
-            if (!isPrintableKind(control))
-                continue;
-            const bool isLine = typeIs(control, {"Line"});
-            if (!isLine && member(control, "Left").toDouble() < -555)
-                continue;
-
-            // The containers between the control and the form: the
-            // immediate one must be visible, none may be "noprint".
-            auto* container =
-                qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
-            bool shown =
-                container && (container == hostWidget || member(container, "Visible").toBool());
-            double leftSum = 0;
-            double topSum = 0;
-            bool dropped = false;
-            for (QWidget* c = container; c && c != hostWidget;) {
-                if (member(c, "Tag").toString() == NoPrint)
-                    shown = false;
-                if (!shown) {
-                    dropped = true;
-                    break;
-                }
-                leftSum += member(c, "Left").toDouble();
-                topSum += member(c, "Top").toDouble();
-                c = qobject_cast<QWidget*>(member(c, "Container").value<QObject*>());
-            }
-            if (dropped || !shown)
-                continue;
-
-            PrintItem record;
-            double height = 0;
-            double top = 0;
-            double left = 0;
-            double width = 0;
-            if (isLine) {
-                left = leftSum;
-                const double y1 = member(control, "Y1").toDouble();
-                const double y2 = member(control, "Y2").toDouble();
-                top = (y1 >= y2 ? y2 : y1) + topSum;
-                height = -((y1 >= y2 ? y1 : y2) + topSum);
-            } else {
-                top = member(control, "Top").toDouble() + topSum;
-                left = member(control, "Left").toDouble() + leftSum;
-                width = member(control, "Width").toDouble();
-                if (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid"}) || isFlexGridName(control) ||
-                    (typeIs(control, {"ListView"}) && !m_SideBySide))
-                    height = member(control, "Height").toDouble();
-                else if (typeIs(control, {"Shape"}))
-                    height = -member(control, "Height").toDouble();
-            }
-            record.Top = nearest(top);
-            record.Left = nearest(job.RightOffset.value + left);
-            record.Height = nearest(height);
-            record.Width = nearest(width);
-            record.Name = member(control, "Name").toString();
-            record.Control = control;
-            record.Placement = shown ? QStringLiteral("True") : QStringLiteral("False");
-
-            // Insertion by top; equal tops keep the form's order.
-            auto at = job.PrintItems.end();
-            while (at != job.PrintItems.begin() && record.Top < (at - 1)->Top)
-                --at;
-            job.PrintItems.insert(at, record);
-        } catch (const MemberError&) {
-            // A control that cannot be examined is not printed.
-        }
-    }
-
-    // 11. Gaps.
-    const size_t count = job.PrintItems.size();
-    for (size_t j = 0; j < count; ++j) {
-        PrintItem& record = job.PrintItems[j];
-        if (j == 0) {
-            record.TopGap = record.Top;
-            continue;
-        }
-        const PrintItem& before = job.PrintItems[j - 1];
-        try {
-            if (!isGridLike(before.Control, m_SideBySide)) {
-                record.TopGap = record.Top - before.Top;
-                continue;
-            }
-            const double gridHeight = member(before.Control, "Height").toDouble();
-            if (record.Top < before.Top + gridHeight) {
-                if (!typeIs(record.Control, {"Line"}))
-                    record.TopGap =
-                        nearest(member(record.Control, "Top").toDouble() -
-                                (member(before.Control, "Top").toDouble() + std::abs(gridHeight)));
-            } else {
-                record.Placement = Down;
-            }
-        } catch (const MemberError&) {
-            // A control gone since it was collected keeps a gap of 0.
-        }
-    }
-
-    // 12. The renderers.
-    for (size_t j = 0; j < count; ++j) {
-        if (shared.PrintAborted) {
-            EndPrintJob();
-            return;
-        }
-        if (job.StopComposing)
-            return;
-        const PrintItem& record = job.PrintItems[j];
-        const RendererRow* row = RendererTable::match(record.Control);
-        if (row) {
-            if (row->abortTest == AbortTest::Before && shared.PrintAborted) {
-                EndPrintJob();
-                return;
-            }
-            job.CurrentItem = qint16(j);
-            shared.CurrentControl = record.Control.data();
-            const Renderer renderer = printing ? row->print : row->preview;
-            // A rich-text box on a system colour is drawn on the colour's
-            // value and gets its own value back afterwards.
-            QVariant swappedBack;
-            if (row->kind == RenderKind::RichText) {
-                const QVariant back = JobContext::memberOr(record.Control, "BackColor");
-                if (back.isValid() && back.toInt() < 0) {
-                    swappedBack = back;
-                    try {
-                        JobContext::setMember(
-                            record.Control, "BackColor",
-                            SystemColours::GetSysColor(SysColorIndex(back.toInt())));
-                    } catch (const MemberError&) {
-                        swappedBack = QVariant();
-                    }
-                }
-            }
-            if (renderer) {
-                try {
-                    renderer(job);
-                } catch (const MemberError& error) {
-                    // A renderer that does not handle its own errors: the
-                    // job ends through the normal steps, with the report.
-                    job.ReportPrintError(error);
-                }
-            }
-            if (swappedBack.isValid() && record.Control) {
-                try {
-                    JobContext::setMember(record.Control, "BackColor", swappedBack);
-                } catch (const MemberError&) {
-                }
-            }
-            if (row->abortTest == AbortTest::After && shared.PrintAborted) {
-                EndPrintJob();
-                return;
-            }
-        }
-        host.setScaleMode(1);
-    }
+    PageComposer(*this).run();
 }

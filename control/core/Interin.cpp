@@ -128,11 +128,16 @@ void Interin::ShowProgressOverlay(QWidget* hostForm, QWidget* captionForm, bool 
     }
     if (!m_form)
         m_form = new InterinForm(hostForm->window());
+    // The host may close (and so delete) its form, and this window with it,
+    // while events run: nothing of either is touched afterwards.
+    const QPointer<QWidget> host(hostForm);
     InterinForm& f = *m_form;
     f.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     const QRect covered = coveredRect(hostForm);
     f.setWindowTitle(captionForm ? captionForm->window()->windowTitle() : QString());
     DoEvents();
+    if (!host || !m_form)
+        return;
 
     // The host form's picture lies where its client area lies inside the
     // covered rectangle (below its title bar).
@@ -145,6 +150,8 @@ void Interin::ShowProgressOverlay(QWidget* hostForm, QWidget* captionForm, bool 
     if (!hideStopBtn)
         f.Stoper->setTop(qRound(f.Height() / 3.0));
     DoEvents();
+    if (!host || !m_form)
+        return;
     f.show();
     f.raise();
     // Its first display places the button as every resize does.

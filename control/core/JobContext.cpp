@@ -60,6 +60,29 @@ public:
     void record(const GdiCall&) override {}
 };
 
+// Whether the object's deletion is pending (deleteLater was called on it,
+// as a form that deletes itself on close does). Qt keeps that in the
+// object's data, which a class derived from QObject may reach.
+struct DeletionState : QObject
+{
+    static bool pending(const QObject* object)
+    {
+        return (object->*(&DeletionState::d_ptr))->deleteLaterCalled;
+    }
+};
+
+// Whether the object is deleted, or is to be with one of its parents.
+bool deletedOrDoomed(const QObject* object)
+{
+    if (!object)
+        return true;
+    for (const QObject* o = object; o; o = o->parent()) {
+        if (DeletionState::pending(o))
+            return true;
+    }
+    return false;
+}
+
 Printer::Font printerFontOf(const QFont& font)
 {
     return Printer::Font::of(font);
@@ -129,7 +152,56 @@ bool JobContext::hostRightToLeft() const
 bool JobContext::yield()
 {
     DoEvents();
+    throwIfHostGone();
     return shared.PrintAborted;
+}
+
+void JobContext::EndPrintJob()
+{
+    JobWindows::Finito();
+    if (printing()) {
+        shared.PreviewZoom = 1.0;
+        shared.PageCount = 0;
+    }
+    if (Zentrel* alive = liveControl())
+        emit alive->AfterPrint();
+}
+
+Zentrel* JobContext::liveControl() const
+{
+    return m_self.data();
+}
+
+void JobContext::beginJob()
+{
+    m_self = &control;
+    m_printedForm = nullptr;
+    m_watchingPrintedForm = false;
+    m_gone = false;
+}
+
+void JobContext::watchPrintedForm(QWidget* form)
+{
+    m_printedForm = form;
+    m_watchingPrintedForm = form != nullptr;
+}
+
+bool JobContext::hostGone()
+{
+    if (!m_gone)
+        m_gone =
+            deletedOrDoomed(m_self) || (m_watchingPrintedForm && deletedOrDoomed(m_printedForm));
+    if (m_gone) {
+        shared.PrintAborted = true;
+        StopComposing = true;
+    }
+    return m_gone;
+}
+
+void JobContext::throwIfHostGone()
+{
+    if (hostGone())
+        throw HostGone();
 }
 
 QFont JobContext::titleFont() const
@@ -162,6 +234,7 @@ void JobContext::NewPage()
                                        Values::signBlank(shared.PageCount + 1) +
                                        QStringLiteral("\n"));
         DoEvents();
+        throwIfHostGone();
 
         if (!printing()) {
             const quint64 available = shared.AvailableMemory ? shared.AvailableMemory() : 0;
@@ -191,10 +264,12 @@ void JobContext::NewPage()
             }
         } else {
             DoEvents();
+            throwIfHostGone();
             if (finished >= fromPage) {
                 PrintPageTitles();
                 qint16 pageNumber = qint16(shared.PageCount + 1);
                 emit control.Page(pageNumber);
+                throwIfHostGone();
                 printer().NewPage();
                 printer().Print(QStringLiteral(" "));
             }
@@ -205,6 +280,7 @@ void JobContext::NewPage()
 
         qint16 pageNumber = qint16(shared.PageCount + 1);
         emit control.Page(pageNumber);
+        throwIfHostGone();
 
         const double perCm = TwipsPerCm / tpp;
         LeftMarginPx = marginPixels(control.LeftMargin(), perCm, DrawScale);

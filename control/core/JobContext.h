@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 #include <QWidget>
@@ -19,6 +20,14 @@ class Printer;
 class OffScreenDC;
 class Zentrel;
 
+// Thrown out of a yield or a page break when the host has gone (see
+// JobContext::hostGone). It unwinds the renderers, which touch nothing of
+// the host on the way out, to the page composition, which ends the job as a
+// stopped one.
+class HostGone
+{
+};
+
 // The state of one print or preview job of one control, handed to every
 // renderer: the target, the scale, the margins and page geometry, the
 // running position CurrentY, the list of printable controls and the
@@ -26,6 +35,12 @@ class Zentrel;
 // DrawTextCell, DibCopyPicture, ReportPrintError). The values kept once
 // per process (the page count and index, the abort flag, the page size,
 // the preview pages) are in `shared`.
+//
+// A host may delete the control or the form it prints while the job yields
+// (a form that deletes itself on close, closed by the user or a timer), or
+// ask for their deletion in an event the job raises. The job's frames keep
+// the context alive past the control (Zentrel hands it out shared), and
+// every yield, event and page break checks hostGone.
 class JobContext
 {
 public:
@@ -121,8 +136,29 @@ public:
     void ReportPrintError(int errorNumber);
     void ReportPrintError(const platform::MemberError& error);
     // Lets pending window events run; true when the job is to stop
-    // (PrintAborted).
+    // (PrintAborted). Throws HostGone when the host went away meanwhile.
     bool yield();
+    // Ends a stopped job: progress window closed, AfterPrint raised while
+    // the control is still there.
+    void EndPrintJob();
+
+    // ---- The host going away during the job ----
+    // Starts watching the control for a new job.
+    void beginJob();
+    // Watches the form the job prints as well (the control's own form, or
+    // the active child of a multiple-document parent).
+    void watchPrintedForm(QWidget* form);
+    // Whether the control or the form it prints has been deleted since the
+    // job began, or is to be (deleteLater called on it or on a parent, as
+    // closing a form that deletes itself does). Once it has, the job is
+    // stopped (PrintAborted and StopComposing set) and nothing of the
+    // control or of the host's controls may be touched again, save the
+    // AfterPrint of a stopped job while the control is still there.
+    bool hostGone();
+    // Throws HostGone when the host has gone.
+    void throwIfHostGone();
+    // The control, null once it has been deleted.
+    Zentrel* liveControl() const;
 
     // ---- Titles of a finished page ----
     void DrawPageTitles();
@@ -133,4 +169,8 @@ public:
 
 private:
     std::unique_ptr<platform::DeviceContext> m_scratchDC;
+    QPointer<Zentrel> m_self;
+    QPointer<QWidget> m_printedForm;
+    bool m_watchingPrintedForm = false;
+    bool m_gone = false;
 };

@@ -28,4 +28,7 @@ struct PrintItem
     // "Down" when the control lies wholly below the grid-like control just
     // before it.
     QString Placement;
+    // The control's type name when it was collected: a control deleted
+    // since is still met as the kind it was.
+    QString TypeName;
 };

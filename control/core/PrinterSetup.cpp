@@ -1,5 +1,6 @@
 #include "control/core/PrinterSetup.h"
 
+#include <QPointer>
 #include <algorithm>
 
 #include "control/core/SharedState.h"
@@ -31,9 +32,11 @@ bool PrinterSetup::ShowPrinter(Zentrel& control)
     shared.PrintAborted = false;
     dlg.DlgToPage = control.ToPage();
     dlg.DlgFromPage = control.FromPage();
+    // The host may delete the control while the dialog runs.
+    const QPointer<Zentrel> alive(&control);
     ShowPrintDialog(control.window());
     const bool confirmed = !shared.PrintAborted;
-    if (!confirmed)
+    if (!confirmed || !alive)
         return false;
     const Printer& printer = Printers::collection().current();
     control.followCurrentPrinter();

@@ -8,14 +8,8 @@ using namespace platform;
 
 namespace {
 
-QString typeOf(const QWidget* control)
+bool isAnyOf(const QString& type, std::initializer_list<const char*> names)
 {
-    return FormMember::typeName(control);
-}
-
-bool isAnyOf(const QWidget* control, std::initializer_list<const char*> names)
-{
-    const QString type = typeOf(control);
     for (const char* name : names) {
         if (type == QLatin1String(name))
             return true;
@@ -23,53 +17,53 @@ bool isAnyOf(const QWidget* control, std::initializer_list<const char*> names)
     return false;
 }
 
-bool isText(const QWidget* c)
+bool isText(const QString& t)
 {
-    return isAnyOf(c, {"Label", "TextBox", "MaskEdBox", "ComboBox"});
+    return isAnyOf(t, {"Label", "TextBox", "MaskEdBox", "ComboBox"});
 }
-bool isFileList(const QWidget* c)
+bool isFileList(const QString& t)
 {
-    return isAnyOf(c, {"FileListBox"});
+    return isAnyOf(t, {"FileListBox"});
 }
-bool isLine(const QWidget* c)
+bool isLine(const QString& t)
 {
-    return isAnyOf(c, {"Line"});
+    return isAnyOf(t, {"Line"});
 }
-bool isCheckOption(const QWidget* c)
+bool isCheckOption(const QString& t)
 {
-    return isAnyOf(c, {"CheckBox", "OptionButton"});
+    return isAnyOf(t, {"CheckBox", "OptionButton"});
 }
-bool isListView(const QWidget* c)
+bool isListView(const QString& t)
 {
-    return isAnyOf(c, {"ListView"});
+    return isAnyOf(t, {"ListView"});
 }
-bool isPicture(const QWidget* c)
+bool isPicture(const QString& t)
 {
-    return isAnyOf(c, {"Image", "PictureBox", "MSChart"});
+    return isAnyOf(t, {"Image", "PictureBox", "MSChart"});
 }
-bool isShape(const QWidget* c)
+bool isShape(const QString& t)
 {
-    return isAnyOf(c, {"Shape"});
+    return isAnyOf(t, {"Shape"});
 }
-bool isFrame(const QWidget* c)
+bool isFrame(const QString& t)
 {
-    return isAnyOf(c, {"Frame"});
+    return isAnyOf(t, {"Frame"});
 }
-bool isListBox(const QWidget* c)
+bool isListBox(const QString& t)
 {
-    return isAnyOf(c, {"ListBox"});
+    return isAnyOf(t, {"ListBox"});
 }
-bool isFlexGrid(const QWidget* c)
+bool isFlexGrid(const QString& t)
 {
-    return isAnyOf(c, {"MSFlexGrid", "MSHFlexGrid", "vsFlexGrid", "VSFlexGrid"});
+    return isAnyOf(t, {"MSFlexGrid", "MSHFlexGrid", "vsFlexGrid", "VSFlexGrid"});
 }
-bool isDataGrid(const QWidget* c)
+bool isDataGrid(const QString& t)
 {
-    return isAnyOf(c, {"DBGrid", "DataGrid", "TDBGrid"});
+    return isAnyOf(t, {"DBGrid", "DataGrid", "TDBGrid"});
 }
-bool isRichText(const QWidget* c)
+bool isRichText(const QString& t)
 {
-    return isAnyOf(c, {"RichTextBox"});
+    return isAnyOf(t, {"RichTextBox"});
 }
 
 } // namespace
@@ -77,18 +71,21 @@ bool isRichText(const QWidget* c)
 std::array<RendererRow, RendererTable::KindCount>& RendererTable::table()
 {
     static std::array<RendererRow, KindCount> rows{{
-        {RenderKind::Text, isText, AbortTest::After},
-        {RenderKind::FileList, isFileList, AbortTest::Before},
-        {RenderKind::Line, isLine, AbortTest::Before},
-        {RenderKind::CheckOption, isCheckOption, AbortTest::Before},
-        {RenderKind::ListView, isListView, AbortTest::None},
-        {RenderKind::Picture, isPicture, AbortTest::None},
-        {RenderKind::Shape, isShape, AbortTest::None},
-        {RenderKind::Frame, isFrame, AbortTest::None},
-        {RenderKind::ListBox, isListBox, AbortTest::None},
-        {RenderKind::FlexGrid, isFlexGrid, AbortTest::None},
-        {RenderKind::DataGrid, isDataGrid, AbortTest::None},
-        {RenderKind::RichText, isRichText, AbortTest::None},
+        // Text controls report failures only on the printer; check and option
+        // buttons, shapes and frames on both targets; the rest skip what
+        // they cannot read or end quietly.
+        {RenderKind::Text, isText, AbortTest::After, FailedRead::ReportWhenPrinting},
+        {RenderKind::FileList, isFileList, AbortTest::Before, FailedRead::Skip},
+        {RenderKind::Line, isLine, AbortTest::Before, FailedRead::Skip},
+        {RenderKind::CheckOption, isCheckOption, AbortTest::Before, FailedRead::Report},
+        {RenderKind::ListView, isListView, AbortTest::None, FailedRead::Skip},
+        {RenderKind::Picture, isPicture, AbortTest::None, FailedRead::Skip},
+        {RenderKind::Shape, isShape, AbortTest::None, FailedRead::Report},
+        {RenderKind::Frame, isFrame, AbortTest::None, FailedRead::Report},
+        {RenderKind::ListBox, isListBox, AbortTest::None, FailedRead::Skip},
+        {RenderKind::FlexGrid, isFlexGrid, AbortTest::None, FailedRead::Skip},
+        {RenderKind::DataGrid, isDataGrid, AbortTest::None, FailedRead::Skip},
+        {RenderKind::RichText, isRichText, AbortTest::None, FailedRead::Skip},
     }};
     return rows;
 }
@@ -100,10 +97,13 @@ const std::array<RendererRow, RendererTable::KindCount>& RendererTable::rows()
 
 const RendererRow* RendererTable::match(const QWidget* control)
 {
-    if (!control)
-        return nullptr;
+    return control ? matchType(FormMember::typeName(control)) : nullptr;
+}
+
+const RendererRow* RendererTable::matchType(const QString& typeName)
+{
     for (const RendererRow& row : table()) {
-        if (row.matches(control))
+        if (row.matches(typeName))
             return &row;
     }
     return nullptr;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <array>
 
-
 class JobContext;
 class QWidget;
 
@@ -42,14 +41,27 @@ enum class AbortTest
     After
 };
 
-// The dispatch table: for each kind, how a control is recognised, when the
-// abort flag is tested, and the renderer of each target. A kind whose
-// renderers are not registered is matched and drawn by nobody.
+// What a kind's renderer does when its control cannot be read at all (the
+// host deleted it during the job): it is left out, or its failed read is
+// reported like any other (ReportPrintError, which stops the job), on the
+// printer only or on both targets.
+enum class FailedRead
+{
+    Skip,
+    ReportWhenPrinting,
+    Report
+};
+
+// The dispatch table: for each kind, how a control is recognised by its
+// type name, when the abort flag is tested, what a control that is gone
+// gives, and the renderer of each target. A kind whose renderers are not
+// registered is matched and drawn by nobody.
 struct RendererRow
 {
     RenderKind kind;
-    bool (*matches)(const QWidget* control);
+    bool (*matches)(const QString& typeName);
     AbortTest abortTest;
+    FailedRead failedRead;
     Renderer preview = nullptr;
     Renderer print = nullptr;
 };
@@ -62,6 +74,8 @@ public:
     static const std::array<RendererRow, KindCount>& rows();
     // The row of the first kind the control matches; null for none.
     static const RendererRow* match(const QWidget* control);
+    // The same by a control's type name.
+    static const RendererRow* matchType(const QString& typeName);
     // Installs a kind's renderers (each renderer source does so once, when
     // the library loads). Returns true, for use in a static initialiser.
     static bool add(RenderKind kind, Renderer preview, Renderer print);
@@ -73,5 +87,5 @@ private:
 // Registers the renderers of a kind from a renderer's source file.
 #define ZENTREL_RENDERERS(kind, preview, print)                                                    \
     namespace {                                                                                    \
-    [[maybe_unused]] const bool registered##preview = RendererTable::add(kind, preview, print);   \
+    [[maybe_unused]] const bool registered##preview = RendererTable::add(kind, preview, print);    \
     }

@@ -26,7 +26,7 @@ constexpr int FaceHeight = 375;
 } // namespace
 
 Zentrel::Zentrel(QWidget* parent)
-    : Control<QWidget>(parent), m_job(std::make_unique<JobContext>(*this))
+    : Control<QWidget>(parent), m_job(std::make_shared<JobContext>(*this))
 {
     m_TitlesFont = QApplication::font();
     m_TitlesFont.setFamily(QStringLiteral("Arial"));

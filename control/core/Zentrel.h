@@ -15,6 +15,7 @@ class JobContext;
 namespace platform {
 class CommandButton;
 class PictureBox;
+class Printer;
 class PropertyBag;
 } // namespace platform
 
@@ -313,6 +314,11 @@ private:
     void buildFace();
     void printFromPreview();
     void changed(const char* name);
+    // The printer set up and its document opened for a print job, the
+    // first Page raised; false when the job is not to go on.
+    bool preparePrinter(platform::Printer& printer, int t);
+    // Fills and shows the preview window once a preview is composed.
+    void showPreview(JobContext& job);
 
     Chromos m_Color = v_Color;
     Orenti m_Orientation = Portrait;
@@ -355,5 +361,7 @@ private:
 
     bool m_resizing = false;
     bool m_printQueued = false;
-    std::unique_ptr<JobContext> m_job;
+    // Shared with the running job, which outlives the control when the
+    // host deletes it (or its form) while the job yields.
+    std::shared_ptr<JobContext> m_job;
 };

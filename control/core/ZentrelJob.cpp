@@ -74,6 +74,29 @@ void splitButtonTexts(QString text, int passes, QString (&parts)[4])
     parts[3] = text;
 }
 
+// Ends a preview that was stopped, or whose host went away: nothing is
+// shown, and the pages composed so far go.
+bool abandonPreview(SharedState& shared)
+{
+    JobWindows::Finir();
+    shared.PrintAborted = false;
+    return false;
+}
+
+// Ends a print whose control or form was deleted while it yielded, as a
+// stopped print ends but without touching the control: the progress window
+// closes and the document is abandoned.
+bool abandonPrint(JobContext& job, SharedState& shared)
+{
+    JobWindows::Finito();
+    shared.PrintAborted = false;
+    job.printer().KillDoc();
+    shared.JobActive = JobWindows::PreviewShown();
+    if (Zentrel* alive = job.liveControl())
+        emit alive->AfterPrint();
+    return false;
+}
+
 } // namespace
 
 QWidget* Zentrel::parentForm() const
@@ -92,7 +115,12 @@ bool Zentrel::Preview()
     RunningJob running(shared);
     if (!running.started())
         return false;
-    JobContext& job = *m_job;
+    // Held here: the job's state outlives the control if the host deletes
+    // it (or its form) while the job yields. From a yield on, nothing of the
+    // control is touched until hostGone says it is still there.
+    const std::shared_ptr<JobContext> keep = m_job;
+    JobContext& job = *keep;
+    job.beginJob();
 
     bool Cancel = false;
     shared.PrintAborted = false;
@@ -100,6 +128,8 @@ bool Zentrel::Preview()
     emit BeforePrint(Cancel, Mode);
     shared.PageCount = 0;
     CheckPrinter(true);
+    if (job.hostGone())
+        return abandonPreview(shared);
     if (Cancel || shared.PrintAborted) {
         shared.PrintAborted = true;
         return false;
@@ -117,15 +147,23 @@ bool Zentrel::Preview()
     shared.PreviewOwner = this;
     qint16 pageNumber = qint16(shared.PageCount + 1);
     emit Page(pageNumber);
+    if (job.hostGone())
+        return abandonPreview(shared);
     ComposePages();
 
     if (shared.PrintAborted) {
-        // Stopped: nothing is shown, and the pages composed so far go.
-        JobWindows::Finir();
-        shared.PrintAborted = false;
-        return false;
+        // Stopped (or the host went away): nothing is shown, and the pages
+        // composed so far go.
+        return abandonPreview(shared);
     }
+    showPreview(job);
+    emit AfterPrint();
+    return true;
+}
 
+void Zentrel::showPreview(JobContext& job)
+{
+    SharedState& shared = SharedState::get();
     PreviewWindowSetup setup;
     setup.downEnabled = shared.CurrentPage != 0;
     splitButtonTexts(m_BtnsView_Captions, 6, setup.captions);
@@ -148,8 +186,6 @@ bool Zentrel::Preview()
     JobWindows::Finito();
     JobWindows::ShowPreview(setup);
     Printbt->update();
-    emit AfterPrint();
-    return true;
 }
 
 bool Zentrel::LVPrint()
@@ -158,11 +194,17 @@ bool Zentrel::LVPrint()
     RunningJob running(shared);
     if (!running.started())
         return false;
-    JobContext& job = *m_job;
+    // As in Preview: the job's state outlives a control deleted while the
+    // job yields, and the control is touched only while it is there.
+    const std::shared_ptr<JobContext> keep = m_job;
+    JobContext& job = *keep;
+    job.beginJob();
 
     shared.PrinterOrientation = qint16(m_Orientation + 1);
     shared.PrintAborted = false;
     CheckPrinter(true);
+    if (job.hostGone())
+        return abandonPrint(job, shared);
     shared.PageCount = 0;
     bool Cancel = false;
     qint16 Mode = 1;
@@ -175,6 +217,8 @@ bool Zentrel::LVPrint()
     // on, and measures, the one it leaves.
     if (m_ShowPrinterAlways)
         JobWindows::ShowPrinter(*this);
+    if (job.hostGone())
+        return abandonPrint(job, shared);
     Printer& printer = Printers::collection().current();
     // The first page's margins count whole printer pixels per twip; a
     // printer finer than a twip counts as one.
@@ -183,34 +227,24 @@ bool Zentrel::LVPrint()
 
     bool completed = false;
     try {
-        shared.PrinterScale = 7.058824 / printer.TwipsPerPixelX();
-        printer.setFont(Printer::Font::of(JobWindows::ClearFont()));
-        printer.setOrientation(shared.PrinterOrientation);
-        SetPrinterColorMode(m_Color != 0 ? 1 : 2);
-        ApplyCopies();
-        if (shared.PrintAborted)
+        if (!preparePrinter(printer, t))
             return false;
-        job.DrawScale = m_Zoom / 100.0;
-        setMargins(job, *this, TwipsPerCm / t);
-        shared.DirectPrint = 1;
-        shared.PrinterMessCopy = m_PrinterMess;
-        if (!PrinterReady())
-            return false;
-        shared.JobActive = true;
-        printer.Print(m_EscStr);
-        qint16 pageNumber = qint16(shared.PageCount + 1);
-        emit Page(pageNumber);
-        ComposePages();
+        if (!job.hostGone())
+            ComposePages();
         completed = !shared.PrintAborted;
     } catch (const std::exception&) {
         completed = false;
     }
+    if (job.hostGone())
+        return abandonPrint(job, shared);
 
     bool result = false;
     if (completed) {
         shared.PageCount = qint16(shared.PageCount + 1);
         job.PrintPageTitles();
         DoEvents();
+        if (job.hostGone())
+            return abandonPrint(job, shared);
         result = PrinterEndDoc();
         DoEvents();
         if (!result)
@@ -222,8 +256,34 @@ bool Zentrel::LVPrint()
     }
     // The job is over; only an open preview keeps JobActive.
     shared.JobActive = JobWindows::PreviewShown();
-    emit AfterPrint();
+    // A control deleted after its document was handed over raises nothing.
+    if (Zentrel* alive = job.liveControl())
+        emit alive->AfterPrint();
     return result;
+}
+
+bool Zentrel::preparePrinter(Printer& printer, int t)
+{
+    SharedState& shared = SharedState::get();
+    JobContext& job = *m_job;
+    shared.PrinterScale = 7.058824 / printer.TwipsPerPixelX();
+    printer.setFont(Printer::Font::of(JobWindows::ClearFont()));
+    printer.setOrientation(shared.PrinterOrientation);
+    SetPrinterColorMode(m_Color != 0 ? 1 : 2);
+    ApplyCopies();
+    if (shared.PrintAborted)
+        return false;
+    job.DrawScale = m_Zoom / 100.0;
+    setMargins(job, *this, TwipsPerCm / t);
+    shared.DirectPrint = 1;
+    shared.PrinterMessCopy = m_PrinterMess;
+    if (!PrinterReady())
+        return false;
+    shared.JobActive = true;
+    printer.Print(m_EscStr);
+    qint16 pageNumber = qint16(shared.PageCount + 1);
+    emit Page(pageNumber);
+    return true;
 }
 
 bool Zentrel::ShowPrinter()
@@ -244,13 +304,7 @@ void Zentrel::About()
 
 void Zentrel::EndPrintJob()
 {
-    SharedState& shared = SharedState::get();
-    JobWindows::Finito();
-    if (shared.DirectPrint == 1) {
-        shared.PreviewZoom = 1.0;
-        shared.PageCount = 0;
-    }
-    emit AfterPrint();
+    m_job->EndPrintJob();
 }
 
 void Zentrel::ApplyCopies()

@@ -1,0 +1,265 @@
+// A host that closes (and so deletes) its form, or deletes the control or
+// one of its own controls, while a job runs.
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+#include "HostFormFixture.h"
+#include "ThreePageForm.h"
+#include "control/core/Prview.h"
+#include "platform/controls/CommandButton.h"
+#include "platform/controls/Frame.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/DoEvents.h"
+
+using namespace platform;
+
+namespace {
+
+class HostGoesAway : public HostFormFixture
+{
+protected:
+    // A shown form of three pages with the control on it.
+    struct Host
+    {
+        QPointer<QWidget> form;
+        QPointer<Zentrel> control;
+    };
+
+    static Host makeHost(bool deleteOnClose)
+    {
+        auto* form = new QWidget();
+        form->setObjectName(QStringLiteral("ClosingForm"));
+        form->resize(640, 900);
+        if (deleteOnClose)
+            form->setAttribute(Qt::WA_DeleteOnClose);
+        ThreePageForm::addTo(form);
+        auto* control = new Zentrel(form);
+        control->InitProperties();
+        control->Move(6500, 0, 800, 375);
+        form->show();
+        return {form, control};
+    }
+
+    // Runs what the event loop would still run (deferred deletions
+    // included), then deletes what is left of the form.
+    static void dispose(Host& host)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete host.form.data();
+    }
+
+    static void onPage(Zentrel* control, qint16 number, std::function<void()> action)
+    {
+        QObject::connect(control, &Zentrel::Page, control, [number, action](qint16& page) {
+            if (page == number)
+                action();
+        });
+    }
+
+    static QImage pageImage(size_t index)
+    {
+        const auto& pages = SharedState::get().PreviewPages;
+        return index < pages.size() && pages[index]->dc() ? pages[index]->dc()->image() : QImage();
+    }
+};
+
+} // namespace
+
+TEST_F(HostGoesAway, AFormClosedOrAControlDeletedDuringAJobEndsItAsStopped)
+{
+    enum class Way
+    {
+        CloseBox,           // the window's close box, pressed while the job runs
+        HostTimer,          // a timer of the host closes the form
+        CloseInPageHandler, // Page(2) closes the form
+        ClosedBeforeTheJob, // the form closed, its deletion still pending
+        ControlDeleteLater  // Page(2) deletes the control with deleteLater
+    };
+    const struct
+    {
+        const char* name;
+        Way way;
+    } ways[] = {{"close box", Way::CloseBox},
+                {"host timer", Way::HostTimer},
+                {"close() in Page(2)", Way::CloseInPageHandler},
+                {"closed before the job", Way::ClosedBeforeTheJob},
+                {"control deleteLater in Page(2)", Way::ControlDeleteLater}};
+    for (const auto& way : ways) {
+        for (const bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(way.name) + (preview ? " preview" : " print"));
+            startHost();
+            Host host = makeHost(true);
+            QWidget* form = host.form;
+            switch (way.way) {
+            case Way::CloseBox:
+                onPage(host.control, 2, [form] {
+                    QTimer::singleShot(0, form, [form] { form->windowHandle()->close(); });
+                });
+                break;
+            case Way::HostTimer: {
+                auto* timer = new QTimer(form);
+                timer->setSingleShot(true);
+                QObject::connect(timer, &QTimer::timeout, form, [form] { form->close(); });
+                onPage(host.control, 2, [timer] { timer->start(0); });
+                break;
+            }
+            case Way::CloseInPageHandler:
+                onPage(host.control, 2, [form] { form->close(); });
+                break;
+            case Way::ClosedBeforeTheJob:
+                form->close();
+                break;
+            case Way::ControlDeleteLater: {
+                Zentrel* control = host.control;
+                onPage(control, 2, [control] { control->deleteLater(); });
+                break;
+            }
+            }
+            EXPECT_FALSE(preview ? host.control->Preview() : host.control->LVPrint());
+            if (preview) {
+                EXPECT_TRUE(SharedState::get().PreviewPages.empty());
+                EXPECT_FALSE(JobWindows::PreviewShown());
+            } else {
+                // A form closed before the job gets no document at all.
+                EXPECT_EQ(recorder().endedDocuments(), 0);
+                EXPECT_EQ(recorder().killedDocuments(), way.way == Way::ClosedBeforeTheJob ? 0 : 1);
+            }
+            EXPECT_FALSE(SharedState::get().JobRunning);
+            EXPECT_TRUE(m_dialogs.messages().isEmpty());
+            // What was closed or deleted is gone once the event loop runs.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(way.way == Way::ControlDeleteLater ? host.control.isNull()
+                                                           : host.form.isNull());
+            dispose(host);
+
+            // The next job, on a new form, prints its three pages.
+            Host next = makeHost(false);
+            ASSERT_TRUE(next.control->LVPrint());
+            EXPECT_EQ(recorder().pagesPerDocument().last(), 3);
+            EXPECT_EQ(recorder().endedDocuments(), 1);
+            dispose(next);
+            endHost();
+        }
+    }
+}
+
+TEST_F(HostGoesAway, APreviewLeftOpenOutlivesItsFormOrClosesWithIt)
+{
+    for (const bool deleted : {true, false}) {
+        SCOPED_TRACE(deleted ? "form deleted" : "form closed");
+        startHost();
+        Host host = makeHost(false);
+        ASSERT_TRUE(host.control->Preview());
+        ASSERT_TRUE(JobWindows::PreviewShown());
+        if (deleted)
+            delete host.form.data();
+        else
+            host.form->close();
+        DoEvents();
+
+        if (deleted) {
+            // Closed with the form: nothing is left to press.
+            EXPECT_FALSE(JobWindows::PreviewShown());
+            EXPECT_TRUE(SharedState::get().PreviewPages.empty());
+            Prview::get().NextPage();
+            Prview::get().PreviousPage();
+            Prview::get().Close();
+        } else {
+            // Still usable: it pages, and prints the closed form.
+            PrviewForm& window = Prview::get().form();
+            window.Down->click();
+            EXPECT_EQ(SharedState::get().CurrentPage, 1);
+            window.Up->click();
+            EXPECT_EQ(SharedState::get().CurrentPage, 0);
+            window.Printbt->click();
+            DoEvents();
+            EXPECT_EQ(recorder().endedDocuments(), 1);
+            EXPECT_EQ(recorder().pagesPerDocument().last(), 3);
+            ASSERT_TRUE(host.control->Preview());
+            Prview::get().form().Closebtn->click();
+            EXPECT_FALSE(JobWindows::PreviewShown());
+        }
+        dispose(host);
+        endHost();
+    }
+}
+
+TEST_F(HostGoesAway, AControlDeletedBeforeItsTurnFailsAsItsRendererFailsAReadOrIsLeftOut)
+{
+    const auto build = [](QWidget* form, bool withLabel, bool inFrame) {
+        ThreePageForm::addTo(form);
+        QWidget* parent = form;
+        if (inFrame) {
+            auto* frame = new Frame(form);
+            frame->setObjectName(QStringLiteral("Window"));
+            frame->Move(600, 5200, 5000, 1500);
+            frame->setCaption(QStringLiteral("Window display"));
+            parent = frame;
+        }
+        if (withLabel) {
+            auto* label = new Label(parent);
+            label->setObjectName(QStringLiteral("Remark"));
+            label->Move(inFrame ? 300 : 600, inFrame ? 400 : 5600, 4000, 300);
+            label->setCaption(QStringLiteral("Remark for the third page"));
+        }
+        auto* control = new Zentrel(form);
+        control->InitProperties();
+        control->Move(6500, 0, 800, 375);
+        return control;
+    };
+    struct Case
+    {
+        const char* name;
+        bool inFrame; // the frame holding the label is deleted, else the label
+        bool preview;
+        bool result;
+        bool reported; // "Printer Operation # 91"
+    };
+    const Case cases[] = {
+        {"label, print", false, false, false, true},
+        {"label, preview", false, true, true, false},
+        {"frame with a label, print", true, false, false, true},
+        {"frame with a label, preview", true, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startHost();
+        Zentrel* control = build(m_form.get(), true, c.inFrame);
+        QPointer<QWidget> doomed = m_form->findChild<QWidget*>(
+            c.inFrame ? QStringLiteral("Window") : QStringLiteral("Remark"));
+        // A print raises Page(2) twice (before and after the sheet).
+        onPage(control, 2, [doomed] { delete doomed.data(); });
+        if (c.reported)
+            m_dialogs.answerMessage(Dialogs::Answer::OK);
+        const qsizetype before = m_dialogs.messages().size();
+        EXPECT_EQ(c.preview ? control->Preview() : control->LVPrint(), c.result);
+        const QList<ScriptedDialogs::Shown> shown = m_dialogs.messages().mid(before);
+        ASSERT_EQ(shown.size(), c.reported ? 1 : 0);
+        if (c.reported) {
+            EXPECT_EQ(shown[0].text, QStringLiteral("Printer Operation # 91"));
+            EXPECT_EQ(shown[0].icon, Dialogs::Icon::Critical);
+        }
+        if (!c.preview) {
+            EXPECT_EQ(recorder().endedDocuments(), 0);
+            EXPECT_EQ(recorder().killedDocuments(), 1);
+        } else if (!c.result) {
+            EXPECT_TRUE(SharedState::get().PreviewPages.empty());
+            EXPECT_FALSE(JobWindows::PreviewShown());
+        } else {
+            // Left out: the third page is the page of a form that never had
+            // the label, and not that of one that keeps it.
+            const QImage skipped = pageImage(2);
+            endHost();
+            startHost();
+            ASSERT_TRUE(build(m_form.get(), false, false)->Preview());
+            EXPECT_EQ(skipped, pageImage(2));
+            endHost();
+            startHost();
+            ASSERT_TRUE(build(m_form.get(), true, false)->Preview());
+            EXPECT_NE(skipped, pageImage(2));
+        }
+        endHost();
+    }
+}
