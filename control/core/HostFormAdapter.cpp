@@ -93,7 +93,12 @@ int HostFormAdapter::Height() const
 
 bool HostFormAdapter::RightToLeft() const
 {
-    return ControlMembers::read(m_form, QStringLiteral("RightToLeft")).toBool();
+    // A form of its own kind may say so by a RightToLeft member; any other
+    // form is right to left when it is laid out from the right.
+    const QVariant member = ControlMembers::read(m_form, QStringLiteral("RightToLeft"));
+    if (member.isValid())
+        return member.toBool();
+    return m_form && m_form->layoutDirection() == Qt::RightToLeft;
 }
 
 bool HostFormAdapter::isMdiParent() const

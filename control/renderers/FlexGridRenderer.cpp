@@ -117,6 +117,20 @@ private:
         return found;
     }
 
+    // The right edge of the printed grid's last cell at the scale `ds`:
+    // every column at its full width from five pixels right of the grid's
+    // left, the cell's frame reaching two pen units further.
+    int printedRight(double ds) const
+    {
+        double x = nearest((m_job.item().Left / m_tpp + m_job.LeftMarginPx.value) * ds) + 5;
+        for (int c = 0; c < m_grid.Cols(); ++c) {
+            const int width = m_grid.ColWidth(c);
+            if (width != 0)
+                x += width < 0 ? nearest(1100 / m_tpp * ds) : nearest(width / m_tpp * ds);
+        }
+        return nearest(x + 2 * m_shared.PrinterPenScale);
+    }
+
     void draw()
     {
         // Step 2: grid facts and what is put back at the end.
@@ -159,6 +173,12 @@ private:
                 m_job.DrawScale = pageW / (x + sum + right + 134) * m_job.DrawScale;
             else if (m_print && (x + sum + right) * m_job.DrawScale > pageW)
                 m_job.DrawScale = pageW / (x + sum + right + 36 * ps);
+            // The printed cells are as wide as their columns: the scale comes
+            // down further until the right frame stays clear of the margin.
+            const int limit = nearest(pageW - right);
+            for (int i = 0; m_print && !m_rtl && i < 8 && printedRight(m_job.DrawScale) > limit;
+                 ++i)
+                m_job.DrawScale *= (limit - 1.0) / printedRight(m_job.DrawScale);
         } else if (fit == Zentrel::Split || fit == Zentrel::SplitNewPage) {
             const double m = m_print ? 0 : 10;
             double sum = 0;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -47,6 +48,19 @@ int letterHeightIn(const QFont& font)
     DeviceContext& screen = JobWindows::DemoSurface();
     screen.selectFont(screen.deviceFont(font));
     return screen.textExtent(QStringLiteral("A")).height();
+}
+
+// The height of one printed list-box row: the font's size in rows of 24
+// twips a point plus a little, or, where that is too low for the font, the
+// text's full height (ascenders to descenders) with the text cell's insets
+// above and below it (11 and 5 pen units, and up to 3.5 pixels of rounding),
+// so that no entry is cut at the bottom or overdrawn by the next.
+int printedRowHeight(JobContext& job)
+{
+    const double pps = job.shared.PrinterPenScale;
+    const int usual = nearest(job.printer().FontSize() * 24 / job.shared.PixelTwipsY + 3.5 * pps);
+    const int text = job.printerDC().textExtent(QStringLiteral("A")).height();
+    return std::max(usual, int(std::ceil(text + 16 * pps + 3.5)));
 }
 
 void renderFileList(JobContext& job, bool print)
@@ -226,8 +240,7 @@ void DrawListBoxControl(JobContext& job)
         page->setFont(font);
     }
 
-    int rowH = print ? nearest(job.printer().FontSize() * 24 / shared.PixelTwipsY + 3.5 * pps)
-                     : nearest((letterHeightIn(font) + 1.57) * ds);
+    int rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
     rowH = std::max(rowH, 1);
     int colW = nearest(list->Width() / tpp * ds);
     if (list->Columns() > 1)

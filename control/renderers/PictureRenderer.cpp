@@ -40,15 +40,6 @@ QImage chartPicture(QWidget* chart)
     return picture;
 }
 
-// Sets a member, going on when it cannot be set.
-void setIfPossible(QWidget* control, const char* name, qint32 value)
-{
-    try {
-        JobContext::setMember(control, name, value);
-    } catch (const MemberError&) {
-    }
-}
-
 // The common first steps: the carrier at the control's size, holding the
 // control's picture (a chart's is taken by each target itself).
 void carry(JobContext& job, QWidget* control)
@@ -100,16 +91,11 @@ void PrintPictureControl(JobContext& job)
     carry(job, control);
     int shift = 0;
     if (isChart(control)) {
-        // The chart is taken a little taller and wider than on screen, and
-        // the position down the page grows with it.
-        const qint32 height = JobContext::memberOr(control, "Height", 0).toInt();
-        const qint32 width = JobContext::memberOr(control, "Width", 0).toInt();
-        setIfPossible(control, "Height", nearest(height * 1.03));
-        setIfPossible(control, "Width", nearest(width * 1.112));
+        // The chart is taken at the size of the box it is printed into, so
+        // that all of it shows; the position down the page and across grows
+        // a little for a chart.
         job.control.baki->setPicture(chartPicture(control));
         job.CurrentY = {nearest(job.CurrentY.value * 1.02)};
-        setIfPossible(control, "Height", height);
-        setIfPossible(control, "Width", width);
         const double left = JobContext::memberOr(control, "Left", 0).toDouble();
         shift = nearest(left * 1.04 - left);
     }
