@@ -167,7 +167,8 @@ TEST_F(PdfPrinterTest, FontChangedBetweenTwoPrintsTakesEffectAndComesBack)
                                                     page.width(), int(PdfRaster::pixels(900, 300))))
                        .width();
         }
-        EXPECT_GT(std::abs(ink[1] - ink[0]), ink[0] / 10);
+        // Bold "Hallmark" is about 8% wider; the others differ more.
+        EXPECT_GT(std::abs(ink[1] - ink[0]), 6);
         EXPECT_NEAR(ink[2], ink[0], 1);
         // What was measured is what was printed (300 dots per 1440 twips).
         for (int step = 0; step < 3; ++step)
