@@ -184,10 +184,14 @@ bool Barcode::draw(QPainter& painter, const QRectF& rect) const
     const double guardHeight = barHeight + band * GuardDescentModules / DigitBandModules;
 
     painter.save();
+    // Pen and brush are set once for all bars: a fill of its own per bar
+    // would set them again for each (a new colour and state on a PDF page).
+    // Each bar is still filled by itself, as a rectangle of its own.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
     for (const Bar& bar : m_bars)
-        painter.fillRect(QRectF(left + bar.x * module, rect.top(), bar.width * module,
-                                bar.guard ? guardHeight : barHeight),
-                         Qt::black);
+        painter.drawRect(QRectF(left + bar.x * module, rect.top(), bar.width * module,
+                                bar.guard ? guardHeight : barHeight));
 
     // Pixel size, not point size: the painter's transform already scales it.
     QFont font(QStringLiteral("Liberation Sans"));

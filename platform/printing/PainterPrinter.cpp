@@ -18,6 +18,7 @@ bool PainterPrinter::beginDocument()
         return false;
     }
     m_inToolRun = false;
+    m_textFontSet = false;
     m_painter.setTransform(twipsToDevice());
     m_painter.setRenderHint(QPainter::Antialiasing);
     return true;
@@ -32,6 +33,7 @@ bool PainterPrinter::beginPage()
         return false;
     }
     m_painter.setTransform(twipsToDevice());
+    m_textFontSet = false;
     return true;
 }
 
@@ -63,7 +65,14 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
     endToolRun();
     if (!FontTransparent())
         m_painter.fillRect(box, Qt::white);
-    m_painter.setFont(qfont());
+    // Drawing on the page between two texts saves and restores the
+    // painter's state, so the font set for the last text is still set.
+    const QFont font = qfont();
+    if (!m_textFontSet || !(m_textFont == font)) {
+        m_painter.setFont(font);
+        m_textFont = font;
+        m_textFontSet = true;
+    }
     m_painter.setPen(ColourValue::toQColor(ForeColor()));
     m_painter.drawText(QPointF(box.left(), box.top() + ascentTwips()), text);
 }

@@ -56,6 +56,11 @@ private:
     // pen, brush or font set again.
     bool m_inToolRun = false;
     QTransform m_toolRunTransform;
+    // The font last set on the painter for text, while it is still the
+    // painter's font: setting a font makes the painter resolve it again for
+    // the device, so text in the same font does not set it again.
+    QFont m_textFont;
+    bool m_textFontSet = false;
 
     QPainter m_painter;
     QPagedPaintDevice* m_device = nullptr;

@@ -20,6 +20,9 @@ constexpr double TwipsPerInch = 1440.0;
 // Lines of a text as printed: CR LF, CR or LF each end a line.
 QStringList linesOf(const QString& text)
 {
+    // Most texts are one line: no pattern search for those.
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return {text};
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     return text.split(lineBreak);
 }
@@ -248,8 +251,16 @@ void Printer::setDrawWidth(int pixels)
     m_drawWidth = std::max(1, pixels);
 }
 
-QFont Printer::qfont() const
+Printer::ResolvedFont& Printer::resolvedFont() const
 {
+    if (!m_resolved.empty() && m_resolved.front()->key == m_font)
+        return *m_resolved.front();
+    for (auto known = m_resolved.begin(); known != m_resolved.end(); ++known) {
+        if ((*known)->key == m_font) {
+            std::rotate(m_resolved.begin(), known, known + 1);
+            return *m_resolved.front();
+        }
+    }
     QFont font(m_font.name);
     font.setPixelSize(std::max(1, int(std::lround(m_font.size * TwipsPerPoint))));
     font.setWeight(QFont::Weight(m_font.drawnWeight()));
@@ -258,7 +269,29 @@ QFont Printer::qfont() const
     font.setStrikeOut(m_font.strikethrough);
     // Outlines at design size: widths measured here are the widths printed.
     font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+    if (m_resolved.size() >= MaxResolvedFonts)
+        m_resolved.pop_back();
+    m_resolved.insert(m_resolved.begin(), std::unique_ptr<ResolvedFont>(new ResolvedFont{
+                                              m_font, font, QFontMetricsF(font), {}}));
+    return *m_resolved.front();
+}
+
+QFont Printer::qfont() const
+{
+    return resolvedFont().font;
+}
+
+double Printer::lineWidthTwips(const QString& line) const
+{
+    ResolvedFont& resolved = resolvedFont();
+    const auto known = resolved.widths.constFind(line);
+    if (known != resolved.widths.constEnd())
+        return *known;
+    if (resolved.widths.size() >= ResolvedFont::MaxWidths)
+        resolved.widths.clear();
+    const double width = resolved.metrics.horizontalAdvance(line);
+    resolved.widths.insert(line, width);
+    return width;
 }
 
 double Printer::penWidthTwips() const
@@ -268,28 +301,26 @@ double Printer::penWidthTwips() const
 
 double Printer::ascentTwips() const
 {
-    return QFontMetricsF(qfont()).ascent();
+    return resolvedFont().metrics.ascent();
 }
 
 double Printer::TextWidth(const QString& text) const
 {
-    const QFontMetricsF metrics(qfont());
     double widest = 0;
     for (const QString& line : linesOf(text))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, lineWidthTwips(line));
     return fromTwips(widest);
 }
 
 double Printer::TextHeight(const QString& text) const
 {
-    return fromTwips(QFontMetricsF(qfont()).height() * linesOf(text).size());
+    return fromTwips(resolvedFont().metrics.height() * linesOf(text).size());
 }
 
 void Printer::Print(const QString& text, bool endLine)
 {
     const bool drawing = ensurePage();
-    const QFontMetricsF metrics(qfont());
-    const double lineHeight = metrics.height();
+    const double lineHeight = resolvedFont().metrics.height();
     double x = m_currentX;
     double y = m_currentY;
     double lastWidth = 0;
@@ -299,7 +330,7 @@ void Printer::Print(const QString& text, bool endLine)
             x = 0;
             y += lineHeight;
         }
-        lastWidth = metrics.horizontalAdvance(lines[i]);
+        lastWidth = lineWidthTwips(lines[i]);
         if (drawing && !lines[i].isEmpty())
             drawTextLine(QRectF(x, y, lastWidth, lineHeight), lines[i]);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QLineF>
 #include <QPageLayout>
@@ -10,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -189,7 +192,7 @@ public:
 
     // The font as drawn: its size is set in pixels of the twips space
     // (points x 20), since a painter mapped to twips would scale a point
-    // size again.
+    // size again. Resolved once per font change.
     QFont qfont() const;
 
     // ---- Output ----
@@ -277,6 +280,26 @@ protected:
     friend class PrinterDevice;
 
 private:
+    // The drawn font of one font state with its metrics, and the widths of
+    // the lines measured in it: a field is measured, then printed, and label
+    // after label repeats many of the same texts. Emptied when full, so it
+    // stays small however long the document.
+    struct ResolvedFont
+    {
+        static constexpr int MaxWidths = 512;
+        Font key;
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, double> widths;
+    };
+    // The resolved font of the current font state: the one made for a font
+    // equal in every field, or a new one. The few fonts a document switches
+    // between (one per ticket field, say) are kept.
+    ResolvedFont& resolvedFont() const;
+    static constexpr std::size_t MaxResolvedFonts = 16;
+    // Width of one line of text in the current font, in twips.
+    double lineWidthTwips(const QString& line) const;
+
     void fontChanged();
     QSizeF paperTwips() const;
     bool ensurePage();
@@ -307,6 +330,8 @@ private:
     int m_printQuality = -4;
     int m_colorMode = 2;
     std::unique_ptr<DeviceContext> m_dc;
+    // Most recently used first.
+    mutable std::vector<std::unique_ptr<ResolvedFont>> m_resolved;
 };
 
 } // namespace platform

@@ -320,11 +320,10 @@ void PrintMgr::Form_Load()
         UseTicketLetter = QStringLiteral("A");
     const int ticketRef = UseTicketLetter.at(0).unicode() - 64;
 
-    // The designer is made once and loaded hidden on the tab of the letter
-    // in use; from then on it is only shown and hidden.
-    if (!m_designer)
-        m_designer = std::make_unique<Ticketstp>(m_layouts, *this, *m_engine);
-    m_designer->selectTab(ticketRef);
+    // The designer, once made, follows the letter in use; it is made when
+    // first needed, and from then on only shown and hidden.
+    if (m_designer)
+        m_designer->selectTab(ticketRef);
 
     showLetterInUse(UseTicketLetter);
     m_layouts.LoadTicketFile(qint16(ticketRef), m_layouts.TicketBuffer);
@@ -347,6 +346,16 @@ void PrintMgr::Form_Unload()
     if (m_designer)
         m_designer->close();
     closeTicketStats();
+}
+
+Ticketstp* PrintMgr::designer()
+{
+    if (!m_designer) {
+        m_designer = std::make_unique<Ticketstp>(m_layouts, *this, *m_engine);
+        if (UseTicketLetter.size() == 1)
+            m_designer->selectTab(UseTicketLetter.at(0).unicode() - 64);
+    }
+    return m_designer.get();
 }
 
 void PrintMgr::showLetterInUse(const QString& letter)
@@ -446,11 +455,12 @@ void PrintMgr::TMButton_Click(int index)
         LoadReprints();
         break;
     case 2:
-        if (m_designer && !UseTicketLetter.isEmpty()) {
-            m_designer->selectTab(UseTicketLetter.at(0).unicode() - 64);
-            m_designer->show();
-            m_designer->raise();
-            m_designer->activateWindow();
+        if (!UseTicketLetter.isEmpty()) {
+            Ticketstp* window = designer();
+            window->selectTab(UseTicketLetter.at(0).unicode() - 64);
+            window->show();
+            window->raise();
+            window->activateWindow();
         }
         break;
     case 3:

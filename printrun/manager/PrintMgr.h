@@ -149,8 +149,9 @@ public:
     void showLetterInUse(const QString& letter) override;
     void endProgram() override;
 
-    // The layout designer, loaded hidden by the first Form_Load.
-    Ticketstp* designer() const { return m_designer.get(); }
+    // The layout designer, made and loaded hidden on the tab of the letter
+    // in use when first needed (Tag Design): a print run does not need it.
+    Ticketstp* designer();
 
     // ---- Controls ----
     std::array<platform::Label*, 4> Label1{};

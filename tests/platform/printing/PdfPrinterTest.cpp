@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "platform/barcode/BarcodeControl.h"
@@ -119,6 +120,60 @@ TEST_F(PdfPrinterTest, InkLandsAtTheTwipsGiven)
     EXPECT_GE(ruleInk.right(), text.width() - 2);
     EXPECT_NEAR(ruleInk.center().y(), px(7200), 1);
     EXPECT_LE(ruleInk.height(), 2);
+}
+
+TEST_F(PdfPrinterTest, FontChangedBetweenTwoPrintsTakesEffectAndComesBack)
+{
+    REQUIRE_PDFTOPPM();
+    // Each change of one font field between two prints of the same word:
+    // the word after it is printed (and measured) in the new font, and the
+    // word after the change is undone in the first font again.
+    const struct
+    {
+        const char* what;
+        std::function<void(Printer&, bool)> change;
+    } cases[] = {
+        {"size", [](Printer& p, bool on) { p.setFontSize(on ? 20 : 12); }},
+        {"bold", [](Printer& p, bool on) { p.setFontBold(on); }},
+        {"name",
+         [](Printer& p, bool on) {
+             p.setFontName(on ? QStringLiteral("Courier New") : QStringLiteral("Arial"));
+         }},
+    };
+    PdfPrinter printer;
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(12);
+    const QString word = QStringLiteral("Hallmark");
+    QList<double> measured;
+    for (int c = 0; c < 3; ++c) {
+        for (int step = 0; step < 3; ++step) {
+            cases[c].change(printer, step == 1);
+            printer.setCurrentX(1440);
+            printer.setCurrentY(1440 + 1440 * (3 * c + step));
+            measured << printer.TextWidth(word);
+            printer.Print(word);
+        }
+    }
+    ASSERT_TRUE(printer.EndDoc()) << qPrintable(printer.errorText());
+    const QImage page = PdfRaster::page(printer.lastFile(), 300);
+    ASSERT_FALSE(page.isNull());
+
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(cases[c].what);
+        QList<int> ink;
+        for (int step = 0; step < 3; ++step) {
+            const double top = 1440 + 1440 * (3 * c + step);
+            ink << PdfRaster::inkBounds(page, QRect(0, int(PdfRaster::pixels(top, 300)),
+                                                    page.width(), int(PdfRaster::pixels(900, 300))))
+                       .width();
+        }
+        // Bold "Hallmark" is about 8% wider; the others differ more.
+        EXPECT_GT(std::abs(ink[1] - ink[0]), 6);
+        EXPECT_NEAR(ink[2], ink[0], 1);
+        // What was measured is what was printed (300 dots per 1440 twips).
+        for (int step = 0; step < 3; ++step)
+            EXPECT_NEAR(ink[step], measured[3 * c + step] * 300 / 1440, 8) << step;
+    }
 }
 
 TEST_F(PdfPrinterTest, OpaqueTextBlanksTheGroundBehindIt)
