@@ -412,12 +412,16 @@ private:
     // or leaves the control out (what follows keeps its distance).
     void meetDeletedControl(const RendererRow& row, const PrintItem& record)
     {
-        const bool report = row.failedRead == FailedRead::Report ||
-                            (row.failedRead == FailedRead::ReportWhenPrinting && m_printing);
-        if (report)
+        if (reportsFailedRead(row))
             m_job.ReportPrintError(MemberError::NoObject);
         else
             m_job.CurrentY = m_job.scale().advance(m_job.CurrentY, Twips{double(record.TopGap)});
+    }
+
+    bool reportsFailedRead(const RendererRow& row) const
+    {
+        return row.failedRead == FailedRead::Report ||
+               (row.failedRead == FailedRead::ReportWhenPrinting && m_printing);
     }
 
     void callRenderer(const RendererRow& row, Renderer renderer, const QPointer<QWidget>& control)
@@ -438,13 +442,24 @@ private:
                 }
             }
         }
+        m_job.setRenderingControl(control.data());
         try {
             renderer(m_job);
         } catch (const MemberError& error) {
             // A renderer that does not handle its own errors: the job ends
             // through the normal steps, with the report.
+            m_job.setRenderingControl(nullptr);
             m_job.ReportPrintError(error);
+        } catch (const ControlGone&) {
+            // Deleted by the host while its renderer yielded or raised Page.
+            m_job.setRenderingControl(nullptr);
+            if (reportsFailedRead(row))
+                m_job.ReportPrintError(MemberError::NoObject);
+        } catch (...) {
+            m_job.setRenderingControl(nullptr);
+            throw;
         }
+        m_job.setRenderingControl(nullptr);
         if (swappedBack.isValid() && control) {
             try {
                 JobContext::setMember(control, "BackColor", swappedBack);

@@ -202,6 +202,14 @@ void JobContext::throwIfHostGone()
 {
     if (hostGone())
         throw HostGone();
+    if (m_watchingRendering && deletedOrDoomed(m_rendering))
+        throw ControlGone();
+}
+
+void JobContext::setRenderingControl(QWidget* control)
+{
+    m_rendering = control;
+    m_watchingRendering = control != nullptr;
 }
 
 QFont JobContext::titleFont() const

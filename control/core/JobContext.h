@@ -28,6 +28,14 @@ class HostGone
 {
 };
 
+// Thrown out of a yield or a page break when the host deleted the control
+// being drawn meanwhile. It unwinds that control's renderer, which touches
+// nothing of it on the way out, to the page composition, which meets it as
+// that kind meets a failed read.
+class ControlGone
+{
+};
+
 // The state of one print or preview job of one control, handed to every
 // renderer: the target, the scale, the margins and page geometry, the
 // running position CurrentY, the list of printable controls and the
@@ -155,8 +163,12 @@ public:
     // control or of the host's controls may be touched again, save the
     // AfterPrint of a stopped job while the control is still there.
     bool hostGone();
-    // Throws HostGone when the host has gone.
+    // Throws HostGone when the host has gone, ControlGone when the control
+    // being drawn (renderingControl) has.
     void throwIfHostGone();
+    // The host control whose renderer runs, watched so that its deletion
+    // during a yield or a page event ends its drawing; null between them.
+    void setRenderingControl(QWidget* control);
     // The control, null once it has been deleted.
     Zentrel* liveControl() const;
 
@@ -173,4 +185,6 @@ private:
     QPointer<QWidget> m_printedForm;
     bool m_watchingPrintedForm = false;
     bool m_gone = false;
+    QPointer<QWidget> m_rendering;
+    bool m_watchingRendering = false;
 };

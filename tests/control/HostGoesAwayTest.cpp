@@ -9,7 +9,9 @@
 #include "ThreePageForm.h"
 #include "control/core/Prview.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FlexGrid.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/MultiLineTextBox.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DoEvents.h"
 
@@ -260,6 +262,73 @@ TEST_F(HostGoesAway, AControlDeletedBeforeItsTurnFailsAsItsRendererFailsAReadOrI
             ASSERT_TRUE(build(m_form.get(), true, false)->Preview());
             EXPECT_NE(skipped, pageImage(2));
         }
+        endHost();
+    }
+}
+
+TEST_F(HostGoesAway, AControlDeletedWhileItIsDrawnEndsItsDrawingAsAFailedRead)
+{
+    // A grid or a text box long enough for three pages, deleted by the host
+    // in Page(2) while its own renderer is drawing it.
+    struct Case
+    {
+        const char* name;
+        bool grid;
+        bool preview;
+        bool result;
+        bool reported; // "Printer Operation # 91"
+    };
+    const Case cases[] = {
+        {"grid, print", true, false, true, false},
+        {"grid, preview", true, true, true, false},
+        {"text box, print", false, false, false, true},
+        {"text box, preview", false, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        startHost();
+        QWidget* long_ = nullptr;
+        if (c.grid) {
+            auto* grid = new FlexGrid(m_form.get());
+            grid->setRows(150);
+            grid->setCols(3);
+            for (int row = 0; row < 150; ++row)
+                grid->setTextMatrix(row, 0, QStringLiteral("Row %1").arg(row));
+            grid->Move(600, 600, 6000, 3000);
+            long_ = grid;
+        } else {
+            auto* box = new MultiLineTextBox(m_form.get());
+            QStringList lines;
+            for (int line = 0; line < 200; ++line)
+                lines << QStringLiteral("Line %1").arg(line);
+            box->setText(lines.join(QLatin1Char('\n')));
+            box->Move(600, 600, 6000, 3000);
+            long_ = box;
+        }
+        long_->setObjectName(QStringLiteral("Long"));
+        auto* control = new Zentrel(m_form.get());
+        control->InitProperties();
+        control->Move(6500, 0, 800, 375);
+        int pages = 0;
+        QObject::connect(control, &Zentrel::Page, control,
+                         [&pages](qint16& page) { pages = std::max(pages, int(page)); });
+        QPointer<QWidget> doomed = long_;
+        onPage(control, 2, [doomed] { delete doomed.data(); });
+        if (c.reported)
+            m_dialogs.answerMessage(Dialogs::Answer::OK);
+        const qsizetype before = m_dialogs.messages().size();
+        EXPECT_EQ(c.preview ? control->Preview() : control->LVPrint(), c.result);
+        EXPECT_TRUE(doomed.isNull());
+        const QList<ScriptedDialogs::Shown> shown = m_dialogs.messages().mid(before);
+        ASSERT_EQ(shown.size(), c.reported ? 1 : 0);
+        if (c.reported)
+            EXPECT_EQ(shown[0].text, QStringLiteral("Printer Operation # 91"));
+        if (!c.preview) {
+            EXPECT_EQ(recorder().endedDocuments(), c.result ? 1 : 0);
+            EXPECT_EQ(recorder().killedDocuments(), c.result ? 0 : 1);
+        }
+        // The drawing stopped at the deletion: no third page was begun.
+        EXPECT_EQ(pages, 2);
         endHost();
     }
 }
