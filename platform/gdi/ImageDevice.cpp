@@ -24,14 +24,21 @@ QImage indexed(const QImage& page)
     QImage packed(page.size(), QImage::Format_Indexed8);
     if (packed.isNull())
         return QImage();
-    for (int y = 0; y < page.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(page.constScanLine(y));
-        uchar* to = packed.scanLine(y);
-        QRgb last = 0;
-        int lastIndex = -1;
-        for (int x = 0; x < page.width(); ++x) {
+    const int width = page.width();
+    const int height = page.height();
+    const qsizetype fromStride = page.bytesPerLine();
+    const qsizetype toStride = packed.bytesPerLine();
+    const uchar* fromBits = page.constBits();
+    uchar* toBits = packed.bits();
+    QRgb last = 0;
+    uchar lastIndex = 0;
+    bool any = false;
+    for (int y = 0; y < height; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(fromBits + y * fromStride);
+        uchar* to = toBits + y * toStride;
+        for (int x = 0; x < width; ++x) {
             const QRgb colour = from[x];
-            if (colour != last || lastIndex < 0) {
+            if (colour != last || !any) {
                 unsigned slot = (colour * 2654435761u) >> 22;
                 while (indexes[slot] >= 0 && colours[slot] != colour)
                     slot = (slot + 1) % Slots;
@@ -43,9 +50,10 @@ QImage indexed(const QImage& page)
                     table.append(colour);
                 }
                 last = colour;
-                lastIndex = indexes[slot];
+                lastIndex = uchar(indexes[slot]);
+                any = true;
             }
-            to[x] = uchar(lastIndex);
+            to[x] = lastIndex;
         }
     }
     packed.setColorTable(table);
