@@ -262,6 +262,9 @@ void JobContext::NewPage()
                                       QString(), 0, 0, false, false, 0, false, 5);
             } else {
                 DrawPageTitles();
+                // The finished page is kept packed while the next is drawn.
+                if (current)
+                    current->store();
                 if (stopButton)
                     JobWindows::SetStopForeColor(Black);
                 auto next = std::make_unique<OffScreenDC>();

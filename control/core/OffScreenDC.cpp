@@ -478,6 +478,12 @@ void OffScreenDC::BlastToPrint(DeviceContext& printerDc)
         printerDc.bitBlt(0, 0, m_width, m_height, m_memory->image(), 0, 0);
 }
 
+void OffScreenDC::store()
+{
+    if (m_memory)
+        static_cast<ImageDevice&>(m_memory->device()).store();
+}
+
 QImage OffScreenDC::page() const
 {
     return m_memory ? m_memory->image() : QImage();

@@ -110,6 +110,10 @@ public:
     // Copies the whole page to the printer's device context at (0, 0).
     void BlastToPrint(platform::DeviceContext& printerDc);
 
+    // Keeps a finished page in fewer bytes, every pixel as drawn (see
+    // platform::ImageDevice::store); drawing on it again unpacks it.
+    void store();
+
     // The page as drawn so far (a null image before Initialize).
     QImage page() const;
     // The page's device context (null before Initialize and after Finale).

@@ -11,6 +11,7 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : Control<QPlainTextEdit>(pa
                 ColourValue::systemColour(ColourValue::WindowText));
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { m_lines.valid = false; });
     connect(this, &QPlainTextEdit::textChanged, this, &MultiLineTextBox::Change);
 }
 
@@ -32,13 +33,24 @@ void MultiLineTextBox::setBorderStyle(int style)
     setFrameStyle(m_borderStyle ? QFrame::StyledPanel | QFrame::Sunken : QFrame::NoFrame);
 }
 
-QVector<int> MultiLineTextBox::lineStarts() const
+const QVector<int>& MultiLineTextBox::lineStarts() const
 {
     // The lines are laid out here rather than read from the editor, which
     // lays out only what it shows: the width is the box's inner width in
     // pixels less the document's margins, as the editor wraps.
     const int margins = frameWidth() * 2 + int(document()->documentMargin() * 2);
     const double width = qMax(1, Width() / TwipsPerPixel - margins);
+    if (!m_lines.valid || m_lines.width != width || m_lines.font != font()) {
+        m_lines.starts = layOutLines(width);
+        m_lines.width = width;
+        m_lines.font = font();
+        m_lines.valid = true;
+    }
+    return m_lines.starts;
+}
+
+QVector<int> MultiLineTextBox::layOutLines(double width) const
+{
     const QString text = Text();
     QVector<int> starts;
     int paragraphStart = 0;
@@ -70,7 +82,7 @@ int MultiLineTextBox::LineCount() const
 
 int MultiLineTextBox::LineIndex(int line) const
 {
-    const QVector<int> starts = lineStarts();
+    const QVector<int>& starts = lineStarts();
     return line >= 0 && line < starts.size() ? starts[line] : -1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPlainTextEdit>
 #include <QVector>
 
@@ -46,8 +47,20 @@ signals:
     void Change();
 
 private:
-    QVector<int> lineStarts() const;
+    // The lines' starts, laid out again only when the text, the wrapping
+    // width or the font changed since the last layout: a printed box asks
+    // for every line's start in turn.
+    const QVector<int>& lineStarts() const;
+    QVector<int> layOutLines(double width) const;
 
+    struct Lines
+    {
+        bool valid = false;
+        double width = 0;
+        QFont font;
+        QVector<int> starts;
+    };
+    mutable Lines m_lines;
     int m_alignment = 0;
     int m_borderStyle = 1;
 };

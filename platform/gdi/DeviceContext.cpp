@@ -125,6 +125,63 @@ int qtTextFlags(int flags)
     return qt;
 }
 
+// Whether a line's characters each stand for a glyph of their own (no
+// marks joining a letter before them, no shaping of another script), so
+// that the line's ink is that of its characters' glyphs.
+bool glyphPerCharacter(const QString& line)
+{
+    for (const QChar ch : line) {
+        if (ch.unicode() >= 0x0250 || ch.isMark() || ch.isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+// The ink of one line of text around its baseline, from where the line
+// starts to where it ends (`width`, its advance or more).
+QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
+{
+    if (!glyphPerCharacter(line))
+        return metrics.tightBoundingRect(line);
+    int top = 0;
+    int bottom = 0;
+    for (const QChar ch : line) {
+        const QRect glyph = metrics.boundingRect(ch);
+        if (glyph.isEmpty())
+            continue;
+        top = qMin(top, glyph.top());
+        bottom = qMax(bottom, glyph.bottom());
+    }
+    const int left = qMin(0, metrics.leftBearing(line.front()));
+    const int right = width - 1 - qMin(0, metrics.rightBearing(line.back()));
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// Whether the ink of a text laid out as `bounds` (the box of its lines, as
+// the font metrics give it) may show outside `box`. A line's box reaches the
+// font's full ascent and descent, so a line whose box leaves a low cell may
+// still keep every glyph inside it; only ink that really leaves the box
+// needs a clip (on a PDF page each clip costs a new graphics state).
+bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& shown,
+               const QRect& bounds, const QRect& box, int qtFlags)
+{
+    if (box.contains(bounds))
+        return false;
+    // Several lines, tab stops, underlines and struck-out text keep the
+    // line boxes' test.
+    if (bounds.height() > metrics.height() || shown.contains(QLatin1Char('\n')) ||
+        shown.contains(QLatin1Char('\t')) || font.underline() || font.strikeOut() ||
+        font.overline() || ((qtFlags & Qt::TextShowMnemonic) && shown.contains(QLatin1Char('&'))))
+        return true;
+    // One line: its glyphs around its baseline, with room for rounding and
+    // the device's edge pixels.
+    constexpr int Slack = 2;
+    const QRect ink = lineInk(metrics, shown, bounds.width())
+                          .translated(bounds.left(), bounds.top() + metrics.ascent())
+                          .adjusted(-Slack, -Slack, Slack, Slack);
+    return !box.contains(ink);
+}
+
 // The device that rich text is laid out on: plain 96 dots per inch.
 QPaintDevice* layoutDevice()
 {
@@ -448,17 +505,23 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
         [&](QPainter& painter) {
             if (shown.isEmpty())
                 return;
-            // Clipping only where the text runs out of its box: a clip costs
-            // a path and a new graphics state on a PDF page.
-            // Once clipped here, the painter need not clip the text to the same
+            // Clipping only where the ink runs out of its box: a clip costs
+            // a path and a new graphics state on a PDF page. The clip is
+            // decided here, so the painter never clips the text to the same
             // box again (which costs it a saved state of its own).
-            int drawFlags = qtFlags;
-            if (!(flags & Gdi::DT_NOCLIP) && !box.contains(bounds)) {
+            const bool clipped = !(flags & Gdi::DT_NOCLIP);
+            const int drawFlags = qtFlags | Qt::TextDontClip;
+            if (clipped && inkLeaves(metrics, m_font, shown, bounds, box, qtFlags))
                 painter.setClipRect(box);
-                drawFlags |= Qt::TextDontClip;
-            }
-            if (m_bkMode == Gdi::OPAQUE)
-                fillBox(painter, bounds, QBrush(colourOf(m_bkColor)));
+            // The background behind the lines, cut at the box as a clip
+            // would cut it. The painter's own background behind each line
+            // lies inside it, so the painter is spared drawing it again
+            // (and, on a PDF page, putting its tools back after it).
+            const QRect background = clipped ? bounds.intersected(box) : bounds;
+            if (m_bkMode == Gdi::OPAQUE && !background.isEmpty())
+                fillBox(painter, background, QBrush(colourOf(m_bkColor)));
+            if (painter.backgroundMode() != Qt::TransparentMode)
+                painter.setBackgroundMode(Qt::TransparentMode);
             useFont(painter, m_font);
             usePen(painter, QPen(colourOf(m_textColor)));
             painter.drawText(box, drawFlags, shown);

@@ -9,6 +9,11 @@ namespace platform {
 // A page held in memory at 96 dots per inch: a colour image, or a 1-bit
 // image (black and white only) where every colour drawn becomes the nearer
 // of the two. A new page is white.
+//
+// A finished colour page can be stored in fewer bytes, exactly: one byte a
+// pixel over a table of its colours when it has no more than 256 of them,
+// else three. Its pixels read back as they were, and drawing on it again
+// first unpacks it.
 class ImageDevice : public GdiDevice
 {
 public:
@@ -17,14 +22,21 @@ public:
     ImageDevice(int width, int height, bool colour);
 
     bool isColour() const { return m_image.format() != QImage::Format_Mono; }
-    const QImage& page() const { return m_image; }
+    QImage page() const { return image(); }
+
+    // Packs the page until it is drawn on again.
+    void store();
+    bool isStored() const { return m_stored; }
 
     bool paint(const std::function<void(QPainter&)>& draw) override;
     int deviceCaps(int index) const override;
-    QImage image() const override { return m_image; }
+    QImage image() const override;
 
 private:
+    void unpack();
+
     QImage m_image;
+    bool m_stored = false;
 };
 
 } // namespace platform

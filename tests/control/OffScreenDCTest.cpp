@@ -549,3 +549,24 @@ TEST_F(OffScreenPage, CDRTFWithoutARichTextControlDoesNothing)
     EXPECT_EQ(SharedState::get().RichTextPos, 5);
     EXPECT_TRUE(ink().isNull());
 }
+
+TEST_F(OffScreenPage, AStoredPageIsShownAsItWasDrawn)
+{
+    const auto shown = [](bool store) {
+        DeviceContext screen(std::make_unique<ImageDevice>(300, 200, true));
+        OffScreenDC page;
+        page.Initialize(&screen, 200, 120, 2);
+        page.setFont(arial(10));
+        page.setBackColor(Yellow);
+        page.FillRect(10, 10, 150, 30, QStringLiteral("Jackets 49.99"), 0, 1);
+        page.FillShape(20, 60, 40, 40, true);
+        if (store)
+            page.store();
+        SharedState::get().PreviewZoom = 1.5;
+        int width = -1;
+        int height = -1;
+        page.BlastToScreen(0, 0, width, height);
+        return screen.image();
+    };
+    EXPECT_TRUE(shown(true) == shown(false));
+}

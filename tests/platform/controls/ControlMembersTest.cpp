@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPointer>
+#include <functional>
 
 #include "platform/controls/Chart.h"
 #include "platform/controls/CheckBox.h"
@@ -258,4 +259,45 @@ TEST(MultiLineTextBox, ReportsItsWrappedLinesAndWhereEachStarts)
         EXPECT_LE(metrics.horizontalAdvance(piece.trimmed()), 160.0) << piece.toStdString();
     }
     EXPECT_EQ(joined, text);
+}
+
+TEST(MultiLineTextBox, LineStartsFollowChangesOfTextWidthAndFont)
+{
+    // Each box is asked for its lines, changed, and asked again; a box
+    // given the same settings from the start must report the same lines.
+    const QString text = QStringLiteral("Wool coats and scarves for the winter window display\n"
+                                        "Cotton shirts in six colours, sizes small to large");
+    struct Case
+    {
+        const char* name;
+        std::function<void(MultiLineTextBox&)> change;
+    };
+    const Case cases[] = {
+        {"text", [](MultiLineTextBox& box) { box.setText(QStringLiteral("Hats\nGloves")); }},
+        {"width", [](MultiLineTextBox& box) { box.setWidth(1500); }},
+        {"font size", [](MultiLineTextBox& box) { box.setFontSize(14); }},
+        {"font name",
+         [](MultiLineTextBox& box) { box.setFontName(QStringLiteral("Courier New")); }},
+    };
+    const auto lines = [](const MultiLineTextBox& box) {
+        QList<int> starts;
+        for (int line = 0; line < box.LineCount(); ++line)
+            starts << box.LineIndex(line);
+        return starts;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget form;
+        MultiLineTextBox asked(&form);
+        MultiLineTextBox fresh(&form);
+        for (MultiLineTextBox* box : {&asked, &fresh}) {
+            box->Move(0, 0, 3000, 2000);
+            box->setText(text);
+        }
+        const QList<int> before = lines(asked);
+        c.change(asked);
+        c.change(fresh);
+        EXPECT_EQ(lines(asked), lines(fresh));
+        EXPECT_NE(lines(fresh), before); // the change moves the lines
+    }
 }

@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -385,4 +386,129 @@ TEST(DeviceContext, FormatRangeDrawsWholeLinesThatFitAndSaysWhereToGoOn)
     DeviceContext tiny = page(200, 200);
     EXPECT_EQ(tiny.formatRange(document, next, GdiRect{0, 0, 200, 3}), next);
     EXPECT_TRUE(inkBounds(tiny.image(), tiny.image().rect()).isNull());
+}
+
+TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
+{
+    // The boxes are lower than the font's line (23 pixels): the digits'
+    // ink stays inside them, descenders and a line wider than its box do
+    // not. Whether or not the device context clips, the page must show
+    // the text drawn with a clip to its box.
+    struct Case
+    {
+        const char* name;
+        QString text;
+        GdiRect box;
+        int flags;
+        bool opaque;
+        bool overflows; // the clip changes what is drawn
+    };
+    const int left = Gdi::DT_LEFT | Gdi::DT_NOPREFIX;
+    const Case cases[] = {
+        {"digits in a low box", QStringLiteral("1234.56"), {10, 10, 150, 31}, left, false, false},
+        {"right-aligned digits",
+         QStringLiteral("987.65"),
+         {10, 10, 150, 31},
+         Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         false,
+         false},
+        {"descenders below the box",
+         QStringLiteral("gypsy jig"),
+         {10, 10, 150, 31},
+         left,
+         false,
+         true},
+        {"a line wider than its box",
+         QStringLiteral("12345678901234567890"),
+         {10, 10, 60, 40},
+         left,
+         false,
+         true},
+        {"an opaque background taller than the box",
+         QStringLiteral("1234.56"),
+         {10, 10, 150, 31},
+         left,
+         true,
+         true},
+        {"digits above a box's top",
+         QStringLiteral("1234.56"),
+         {10, 10, 150, 31},
+         Gdi::DT_SINGLELINE | Gdi::DT_BOTTOM | Gdi::DT_NOPREFIX,
+         false,
+         false},
+    };
+    const QFont font = textFont(20);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeviceContext dc = page(200, 60);
+        dc.selectFont(font);
+        dc.setBkMode(c.opaque ? Gdi::OPAQUE : Gdi::TRANSPARENT);
+        dc.setBkColor(Yellow);
+        dc.drawText(c.text, c.box, c.flags);
+
+        const QRect box(c.box.left, c.box.top, c.box.width(), c.box.height());
+        int qtFlags = Qt::TextDontClip;
+        qtFlags |= (c.flags & Gdi::DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
+        qtFlags |= (c.flags & Gdi::DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
+        const auto drawn = [&](bool clip) {
+            QImage image(200, 60, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (clip)
+                painter.setClipRect(box);
+            if (c.opaque)
+                painter.fillRect(QFontMetrics(font).boundingRect(box, qtFlags, c.text),
+                                 QColor(Qt::yellow));
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(box, qtFlags, c.text);
+            return image;
+        };
+        EXPECT_TRUE(dc.image() == drawn(true));
+        EXPECT_EQ(drawn(true) != drawn(false), c.overflows);
+    }
+}
+
+TEST(ImageDevice, AStoredPageKeepsEveryPixelAndTakesMoreDrawing)
+{
+    // A page of few colours packs over a table of them, one of many into
+    // three bytes a pixel; a black-and-white page stays as it is.
+    struct Case
+    {
+        const char* name;
+        bool colour;
+        int shades;
+    };
+    const Case cases[] = {
+        {"text and a box", true, 0},
+        {"six hundred colours", true, 600},
+        {"black and white", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto draw = [&](DeviceContext& dc) {
+            dc.selectFont(textFont(16));
+            dc.setTextColor(Red);
+            dc.drawText(QStringLiteral("Wool coats 12.99"), GdiRect{5, 5, 190, 30}, Gdi::DT_LEFT);
+            dc.fillRect(GdiRect{5, 40, 60, 60}, GdiBrush::solid(Blue));
+            for (int i = 0; i < c.shades; ++i)
+                dc.fillRect(GdiRect{i % 200, 62 + i / 200, i % 200 + 1, 63 + i / 200},
+                            GdiBrush::solid(i * 97));
+        };
+        auto device = std::make_unique<ImageDevice>(200, 80, c.colour);
+        ImageDevice& stored = *device;
+        DeviceContext dc(std::move(device));
+        draw(dc);
+        const QImage drawn = dc.image();
+        stored.store();
+        EXPECT_EQ(stored.isStored(), c.colour);
+        EXPECT_TRUE(dc.image() == drawn);
+
+        DeviceContext fresh = page(200, 80, c.colour);
+        draw(fresh);
+        for (DeviceContext* more : {&dc, &fresh})
+            more->fillRect(GdiRect{100, 30, 150, 70}, GdiBrush::solid(Green));
+        EXPECT_FALSE(stored.isStored());
+        EXPECT_TRUE(dc.image() == fresh.image());
+    }
 }
