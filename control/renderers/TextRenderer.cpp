@@ -1,6 +1,7 @@
 #include "control/renderers/TextRenderer.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPointer>
 #include <QVector>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "platform/gdi/ImageDevice.h"
 #include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printer.h"
+#include "platform/runtime/Values.h"
 
 using namespace platform;
 
@@ -107,6 +109,27 @@ Printer::Font printerFontOf(const QFont& font)
     return Printer::Font::of(font);
 }
 
+// The least height of a printed text cell of `cellWidth` that holds its
+// whole text, every line from ascenders to descenders, in the printer's
+// font: the text starts 8 pen units below the cell's top and may end one
+// pen unit below its bottom, each rounded to a pixel.
+int wholeTextCellHeight(JobContext& job, const QString& text, int cellWidth, bool wrap)
+{
+    QString shown = Values::trimBlanks(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (shown.isEmpty())
+        return 0;
+    const double pps = job.shared.PrinterPenScale;
+    // The cell gives its text its width plus two pen units; a pixel less
+    // here, so that rounding never wraps a line the cell keeps on one.
+    const int width = qMax(1, int(std::floor(cellWidth + 2 * pps)) - 1);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | (wrap ? Qt::TextWordWrap : 0);
+    const QFontMetrics metrics(job.printerDC().font());
+    const int textHeight = metrics.boundingRect(QRect(0, 0, width, 1 << 20), flags, shown).height();
+    return int(std::ceil(textHeight + 7 * pps + 1));
+}
+
 void renderText(JobContext& job, bool print)
 {
     SharedState& shared = job.shared;
@@ -191,6 +214,11 @@ void renderText(JobContext& job, bool print)
     }
     const int lineStep = qMax(1, lineHeight);
 
+    // The width of a printed block's cell.
+    const auto widthOfCell = [&](int adjust, double factor) {
+        return nearest((item.Width / ptp * job.DrawScale + adjust) * factor);
+    };
+
     bool wrap = false;
     const bool multiLine = isTextBox && read("MultiLine", false).toBool();
     QString text;
@@ -211,9 +239,14 @@ void renderText(JobContext& job, bool print)
             heightPx = nearest((n - 1) * lineHeight + lineHeight * 1.7);
         }
     }
+    // On the printer a many-line box goes over pages when its whole text
+    // would not fit the page in one block.
+    int blockPx = heightPx;
+    if (print && multiLine)
+        blockPx = qMax(heightPx, wholeTextCellHeight(job, text, widthOfCell(-12, 1.0), true) + 12);
     const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
                            : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
-    const bool overRuns = job.CurrentY.value + heightPx > room;
+    const bool overRuns = job.CurrentY.value + blockPx > room;
 
     if (!multiLine || !overRuns) {
         // One block at the control's place.
@@ -259,10 +292,21 @@ void renderText(JobContext& job, bool print)
                 widthFactor = 1.03;
                 heightAdj = 8;
             }
-            job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1,
-                             nearest((item.Width / ptp * job.DrawScale + heightAdj) * widthFactor),
-                             heightPx + heightAdj, text, alignment, qint16(border),
-                             qint16(wrap ? -1 : 0), 1, qint16(transparent ? -1 : 0), 5);
+            // The cell keeps its height where its text fits and grows to
+            // hold the whole text where it would cut it.
+            const int cellWidth = widthOfCell(heightAdj, widthFactor);
+            const int cellHeight = heightPx + heightAdj;
+            const int wholeHeight =
+                qMax(cellHeight, wholeTextCellHeight(job, text, cellWidth, wrap));
+            job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth, wholeHeight,
+                             text, alignment, qint16(border), qint16(wrap ? -1 : 0), 1,
+                             qint16(transparent ? -1 : 0), 5);
+            // A cell grown below both the control and its usual cell moves
+            // what follows down as far, so that nothing prints over its text.
+            const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
+            const int overshoot = 1 + wholeHeight - qMax(1 + cellHeight, controlPx);
+            if (overshoot > 0)
+                job.CurrentY += PagePx{overshoot};
         }
         return;
     }

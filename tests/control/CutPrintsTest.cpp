@@ -1,5 +1,6 @@
-// Printed list boxes, charts and shrunk flexible grids come out whole: no
-// entry cut at the bottom, no chart edge lost, no grid frame in the margin.
+// Printed list boxes, text controls, charts and shrunk flexible grids come
+// out whole: no entry or text line cut at the bottom, no chart edge lost,
+// no grid frame in the margin.
 #include <QFontMetrics>
 #include <QProcess>
 
@@ -104,6 +105,43 @@ TEST_F(CutPrints, EveryPrintedListEntryIsWhole)
             if (i + 1 < texts.size() && texts[i + 1].left == texts[i].left)
                 EXPECT_LE(texts[i].top + heights[i], fills[i + 1].top) << "entry " << i;
         }
+    }
+}
+
+// A printed 300-twip label, a five-line and a twelve-line text box each
+// keep their whole text, every line from ascenders to descenders, inside
+// the box the text is drawn into, at 96, 300 and 600 dpi.
+TEST_F(CutPrints, PrintedTextIsWhole)
+{
+    const QString caption = QStringLiteral("Ghjy label pqg");
+    QStringList numbered;
+    for (int n = 1; n <= 12; ++n)
+        numbered << QStringLiteral("Gjp %1").arg(n);
+    const QString lines = numbered.mid(0, 5).join(QLatin1Char('\n'));
+    const QString longer = numbered.join(QLatin1Char('\n'));
+    for (const double dpi : {96.0, 300.0, 600.0}) {
+        SCOPED_TRACE(dpi);
+        startAt(dpi);
+        add<Label>("Title", 300, 300, 4000, 300)->setCaption(caption);
+        add<MultiLineTextBox>("Lines", 300, 900, 4000, 1200)->setText(lines);
+        add<MultiLineTextBox>("Longer", 300, 2400, 4000, 4000)->setText(longer);
+        addControl();
+        ASSERT_TRUE(m_control->LVPrint());
+        int drawn = 0;
+        for (const RecordingPrinter::DcCall& call : recorder().dcCalls()) {
+            if (call.call.op != QStringLiteral("DrawText") ||
+                !QStringList{caption, lines, longer}.contains(call.call.text))
+                continue;
+            ++drawn;
+            const GdiRect& r = call.call.rect;
+            const QRect box(r.left, r.top, r.right - r.left, r.bottom - r.top);
+            const QRect ink =
+                QFontMetrics(call.call.font)
+                    .boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                  call.call.text);
+            EXPECT_GE(box.height(), ink.height()) << call.call.text.toStdString();
+        }
+        EXPECT_EQ(drawn, 3);
     }
 }
 

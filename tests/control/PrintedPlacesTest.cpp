@@ -99,10 +99,11 @@ protected:
 // A printed many-line box that fits is one cell Top + 1 down, as high as
 // (lines - 1) x the line height + 1.7 line heights, less 12: its fill runs
 // from 4 pen units below the cell's top to 1 pen unit and 2 pixels below
-// its bottom.
+// its bottom. (From about seven lines on, that cell is too low for the
+// whole text at 300 dpi and grows: CutPrints.PrintedTextIsWhole.)
 TEST_F(PrintedPlaces, AManyLineBoxThatFitsIsOneCellOfItsLines)
 {
-    for (const int lines : {2, 5, 12}) {
+    for (const int lines : {2, 5, 6}) {
         SCOPED_TRACE(lines);
         fresh();
         auto* box = add<MultiLineTextBox>("Notes", 300, 900, 6000, 4000);
