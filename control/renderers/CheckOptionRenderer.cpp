@@ -19,67 +19,103 @@ using namespace RendererCommon;
 
 namespace {
 
-void drawCheckOption(JobContext& job)
+// One check box or option button: its working values and the steps that
+// draw it, in order.
+class CheckOptionPass
 {
-    SharedState& shared = job.shared;
-    const QPointer<QWidget> control = job.currentControl();
-    const PrintItem& item = job.item();
-    const auto read = [&](const char* name) { return JobContext::member(control.data(), name); };
-    const double ptp = shared.PageTwipsPerPixel;
-    const double scale = job.DrawScale;
-    const bool print = job.printing();
+public:
+    explicit CheckOptionPass(JobContext& job)
+        : job(job), shared(job.shared), control(job.currentControl()), item(job.item()),
+          ptp(shared.PageTwipsPerPixel), scale(job.DrawScale), print(job.printing())
+    {
+    }
 
-    shared.CurrentColor = 0;
-    const double printerRatio = job.printer().TwipsPerPixelY() / 7.2;
-    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-    // A fixed look-ahead, whatever the control's own height.
-    const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-    if (job.CurrentY.value + 34 + job.FootMarginPx.value > shared.PageHeightPx.value ||
-        (newPageTag && job.CurrentItem > 0)) {
-        job.NewPage();
-        if (job.StopComposing)
+    void run()
+    {
+        if (!placeOnPage())
             return;
+        takeLayout();
+        applyColours();
+        if (job.yield())
+            return;
+        takeCaptionAndGlyph();
+        if (print)
+            drawOnPrinter();
+        else
+            drawInPreview();
     }
 
-    const int alignment = read("Alignment").toInt();
-    const QFont font = read("Font").value<QFont>();
-    job.control.SurfaceFont = font;
-    const int lineH = nearest(surfaceLetterHeight(job) + 4.0);
-    const int captionAlign = job.hostRightToLeft() ? 1 : 0;
-    const int glyphOffset =
-        alignment == 1 ? nearest(item.Width / ptp * scale - 20 * printerRatio) : 0;
+private:
+    QVariant read(const char* name) const { return JobContext::member(control.data(), name); }
 
-    qint32 back = White;
-    qint32 fore = Black;
-    if (job.colorMode() == 2) {
-        back = rgbOf(read("BackColor").toInt());
-        fore = rgbOf(read("ForeColor").toInt());
+    // The control's top on the page, after a page break where a fixed
+    // look-ahead does not fit or the control asks for one; false when
+    // composing stops.
+    bool placeOnPage()
+    {
+        shared.CurrentColor = 0;
+        printerRatio = job.printer().TwipsPerPixelY() / 7.2;
+        job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
+        // A fixed look-ahead, whatever the control's own height.
+        const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
+        if (job.CurrentY.value + 34 + job.FootMarginPx.value > shared.PageHeightPx.value ||
+            (newPageTag && job.CurrentItem > 0)) {
+            job.NewPage();
+            if (job.StopComposing)
+                return false;
+        }
+        return true;
     }
-    if (print) {
-        job.printerDC().setTextColor(fore);
-        job.printerDC().setBkColor(White);
-    } else if (OffScreenDC* page = job.page()) {
-        page->setBackColor(White);
-        page->setTextColor(fore);
+
+    // Alignment, font, line height, caption alignment and glyph offset.
+    void takeLayout()
+    {
+        const int alignment = read("Alignment").toInt();
+        font = read("Font").value<QFont>();
+        job.control.SurfaceFont = font;
+        lineH = nearest(surfaceLetterHeight(job) + 4.0);
+        captionAlign = job.hostRightToLeft() ? 1 : 0;
+        glyphOffset = alignment == 1 ? nearest(item.Width / ptp * scale - 20 * printerRatio) : 0;
     }
-    shared.CellFillColor = back;
-    if (job.yield())
-        return;
 
-    const bool isCheckBox = FormMember::typeName(control) == QLatin1String("CheckBox");
-    job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-    const QString caption = read("Caption").toString();
-    // A grayed check box (2) shows the ticked glyph, like a checked one.
-    const bool set = read("Value").toInt() != 0;
-    QImage glyph;
-    if (isCheckBox)
-        glyph = checkGlyph(set);
-    else if (PictureBox* stock = set ? job.control.Optik : job.control.Optinon)
-        glyph = stock->Picture();
-    carryGlyph(job.control.baki, glyph);
-    const double glyphScale = job.control.ScalePrnGrph() * scale;
+    void applyColours()
+    {
+        qint32 back = White;
+        qint32 fore = Black;
+        if (job.colorMode() == 2) {
+            back = rgbOf(read("BackColor").toInt());
+            fore = rgbOf(read("ForeColor").toInt());
+        }
+        if (print) {
+            job.printerDC().setTextColor(fore);
+            job.printerDC().setBkColor(White);
+        } else if (OffScreenDC* page = job.page()) {
+            page->setBackColor(White);
+            page->setTextColor(fore);
+        }
+        shared.CellFillColor = back;
+    }
 
-    if (!print) {
+    // The kind, place, caption and glyph of the control; the glyph goes
+    // onto the scratch picture box.
+    void takeCaptionAndGlyph()
+    {
+        isCheckBox = FormMember::typeName(control) == QLatin1String("CheckBox");
+        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
+        caption = read("Caption").toString();
+        // A grayed check box (2) shows the ticked glyph, like a checked one.
+        set = read("Value").toInt() != 0;
+        QImage glyph;
+        if (isCheckBox)
+            glyph = checkGlyph(set);
+        else if (PictureBox* stock = set ? job.control.Optik : job.control.Optinon)
+            glyph = stock->Picture();
+        carryGlyph(job.control.baki, glyph);
+        glyphScale = job.control.ScalePrnGrph() * scale;
+    }
+
+    void drawInPreview()
+    {
         OffScreenDC* page = job.page();
         if (!page)
             return;
@@ -100,33 +136,58 @@ void drawCheckOption(JobContext& job)
             y = nearest(lineH / 2.0 - 6 + job.CurrentY.value);
         }
         page->Printpic(job.control.baki, glyphScale, 1, x, job.CurrentY.value + lineH, true, y);
-        return;
     }
 
-    job.printer().setFont(printerFontOf(font, scale));
-    const int heightPx =
-        nearest(job.printerDC().textExtent(QStringLiteral("A")).height() + shared.PrinterScale * 8);
-    if (job.yield())
-        return;
-    job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-    const double pps = shared.PrinterPenScale;
-    // The printed caption stays at the control's left for either alignment.
-    job.DrawTextCell(nearest(pps * 30 + job.ItemLeftPx.value),
-                     nearest(shared.PrinterScale * 4 + job.CurrentY.value),
-                     nearest(item.Width / ptp * scale), heightPx, caption, captionAlign, 0, -1, 0,
-                     -1, 5);
-    if (shared.PrintAborted)
-        return;
-    int x = 0;
-    int y = nearest((heightPx - 30) / 2.0 / pps + job.CurrentY.value);
-    if (isCheckBox) {
-        x = nearest(13 * pps + job.ItemLeftPx.value + glyphOffset);
-    } else {
-        x = job.ItemLeftPx.value + glyphOffset + 8;
-        if (!set)
-            y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
+    void drawOnPrinter()
+    {
+        job.printer().setFont(printerFontOf(font, scale));
+        const int heightPx = nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
+                                     shared.PrinterScale * 8);
+        if (job.yield())
+            return;
+        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
+        const double pps = shared.PrinterPenScale;
+        // The printed caption stays at the control's left for either alignment.
+        job.DrawTextCell(nearest(pps * 30 + job.ItemLeftPx.value),
+                         nearest(shared.PrinterScale * 4 + job.CurrentY.value),
+                         nearest(item.Width / ptp * scale), heightPx, caption, captionAlign, 0, -1,
+                         0, -1, 5);
+        if (shared.PrintAborted)
+            return;
+        int x = 0;
+        int y = nearest((heightPx - 30) / 2.0 / pps + job.CurrentY.value);
+        if (isCheckBox) {
+            x = nearest(13 * pps + job.ItemLeftPx.value + glyphOffset);
+        } else {
+            x = job.ItemLeftPx.value + glyphOffset + 8;
+            if (!set)
+                y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
+        }
+        job.DibCopyPicture(job.control.baki, glyphScale, x, y);
     }
-    job.DibCopyPicture(job.control.baki, glyphScale, x, y);
+
+    JobContext& job;
+    SharedState& shared;
+    const QPointer<QWidget> control;
+    const PrintItem& item;
+    const double ptp;
+    const double scale;
+    const bool print;
+
+    double printerRatio = 0;
+    QFont font;
+    int lineH = 0;
+    int captionAlign = 0;
+    int glyphOffset = 0;
+    bool isCheckBox = false;
+    QString caption;
+    bool set = false;
+    double glyphScale = 0;
+};
+
+void drawCheckOption(JobContext& job)
+{
+    CheckOptionPass(job).run();
 }
 
 void DrawCheckOption(JobContext& job)

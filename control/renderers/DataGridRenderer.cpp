@@ -122,12 +122,21 @@ private:
 
     void draw()
     {
-        const PrintItem& item = m_job.item();
-        const double pageW = m_shared.PageWidthPx.value;
-        const double right = m_job.RightMarginPx.value;
-        const int count = m_grid.ColumnCount();
+        saveState();
+        fitColumns();
+        // The window back at the first record.
+        m_grid.setFirstRow(0);
+        takeFontsAndRowHeight();
+        takeColours();
+        prepareWindow();
+        if (!drawRows())
+            return;
+        afterRows();
+    }
 
-        // What is put back at the end.
+    // What is put back at the end.
+    void saveState()
+    {
         m_saved = true;
         m_savedHeight = m_grid.Height();
         m_savedRow = m_grid.Row();
@@ -136,14 +145,23 @@ private:
         m_savedFirstRow = m_grid.FirstRow();
         m_savedScale = m_job.DrawScale;
         m_savedLeftCol = m_grid.LeftCol();
+    }
 
-        // Fitting.
+    // Fitting: the last column of the first block where the grid is split,
+    // or the zoom made smaller where it is shrunk to the page.
+    void fitColumns()
+    {
+        const PrintItem& item = m_job.item();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        const int count = m_grid.ColumnCount();
+        m_count = count;
         const int x = m_print ? nearest(item.Left / m_tpp * m_job.DrawScale)
                               : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
-        bool split = false;
-        int lastCol = count - 1;
-        const Zentrel::ToFit fit = m_job.control.GridToFit();
-        if (fit == Zentrel::Split || fit == Zentrel::SplitNewPage) {
+        m_split = false;
+        m_lastCol = count - 1;
+        m_fit = m_job.control.GridToFit();
+        if (m_fit == Zentrel::Split || m_fit == Zentrel::SplitNewPage) {
             double total = 0;
             const double m = m_print ? 10 * m_ps : 25;
             for (int c = 0; c < count; ++c) {
@@ -152,12 +170,12 @@ private:
                 total = m_print ? nearest(total + colPx(c) * m_job.DrawScale)
                                 : nearest((total + colPx(c)) * m_job.DrawScale);
                 if (x + total + right + m > pageW) {
-                    lastCol = std::max(c - 1, 0);
-                    split = lastCol < count - 1;
+                    m_lastCol = std::max(c - 1, 0);
+                    m_split = m_lastCol < count - 1;
                     break;
                 }
             }
-        } else if (fit == Zentrel::Shrink) {
+        } else if (m_fit == Zentrel::Shrink) {
             double total = 0;
             for (int c = 0; c < count; ++c) {
                 if (m_grid.column(c).Visible)
@@ -168,18 +186,18 @@ private:
             if (x + total + right + s > pageW)
                 m_job.DrawScale = pageW * m_job.DrawScale / (x + total + right + n);
         }
+    }
 
-        // The window back at the first record.
-        m_grid.setFirstRow(0);
-
-        // Fonts and the base row height.
-        const QFont gridFont = m_grid.font();
+    // Fonts and the base row height.
+    void takeFontsAndRowHeight()
+    {
+        m_gridFont = m_grid.font();
         double fontScale = 1.0;
-        double refSize = gridFont.pointSizeF();
+        m_refSize = m_gridFont.pointSizeF();
         if (m_print) {
-            refSize = gridFont.pointSizeF() * 1.1;
+            m_refSize = m_gridFont.pointSizeF() * 1.1;
             if (m_job.DrawScale != 1.0)
-                refSize *= m_job.DrawScale * m_job.DrawScale;
+                m_refSize *= m_job.DrawScale * m_job.DrawScale;
             fontScale = m_job.DrawScale;
             m_rowH = nearest(m_grid.RowHeight() / m_tpp * fontScale * m_savedScale +
                              3 * m_shared.PrinterPenScale);
@@ -196,184 +214,224 @@ private:
                 m_rowH += 3;
         }
         m_rowH = std::max(m_rowH, 1);
+    }
 
-        // Colours.
-        qint32 back = White;
-        qint32 fore = Black;
+    void takeColours()
+    {
+        m_back = White;
+        m_fore = Black;
         if (m_job.colorMode() != 0) {
-            back = rgbOf(m_grid.BackColor());
-            fore = rgbOf(m_grid.ForeColor());
+            m_back = rgbOf(m_grid.BackColor());
+            m_fore = rgbOf(m_grid.ForeColor());
         }
+    }
 
-        // The window at least three rows high.
+    // The window at least three rows high, at the first record.
+    void prepareWindow()
+    {
         if (m_grid.VisibleRows() < 3)
             m_grid.setHeight(m_savedHeight * 3);
         if (m_grid.ApproxCount() > 0)
             m_grid.setRow(0);
-        const int approx = m_grid.ApproxCount();
-        int firstCol = 0;
-        int rowsDrawn = 0;
-        int move = approx > 0 ? 0 : -1;
-        bool headerPending = m_print || m_grid.ColumnHeaders();
-        bool rowRepeat = false;
-        int lastRowH = m_rowH;
+        m_approx = m_grid.ApproxCount();
+        m_firstCol = 0;
+        m_rowsDrawn = 0;
+        m_move = m_approx > 0 ? 0 : -1;
+        m_headerPending = m_print || m_grid.ColumnHeaders();
+        m_rowRepeat = false;
+        m_lastRowH = m_rowH;
+    }
 
-        while (move >= 0) {
+    // The header and record rows, block by block of columns and page by
+    // page; false when composing stops.
+    bool drawRows()
+    {
+        while (m_move >= 0) {
             if (m_print) {
-                m_job.printerDC().setTextColor(fore);
-                m_job.printerDC().setBkColor(back);
+                m_job.printerDC().setTextColor(m_fore);
+                m_job.printerDC().setBkColor(m_back);
                 JobWindows::RaiseProgress();
             }
             if (m_job.yield())
                 break;
-            const bool headerRow = headerPending;
+            const bool headerRow = m_headerPending;
             int gridLines = 0;
             if (m_job.control.GridLinesOK())
                 gridLines = m_print ? 1 : std::min(m_grid.RowDividerStyle(), 1);
             m_shared.CurrentColor = 0;
-
-            if (m_print) {
-                if (headerRow && m_job.colorMode() != 0) {
-                    m_job.printerDC().setBkColor(HeaderGrey);
-                    m_shared.CellFillColor = HeaderGrey;
-                    m_job.printerDC().setTextColor(Black);
-                } else {
-                    m_job.printerDC().setBkColor(back);
-                    m_job.printerDC().setTextColor(fore);
-                    m_shared.CellFillColor = back;
-                }
-            }
-            QFont rowFont = gridFont;
-            if (m_job.DrawScale != 1.0)
-                rowFont = sized(gridFont,
-                                gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
-            if (m_print)
-                m_job.printer().setFont(printerFontOf(rowFont));
-            else if (OffScreenDC* page = m_job.page())
-                page->setFont(rowFont);
-
-            int rowH = m_rowH;
-            if (headerRow)
-                rowH = m_print
-                           ? nearest(m_grid.HeadLines() *
-                                     nearest(m_rowH * (rowFont.pointSizeF() / refSize) + 8 * m_ps))
-                           : nearest(m_grid.HeadLines() * m_rowH);
-            lastRowH = rowH;
-
-            m_job.ItemLeftPx = {
-                nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
-            if (m_rtl)
-                m_job.ItemLeftPx = {int(pageW) -
-                                    (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
-
+            const int rowH = startRow(headerRow);
             // The record is empty when every column's text is.
             const int bookmark = m_grid.Bookmark();
             bool rowEmpty = true;
-            for (int c = 0; c < count && rowEmpty; ++c)
+            for (int c = 0; c < m_count && rowEmpty; ++c)
                 rowEmpty = m_grid.CellText(c, bookmark).isEmpty();
-
-            std::vector<int> cols;
-            if (rowRepeat && firstCol > 0)
-                cols.push_back(0);
-            for (int c = firstCol; c <= lastCol; ++c)
-                cols.push_back(c);
-            int carried = 0;
-            for (int col : cols) {
-                m_grid.setCol(col);
-                const DataGridColumn& column = m_grid.column(col);
-                if (!column.Visible)
-                    continue;
-                const int a = column.Alignment == 3 ? 0 : column.Alignment;
-                const QString text = headerRow ? column.Caption : m_grid.CellText(col, bookmark);
-                const int w = nearest(colPx(col) * m_job.DrawScale);
-                if (m_rtl)
-                    m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
-                if (m_print) {
-                    const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
-                    const int divider =
-                        d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
-                    carried = d - 1;
-                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text,
-                                       a, qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
-                                       qint16(divider));
-                } else if (OffScreenDC* page = m_job.page()) {
-                    page->setBackColor(headerRow ? HeaderGrey : back);
-                    page->setTextColor(headerRow ? Black : fore);
-                    page->FillRect(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
-                                   gridLines, column.WrapText, false, 0, false, 5);
-                }
-                if (!m_rtl)
-                    m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
-            }
+            drawRowCells(headerRow, rowH, gridLines, bookmark);
 
             // The row's end.
             if (headerRow) {
-                headerPending = false;
+                m_headerPending = false;
             } else {
-                ++rowsDrawn;
-                move = nextRecord();
+                ++m_rowsDrawn;
+                m_move = nextRecord();
             }
-
             if (rowEmpty)
                 break;
-            if (!headerRow && rowsDrawn == approx && split) {
-                // The next block of columns, from the first record again.
-                m_job.CurrentY += PagePx{3 * rowH};
-                firstCol = lastCol + 1;
-                if (fit == Zentrel::SplitNewPage) {
-                    m_job.NewPage();
-                    if (m_job.StopComposing)
-                        return;
-                }
-                double reserve = 0;
-                if (m_job.control.ColRepeatHeader()) {
-                    reserve = nearest(colPx(0));
-                    rowRepeat = m_job.control.RowRepeatHeader();
-                }
-                const double r = m_print ? 20 * m_ps : 40;
-                const double testX =
-                    m_rtl
-                        ? nearest(pageW - (m_grid.Width() + item.Left) / m_tpp +
-                                  m_job.LeftMarginPx.value + r)
-                        : nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
-                lastCol = blockEnd(firstCol, testX, reserve, split);
-                m_grid.setFirstRow(0);
-                m_grid.setRow(0);
-                rowsDrawn = 0;
-                headerPending = m_print || m_grid.ColumnHeaders();
-                move = 0;
+            if (!headerRow && m_rowsDrawn == m_approx && m_split) {
+                if (!startNextBlock(rowH))
+                    return false;
                 continue;
             }
-            m_job.CurrentY += PagePx{rowH};
-            const int reserve = m_print ? m_job.FootMarginPx.value + rowH +
-                                              m_job.PortraitFootPadPx.value -
-                                              m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps)
-                                        : m_job.FootMarginPx.value + rowH;
-            // Never right after the header row, so that each page carries a
-            // record; never after the last record.
-            if (!headerRow && move >= 0 &&
-                m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
-                m_job.NewPage();
-                if (m_job.StopComposing)
-                    return;
-                if (m_print && m_job.colorMode() != 0) {
-                    back = rgbOf(m_grid.BackColor());
-                    fore = rgbOf(m_grid.ForeColor());
-                    m_job.printerDC().setBkColor(back);
-                    m_job.printerDC().setTextColor(fore);
-                }
-                headerPending = m_print || m_grid.ColumnHeaders();
+            if (!advanceRow(headerRow, rowH))
+                return false;
+        }
+        return true;
+    }
+
+    // The colours and font of a row, and its left edge; returns its height.
+    int startRow(bool headerRow)
+    {
+        if (m_print) {
+            if (headerRow && m_job.colorMode() != 0) {
+                m_job.printerDC().setBkColor(HeaderGrey);
+                m_shared.CellFillColor = HeaderGrey;
+                m_job.printerDC().setTextColor(Black);
+            } else {
+                m_job.printerDC().setBkColor(m_back);
+                m_job.printerDC().setTextColor(m_fore);
+                m_shared.CellFillColor = m_back;
             }
         }
+        QFont rowFont = m_gridFont;
+        if (m_job.DrawScale != 1.0)
+            rowFont = sized(m_gridFont,
+                            m_gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
+        if (m_print)
+            m_job.printer().setFont(printerFontOf(rowFont));
+        else if (OffScreenDC* page = m_job.page())
+            page->setFont(rowFont);
 
-        // After the rows.
+        int rowH = m_rowH;
+        if (headerRow)
+            rowH = m_print
+                       ? nearest(m_grid.HeadLines() *
+                                 nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps))
+                       : nearest(m_grid.HeadLines() * m_rowH);
+        m_lastRowH = rowH;
+
+        const PrintItem& item = m_job.item();
+        m_job.ItemLeftPx = {
+            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+        if (m_rtl)
+            m_job.ItemLeftPx = {int(m_shared.PageWidthPx.value) -
+                                (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
+        return rowH;
+    }
+
+    // The cells of one row in the current block of columns, the first
+    // column again before them where row headers repeat.
+    void drawRowCells(bool headerRow, int rowH, int gridLines, int bookmark)
+    {
+        std::vector<int> cols;
+        if (m_rowRepeat && m_firstCol > 0)
+            cols.push_back(0);
+        for (int c = m_firstCol; c <= m_lastCol; ++c)
+            cols.push_back(c);
+        int carried = 0;
+        for (int col : cols) {
+            m_grid.setCol(col);
+            const DataGridColumn& column = m_grid.column(col);
+            if (!column.Visible)
+                continue;
+            const int a = column.Alignment == 3 ? 0 : column.Alignment;
+            const QString text = headerRow ? column.Caption : m_grid.CellText(col, bookmark);
+            const int w = nearest(colPx(col) * m_job.DrawScale);
+            if (m_rtl)
+                m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
+            if (m_print) {
+                const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
+                const int divider = d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
+                carried = d - 1;
+                m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
+                                   qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
+                                   qint16(divider));
+            } else if (OffScreenDC* page = m_job.page()) {
+                page->setBackColor(headerRow ? HeaderGrey : m_back);
+                page->setTextColor(headerRow ? Black : m_fore);
+                page->FillRect(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
+                               gridLines, column.WrapText, false, 0, false, 5);
+            }
+            if (!m_rtl)
+                m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+        }
+    }
+
+    // The next block of columns, from the first record again; false when
+    // composing stops.
+    bool startNextBlock(int rowH)
+    {
+        const PrintItem& item = m_job.item();
+        m_job.CurrentY += PagePx{3 * rowH};
+        m_firstCol = m_lastCol + 1;
+        if (m_fit == Zentrel::SplitNewPage) {
+            m_job.NewPage();
+            if (m_job.StopComposing)
+                return false;
+        }
+        double reserve = 0;
+        if (m_job.control.ColRepeatHeader()) {
+            reserve = nearest(colPx(0));
+            m_rowRepeat = m_job.control.RowRepeatHeader();
+        }
+        const double r = m_print ? 20 * m_ps : 40;
+        const double testX =
+            m_rtl ? nearest(m_shared.PageWidthPx.value - (m_grid.Width() + item.Left) / m_tpp +
+                            m_job.LeftMarginPx.value + r)
+                  : nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+        m_lastCol = blockEnd(m_firstCol, testX, reserve, m_split);
+        m_grid.setFirstRow(0);
+        m_grid.setRow(0);
+        m_rowsDrawn = 0;
+        m_headerPending = m_print || m_grid.ColumnHeaders();
+        m_move = 0;
+        return true;
+    }
+
+    // Down by a row, onto a new page where the next would not fit; false
+    // when composing stops.
+    bool advanceRow(bool headerRow, int rowH)
+    {
+        m_job.CurrentY += PagePx{rowH};
+        const int reserve = m_print
+                                ? m_job.FootMarginPx.value + rowH + m_job.PortraitFootPadPx.value -
+                                      m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps)
+                                : m_job.FootMarginPx.value + rowH;
+        // Never right after the header row, so that each page carries a
+        // record; never after the last record.
+        if (!headerRow && m_move >= 0 &&
+            m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
+            m_job.NewPage();
+            if (m_job.StopComposing)
+                return false;
+            if (m_print && m_job.colorMode() != 0) {
+                m_back = rgbOf(m_grid.BackColor());
+                m_fore = rgbOf(m_grid.ForeColor());
+                m_job.printerDC().setBkColor(m_back);
+                m_job.printerDC().setTextColor(m_fore);
+            }
+            m_headerPending = m_print || m_grid.ColumnHeaders();
+        }
+        return true;
+    }
+
+    void afterRows()
+    {
         if (m_print) {
-            m_job.CurrentY += PagePx{lastRowH + 20};
+            m_job.CurrentY += PagePx{m_lastRowH + 20};
             m_job.DrawScale = m_savedScale;
             if (m_job.control.SideBySide())
                 m_job.CurrentY = {m_top};
         } else {
-            m_job.CurrentY += PagePx{lastRowH};
+            m_job.CurrentY += PagePx{m_lastRowH};
             if (m_job.control.SideBySide())
                 m_job.CurrentY = {m_top - 8};
             m_job.control.bringToFront();
@@ -418,6 +476,25 @@ private:
     bool m_isDataGrid = false;
     int m_top = 0;
     int m_rowH = 0;
+
+    // Fitting, fonts and colours of the drawing.
+    int m_count = 0;
+    bool m_split = false;
+    int m_lastCol = 0;
+    Zentrel::ToFit m_fit{};
+    QFont m_gridFont;
+    double m_refSize = 0;
+    qint32 m_back = White;
+    qint32 m_fore = Black;
+
+    // Where the rows have got to.
+    int m_approx = 0;
+    int m_firstCol = 0;
+    int m_rowsDrawn = 0;
+    int m_move = -1;
+    bool m_headerPending = false;
+    bool m_rowRepeat = false;
+    int m_lastRowH = 0;
 
     bool m_saved = false;
     int m_savedHeight = 0;

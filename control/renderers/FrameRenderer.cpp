@@ -21,48 +21,72 @@ namespace {
 
 constexpr qint32 Grey = 0x808080;
 
-void drawFrame(JobContext& job)
+// One frame: its working values and the steps that draw it, in order.
+class FramePass
 {
-    SharedState& shared = job.shared;
-    const QPointer<QWidget> control = job.currentControl();
-    const PrintItem& item = job.item();
-    const auto read = [&](const char* name) { return JobContext::member(control.data(), name); };
-    const double ptp = shared.PageTwipsPerPixel;
-    const double scale = job.DrawScale;
-    const Twips gap{double(item.TopGap)};
+public:
+    explicit FramePass(JobContext& job)
+        : job(job), shared(job.shared), control(job.currentControl()), item(job.item()),
+          ptp(shared.PageTwipsPerPixel), scale(job.DrawScale)
+    {
+    }
 
-    // Entry and page break, as for a shape.
-    job.CurrentY = job.scale().advance(job.CurrentY, gap);
-    const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-    if (surfaceLetterHeight(job) + job.CurrentY.value + job.FootMarginPx.value >
-            shared.PageHeightPx.value ||
-        (job.CurrentItem > 0 && newPageTag)) {
-        job.NewPage();
-        job.CurrentY = job.scale().advance(job.CurrentY, gap);
-        if (job.StopComposing)
+    void run()
+    {
+        if (!placeOnPage())
             return;
+        takeColoursAndBox();
+        if (!job.printing())
+            drawInPreview();
+        else
+            drawOnPrinter();
     }
-    const double letter = surfaceLetterHeight(job);
-    if (letter + job.TopMarginPx.value > job.CurrentY.value)
-        job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
 
-    qint32 back = rgbOf(read("BackColor").toInt());
-    qint32 fore = rgbOf(read("ForeColor").toInt());
-    if (job.colorMode() != 2) {
-        back = White;
-        fore = Black;
+private:
+    QVariant read(const char* name) const { return JobContext::member(control.data(), name); }
+
+    // Entry and page break, as for a shape; false when composing stops.
+    bool placeOnPage()
+    {
+        const Twips gap{double(item.TopGap)};
+        job.CurrentY = job.scale().advance(job.CurrentY, gap);
+        const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
+        if (surfaceLetterHeight(job) + job.CurrentY.value + job.FootMarginPx.value >
+                shared.PageHeightPx.value ||
+            (job.CurrentItem > 0 && newPageTag)) {
+            job.NewPage();
+            job.CurrentY = job.scale().advance(job.CurrentY, gap);
+            if (job.StopComposing)
+                return false;
+        }
+        const double letter = surfaceLetterHeight(job);
+        if (letter + job.TopMarginPx.value > job.CurrentY.value)
+            job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+        return true;
     }
-    const int left = nearest(item.Left / ptp * scale + job.LeftMarginPx.value);
-    const int w = nearest(item.Width / ptp * scale);
-    const double heightTwips = read("Height").toDouble();
-    const int h = nearest(std::fabs(heightTwips / ptp * scale));
-    const double exactWidth = item.Width / ptp * scale;
-    const bool borderless = read("BorderStyle").toInt() == 0;
-    const QFont font = read("Font").value<QFont>();
-    const QString caption = read("Caption").toString();
-    const int y = job.CurrentY.value;
 
-    if (!job.printing()) {
+    // The colours, the box and the caption of the frame.
+    void takeColoursAndBox()
+    {
+        back = rgbOf(read("BackColor").toInt());
+        fore = rgbOf(read("ForeColor").toInt());
+        if (job.colorMode() != 2) {
+            back = White;
+            fore = Black;
+        }
+        left = nearest(item.Left / ptp * scale + job.LeftMarginPx.value);
+        w = nearest(item.Width / ptp * scale);
+        heightTwips = read("Height").toDouble();
+        h = nearest(std::fabs(heightTwips / ptp * scale));
+        exactWidth = item.Width / ptp * scale;
+        borderless = read("BorderStyle").toInt() == 0;
+        font = read("Font").value<QFont>();
+        caption = read("Caption").toString();
+        y = job.CurrentY.value;
+    }
+
+    void drawInPreview()
+    {
         OffScreenDC* page = job.page();
         if (!page)
             return;
@@ -97,33 +121,59 @@ void drawFrame(JobContext& job)
             capLeft = nearest(exactWidth + capLeft - 1 - capW - 8);
         page->FillRect(capLeft, nearest(125 / ptp * scale + y - capH / 2.0), capW + 2, capH,
                        caption, 0, 0, false, false, 5, true, 5);
-        return;
     }
 
-    job.printer().setFont(printerFontOf(font, scale));
-    DrawShapeOnPrinter(job, left, y - 1, w, h, 0, back, 1, 0, 0, 0, 1, 0);
-    if (borderless)
-        return;
-    job.control.SurfaceFont = font;
-    // Measured by the printer, in twips.
-    const QSize letterPx = job.printerDC().textExtent(QStringLiteral("A"));
-    const QSize captionPx = job.printerDC().textExtent(caption);
-    const double letterTwips = letterPx.height() * job.printer().TwipsPerPixelY();
-    const double captionTwips = captionPx.width() * job.printer().TwipsPerPixelX();
-    const int capH = nearest((letterTwips + 10) / ptp);
-    int capW = nearest((captionTwips + 20) / ptp);
-    if (exactWidth - 1 < capW)
-        capW = nearest(exactWidth - 4);
-    DrawShapeOnPrinter(job, left, nearest(capH / 2.3 + y - 1), nearest(exactWidth - 1),
-                       nearest(std::fabs((heightTwips / ptp - capH / 2.2) * scale)), 0, Grey, 0,
-                       Grey, 1, 2, 1, 0);
-    job.printerDC().setTextColor(fore);
-    job.printerDC().setBkColor(back);
-    shared.CellFillColor = back;
-    int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
-    if (read("RightToLeft").toBool())
-        capLeft = nearest((item.Width - 120) / ptp * scale + capLeft - 1 - capW);
-    job.DrawTextCell(capLeft, nearest(4 / ptp + y), capW, capH, caption, 0, 0, 0, 5, 0, 5);
+    void drawOnPrinter()
+    {
+        job.printer().setFont(printerFontOf(font, scale));
+        DrawShapeOnPrinter(job, left, y - 1, w, h, 0, back, 1, 0, 0, 0, 1, 0);
+        if (borderless)
+            return;
+        job.control.SurfaceFont = font;
+        // Measured by the printer, in twips.
+        const QSize letterPx = job.printerDC().textExtent(QStringLiteral("A"));
+        const QSize captionPx = job.printerDC().textExtent(caption);
+        const double letterTwips = letterPx.height() * job.printer().TwipsPerPixelY();
+        const double captionTwips = captionPx.width() * job.printer().TwipsPerPixelX();
+        const int capH = nearest((letterTwips + 10) / ptp);
+        int capW = nearest((captionTwips + 20) / ptp);
+        if (exactWidth - 1 < capW)
+            capW = nearest(exactWidth - 4);
+        DrawShapeOnPrinter(job, left, nearest(capH / 2.3 + y - 1), nearest(exactWidth - 1),
+                           nearest(std::fabs((heightTwips / ptp - capH / 2.2) * scale)), 0, Grey, 0,
+                           Grey, 1, 2, 1, 0);
+        job.printerDC().setTextColor(fore);
+        job.printerDC().setBkColor(back);
+        shared.CellFillColor = back;
+        int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
+        if (read("RightToLeft").toBool())
+            capLeft = nearest((item.Width - 120) / ptp * scale + capLeft - 1 - capW);
+        job.DrawTextCell(capLeft, nearest(4 / ptp + y), capW, capH, caption, 0, 0, 0, 5, 0, 5);
+    }
+
+    JobContext& job;
+    SharedState& shared;
+    const QPointer<QWidget> control;
+    const PrintItem& item;
+    const double ptp;
+    const double scale;
+
+    qint32 back = White;
+    qint32 fore = Black;
+    int left = 0;
+    int w = 0;
+    int h = 0;
+    double heightTwips = 0;
+    double exactWidth = 0;
+    bool borderless = false;
+    QFont font;
+    QString caption;
+    int y = 0;
+};
+
+void drawFrame(JobContext& job)
+{
+    FramePass(job).run();
 }
 
 } // namespace

@@ -63,87 +63,147 @@ int printedRowHeight(JobContext& job)
     return std::max(usual, int(std::ceil(text + 16 * pps + 3.5)));
 }
 
-void renderFileList(JobContext& job, bool print)
+// One file list: its working values and the steps that draw it, in order.
+class FileListPass
 {
-    auto* list = qobject_cast<FileListBox*>(job.currentControl());
-    if (!list)
-        return;
-    SharedState& shared = job.shared;
-    const PrintItem& item = job.item();
-    const double tpp = shared.PageTwipsPerPixel;
-    const double ds = job.DrawScale;
-    const int pageH = shared.PageHeightPx.value;
+public:
+    FileListPass(JobContext& job, FileListBox* list, bool print)
+        : job(job), shared(job.shared), list(list), item(job.item()), print(print),
+          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale), pageH(shared.PageHeightPx.value)
+    {
+    }
 
-    const auto finishPrint = [&] {
+    void run()
+    {
+        if (!placeOnPage())
+            return;
+        buildCellFont();
+        measureCells();
+        rowTop = job.CurrentY.value;
+        applyColours();
+        if (!drawCells())
+            return;
+        finish();
+    }
+
+private:
+    // The printer's last steps: the preview's previous-page button off and
+    // the progress window in front.
+    void finishPrint()
+    {
         JobWindows::SetPreviewUpEnabled(false);
         JobWindows::RaiseProgress();
         job.yield();
-    };
+    }
 
-    job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
-    const int th = letterHeight(job);
-    if (job.CurrentY.value + (print ? 4 : 2) * th + job.TopMarginPx.value + job.FootMarginPx.value >
-            pageH ||
-        newPageTagged(job, list)) {
+    // A new page; false, after the printer's last steps, when composing
+    // stops.
+    bool newPage()
+    {
         job.NewPage();
         if (job.StopComposing) {
             if (print)
                 finishPrint();
-            return;
+            return false;
+        }
+        return true;
+    }
+
+    // Top gap and page test; false when composing stops.
+    bool placeOnPage()
+    {
+        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
+        const int th = letterHeight(job);
+        if (job.CurrentY.value + (print ? 4 : 2) * th + job.TopMarginPx.value +
+                    job.FootMarginPx.value >
+                pageH ||
+            newPageTagged(job, list))
+            return newPage();
+        return true;
+    }
+
+    // The cell font from the list's font, scaled with the zoom.
+    void buildCellFont()
+    {
+        const QFont own = list->font();
+        font = own;
+        if (print) {
+            const double asked = own.pointSizeF() * 1.1 * (ds != 1.0 ? ds * ds : 1.0);
+            font = sized(own, asked);
+            ratio = ds != 1.0 ? font.pointSizeF() / asked * ds : 1.0;
+        } else if (ds != 1.0) {
+            font = sized(own, own.pointSizeF() * ds / 1.9);
         }
     }
 
-    const QFont own = list->font();
-    QFont font = own;
-    double ratio = 1.0;
-    if (print) {
-        const double asked = own.pointSizeF() * 1.1 * (ds != 1.0 ? ds * ds : 1.0);
-        font = sized(own, asked);
-        ratio = ds != 1.0 ? font.pointSizeF() / asked * ds : 1.0;
-    } else if (ds != 1.0) {
-        font = sized(own, own.pointSizeF() * ds / 1.9);
-    }
-
-    int rowH = 0;
-    int colW = 0;
-    if (print) {
-        colW = nearest(list->Width() / tpp * ratio);
-        rowH = nearest(job.printer().FontSize() * 38 / shared.PixelTwipsY * ratio + 6);
-    } else {
-        rowH = nearest(letterHeightIn(font) * 1.2);
-        colW = nearest(list->Width() / tpp / 1.07 + 2);
-    }
-    rowH = std::max(rowH, 1);
-    colW = std::max(colW, 1);
-    const int perRow = std::max(
-        1, int(Values::toInt16(((shared.PageWidthPx.value - 20) - item.Left / tpp) / colW - 1)));
-
-    int rowTop = job.CurrentY.value;
-    qint32 back = rgbOf(list->BackColor());
-    qint32 fore = rgbOf(list->ForeColor());
-    if (print) {
-        job.printerDC().setTextColor(fore);
-        job.printerDC().setBkColor(back);
-    } else if (OffScreenDC* page = job.page()) {
-        page->setBackColor(back);
-        page->setTextColor(fore);
-    }
-
-    int col = 1;
-    int xOff = 0;
-    const int count = list->ListCount();
-    for (int i = 0; i < count; ++i) {
+    // The size of a cell and the cells across the page.
+    void measureCells()
+    {
         if (print) {
-            back = rgbOf(list->BackColor());
-            fore = rgbOf(list->ForeColor());
+            colW = nearest(list->Width() / tpp * ratio);
+            rowH = nearest(job.printer().FontSize() * 38 / shared.PixelTwipsY * ratio + 6);
+        } else {
+            rowH = nearest(letterHeightIn(font) * 1.2);
+            colW = nearest(list->Width() / tpp / 1.07 + 2);
+        }
+        rowH = std::max(rowH, 1);
+        colW = std::max(colW, 1);
+        perRow = std::max(1, int(Values::toInt16(
+                                 ((shared.PageWidthPx.value - 20) - item.Left / tpp) / colW - 1)));
+    }
+
+    void applyColours()
+    {
+        back = rgbOf(list->BackColor());
+        fore = rgbOf(list->ForeColor());
+        if (print) {
             job.printerDC().setTextColor(fore);
             job.printerDC().setBkColor(back);
-            JobWindows::RaiseProgress();
         } else if (OffScreenDC* page = job.page()) {
+            page->setBackColor(back);
             page->setTextColor(fore);
         }
-        if (job.yield())
-            break;
+    }
+
+    // Every name in a cell of its own, row by row over the pages; false
+    // when composing stops.
+    bool drawCells()
+    {
+        const int count = list->ListCount();
+        for (int i = 0; i < count; ++i) {
+            if (print) {
+                back = rgbOf(list->BackColor());
+                fore = rgbOf(list->ForeColor());
+                job.printerDC().setTextColor(fore);
+                job.printerDC().setBkColor(back);
+                JobWindows::RaiseProgress();
+            } else if (OffScreenDC* page = job.page()) {
+                page->setTextColor(fore);
+            }
+            if (job.yield())
+                break;
+            drawCell(i);
+            if (job.StopComposing) {
+                if (print)
+                    finishPrint();
+                return false;
+            }
+            xOff += colW;
+            ++col;
+            if (col > perRow && !endRow(i + 1 < count))
+                return false;
+            if (print) {
+                const qint32 own = list->ForeColor();
+                fore = own < 0 ? Black : own;
+                job.printerDC().setTextColor(fore);
+                job.printerDC().setBkColor(back);
+            }
+        }
+        return true;
+    }
+
+    void drawCell(int i)
+    {
         shared.CurrentColor = 0;
         job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value + xOff) * ds)};
         if (print) {
@@ -157,50 +217,68 @@ void renderFileList(JobContext& job, bool print)
                            0, 0, false, true, 1, false, 5);
             page->setBackColor(back);
         }
-        if (job.StopComposing) {
-            if (print)
-                finishPrint();
-            return;
-        }
-        xOff += colW;
-        ++col;
-        if (col > perRow) {
-            col = 1;
-            xOff = 0;
-            job.CurrentY += PagePx{rowH};
-            // A new page only when names follow.
-            if (i + 1 < count &&
-                job.CurrentY.value >= pageH - (job.FootMarginPx.value + rowH + 20)) {
-                job.NewPage();
-                if (job.StopComposing) {
-                    if (print)
-                        finishPrint();
-                    return;
-                }
-                if (!print) {
-                    if (OffScreenDC* page = job.page())
-                        page->setBackColor(back);
-                }
+    }
+
+    // A full row: the next row below it, on a new page where it would not
+    // fit and names follow; false when composing stops.
+    bool endRow(bool namesFollow)
+    {
+        col = 1;
+        xOff = 0;
+        job.CurrentY += PagePx{rowH};
+        // A new page only when names follow.
+        if (namesFollow && job.CurrentY.value >= pageH - (job.FootMarginPx.value + rowH + 20)) {
+            if (!newPage())
+                return false;
+            if (!print) {
+                if (OffScreenDC* page = job.page())
+                    page->setBackColor(back);
             }
-            rowTop = job.CurrentY.value;
         }
+        rowTop = job.CurrentY.value;
+        return true;
+    }
+
+    void finish()
+    {
         if (print) {
-            const qint32 own = list->ForeColor();
-            fore = own < 0 ? Black : own;
-            job.printerDC().setTextColor(fore);
-            job.printerDC().setBkColor(back);
+            job.CurrentY += PagePx{rowH};
+            if (job.control.SideBySide() && nextIsGrid(job))
+                job.CurrentY = {rowTop};
+            finishPrint();
+        } else {
+            job.CurrentY = {rowTop};
+            job.control.bringToFront(true);
         }
     }
 
-    if (print) {
-        job.CurrentY += PagePx{rowH};
-        if (job.control.SideBySide() && nextIsGrid(job))
-            job.CurrentY = {rowTop};
-        finishPrint();
-    } else {
-        job.CurrentY = {rowTop};
-        job.control.bringToFront(true);
-    }
+    JobContext& job;
+    SharedState& shared;
+    FileListBox* const list;
+    const PrintItem& item;
+    const bool print;
+    const double tpp;
+    const double ds;
+    const int pageH;
+
+    QFont font;
+    double ratio = 1.0;
+    int rowH = 0;
+    int colW = 0;
+    int perRow = 1;
+    int rowTop = 0;
+    qint32 back = White;
+    qint32 fore = Black;
+    int col = 1;
+    int xOff = 0;
+};
+
+void renderFileList(JobContext& job, bool print)
+{
+    auto* list = qobject_cast<FileListBox*>(job.currentControl());
+    if (!list)
+        return;
+    FileListPass(job, list, print).run();
 }
 
 void PreviewFileListBox(JobContext& job)
@@ -213,111 +291,180 @@ void PrintFileListBox(JobContext& job)
     renderFileList(job, true);
 }
 
+// One list box: its working values and the steps that draw it, in order.
+class ListBoxPass
+{
+public:
+    ListBoxPass(JobContext& job, ListBox* list)
+        : job(job), shared(job.shared), list(list), item(job.item()), print(job.printing()),
+          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale), pps(shared.PrinterPenScale)
+    {
+    }
+
+    void run()
+    {
+        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
+        listTop = job.CurrentY.value;
+        takeFontAndColours();
+        measureCells();
+        placeCheckGlyph();
+        countRowsAndColumns();
+        drawItems();
+        job.CurrentY = {listTop};
+    }
+
+private:
+    // The item font, scaled with the zoom, and the text colour as read.
+    void takeFontAndColours()
+    {
+        const QFont own = list->font();
+        font = ds != 1.0 ? sized(own, own.pointSizeF() * ds) : own;
+        if (print)
+            job.printer().setFont(printerFontOf(font));
+        fore = list->ForeColor();
+        page = print ? nullptr : job.page();
+        if (page) {
+            page->setBackColor(White);
+            page->setTextColor(fore);
+            page->setFont(font);
+        }
+    }
+
+    void measureCells()
+    {
+        rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
+        rowH = std::max(rowH, 1);
+        colW = nearest(list->Width() / tpp * ds);
+        if (list->Columns() > 1)
+            colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
+    }
+
+    // Where a check-box list's glyph stands in its cell and how far the
+    // text moves aside for it.
+    void placeCheckGlyph()
+    {
+        pxScale = 7.2 / job.printer().TwipsPerPixelX();
+        checks = list->Style() == 1;
+        rtl = list->RightToLeft();
+        if (checks) {
+            glyphTop = print ? nearest((rowH - 18 * pps) / 2) : nearest((rowH - 16) / 2.0);
+            glyphW = nearest(9 * pxScale);
+            indent = print ? Values::toInt16(9 * pps) : Values::toInt16(8 * pps);
+        }
+        if (rtl) {
+            glyphW = 10;
+            indent = 10;
+        }
+        align = rtl ? 1 : 0;
+    }
+
+    // Rows per column and the columns used; a list shorter than one row
+    // still takes one row per column.
+    void countRowsAndColumns()
+    {
+        count = list->ListCount();
+        rowsPerCol = std::max(1, nearest(list->Height() / tpp * ds / rowH));
+        cols = Values::toInt16(double(count) / rowsPerCol);
+        if (cols * rowsPerCol < count)
+            ++cols;
+        if (cols > 0) {
+            rowsPerCol = nearest(double(count) / cols);
+            if (rowsPerCol * cols < count)
+                ++rowsPerCol;
+        }
+        cols = std::max(cols, 1);
+        rowsPerCol = std::max(rowsPerCol, 1);
+    }
+
+    // The items column by column, each column top to bottom from the
+    // list's top.
+    void drawItems()
+    {
+        glyphScale = job.control.ScalePrnGrph() * ds;
+        job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
+        int k = 0;
+        for (int c = 0; c < cols && k < count; ++c) {
+            for (int r = 0; r < rowsPerCol && k < count; ++r, ++k) {
+                drawItemText(k);
+                if (checks)
+                    drawCheckGlyph(k);
+                job.CurrentY += PagePx{rowH};
+            }
+            job.CurrentY = {listTop};
+            job.ItemLeftPx = {job.ItemLeftPx.value + colW};
+        }
+    }
+
+    void drawItemText(int k)
+    {
+        const QString text = list->List(k);
+        const int y = job.CurrentY.value;
+        if (print) {
+            job.printerDC().setTextColor(fore);
+            job.DrawTextCell(nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale),
+                             nearest(y + pxScale),
+                             nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
+                             nearest(rowH - 4 * pps), text, align, 0, 0, 0, 0, 5);
+        } else if (page) {
+            page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text, align,
+                           0, false, false, 0, false, 5);
+        }
+    }
+
+    void drawCheckGlyph(int k)
+    {
+        const int y = job.CurrentY.value;
+        const QImage glyph = checkGlyph(list->Selected(k));
+        if (print) {
+            const double perPixel = 13.5 / job.printer().TwipsPerPixelX();
+            const int gw = nearest(glyph.width() * glyphScale * perPixel);
+            const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
+            job.printerDC().stretchBlt(gx, nearest(y + rowH / 2.0 - 15 * pps), gw,
+                                       nearest(glyph.height() * glyphScale * perPixel), glyph, 0, 0,
+                                       glyph.width(), glyph.height());
+        } else if (page && page->dc()) {
+            const int gx = job.ItemLeftPx.value - 5 + (rtl ? colW : 0);
+            page->dc()->stretchBlt(gx, y + glyphTop,
+                                   nearest(glyph.width() * glyphScale * 16 / 15.9),
+                                   nearest(glyph.height() * glyphScale * 16 / 15.8), glyph, 0, 0,
+                                   glyph.width(), glyph.height());
+        }
+    }
+
+    JobContext& job;
+    SharedState& shared;
+    ListBox* const list;
+    const PrintItem& item;
+    const bool print;
+    const double tpp;
+    const double ds;
+    const double pps;
+
+    int listTop = 0;
+    QFont font;
+    qint32 fore = 0;
+    OffScreenDC* page = nullptr;
+    int rowH = 1;
+    int colW = 0;
+    double pxScale = 0;
+    bool checks = false;
+    bool rtl = false;
+    int glyphTop = 8;
+    int glyphW = 0;
+    int indent = 0;
+    int align = 0;
+    int count = 0;
+    int rowsPerCol = 1;
+    int cols = 1;
+    double glyphScale = 0;
+};
+
 void DrawListBoxControl(JobContext& job)
 {
     auto* list = qobject_cast<ListBox*>(job.currentControl());
     if (!list)
         return;
-    SharedState& shared = job.shared;
-    const PrintItem& item = job.item();
-    const bool print = job.printing();
-    const double tpp = shared.PageTwipsPerPixel;
-    const double ds = job.DrawScale;
-    const double pps = shared.PrinterPenScale;
-
-    job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
-    const int listTop = job.CurrentY.value;
-
-    const QFont own = list->font();
-    const QFont font = ds != 1.0 ? sized(own, own.pointSizeF() * ds) : own;
-    if (print)
-        job.printer().setFont(printerFontOf(font));
-    const qint32 fore = list->ForeColor();
-    OffScreenDC* page = print ? nullptr : job.page();
-    if (page) {
-        page->setBackColor(White);
-        page->setTextColor(fore);
-        page->setFont(font);
-    }
-
-    int rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
-    rowH = std::max(rowH, 1);
-    int colW = nearest(list->Width() / tpp * ds);
-    if (list->Columns() > 1)
-        colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
-
-    const double pxScale = 7.2 / job.printer().TwipsPerPixelX();
-    const bool checks = list->Style() == 1;
-    const bool rtl = list->RightToLeft();
-    int glyphTop = 8;
-    int glyphW = 0;
-    int indent = 0;
-    if (checks) {
-        glyphTop = print ? nearest((rowH - 18 * pps) / 2) : nearest((rowH - 16) / 2.0);
-        glyphW = nearest(9 * pxScale);
-        indent = print ? Values::toInt16(9 * pps) : Values::toInt16(8 * pps);
-    }
-    if (rtl) {
-        glyphW = 10;
-        indent = 10;
-    }
-    const int align = rtl ? 1 : 0;
-
-    // Rows per column and the columns used; a list shorter than one row
-    // still takes one row per column.
-    const int count = list->ListCount();
-    int rowsPerCol = std::max(1, nearest(list->Height() / tpp * ds / rowH));
-    int cols = Values::toInt16(double(count) / rowsPerCol);
-    if (cols * rowsPerCol < count)
-        ++cols;
-    if (cols > 0) {
-        rowsPerCol = nearest(double(count) / cols);
-        if (rowsPerCol * cols < count)
-            ++rowsPerCol;
-    }
-    cols = std::max(cols, 1);
-    rowsPerCol = std::max(rowsPerCol, 1);
-
-    const double glyphScale = job.control.ScalePrnGrph() * ds;
-    job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
-    int k = 0;
-    for (int c = 0; c < cols && k < count; ++c) {
-        for (int r = 0; r < rowsPerCol && k < count; ++r, ++k) {
-            const QString text = list->List(k);
-            const int y = job.CurrentY.value;
-            if (print) {
-                job.printerDC().setTextColor(fore);
-                job.DrawTextCell(nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale),
-                                 nearest(y + pxScale),
-                                 nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
-                                 nearest(rowH - 4 * pps), text, align, 0, 0, 0, 0, 5);
-            } else if (page) {
-                page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text,
-                               align, 0, false, false, 0, false, 5);
-            }
-            if (checks) {
-                const QImage glyph = checkGlyph(list->Selected(k));
-                if (print) {
-                    const double perPixel = 13.5 / job.printer().TwipsPerPixelX();
-                    const int gw = nearest(glyph.width() * glyphScale * perPixel);
-                    const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
-                    job.printerDC().stretchBlt(gx, nearest(y + rowH / 2.0 - 15 * pps), gw,
-                                               nearest(glyph.height() * glyphScale * perPixel),
-                                               glyph, 0, 0, glyph.width(), glyph.height());
-                } else if (page && page->dc()) {
-                    const int gx = job.ItemLeftPx.value - 5 + (rtl ? colW : 0);
-                    page->dc()->stretchBlt(gx, y + glyphTop,
-                                           nearest(glyph.width() * glyphScale * 16 / 15.9),
-                                           nearest(glyph.height() * glyphScale * 16 / 15.8), glyph,
-                                           0, 0, glyph.width(), glyph.height());
-                }
-            }
-            job.CurrentY += PagePx{rowH};
-        }
-        job.CurrentY = {listTop};
-        job.ItemLeftPx = {job.ItemLeftPx.value + colW};
-    }
-    job.CurrentY = {listTop};
+    ListBoxPass(job, list).run();
 }
 
 } // namespace

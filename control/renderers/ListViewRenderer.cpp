@@ -95,26 +95,35 @@ private:
     void draw()
     {
         const PrintItem& item = m_job.item();
-        const int columns = m_list.columnHeaderCount();
-        const double pageW = m_shared.PageWidthPx.value;
-        const double right = m_job.RightMarginPx.value;
-
+        m_columns = m_list.columnHeaderCount();
         if (m_print) {
             m_job.printerDC().setTextColor(Black);
             m_job.printerDC().setBkColor(White);
         }
-        int x =
+        const int x =
             m_print
                 ? startX()
                 : nearest(((item.Left + 45) / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+        fitColumns(x);
+        takeRowHeight();
+        takeColours();
+        if (!drawRows())
+            return;
+        m_drawn = m_itemCount > 0;
+    }
 
-        // Fitting.
-        bool split = false;
-        int lastCol = columns;
-        const Zentrel::ToFit fit = m_job.control.GridToFit();
-        if (fit == Zentrel::Shrink) {
+    // Fitting: the zoom made smaller where the table is shrunk to the page,
+    // or the last column of the first block where it is split.
+    void fitColumns(int x)
+    {
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        m_split = false;
+        m_lastCol = m_columns;
+        m_fit = m_job.control.GridToFit();
+        if (m_fit == Zentrel::Shrink) {
             double sum = 0;
-            for (int j = 1; j <= columns; ++j) {
+            for (int j = 1; j <= m_columns; ++j) {
                 if (m_print)
                     sum = nearest(sum + m_job.DrawScale * (width(j) / m_tpp + right + 75 * m_ps));
                 else
@@ -124,9 +133,9 @@ private:
                 m_job.DrawScale = m_job.DrawScale * pageW / (x + sum + right + 60);
             else if (m_print && x + sum + right + 2 * m_ps > pageW)
                 m_job.DrawScale = pageW / (x + sum + right + 75 * m_ps) * m_job.DrawScale;
-        } else if (fit == Zentrel::Split || fit == Zentrel::SplitNewPage) {
+        } else if (m_fit == Zentrel::Split || m_fit == Zentrel::SplitNewPage) {
             double sum = 0;
-            for (int j = 1; j <= columns; ++j) {
+            for (int j = 1; j <= m_columns; ++j) {
                 bool over = false;
                 if (m_print) {
                     sum = nearest(sum + m_job.DrawScale * width(j) / m_tpp);
@@ -137,15 +146,18 @@ private:
                 }
                 if (over) {
                     // A block holds at least its first column.
-                    lastCol = std::max(j - 1, 1);
-                    split = lastCol < columns;
+                    m_lastCol = std::max(j - 1, 1);
+                    m_split = m_lastCol < m_columns;
                     break;
                 }
             }
         }
+    }
 
-        // The row font and height.
-        QFont font = rowFont();
+    // The row font and height.
+    void takeRowHeight()
+    {
+        const QFont font = rowFont();
         if (m_print) {
             m_job.printer().setFont(printerFontOf(font));
             m_rowH = nearest(m_job.printer().TextHeight(QStringLiteral("A")) * 1.2 /
@@ -155,21 +167,30 @@ private:
             m_rowH = nearest(font.pointSizeF() * 2.121);
         }
         m_rowH = std::max(m_rowH, 1);
+    }
 
-        const qint32 backColour = rgbOf(m_list.BackColor());
-        const qint32 foreColour = rgbOf(m_list.ForeColor());
+    void takeColours()
+    {
+        m_backColour = rgbOf(m_list.BackColor());
+        m_foreColour = rgbOf(m_list.ForeColor());
         if (!m_print) {
             if (OffScreenDC* page = m_job.page()) {
-                page->setBackColor(backColour);
-                page->setTextColor(foreColour);
+                page->setBackColor(m_backColour);
+                page->setTextColor(m_foreColour);
             }
         }
+    }
 
+    // The header and item rows, block by block of columns and page by
+    // page; false when the job or the composition stops.
+    bool drawRows()
+    {
         const int n = m_list.itemCount();
-        int firstCol = 1;
-        bool header = !m_list.HideColumnHeaders();
-        bool repeatFirst = false;
-        int frame = m_job.control.GridLinesOK() ? 1 : 0;
+        m_itemCount = n;
+        m_firstCol = 1;
+        m_header = !m_list.HideColumnHeaders();
+        m_repeatFirst = false;
+        m_frame = m_job.control.GridLinesOK() ? 1 : 0;
 
         int i = 1;
         while (i <= n) {
@@ -178,114 +199,141 @@ private:
                 m_job.printerDC().setBkColor(White);
                 JobWindows::RaiseProgress();
             } else if (OffScreenDC* page = m_job.page()) {
-                page->setTextColor(foreColour);
+                page->setTextColor(m_foreColour);
             }
             if (m_job.yield())
-                return;
+                return false;
             m_shared.CurrentColor = 0;
-            const bool headerRow = header;
-
-            font = rowFont();
-            if (m_print) {
-                m_shared.CellFillColor = headerRow ? HeaderGrey : White;
-                m_job.printerDC().setBkColor(m_shared.CellFillColor);
-                m_job.printer().setFont(printerFontOf(font));
-            } else if (OffScreenDC* page = m_job.page()) {
-                page->setBackColor(headerRow ? HeaderGrey : rgbOf(m_list.BackColor()));
-                if (headerRow)
-                    page->setTextColor(Black);
-                page->setFont(font);
-            }
-            m_job.ItemLeftPx = {startX()};
-
-            std::vector<int> cols;
-            if (repeatFirst && firstCol > 1)
-                cols.push_back(1);
-            for (int j = firstCol; j <= lastCol; ++j)
-                cols.push_back(j);
-            for (int j : cols) {
-                QString text;
-                if (headerRow)
-                    text = m_list.columnHeaderText(j);
-                else if (j == 1)
-                    text = m_list.itemText(i);
-                else
-                    text = m_list.subItem(i, j - 1);
-                const int w = cellWidth(j);
-                const int align = m_list.columnHeaderAlignment(j);
-                if (m_print) {
-                    m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, m_rowH,
-                                       text, align, qint16(frame), 0, 0, 0, 5);
-                } else if (OffScreenDC* page = m_job.page()) {
-                    page->FillRect(m_job.ItemLeftPx.value + 5, m_job.CurrentY.value, w, m_rowH,
-                                   text, align, frame, false, true, 0, false, 5);
-                }
-                m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
-            }
+            const bool headerRow = m_header;
+            startRow(headerRow);
+            drawRowCells(headerRow, i);
 
             if (headerRow) {
-                header = false;
+                m_header = false;
                 if (!m_print)
                     m_job.CurrentY += PagePx{1};
             }
             m_job.CurrentY += PagePx{m_rowH};
 
-            if (!headerRow && i == n && split) {
-                // The next block of columns, from the first item again.
-                firstCol = lastCol + 1;
-                m_job.CurrentY += PagePx{2 * m_rowH};
-                if (fit == Zentrel::SplitNewPage) {
-                    m_job.NewPage();
-                    if (m_job.StopComposing)
-                        return;
-                }
-                double sum = 0;
-                if (m_job.control.ColRepeatHeader()) {
-                    sum = m_print ? nearest(width(1) / m_tpp) : width(1) / m_tpp;
-                    repeatFirst = m_job.control.RowRepeatHeader();
-                }
-                const double bx = nearest(
-                    (item.Left / m_tpp + m_job.LeftMarginPx.value + (m_print ? 4 * m_ps : 0)) *
-                    m_job.DrawScale);
-                const double margin = m_print ? 40 * m_ps : 40;
-                lastCol = columns;
-                split = false;
-                for (int k = firstCol; k <= columns; ++k) {
-                    sum += m_print ? width(k) / m_tpp : m_job.DrawScale * (width(k) + 45) / m_tpp;
-                    if ((bx + sum + right + margin) * m_job.DrawScale > pageW) {
-                        lastCol = std::max(k - 1, firstCol);
-                        split = lastCol < columns;
-                        break;
-                    }
-                }
-                header = true;
+            if (!headerRow && i == n && m_split) {
+                if (!startNextBlock())
+                    return false;
                 i = 1;
                 continue;
             }
-
-            // A new page before the next row; never right after a header
-            // row, so that each page carries at least one item.
-            const int reserve = m_print ? 3 * m_rowH + m_job.FootMarginPx.value +
-                                              m_job.PortraitFootPadPx.value -
-                                              m_job.LandscapeFootTrimPx.value
-                                        : m_job.FootMarginPx.value + m_rowH + 20;
-            if (!headerRow && i < n &&
-                m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
-                header = !m_list.HideColumnHeaders();
-                m_job.NewPage();
-                frame = m_job.control.GridLinesOK() ? 1 : 0;
-                if (m_job.StopComposing)
-                    return;
-                if (m_print) {
-                    m_job.printerDC().setTextColor(Black);
-                } else if (OffScreenDC* page = m_job.page()) {
-                    page->setBackColor(backColour);
-                }
-            }
+            if (!headerRow && i < n && !breakPageIfFull())
+                return false;
             if (!headerRow)
                 ++i;
         }
-        m_drawn = n > 0;
+        return true;
+    }
+
+    // The colours and font of a row, and its left edge.
+    void startRow(bool headerRow)
+    {
+        const QFont font = rowFont();
+        if (m_print) {
+            m_shared.CellFillColor = headerRow ? HeaderGrey : White;
+            m_job.printerDC().setBkColor(m_shared.CellFillColor);
+            m_job.printer().setFont(printerFontOf(font));
+        } else if (OffScreenDC* page = m_job.page()) {
+            page->setBackColor(headerRow ? HeaderGrey : rgbOf(m_list.BackColor()));
+            if (headerRow)
+                page->setTextColor(Black);
+            page->setFont(font);
+        }
+        m_job.ItemLeftPx = {startX()};
+    }
+
+    // The cells of row `i` (or the header row) in the current block of
+    // columns, the first column again before them where it repeats.
+    void drawRowCells(bool headerRow, int i)
+    {
+        std::vector<int> cols;
+        if (m_repeatFirst && m_firstCol > 1)
+            cols.push_back(1);
+        for (int j = m_firstCol; j <= m_lastCol; ++j)
+            cols.push_back(j);
+        for (int j : cols) {
+            QString text;
+            if (headerRow)
+                text = m_list.columnHeaderText(j);
+            else if (j == 1)
+                text = m_list.itemText(i);
+            else
+                text = m_list.subItem(i, j - 1);
+            const int w = cellWidth(j);
+            const int align = m_list.columnHeaderAlignment(j);
+            if (m_print) {
+                m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, m_rowH, text,
+                                   align, qint16(m_frame), 0, 0, 0, 5);
+            } else if (OffScreenDC* page = m_job.page()) {
+                page->FillRect(m_job.ItemLeftPx.value + 5, m_job.CurrentY.value, w, m_rowH, text,
+                               align, m_frame, false, true, 0, false, 5);
+            }
+            m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+        }
+    }
+
+    // The next block of columns, from the first item again; false when the
+    // composition stops.
+    bool startNextBlock()
+    {
+        const PrintItem& item = m_job.item();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        m_firstCol = m_lastCol + 1;
+        m_job.CurrentY += PagePx{2 * m_rowH};
+        if (m_fit == Zentrel::SplitNewPage) {
+            m_job.NewPage();
+            if (m_job.StopComposing)
+                return false;
+        }
+        double sum = 0;
+        if (m_job.control.ColRepeatHeader()) {
+            sum = m_print ? nearest(width(1) / m_tpp) : width(1) / m_tpp;
+            m_repeatFirst = m_job.control.RowRepeatHeader();
+        }
+        const double bx =
+            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value + (m_print ? 4 * m_ps : 0)) *
+                    m_job.DrawScale);
+        const double margin = m_print ? 40 * m_ps : 40;
+        m_lastCol = m_columns;
+        m_split = false;
+        for (int k = m_firstCol; k <= m_columns; ++k) {
+            sum += m_print ? width(k) / m_tpp : m_job.DrawScale * (width(k) + 45) / m_tpp;
+            if ((bx + sum + right + margin) * m_job.DrawScale > pageW) {
+                m_lastCol = std::max(k - 1, m_firstCol);
+                m_split = m_lastCol < m_columns;
+                break;
+            }
+        }
+        m_header = true;
+        return true;
+    }
+
+    // A new page before the next item row where it would not fit, the
+    // header row first on it; false when the composition stops.
+    bool breakPageIfFull()
+    {
+        const int reserve = m_print ? 3 * m_rowH + m_job.FootMarginPx.value +
+                                          m_job.PortraitFootPadPx.value -
+                                          m_job.LandscapeFootTrimPx.value
+                                    : m_job.FootMarginPx.value + m_rowH + 20;
+        if (m_job.CurrentY.value < m_shared.PageHeightPx.value - reserve)
+            return true;
+        m_header = !m_list.HideColumnHeaders();
+        m_job.NewPage();
+        m_frame = m_job.control.GridLinesOK() ? 1 : 0;
+        if (m_job.StopComposing)
+            return false;
+        if (m_print) {
+            m_job.printerDC().setTextColor(Black);
+        } else if (OffScreenDC* page = m_job.page()) {
+            page->setBackColor(m_backColour);
+        }
+        return true;
     }
 
     void finish()
@@ -320,6 +368,21 @@ private:
     int m_rowH = 0;
     bool m_drawn = false;
     double m_savedScale = 1.0;
+
+    // Fitting and colours of the drawing.
+    int m_columns = 0;
+    int m_itemCount = 0;
+    Zentrel::ToFit m_fit{};
+    bool m_split = false;
+    int m_lastCol = 0;
+    qint32 m_backColour = White;
+    qint32 m_foreColour = Black;
+
+    // Where the rows have got to.
+    int m_firstCol = 1;
+    bool m_header = false;
+    bool m_repeatFirst = false;
+    int m_frame = 0;
 };
 
 void renderListView(JobContext& job, bool print)

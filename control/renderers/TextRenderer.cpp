@@ -130,56 +130,90 @@ int wholeTextCellHeight(JobContext& job, const QString& text, int cellWidth, boo
     return int(std::ceil(textHeight + 7 * pps + 1));
 }
 
-void renderText(JobContext& job, bool print)
+// One call of a text renderer: the control's working values and the steps
+// that draw it, in order.
+class TextPass
 {
-    SharedState& shared = job.shared;
-    const QPointer<QWidget> control = job.currentControl();
-    const PrintItem& item = job.item();
-    const Reader read(control, print);
-    const PageScale scale = job.scale();
-    const double ptp = shared.PageTwipsPerPixel;
-    const QString type = typeOf(control);
-    const bool isLabel = type == QLatin1String("Label");
-    const bool isTextBox = type == QLatin1String("TextBox");
-    const bool isMaskEdBox = type == QLatin1String("MaskEdBox");
-    const bool isCombo = type == QLatin1String("ComboBox");
+public:
+    TextPass(JobContext& job, bool print)
+        : job(job), shared(job.shared), control(job.currentControl()), item(job.item()),
+          read(control, print), scale(job.scale()), ptp(shared.PageTwipsPerPixel), print(print)
+    {
+        const QString type = typeOf(control);
+        isLabel = type == QLatin1String("Label");
+        isTextBox = type == QLatin1String("TextBox");
+        isMaskEdBox = type == QLatin1String("MaskEdBox");
+        isCombo = type == QLatin1String("ComboBox");
+    }
 
-    // Entry.
-    shared.CurrentColor = 0;
-    const double heightTwips = read("Height", 0).toDouble();
-    int heightPx = nearest(heightTwips / ptp * job.DrawScale);
-    int border = 0;
-    if (!isCombo)
-        border = job.control.BorderText() ? read("BorderStyle", 0).toInt() : 0;
-    int alignment = 0;
-    if (isTextBox || isLabel)
-        alignment = read("Alignment", 0).toInt();
-    else
-        alignment = job.hostRightToLeft() ? 1 : 0;
-
-    job.CurrentY = scale.advance(job.CurrentY, Twips{double(item.TopGap)});
-    const bool newPageTag = read("Tag", QString()).toString() == QLatin1String("newpage");
-    if (job.CurrentY.value + heightTwips / ptp + job.FootMarginPx.value >
-            shared.PageHeightPx.value ||
-        (newPageTag && job.CurrentItem > 0)) {
-        job.NewPage();
-        if (job.StopComposing)
+    void run()
+    {
+        takeEntryValues();
+        if (!placeOnPage())
             return;
-    }
-    if (!print) {
-        const int letter = designLetterHeight();
-        if (letter + job.TopMarginPx.value > job.CurrentY.value)
-            job.CurrentY = {letter + job.TopMarginPx.value};
+        chooseColours();
+        applyColours();
+        shared.CellFillColor = back;
+        if (!copyFont())
+            return;
+        measureLineHeight();
+        measureMultiLine();
+        if (!needsLongTextLoop()) {
+            if (print)
+                drawSingleBlockOnPrinter();
+            else
+                drawSingleBlockInPreview();
+            return;
+        }
+        drawLongText();
     }
 
-    // Colours.
-    qint32 back = White;
-    qint32 fore = Black;
-    if (job.colorMode() == 2) {
-        back = rgbOf(read("BackColor", White).toInt());
-        fore = rgbOf(read("ForeColor", Black).toInt());
+private:
+    // Colour, height, frame and alignment of the control.
+    void takeEntryValues()
+    {
+        shared.CurrentColor = 0;
+        heightTwips = read("Height", 0).toDouble();
+        heightPx = nearest(heightTwips / ptp * job.DrawScale);
+        if (!isCombo)
+            border = job.control.BorderText() ? read("BorderStyle", 0).toInt() : 0;
+        if (isTextBox || isLabel)
+            alignment = read("Alignment", 0).toInt();
+        else
+            alignment = job.hostRightToLeft() ? 1 : 0;
     }
-    const auto applyColours = [&] {
+
+    // The control's top on the page, after a page break where it does not
+    // fit or asks for one; false when composing stops.
+    bool placeOnPage()
+    {
+        job.CurrentY = scale.advance(job.CurrentY, Twips{double(item.TopGap)});
+        const bool newPageTag = read("Tag", QString()).toString() == QLatin1String("newpage");
+        if (job.CurrentY.value + heightTwips / ptp + job.FootMarginPx.value >
+                shared.PageHeightPx.value ||
+            (newPageTag && job.CurrentItem > 0)) {
+            job.NewPage();
+            if (job.StopComposing)
+                return false;
+        }
+        if (!print) {
+            const int letter = designLetterHeight();
+            if (letter + job.TopMarginPx.value > job.CurrentY.value)
+                job.CurrentY = {letter + job.TopMarginPx.value};
+        }
+        return true;
+    }
+
+    void chooseColours()
+    {
+        if (job.colorMode() == 2) {
+            back = rgbOf(read("BackColor", White).toInt());
+            fore = rgbOf(read("ForeColor", Black).toInt());
+        }
+    }
+
+    void applyColours()
+    {
         if (print) {
             job.printerDC().setTextColor(fore);
             job.printerDC().setBkColor(back);
@@ -187,43 +221,42 @@ void renderText(JobContext& job, bool print)
             page->setBackColor(back);
             page->setTextColor(fore);
         }
-    };
-    applyColours();
-    shared.CellFillColor = back;
+    }
 
-    // The font, scaled with the zoom.
-    const QFont own = read("Font", QFont()).value<QFont>();
-    QFont copy = own;
-    if (job.DrawScale != 1.0)
-        copy.setPointSizeF(own.pointSizeF() * job.DrawScale / (print ? 1.0 : 1.1));
-    if (print)
-        job.printer().setFont(printerFontOf(copy));
-    if (job.yield())
-        return;
+    // The control's font scaled with the zoom, given to the printer; false
+    // when the job was stopped during the yield.
+    bool copyFont()
+    {
+        const QFont own = read("Font", QFont()).value<QFont>();
+        copy = own;
+        if (job.DrawScale != 1.0)
+            copy.setPointSizeF(own.pointSizeF() * job.DrawScale / (print ? 1.0 : 1.1));
+        if (print)
+            job.printer().setFont(printerFontOf(copy));
+        return !job.yield();
+    }
 
     // The height of one line in page pixels.
-    int lineHeight = 0;
-    if (print) {
-        lineHeight = job.printerDC().textExtent(QStringLiteral("A")).height();
-    } else {
-        DeviceContext& demo = JobWindows::DemoSurface();
-        demo.selectFont(demo.deviceFont(copy));
-        lineHeight = demo.textExtent(QStringLiteral("Zentrel")).height();
-        if (OffScreenDC* page = job.page())
-            page->setFont(copy);
+    void measureLineHeight()
+    {
+        if (print) {
+            lineHeight = job.printerDC().textExtent(QStringLiteral("A")).height();
+        } else {
+            DeviceContext& demo = JobWindows::DemoSurface();
+            demo.selectFont(demo.deviceFont(copy));
+            lineHeight = demo.textExtent(QStringLiteral("Zentrel")).height();
+            if (OffScreenDC* page = job.page())
+                page->setFont(copy);
+        }
+        lineStep = qMax(1, lineHeight);
     }
-    const int lineStep = qMax(1, lineHeight);
 
-    // The width of a printed block's cell.
-    const auto widthOfCell = [&](int adjust, double factor) {
-        return nearest((item.Width / ptp * job.DrawScale + adjust) * factor);
-    };
-
-    bool wrap = false;
-    const bool multiLine = isTextBox && read("MultiLine", false).toBool();
-    QString text;
-    QVector<int> starts;
-    if (multiLine) {
+    // The lines of a many-line text box and the height they take.
+    void measureMultiLine()
+    {
+        multiLine = isTextBox && read("MultiLine", false).toBool();
+        if (!multiLine)
+            return;
         text = read("Text", QString()).toString();
         starts = lineStarts(control, text);
         const int n = int(starts.size());
@@ -239,19 +272,37 @@ void renderText(JobContext& job, bool print)
             heightPx = nearest((n - 1) * lineHeight + lineHeight * 1.7);
         }
     }
-    // On the printer a many-line box goes over pages when its whole text
-    // would not fit the page in one block.
-    int blockPx = heightPx;
-    if (print && multiLine)
-        blockPx = qMax(heightPx, wholeTextCellHeight(job, text, widthOfCell(-12, 1.0), true) + 12);
-    const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
-                           : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
-    const bool overRuns = job.CurrentY.value + blockPx > room;
 
-    if (!multiLine || !overRuns) {
-        // One block at the control's place.
-        double widthFactor = 1.0;
-        bool transparent = false;
+    // Fit test: only a many-line text box that runs past the page goes over
+    // pages. On the printer it does so when its whole text would not fit the
+    // page in one block.
+    bool needsLongTextLoop()
+    {
+        int blockPx = heightPx;
+        if (print && multiLine)
+            blockPx =
+                qMax(heightPx, wholeTextCellHeight(job, text, widthOfCell(-12, 1.0), true) + 12);
+        const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
+                               : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
+        const bool overRuns = job.CurrentY.value + blockPx > room;
+        return multiLine && overRuns;
+    }
+
+    // The width of a printed block's cell.
+    int widthOfCell(int adjust, double factor) const
+    {
+        return nearest((item.Width / ptp * job.DrawScale + adjust) * factor);
+    }
+
+    void computeItemLeft()
+    {
+        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * job.DrawScale)};
+    }
+
+    // The text of a single block and whether it wraps and shows its
+    // background.
+    void takeSingleBlockText()
+    {
         if (isLabel) {
             wrap = true;
             transparent = read("BackStyle", 1).toInt() == 0;
@@ -263,76 +314,102 @@ void renderText(JobContext& job, bool print)
         }
         if (isMaskEdBox)
             wrap = true;
-        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * job.DrawScale)};
-        if (!print) {
-            int heightAdj = job.DrawScale < 1.0 ? 3 : 0;
-            if (isLabel) {
-                widthFactor = 1.0001;
-                heightAdj = 2;
-                if (read("AutoSize", false).toBool())
-                    widthFactor = 1.01;
-                if (job.DrawScale < 1.0) {
-                    heightAdj = 4;
-                    widthFactor = 1.01;
-                }
-            } else {
-                heightPx -= 3;
-            }
-            if (OffScreenDC* page = job.page())
-                page->FillRect(job.ItemLeftPx.value + 1, job.CurrentY.value,
-                               nearest(item.Width / ptp * job.DrawScale * widthFactor),
-                               nearest(heightAdj + heightPx * job.DrawScale), text, alignment,
-                               border, wrap, false, 5, transparent, 5);
-        } else {
-            if (job.yield())
-                return;
-            job.printer().setFont(printerFontOf(copy));
-            int heightAdj = -12;
-            if (isLabel && read("AutoSize", false).toBool()) {
-                widthFactor = 1.03;
-                heightAdj = 8;
-            }
-            // The cell keeps its height where its text fits and grows to
-            // hold the whole text where it would cut it.
-            const int cellWidth = widthOfCell(heightAdj, widthFactor);
-            const int cellHeight = heightPx + heightAdj;
-            const int wholeHeight =
-                qMax(cellHeight, wholeTextCellHeight(job, text, cellWidth, wrap));
-            job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth, wholeHeight,
-                             text, alignment, qint16(border), qint16(wrap ? -1 : 0), 1,
-                             qint16(transparent ? -1 : 0), 5);
-            // A cell grown below both the control and its usual cell moves
-            // what follows down as far, so that nothing prints over its text.
-            const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
-            const int overshoot = 1 + wholeHeight - qMax(1 + cellHeight, controlPx);
-            if (overshoot > 0)
-                job.CurrentY += PagePx{overshoot};
-        }
-        return;
     }
 
-    // A many-line text box over pages: each page takes the whole lines
-    // that fit its own room (at least one), each line exactly once, and the
-    // lines keep the breaks the box gives them.
-    const int lineCount = int(starts.size());
-    const int widthPx = nearest(item.Width / ptp * job.DrawScale);
-    const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
-    // What a printer cell adds above its text.
-    const int inset = print ? nearest(9 * shared.PrinterPenScale) + 2 : 0;
-    int first = 0;
-    int chunkTop = job.CurrentY.value;
-    int chunkHeight = 0;
-    while (first < lineCount) {
+    // One block at the control's place on the preview page.
+    void drawSingleBlockInPreview()
+    {
+        takeSingleBlockText();
+        computeItemLeft();
+        double widthFactor = 1.0;
+        int heightAdj = job.DrawScale < 1.0 ? 3 : 0;
+        if (isLabel) {
+            widthFactor = 1.0001;
+            heightAdj = 2;
+            if (read("AutoSize", false).toBool())
+                widthFactor = 1.01;
+            if (job.DrawScale < 1.0) {
+                heightAdj = 4;
+                widthFactor = 1.01;
+            }
+        } else {
+            heightPx -= 3;
+        }
+        if (OffScreenDC* page = job.page())
+            page->FillRect(job.ItemLeftPx.value + 1, job.CurrentY.value,
+                           nearest(item.Width / ptp * job.DrawScale * widthFactor),
+                           nearest(heightAdj + heightPx * job.DrawScale), text, alignment, border,
+                           wrap, false, 5, transparent, 5);
+    }
+
+    // One block at the control's place on the printer.
+    void drawSingleBlockOnPrinter()
+    {
+        takeSingleBlockText();
+        computeItemLeft();
         if (job.yield())
             return;
-        const int free = shared.PageHeightPx.value -
-                         (job.FootMarginPx.value + job.CurrentY.value + lineHeight + inset);
-        const int fits = qMax(1, int(std::floor(double(free) / lineStep)));
-        const int last = qMin(lineCount, first + fits);
+        job.printer().setFont(printerFontOf(copy));
+        double widthFactor = 1.0;
+        int heightAdj = -12;
+        if (isLabel && read("AutoSize", false).toBool()) {
+            widthFactor = 1.03;
+            heightAdj = 8;
+        }
+        // The cell keeps its height where its text fits and grows to hold
+        // the whole text where it would cut it.
+        const int cellWidth = widthOfCell(heightAdj, widthFactor);
+        const int cellHeight = heightPx + heightAdj;
+        const int wholeHeight = qMax(cellHeight, wholeTextCellHeight(job, text, cellWidth, wrap));
+        job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth, wholeHeight, text,
+                         alignment, qint16(border), qint16(wrap ? -1 : 0), 1,
+                         qint16(transparent ? -1 : 0), 5);
+        // A cell grown below both the control and its usual cell moves what
+        // follows down as far, so that nothing prints over its text.
+        const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
+        const int overshoot = 1 + wholeHeight - qMax(1 + cellHeight, controlPx);
+        if (overshoot > 0)
+            job.CurrentY += PagePx{overshoot};
+    }
+
+    // A many-line text box over pages: each page takes the whole lines that
+    // fit its own room (at least one), each line exactly once, and the lines
+    // keep the breaks the box gives them.
+    void drawLongText()
+    {
+        const int lineCount = int(starts.size());
+        const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
+        // What a printer cell adds above its text.
+        const int inset = print ? nearest(9 * shared.PrinterPenScale) + 2 : 0;
+        int first = 0;
+        int chunkTop = job.CurrentY.value;
+        int chunkHeight = 0;
+        while (first < lineCount) {
+            if (job.yield())
+                return;
+            const int free = shared.PageHeightPx.value -
+                             (job.FootMarginPx.value + job.CurrentY.value + lineHeight + inset);
+            const int fits = qMax(1, int(std::floor(double(free) / lineStep)));
+            const int last = qMin(lineCount, first + fits);
+            chunkTop = job.CurrentY.value;
+            chunkHeight = drawChunk(first, last, inset);
+            first = last;
+            if (first < lineCount && !continueOnNewPage())
+                return;
+        }
+        // The control's top as if it ended where the last lines end, so that
+        // the next control keeps its distance below them.
+        job.CurrentY = {chunkTop + chunkHeight - controlPx};
+    }
+
+    // The lines [first, last) at the current top; returns the height drawn.
+    int drawChunk(int first, int last, int inset)
+    {
         const QString chunk = linesOf(text, starts, first, last);
-        chunkHeight = (last - first) * lineStep;
-        chunkTop = job.CurrentY.value;
-        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * job.DrawScale)};
+        const int widthPx = nearest(item.Width / ptp * job.DrawScale);
+        int chunkHeight = (last - first) * lineStep;
+        const int chunkTop = job.CurrentY.value;
+        computeItemLeft();
         if (!print) {
             if (OffScreenDC* page = job.page())
                 page->FillRect(job.ItemLeftPx.value, chunkTop, widthPx, chunkHeight, chunk,
@@ -343,23 +420,58 @@ void renderText(JobContext& job, bool print)
                              alignment, qint16(border), 0, 5, 0, 5);
             chunkHeight += inset;
         }
-        first = last;
-        if (first < lineCount) {
-            job.NewPage();
-            if (job.StopComposing)
-                return;
-            if (print) {
-                job.printer().setFont(printerFontOf(copy));
-            } else if (OffScreenDC* page = job.page()) {
-                page->setFont(copy);
-            }
-            applyColours();
-            shared.CellFillColor = back;
-        }
+        return chunkHeight;
     }
-    // The control's top as if it ended where the last lines end, so that
-    // the next control keeps its distance below them.
-    job.CurrentY = {chunkTop + chunkHeight - controlPx};
+
+    // A new page for the next chunk, with the font and colours of the
+    // control; false when composing stops.
+    bool continueOnNewPage()
+    {
+        job.NewPage();
+        if (job.StopComposing)
+            return false;
+        if (print) {
+            job.printer().setFont(printerFontOf(copy));
+        } else if (OffScreenDC* page = job.page()) {
+            page->setFont(copy);
+        }
+        applyColours();
+        shared.CellFillColor = back;
+        return true;
+    }
+
+    JobContext& job;
+    SharedState& shared;
+    const QPointer<QWidget> control;
+    const PrintItem& item;
+    const Reader read;
+    const PageScale scale;
+    const double ptp;
+    const bool print;
+    bool isLabel = false;
+    bool isTextBox = false;
+    bool isMaskEdBox = false;
+    bool isCombo = false;
+
+    double heightTwips = 0;
+    int heightPx = 0;
+    int border = 0;
+    int alignment = 0;
+    qint32 back = White;
+    qint32 fore = Black;
+    QFont copy;
+    int lineHeight = 0;
+    int lineStep = 1;
+    bool multiLine = false;
+    bool wrap = false;
+    bool transparent = false;
+    QString text;
+    QVector<int> starts;
+};
+
+void renderText(JobContext& job, bool print)
+{
+    TextPass(job, print).run();
 }
 
 } // namespace
