@@ -152,8 +152,12 @@ QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
         top = qMin(top, glyph.top());
         bottom = qMax(bottom, glyph.bottom());
     }
-    const int left = qMin(0, metrics.leftBearing(line.front()));
-    const int right = width - 1 - qMin(0, metrics.rightBearing(line.back()));
+    // A glyph's ink starts and ends its bearings inside its advance (outside
+    // it where a bearing is negative); a blank has no ink of its own, so a
+    // blank at either end counts from its advance.
+    const auto bearing = [](QChar ch, int value) { return ch.isSpace() ? qMin(0, value) : value; };
+    const int left = bearing(line.front(), metrics.leftBearing(line.front()));
+    const int right = width - 1 - bearing(line.back(), metrics.rightBearing(line.back()));
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
