@@ -186,6 +186,41 @@ bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& sh
     return !box.contains(ink);
 }
 
+// Draws one plain line in `box` as the painter's own boxed drawText would
+// place it, from the line's advance alone: the boxed call lays the line out
+// with a text layout (line breaking and all) for a line that cannot break.
+// Returns false, drawing nothing, where the line is not that simple.
+bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QString& line)
+{
+    const QFont& font = painter.font();
+    if (line.isEmpty() || line.front().isSpace() || line.back().isSpace() ||
+        painter.layoutDirection() != Qt::LeftToRight || font.underline() || font.strikeOut() ||
+        font.overline() || (qtFlags & Qt::TextJustificationForced))
+        return false;
+    for (const QChar ch : line) {
+        if (ch.unicode() < 0x20 || ch.unicode() >= 0x0590 || ch.isMark() ||
+            (ch == QLatin1Char('&') && (qtFlags & Qt::TextShowMnemonic)))
+            return false;
+    }
+    const QFontMetricsF metrics(font, painter.device());
+    const qreal advance = metrics.horizontalAdvance(line);
+    if ((qtFlags & Qt::TextWordWrap) && advance >= box.width())
+        return false;
+    qreal x = box.x();
+    if (qtFlags & Qt::AlignRight)
+        x += box.width() - advance;
+    else if (qtFlags & Qt::AlignHCenter)
+        x += (box.width() - advance) / 2;
+    const qreal height = metrics.ascent() + metrics.descent();
+    qreal y = box.y();
+    if (qtFlags & Qt::AlignBottom)
+        y += box.height() - height;
+    else if (qtFlags & Qt::AlignVCenter)
+        y += (box.height() - height) / 2;
+    painter.drawText(QPointF(x, y + metrics.ascent()), line);
+    return true;
+}
+
 // The device that rich text is laid out on: plain 96 dots per inch.
 QPaintDevice* layoutDevice()
 {
@@ -528,7 +563,8 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
                 painter.setBackgroundMode(Qt::TransparentMode);
             useFont(painter, m_font);
             usePen(painter, QPen(colourOf(m_textColor)));
-            painter.drawText(box, drawFlags, shown);
+            if (!drawPlainLine(painter, box, drawFlags, shown))
+                painter.drawText(box, drawFlags, shown);
         },
         Tools::SetHere);
     return bounds.height();
