@@ -194,7 +194,7 @@ bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QStri
 {
     const QFont& font = painter.font();
     if (line.isEmpty() || line.front().isSpace() || line.back().isSpace() ||
-        painter.layoutDirection() != Qt::LeftToRight || font.underline() || font.strikeOut() ||
+        painter.layoutDirection() == Qt::RightToLeft || font.underline() || font.strikeOut() ||
         font.overline() || (qtFlags & Qt::TextJustificationForced))
         return false;
     for (const QChar ch : line) {
