@@ -186,26 +186,32 @@ bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& sh
     return !box.contains(ink);
 }
 
-// Draws one plain line in `box` as the painter's own boxed drawText would
-// place it, from the line's advance alone: the boxed call lays the line out
-// with a text layout (line breaking and all) for a line that cannot break.
-// Returns false, drawing nothing, where the line is not that simple.
-bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QString& line)
+// Whether `line` is one plain line that a boxed drawText of the font lays
+// out as a single run from its box's edge: left to right, no breaks, tabs,
+// mnemonics, decorations or blanks at its ends.
+bool plainLine(const QFont& font, Qt::LayoutDirection direction, int qtFlags, const QString& line)
 {
-    const QFont& font = painter.font();
     if (line.isEmpty() || line.front().isSpace() || line.back().isSpace() ||
-        painter.layoutDirection() == Qt::RightToLeft || font.underline() || font.strikeOut() ||
-        font.overline() || (qtFlags & Qt::TextJustificationForced))
+        direction == Qt::RightToLeft || font.underline() || font.strikeOut() || font.overline() ||
+        (qtFlags & Qt::TextJustificationForced))
         return false;
     for (const QChar ch : line) {
         if (ch.unicode() < 0x20 || ch.unicode() >= 0x0590 || ch.isMark() ||
             (ch == QLatin1Char('&') && (qtFlags & Qt::TextShowMnemonic)))
             return false;
     }
-    const QFontMetricsF metrics(font, painter.device());
+    return true;
+}
+
+// Where a boxed drawText places a plain line in `box` (its line box), from
+// the line's advance alone: the boxed call lays the line out with a text
+// layout (line breaking and all). An empty result where the line would wrap.
+QRectF plainLinePlace(const QFontMetricsF& metrics, const QRect& box, int qtFlags,
+                      const QString& line)
+{
     const qreal advance = metrics.horizontalAdvance(line);
     if ((qtFlags & Qt::TextWordWrap) && advance >= box.width())
-        return false;
+        return {};
     qreal x = box.x();
     if (qtFlags & Qt::AlignRight)
         x += box.width() - advance;
@@ -217,7 +223,33 @@ bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QStri
         y += box.height() - height;
     else if (qtFlags & Qt::AlignVCenter)
         y += (box.height() - height) / 2;
-    painter.drawText(QPointF(x, y + metrics.ascent()), line);
+    return QRectF(x, y, advance, height);
+}
+
+// The box of the lines of `text` in `box`, as QFontMetrics::boundingRect
+// gives it, measuring a plain line without a text layout.
+QRect textBounds(const QFontMetrics& metrics, const QFont& font, const QRect& box, int qtFlags,
+                 const QString& text)
+{
+    if (plainLine(font, Qt::LeftToRight, qtFlags, text)) {
+        const QRectF place = plainLinePlace(QFontMetricsF(font), box, qtFlags, text);
+        if (!place.isEmpty())
+            return place.toAlignedRect();
+    }
+    return metrics.boundingRect(box, qtFlags, text);
+}
+
+// Draws a plain line as the painter's own boxed drawText would; false,
+// drawing nothing, where the line is not plain.
+bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QString& line)
+{
+    if (!plainLine(painter.font(), painter.layoutDirection(), qtFlags, line))
+        return false;
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QRectF place = plainLinePlace(metrics, box, qtFlags, line);
+    if (place.isEmpty())
+        return false;
+    painter.drawText(QPointF(place.x(), place.y() + metrics.ascent()), line);
     return true;
 }
 
@@ -533,7 +565,8 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     const int qtFlags = qtTextFlags(flags);
     const QRect box = toQRect(rect.normalized());
     const QFontMetrics metrics(m_font);
-    const QRect bounds = shown.isEmpty() ? QRect() : metrics.boundingRect(box, qtFlags, shown);
+    const QRect bounds =
+        shown.isEmpty() ? QRect() : textBounds(metrics, m_font, box, qtFlags, shown);
 
     GdiCall c = call(QStringLiteral("DrawText"));
     c.rect = rect;
