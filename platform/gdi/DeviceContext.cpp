@@ -152,8 +152,12 @@ QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
         top = qMin(top, glyph.top());
         bottom = qMax(bottom, glyph.bottom());
     }
-    const int left = qMin(0, metrics.leftBearing(line.front()));
-    const int right = width - 1 - qMin(0, metrics.rightBearing(line.back()));
+    // A glyph's ink starts and ends its bearings inside its advance (outside
+    // it where a bearing is negative); a blank has no ink of its own, so a
+    // blank at either end counts from its advance.
+    const auto bearing = [](QChar ch, int value) { return ch.isSpace() ? qMin(0, value) : value; };
+    const int left = bearing(line.front(), metrics.leftBearing(line.front()));
+    const int right = width - 1 - bearing(line.back(), metrics.rightBearing(line.back()));
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
@@ -180,6 +184,73 @@ bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& sh
                           .translated(bounds.left(), bounds.top() + metrics.ascent())
                           .adjusted(-Slack, -Slack, Slack, Slack);
     return !box.contains(ink);
+}
+
+// Whether `line` is one plain line that a boxed drawText of the font lays
+// out as a single run from its box's edge: left to right, no breaks, tabs,
+// mnemonics, decorations or blanks at its ends.
+bool plainLine(const QFont& font, Qt::LayoutDirection direction, int qtFlags, const QString& line)
+{
+    if (line.isEmpty() || line.front().isSpace() || line.back().isSpace() ||
+        direction == Qt::RightToLeft || font.underline() || font.strikeOut() || font.overline() ||
+        (qtFlags & Qt::TextJustificationForced))
+        return false;
+    for (const QChar ch : line) {
+        if (ch.unicode() < 0x20 || ch.unicode() >= 0x0590 || ch.isMark() ||
+            (ch == QLatin1Char('&') && (qtFlags & Qt::TextShowMnemonic)))
+            return false;
+    }
+    return true;
+}
+
+// Where a boxed drawText places a plain line in `box` (its line box), from
+// the line's advance alone: the boxed call lays the line out with a text
+// layout (line breaking and all). An empty result where the line would wrap.
+QRectF plainLinePlace(const QFontMetricsF& metrics, const QRect& box, int qtFlags,
+                      const QString& line)
+{
+    const qreal advance = metrics.horizontalAdvance(line);
+    if ((qtFlags & Qt::TextWordWrap) && advance >= box.width())
+        return {};
+    qreal x = box.x();
+    if (qtFlags & Qt::AlignRight)
+        x += box.width() - advance;
+    else if (qtFlags & Qt::AlignHCenter)
+        x += (box.width() - advance) / 2;
+    const qreal height = metrics.ascent() + metrics.descent();
+    qreal y = box.y();
+    if (qtFlags & Qt::AlignBottom)
+        y += box.height() - height;
+    else if (qtFlags & Qt::AlignVCenter)
+        y += (box.height() - height) / 2;
+    return QRectF(x, y, advance, height);
+}
+
+// The box of the lines of `text` in `box`, as QFontMetrics::boundingRect
+// gives it, measuring a plain line without a text layout.
+QRect textBounds(const QFontMetrics& metrics, const QFont& font, const QRect& box, int qtFlags,
+                 const QString& text)
+{
+    if (plainLine(font, Qt::LeftToRight, qtFlags, text)) {
+        const QRectF place = plainLinePlace(QFontMetricsF(font), box, qtFlags, text);
+        if (!place.isEmpty())
+            return place.toAlignedRect();
+    }
+    return metrics.boundingRect(box, qtFlags, text);
+}
+
+// Draws a plain line as the painter's own boxed drawText would; false,
+// drawing nothing, where the line is not plain.
+bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QString& line)
+{
+    if (!plainLine(painter.font(), painter.layoutDirection(), qtFlags, line))
+        return false;
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QRectF place = plainLinePlace(metrics, box, qtFlags, line);
+    if (place.isEmpty())
+        return false;
+    painter.drawText(QPointF(place.x(), place.y() + metrics.ascent()), line);
+    return true;
 }
 
 // The device that rich text is laid out on: plain 96 dots per inch.
@@ -494,7 +565,8 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     const int qtFlags = qtTextFlags(flags);
     const QRect box = toQRect(rect.normalized());
     const QFontMetrics metrics(m_font);
-    const QRect bounds = shown.isEmpty() ? QRect() : metrics.boundingRect(box, qtFlags, shown);
+    const QRect bounds =
+        shown.isEmpty() ? QRect() : textBounds(metrics, m_font, box, qtFlags, shown);
 
     GdiCall c = call(QStringLiteral("DrawText"));
     c.rect = rect;
@@ -524,7 +596,8 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
                 painter.setBackgroundMode(Qt::TransparentMode);
             useFont(painter, m_font);
             usePen(painter, QPen(colourOf(m_textColor)));
-            painter.drawText(box, drawFlags, shown);
+            if (!drawPlainLine(painter, box, drawFlags, shown))
+                painter.drawText(box, drawFlags, shown);
         },
         Tools::SetHere);
     return bounds.height();

@@ -430,6 +430,24 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
          left,
          true,
          true},
+        {"right-aligned digits and a trailing blank",
+         QStringLiteral("987.65 "),
+         {10, 10, 150, 31},
+         Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         false,
+         false},
+        {"an opaque background behind centred digits",
+         QStringLiteral("45.5"),
+         {10, 10, 151, 31},
+         Gdi::DT_SINGLELINE | Gdi::DT_CENTER | Gdi::DT_VCENTER | Gdi::DT_NOPREFIX,
+         true,
+         true},
+        {"digits centred both ways",
+         QStringLiteral("45.5"),
+         {10, 10, 151, 40},
+         Gdi::DT_SINGLELINE | Gdi::DT_CENTER | Gdi::DT_VCENTER | Gdi::DT_NOPREFIX,
+         false,
+         false},
         {"digits above a box's top",
          QStringLiteral("1234.56"),
          {10, 10, 150, 31},
@@ -448,8 +466,12 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
 
         const QRect box(c.box.left, c.box.top, c.box.width(), c.box.height());
         int qtFlags = Qt::TextDontClip;
-        qtFlags |= (c.flags & Gdi::DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
-        qtFlags |= (c.flags & Gdi::DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
+        qtFlags |= (c.flags & Gdi::DT_RIGHT)    ? Qt::AlignRight
+                   : (c.flags & Gdi::DT_CENTER) ? Qt::AlignHCenter
+                                                : Qt::AlignLeft;
+        qtFlags |= (c.flags & Gdi::DT_BOTTOM)    ? Qt::AlignBottom
+                   : (c.flags & Gdi::DT_VCENTER) ? Qt::AlignVCenter
+                                                 : Qt::AlignTop;
         const auto drawn = [&](bool clip) {
             QImage image(200, 60, QImage::Format_RGB32);
             image.fill(Qt::white);
