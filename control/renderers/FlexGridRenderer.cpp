@@ -133,7 +133,32 @@ private:
 
     void draw()
     {
-        // Step 2: grid facts and what is put back at the end.
+        saveGridState();
+        const int cols = m_grid.Cols();
+        const Zentrel::ToFit fit = m_job.control.GridToFit();
+        int lastCol = fitToPage(fit, leftOfGrid(), cols);
+        chooseFontAndScales();
+        const int lastRow = lastPrintedRow();
+
+        int firstCol = 0;
+        bool rowRepeat = false;
+        for (;;) {
+            if (!drawBlock(firstCol, lastCol, lastRow, rowRepeat))
+                return;
+            // Step 11: the next block, when the columns were split.
+            if (lastCol >= cols - 1)
+                return;
+            firstCol = lastCol + 1;
+            if (!startNextBlock(fit))
+                return;
+            rowRepeat = m_job.control.RowRepeatHeader();
+            lastCol = lastColOfNextBlock(firstCol, cols);
+        }
+    }
+
+    // Step 2: grid facts and what is put back at the end.
+    void saveGridState()
+    {
         readGridLines();
         m_wordWrap = m_grid.WordWrap();
         m_rtl = m_grid.RightToLeft();
@@ -146,21 +171,23 @@ private:
         m_savedTopRow = m_grid.TopRow();
         m_savedLeftCol = m_grid.LeftCol();
         m_savedScale = m_job.DrawScale;
+    }
 
+    // Step 3: the grid's left edge on the page.
+    int leftOfGrid() const
+    {
         const PrintItem& item = m_job.item();
+        return m_print ? nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)
+                       : nearest(m_grid.Left() / m_tpp + m_job.LeftMarginPx.value);
+    }
+
+    // Step 4: fitting. Shrink lowers the scale; Split gives the last column
+    // of the first block (the last column when all fit).
+    int fitToPage(Zentrel::ToFit fit, int x, int cols)
+    {
         const double pageW = m_shared.PageWidthPx.value;
         const double right = m_job.RightMarginPx.value;
         const double ps = m_shared.PrinterScale;
-        const int cols = m_grid.Cols();
-
-        // Step 3.
-        int x = m_print ? nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)
-                        : nearest(m_grid.Left() / m_tpp + m_job.LeftMarginPx.value);
-
-        // Step 4: fitting.
-        bool split = false;
-        int lastCol = cols - 1;
-        const Zentrel::ToFit fit = m_job.control.GridToFit();
         if (fit == Zentrel::Shrink) {
             const double f = m_print ? 0.95 : m_job.DrawScale;
             double sum = 0;
@@ -189,16 +216,17 @@ private:
                 else
                     sum += m_print ? nearest(m_grid.ColWidth(c) / m_tpp * 0.95)
                                    : nearest(m_grid.ColWidth(c) / m_tpp);
-                if ((x + sum + right + m) * m_job.DrawScale > pageW) {
-                    // A block holds at least its first column.
-                    lastCol = std::max(c - 1, 0);
-                    split = lastCol < cols - 1;
-                    break;
-                }
+                // A block holds at least its first column.
+                if ((x + sum + right + m) * m_job.DrawScale > pageW)
+                    return std::max(c - 1, 0);
             }
         }
+        return cols - 1;
+    }
 
-        // Step 5: the font and the scales.
+    // Step 5: the font and the scales.
+    void chooseFontAndScales()
+    {
         QFont font = sized(m_grid.font(), m_grid.font().pointSizeF() * 1.1);
         m_fontScale = 1.0;
         if (m_job.DrawScale != 1.0) {
@@ -219,54 +247,56 @@ private:
             }
             m_rowScale = r;
         }
+    }
 
-        // Steps 6 and 7: the rows to print end at the last row with
-        // content; blank rows before it are printed.
+    // Steps 6 and 7: the rows to print end at the last row with content;
+    // blank rows before it are printed.
+    int lastPrintedRow() const
+    {
         int lastRow = m_grid.Rows() - 1;
         while (lastRow >= 0 && !hasContent(lastRow))
             --lastRow;
-        if (lastRow < 0)
-            lastRow = m_fixedRows - 1;
+        return lastRow < 0 ? m_fixedRows - 1 : lastRow;
+    }
 
-        int firstCol = 0;
-        bool rowRepeat = false;
-        for (;;) {
-            if (!drawBlock(firstCol, lastCol, lastRow, rowRepeat))
-                return;
-            // Step 11: the next block.
-            if (!split)
-                return;
-            firstCol = lastCol + 1;
-            m_job.CurrentY += PagePx{2 * m_rowH};
-            const int nextH = nextRowHeight(0);
-            const double e = m_print ? 17 * ps : 20;
-            if (fit == Zentrel::SplitNewPage ||
-                m_job.CurrentY.value + m_rowH >=
-                    m_shared.PageHeightPx.value -
-                        (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + e)) {
-                m_job.NewPage();
-                readGridLines();
-                if (m_job.StopComposing)
-                    return;
-            }
-            rowRepeat = m_job.control.RowRepeatHeader();
-            const double extra = m_print ? 6 * ps : 8;
-            const double m2 = m_print ? 20 * ps : 10;
-            const double testX = m_rtl ? nearest(pageW - (item.Left + m_grid.Width()) / m_tpp +
-                                                 m_job.LeftMarginPx.value)
-                                       : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
-            double sum = m_job.control.ColRepeatHeader() ? colTwips(0) / m_tpp + extra : 0;
-            lastCol = cols - 1;
-            split = false;
-            for (int c = firstCol; c < cols; ++c) {
-                sum += colTwips(c) / m_tpp + extra;
-                if ((testX + sum + right + m2) * m_job.DrawScale > pageW) {
-                    lastCol = std::max(c - 1, firstCol);
-                    split = lastCol < cols - 1;
-                    break;
-                }
-            }
+    // Step 11: two rows down, or a new page when the next block's first row
+    // would not fit (always with SplitNewPage); false when the grid is to end.
+    bool startNextBlock(Zentrel::ToFit fit)
+    {
+        m_job.CurrentY += PagePx{2 * m_rowH};
+        const int nextH = nextRowHeight(0);
+        const double e = m_print ? 17 * m_shared.PrinterScale : 20;
+        if (fit == Zentrel::SplitNewPage ||
+            m_job.CurrentY.value + m_rowH >=
+                m_shared.PageHeightPx.value -
+                    (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + e)) {
+            m_job.NewPage();
+            readGridLines();
+            if (m_job.StopComposing)
+                return false;
         }
+        return true;
+    }
+
+    // Step 11: the last column of the block that starts at firstCol.
+    int lastColOfNextBlock(int firstCol, int cols) const
+    {
+        const PrintItem& item = m_job.item();
+        const double pageW = m_shared.PageWidthPx.value;
+        const double right = m_job.RightMarginPx.value;
+        const double ps = m_shared.PrinterScale;
+        const double extra = m_print ? 6 * ps : 8;
+        const double m2 = m_print ? 20 * ps : 10;
+        const double testX =
+            m_rtl ? nearest(pageW - (item.Left + m_grid.Width()) / m_tpp + m_job.LeftMarginPx.value)
+                  : nearest(item.Left / m_tpp + m_job.LeftMarginPx.value);
+        double sum = m_job.control.ColRepeatHeader() ? colTwips(0) / m_tpp + extra : 0;
+        for (int c = firstCol; c < cols; ++c) {
+            sum += colTwips(c) / m_tpp + extra;
+            if ((testX + sum + right + m2) * m_job.DrawScale > pageW)
+                return std::max(c - 1, firstCol);
+        }
+        return cols - 1;
     }
 
     // The height of row `row` for the page-break look-ahead.
