@@ -83,11 +83,6 @@ bool deletedOrDoomed(const QObject* object)
     return false;
 }
 
-Printer::Font printerFontOf(const QFont& font)
-{
-    return Printer::Font::of(font);
-}
-
 } // namespace
 
 JobContext::JobContext(Zentrel& control) : control(control), shared(SharedState::get()) {}
@@ -330,7 +325,7 @@ void JobContext::PrintPageTitles()
     DeviceContext& dc = printerDC();
     dc.setBkColor(White);
     shared.CellFillColor = White;
-    printer().setFont(printerFontOf(titleFont()));
+    printer().setFont(Printer::Font::of(titleFont()));
     dc.setTextColor(Black);
     dc.setBkColor(White);
     QString footer = control.FootTitle();

@@ -306,7 +306,7 @@ private:
             rowFont = sized(m_gridFont,
                             m_gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
         if (m_print)
-            m_job.printer().setFont(printerFontOf(rowFont));
+            m_job.printer().setFont(Printer::Font::of(rowFont));
         else if (OffScreenDC* page = m_job.page())
             page->setFont(rowFont);
 

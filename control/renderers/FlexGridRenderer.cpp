@@ -453,7 +453,7 @@ private:
             const int y = m_job.CurrentY.value;
             if (m_print) {
                 m_shared.CellFillColor = back;
-                m_job.printer().setFont(printerFontOf(font));
+                m_job.printer().setFont(Printer::Font::of(font));
                 m_job.printerDC().setTextColor(fore);
                 m_job.DrawTextCell(m_job.ItemLeftPx.value + 5, y, w, m_rowH, text, align,
                                    qint16(m_gridLines), qint16(m_wordWrap ? -1 : 0), 0, 0, 5);

@@ -17,11 +17,6 @@ qint32 rgbOf(qint32 colour)
     return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
 }
 
-Printer::Font printerFontOf(const QFont& font)
-{
-    return Printer::Font::of(font);
-}
-
 QFont sized(QFont font, double points)
 {
     font.setPointSizeF(qMax(1.0, points));

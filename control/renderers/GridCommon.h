@@ -17,8 +17,6 @@ constexpr qint32 HeaderGrey = 0xC0C0C0;
 
 // A colour value with a system colour (negative) turned into its colour.
 qint32 rgbOf(qint32 colour);
-// The font as the printer's font object takes it.
-platform::Printer::Font printerFontOf(const QFont& font);
 // `font` at `points` (sizes below 1 point are kept at 1).
 QFont sized(QFont font, double points);
 // The height of the letter "A" in the control's own font, in page pixels

@@ -207,7 +207,7 @@ private:
         shared.CurrentColor = 0;
         job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value + xOff) * ds)};
         if (print) {
-            job.printer().setFont(printerFontOf(font));
+            job.printer().setFont(Printer::Font::of(font));
             job.DrawTextCell(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, rowH,
                              list->List(i).trimmed(), 0, 0, -1, 0, -1, 5);
         } else if (OffScreenDC* page = job.page()) {
@@ -320,7 +320,7 @@ private:
         const QFont own = list->font();
         font = ds != 1.0 ? sized(own, own.pointSizeF() * ds) : own;
         if (print)
-            job.printer().setFont(printerFontOf(font));
+            job.printer().setFont(Printer::Font::of(font));
         fore = list->ForeColor();
         page = print ? nullptr : job.page();
         if (page) {

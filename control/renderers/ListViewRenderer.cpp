@@ -159,7 +159,7 @@ private:
     {
         const QFont font = rowFont();
         if (m_print) {
-            m_job.printer().setFont(printerFontOf(font));
+            m_job.printer().setFont(Printer::Font::of(font));
             m_rowH = nearest(m_job.printer().TextHeight(QStringLiteral("A")) * 1.2 /
                                  m_shared.PixelTwipsY +
                              7.2 * m_ps);
@@ -236,7 +236,7 @@ private:
         if (m_print) {
             m_shared.CellFillColor = headerRow ? HeaderGrey : White;
             m_job.printerDC().setBkColor(m_shared.CellFillColor);
-            m_job.printer().setFont(printerFontOf(font));
+            m_job.printer().setFont(Printer::Font::of(font));
         } else if (OffScreenDC* page = m_job.page()) {
             page->setBackColor(headerRow ? HeaderGrey : rgbOf(m_list.BackColor()));
             if (headerRow)

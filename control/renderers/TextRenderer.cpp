@@ -104,11 +104,6 @@ qint32 rgbOf(qint32 colour)
     return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
 }
 
-Printer::Font printerFontOf(const QFont& font)
-{
-    return Printer::Font::of(font);
-}
-
 // The least height of a printed text cell of `cellWidth` that holds its
 // whole text, every line from ascenders to descenders, in the printer's
 // font: the text starts 8 pen units below the cell's top and may end one
@@ -232,7 +227,7 @@ private:
         if (job.DrawScale != 1.0)
             copy.setPointSizeF(own.pointSizeF() * job.DrawScale / (print ? 1.0 : 1.1));
         if (print)
-            job.printer().setFont(printerFontOf(copy));
+            job.printer().setFont(Printer::Font::of(copy));
         return !job.yield();
     }
 
@@ -349,7 +344,7 @@ private:
         computeItemLeft();
         if (job.yield())
             return;
-        job.printer().setFont(printerFontOf(copy));
+        job.printer().setFont(Printer::Font::of(copy));
         double widthFactor = 1.0;
         int heightAdj = -12;
         if (isLabel && read("AutoSize", false).toBool()) {
@@ -431,7 +426,7 @@ private:
         if (job.StopComposing)
             return false;
         if (print) {
-            job.printer().setFont(printerFontOf(copy));
+            job.printer().setFont(Printer::Font::of(copy));
         } else if (OffScreenDC* page = job.page()) {
             page->setFont(copy);
         }
