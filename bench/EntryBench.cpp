@@ -25,6 +25,7 @@
 #include "platform/controls/TextBox.h"
 #include "platform/files/FileNames.h"
 #include "platform/runtime/Values.h"
+#include "platform/shell/MemoryReuse.h"
 #include "platform/ui/Dialogs.h"
 
 using namespace platform;
@@ -349,6 +350,8 @@ BENCHMARK(BM_CreatePrintRun)->Apply(settings);
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's own start.
+    keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 

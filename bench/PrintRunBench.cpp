@@ -24,6 +24,7 @@
 #include "entry/store/TicketRunLine.h"
 #include "platform/files/FileNames.h"
 #include "platform/printing/PdfPrinter.h"
+#include "platform/shell/MemoryReuse.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/designer/TicketPrinterFile.h"
 #include "printrun/designer/ticketbas.h"
@@ -172,6 +173,8 @@ BENCHMARK(BM_PrintRun)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's own start.
+    keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "platform/shell/MemoryReuse.h"
 #include "platform/shell/SingleInstance.h"
 #include "printrun/manager/PrintMgr.h"
 
@@ -7,6 +8,7 @@ using namespace platform;
 
 int main(int argc, char** argv)
 {
+    keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     QApplication::setApplicationName(PrintMgr::Caption);
 
