@@ -65,6 +65,16 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
     endToolRun();
     if (!FontTransparent())
         m_painter.fillRect(box, Qt::white);
+    m_painter.setPen(ColourValue::toQColor(ForeColor()));
+    const ShapedLine& shaped = shapedLine(text);
+    if (shaped.asGlyphs) {
+        // The glyphs of the line shaped when it was measured, on the
+        // baseline the text would have.
+        const QPointF origin(box.left(), box.top() + ascentTwips() - shaped.ascent);
+        for (const QGlyphRun& run : shaped.inked)
+            m_painter.drawGlyphRun(origin, run);
+        return;
+    }
     // Drawing on the page between two texts saves and restores the
     // painter's state, so the font set for the last text is still set.
     const QFont font = qfont();
@@ -73,7 +83,6 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
         m_textFont = font;
         m_textFontSet = true;
     }
-    m_painter.setPen(ColourValue::toQColor(ForeColor()));
     m_painter.drawText(QPointF(box.left(), box.top() + ascentTwips()), text);
 }
 

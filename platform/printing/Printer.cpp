@@ -281,17 +281,20 @@ QFont Printer::qfont() const
     return resolvedFont().font;
 }
 
-double Printer::lineWidthTwips(const QString& line) const
+const ShapedLine& Printer::shapedLine(const QString& line) const
 {
     ResolvedFont& resolved = resolvedFont();
-    const auto known = resolved.widths.constFind(line);
-    if (known != resolved.widths.constEnd())
+    const auto known = resolved.lines.constFind(line);
+    if (known != resolved.lines.constEnd())
         return *known;
-    if (resolved.widths.size() >= ResolvedFont::MaxWidths)
-        resolved.widths.clear();
-    const double width = resolved.metrics.horizontalAdvance(line);
-    resolved.widths.insert(line, width);
-    return width;
+    if (resolved.lines.size() >= ResolvedFont::MaxLines)
+        resolved.lines.clear();
+    return *resolved.lines.insert(line, ShapedLine::shape(resolved.font, resolved.metrics, line));
+}
+
+double Printer::lineWidthTwips(const QString& line) const
+{
+    return shapedLine(line).width;
 }
 
 double Printer::penWidthTwips() const

@@ -14,6 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/printing/ShapedLine.h"
+
 class QPainter;
 
 namespace platform {
@@ -278,19 +280,22 @@ protected:
     // Told of every drawing call made on hDC() before it is drawn.
     virtual void recordGdiCall(const GdiCall&) {}
     friend class PrinterDevice;
+    // One line of text in the current font, shaped when first measured or
+    // printed and kept while the font stays resolved.
+    const ShapedLine& shapedLine(const QString& line) const;
 
 private:
-    // The drawn font of one font state with its metrics, and the widths of
-    // the lines measured in it: a field is measured, then printed, and label
-    // after label repeats many of the same texts. Emptied when full, so it
-    // stays small however long the document.
+    // The drawn font of one font state with its metrics, and the lines
+    // measured or printed in it: a field is measured, then printed, and
+    // label after label repeats many of the same texts. Emptied when full,
+    // so it stays small however long the document.
     struct ResolvedFont
     {
-        static constexpr int MaxWidths = 512;
+        static constexpr int MaxLines = 512;
         Font key;
         QFont font;
         QFontMetricsF metrics;
-        QHash<QString, double> widths;
+        QHash<QString, ShapedLine> lines;
     };
     // The resolved font of the current font state: the one made for a font
     // equal in every field, or a new one. The few fonts a document switches

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -208,6 +209,73 @@ TEST_F(PdfPrinterTest, OpaqueTextBlanksTheGroundBehindIt)
     EXPECT_LT(meanGrey(1440, 1440, iWidth, height), 60);
     EXPECT_GT(meanGrey(1440, 4320, iWidth, height), 120);
     EXPECT_LT(meanGrey(1440 + iWidth + 100, 4320, 2000, height), 20);
+}
+
+TEST_F(PdfPrinterTest, PrintedLinesMatchTheTextAsQtDrawsIt)
+{
+    REQUIRE_PDFTOPPM();
+    // Each line printed by Print, and the same line drawn by Qt's own text
+    // drawing at the same baseline on a second document: the pages are the
+    // same to the pixel, their text is the same, and the advance Print moves
+    // by is what the font's metrics measure.
+    const struct
+    {
+        const char* text;
+        const char* font;
+        double points;
+        bool bold, italic, underline;
+    } cases[] = {
+        {"SUPPLIER 12      ", "Arial", 10, false, false, false},         // trailing blanks
+        {"   AVAWAY Ta To Yo  LT", "Arial", 12, false, false, false},    // kerning, blanks
+        {"office fi fl ffi", "Times New Roman", 11, false, true, false}, // ligatures
+        {"Prix 12,50 \u20ac \u2013 \u00c9T\u00c9 \u00e7a", "Arial", 9, true, false, false},
+        {"Snow \u2603 and \u2602", "Arial", 10, false, false, false},       // another face
+        {"\u05e9\u05dc\u05d5\u05dd abc", "Arial", 10, false, false, false}, // right to left
+        {"Underlined  ", "Arial", 10, false, false, true},
+        {"Tab\there", "Courier New", 10, false, false, false},
+    };
+    PdfPrinter printed;
+    PdfPrinter drawn;
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        SCOPED_TRACE(cases[i].text);
+        const QString text = QString::fromUtf8(cases[i].text);
+        for (PdfPrinter* printer : {&printed, &drawn}) {
+            printer->setFontName(QString::fromLatin1(cases[i].font));
+            printer->setFontSize(cases[i].points);
+            printer->setFontBold(cases[i].bold);
+            printer->setFontItalic(cases[i].italic);
+            printer->setFontUnderline(cases[i].underline);
+        }
+        const QPointF at(1440, 1440 + 700 * i);
+        printed.setCurrentX(at.x());
+        printed.setCurrentY(at.y());
+        printed.Print(text, false);
+        const QFontMetricsF metrics(printed.qfont());
+        EXPECT_DOUBLE_EQ(printed.CurrentX() - at.x(), metrics.horizontalAdvance(text));
+        drawn.drawOnPage([&](QPainter& painter) {
+            painter.setFont(drawn.qfont());
+            painter.drawText(at + QPointF(0, metrics.ascent()), text);
+        });
+    }
+    ASSERT_TRUE(printed.EndDoc()) << qPrintable(printed.errorText());
+    ASSERT_TRUE(drawn.EndDoc()) << qPrintable(drawn.errorText());
+
+    for (int dpi : {96, 300}) {
+        const QImage printedPage = PdfRaster::page(printed.lastFile(), dpi);
+        const QImage drawnPage = PdfRaster::page(drawn.lastFile(), dpi);
+        ASSERT_FALSE(printedPage.isNull());
+        EXPECT_TRUE(printedPage == drawnPage) << dpi << " dpi";
+    }
+    const auto text = [](const QString& pdf) {
+        QProcess tool;
+        tool.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        tool.waitForFinished(60000);
+        return tool.readAllStandardOutput();
+    };
+    const QByteArray printedText = text(printed.lastFile());
+    EXPECT_TRUE(printedText.contains("AVAWAY Ta To Yo"));
+    EXPECT_EQ(printedText, text(drawn.lastFile()));
 }
 
 TEST_F(PdfPrinterTest, BarcodeDrawnOnThePrinterDecodes)
