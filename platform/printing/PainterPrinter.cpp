@@ -66,11 +66,12 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
     if (!FontTransparent())
         m_painter.fillRect(box, Qt::white);
     m_painter.setPen(ColourValue::toQColor(ForeColor()));
+    const double baseline = box.top() + ascentTwips();
     const ShapedLine& shaped = shapedLine(text);
     if (shaped.asGlyphs) {
         // The glyphs of the line shaped when it was measured, on the
         // baseline the text would have.
-        const QPointF origin(box.left(), box.top() + ascentTwips() - shaped.ascent);
+        const QPointF origin(box.left(), baseline - shaped.ascent);
         for (const QGlyphRun& run : shaped.inked)
             m_painter.drawGlyphRun(origin, run);
         return;
@@ -83,7 +84,7 @@ void PainterPrinter::drawTextLine(const QRectF& box, const QString& text)
         m_textFont = font;
         m_textFontSet = true;
     }
-    m_painter.drawText(QPointF(box.left(), box.top() + ascentTwips()), text);
+    m_painter.drawText(QPointF(box.left(), baseline), text);
 }
 
 void PainterPrinter::drawLine(const QLineF& line, qint32 colour)
