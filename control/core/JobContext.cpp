@@ -240,64 +240,80 @@ void JobContext::NewPage()
         throwIfHostGone();
 
         if (!printing()) {
-            const quint64 available = shared.AvailableMemory ? shared.AvailableMemory() : 0;
-            if (available != 0 && available < LowMemoryBytes) {
-                StopComposing = true;
-                shared.PageCount = qint16(shared.PageCount - 1);
-                Dialogs::current().message(QStringLiteral("Not enough Memory for Complete Preview"),
-                                           QString(), Dialogs::Icon::None);
+            if (!finishPreviewPage(finished, fromPage, stopButton))
                 return;
-            }
-            OffScreenDC* current = page();
-            if (finished < fromPage) {
-                // A page before the range: the same page is cleared and
-                // used again for the next one.
-                if (current)
-                    current->FillRect(-1, 0, shared.PageWidthPx.value, shared.PageHeightPx.value,
-                                      QString(), 0, 0, false, false, 0, false, 5);
-            } else {
-                DrawPageTitles();
-                // The finished page is kept packed while the next is drawn.
-                if (current)
-                    current->store();
-                if (stopButton)
-                    JobWindows::SetStopForeColor(Black);
-                auto next = std::make_unique<OffScreenDC>();
-                next->Initialize(JobWindows::PreviewViewDC(), shared.PageWidthPx.value,
-                                 shared.PageHeightPx.value, colorMode());
-                shared.PreviewPages.push_back(std::move(next));
-                shared.CurrentPage = qint16(shared.PreviewPages.size() - 1);
-            }
         } else {
-            DoEvents();
-            throwIfHostGone();
-            if (finished >= fromPage) {
-                PrintPageTitles();
-                qint16 pageNumber = qint16(shared.PageCount + 1);
-                emit control.Page(pageNumber);
-                throwIfHostGone();
-                printer().NewPage();
-                printer().Print(QStringLiteral(" "));
-            }
-            // Pages before the range went to a scratch surface: nothing of
-            // them is on the sheet, so there is nothing to wipe.
-            shared.CurrentPage = shared.PageCount;
+            finishPrintedPage(finished, fromPage);
         }
 
         qint16 pageNumber = qint16(shared.PageCount + 1);
         emit control.Page(pageNumber);
         throwIfHostGone();
-
-        const double perCm = TwipsPerCm / tpp;
-        LeftMarginPx = marginPixels(control.LeftMargin(), perCm, DrawScale);
-        RightMarginPx = marginPixels(control.RightMargin(), perCm, DrawScale);
-        TopMarginPx = marginPixels(control.TopMargin(), perCm, DrawScale);
-        FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
-        RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
-        CurrentY = TopMarginPx;
+        startPageMargins(tpp);
     } catch (const MemberError& error) {
         ReportPrintError(error);
     }
+}
+
+bool JobContext::finishPreviewPage(int finished, int fromPage, bool stopButton)
+{
+    const quint64 available = shared.AvailableMemory ? shared.AvailableMemory() : 0;
+    if (available != 0 && available < LowMemoryBytes) {
+        StopComposing = true;
+        shared.PageCount = qint16(shared.PageCount - 1);
+        Dialogs::current().message(QStringLiteral("Not enough Memory for Complete Preview"),
+                                   QString(), Dialogs::Icon::None);
+        return false;
+    }
+    OffScreenDC* current = page();
+    if (finished < fromPage) {
+        // A page before the range: the same page is cleared and used again
+        // for the next one.
+        if (current)
+            current->FillRect(-1, 0, shared.PageWidthPx.value, shared.PageHeightPx.value, QString(),
+                              0, 0, false, false, 0, false, 5);
+        return true;
+    }
+    DrawPageTitles();
+    // The finished page is kept packed while the next is drawn.
+    if (current)
+        current->store();
+    if (stopButton)
+        JobWindows::SetStopForeColor(Black);
+    auto next = std::make_unique<OffScreenDC>();
+    next->Initialize(JobWindows::PreviewViewDC(), shared.PageWidthPx.value,
+                     shared.PageHeightPx.value, colorMode());
+    shared.PreviewPages.push_back(std::move(next));
+    shared.CurrentPage = qint16(shared.PreviewPages.size() - 1);
+    return true;
+}
+
+void JobContext::finishPrintedPage(int finished, int fromPage)
+{
+    DoEvents();
+    throwIfHostGone();
+    if (finished >= fromPage) {
+        PrintPageTitles();
+        qint16 pageNumber = qint16(shared.PageCount + 1);
+        emit control.Page(pageNumber);
+        throwIfHostGone();
+        printer().NewPage();
+        printer().Print(QStringLiteral(" "));
+    }
+    // Pages before the range went to a scratch surface: nothing of them is
+    // on the sheet, so there is nothing to wipe.
+    shared.CurrentPage = shared.PageCount;
+}
+
+void JobContext::startPageMargins(double tpp)
+{
+    const double perCm = TwipsPerCm / tpp;
+    LeftMarginPx = marginPixels(control.LeftMargin(), perCm, DrawScale);
+    RightMarginPx = marginPixels(control.RightMargin(), perCm, DrawScale);
+    TopMarginPx = marginPixels(control.TopMargin(), perCm, DrawScale);
+    FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
+    RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
+    CurrentY = TopMarginPx;
 }
 
 void JobContext::DrawPageTitles()

@@ -180,6 +180,13 @@ public:
     QFont titleFont() const;
 
 private:
+    // The steps of NewPage: the finished preview page kept (false when the
+    // preview stops for want of memory) or the printed page ended, then the
+    // next page's margins.
+    bool finishPreviewPage(int finished, int fromPage, bool stopButton);
+    void finishPrintedPage(int finished, int fromPage);
+    void startPageMargins(double twipsPerPixel);
+
     std::unique_ptr<platform::DeviceContext> m_scratchDC;
     QPointer<Zentrel> m_self;
     QPointer<QWidget> m_printedForm;

@@ -382,18 +382,8 @@ private:
 
     void drawRow(int r, int firstCol, int lastCol, bool rowRepeat)
     {
-        m_shared.CurrentColor = 0;
-        const double rowTwips = m_grid.RowHeight(r);
-        m_rowH = m_print
-                     ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
-                               7.4 * m_shared.PrinterScale)
-                     : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
-        const PrintItem& item = m_job.item();
+        startRow(r);
         const int pageW = m_shared.PageWidthPx.value;
-        m_job.ItemLeftPx = {
-            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
-        if (m_rtl)
-            m_job.ItemLeftPx = {pageW - m_job.RightMarginPx.value - m_job.LeftMarginPx.value};
         const double limit = m_print ? pageW / 0.9 : 1.05 * pageW;
 
         // The row's columns: column 0 first when the row header repeats.
@@ -436,39 +426,64 @@ private:
             }
             firstCell = false;
 
-            const bool fixed = r < m_fixedRows || c < m_fixedCols;
-            qint32 back = White;
-            qint32 fore = Black;
-            if (m_job.colorMode() == 2) {
-                back = m_grid.CellBackColor();
-                if (back == 0)
-                    back = fixed ? m_grid.BackColorFixed() : m_grid.BackColor();
-                back = rgbOf(back);
-                fore = m_grid.CellForeColor();
-                if (fore == 0)
-                    fore = r == 0 ? m_grid.ForeColorFixed() : m_grid.ForeColor();
-                fore = rgbOf(fore);
-            }
-
+            const auto [back, fore] = cellColours(r, c);
             const int y = m_job.CurrentY.value;
-            if (m_print) {
-                m_shared.CellFillColor = back;
-                m_job.printer().setFont(Printer::Font::of(font));
-                m_job.printerDC().setTextColor(fore);
-                m_job.DrawTextCell(m_job.ItemLeftPx.value + 5, y, w, m_rowH, text, align,
-                                   qint16(m_gridLines), qint16(m_wordWrap ? -1 : 0), 0, 0, 5);
-            } else if (OffScreenDC* page = m_job.page()) {
-                page->setBackColor(back);
-                page->setFont(font);
-                page->setTextColor(fore);
-                page->FillRect(m_job.ItemLeftPx.value, y, w, m_rowH, text, align, m_gridLines,
-                               m_wordWrap, true, 0, false, 5);
-            }
-
+            drawCellText(w, y, text, align, font, back, fore);
             if (!m_vsKind)
                 drawPicture(w, y);
             if (!m_rtl)
                 m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+        }
+    }
+
+    // The row's height at the zoom and its first cell's left edge.
+    void startRow(int r)
+    {
+        m_shared.CurrentColor = 0;
+        const double rowTwips = m_grid.RowHeight(r);
+        m_rowH = m_print
+                     ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
+                               7.4 * m_shared.PrinterScale)
+                     : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
+        const PrintItem& item = m_job.item();
+        m_job.ItemLeftPx = {
+            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+        if (m_rtl)
+            m_job.ItemLeftPx = {m_shared.PageWidthPx.value - m_job.RightMarginPx.value -
+                                m_job.LeftMarginPx.value};
+    }
+
+    // Back and fore colour of a cell: the grid's own in colour, else black
+    // on white.
+    std::pair<qint32, qint32> cellColours(int r, int c)
+    {
+        if (m_job.colorMode() != 2)
+            return {White, Black};
+        const bool fixed = r < m_fixedRows || c < m_fixedCols;
+        qint32 back = m_grid.CellBackColor();
+        if (back == 0)
+            back = fixed ? m_grid.BackColorFixed() : m_grid.BackColor();
+        qint32 fore = m_grid.CellForeColor();
+        if (fore == 0)
+            fore = r == 0 ? m_grid.ForeColorFixed() : m_grid.ForeColor();
+        return {rgbOf(back), rgbOf(fore)};
+    }
+
+    void drawCellText(int w, int y, const QString& text, int align, const QFont& font, qint32 back,
+                      qint32 fore)
+    {
+        if (m_print) {
+            m_shared.CellFillColor = back;
+            m_job.printer().setFont(Printer::Font::of(font));
+            m_job.printerDC().setTextColor(fore);
+            m_job.DrawTextCell(m_job.ItemLeftPx.value + 5, y, w, m_rowH, text, align,
+                               qint16(m_gridLines), qint16(m_wordWrap ? -1 : 0), 0, 0, 5);
+        } else if (OffScreenDC* page = m_job.page()) {
+            page->setBackColor(back);
+            page->setFont(font);
+            page->setTextColor(fore);
+            page->FillRect(m_job.ItemLeftPx.value, y, w, m_rowH, text, align, m_gridLines,
+                           m_wordWrap, true, 0, false, 5);
         }
     }
 
