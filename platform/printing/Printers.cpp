@@ -21,8 +21,13 @@ std::unique_ptr<Printer> makeSystemOrPdf(const QString& deviceName)
 
 } // namespace
 
-Printers::Printers()
+Printers::Printers() : m_listed(false), m_factory(makeSystemOrPdf) {}
+
+void Printers::list() const
 {
+    if (m_listed)
+        return;
+    m_listed = true;
     QStringList names = QPrinterInfo::availablePrinterNames();
     // A system printer called "PDF" would hide the built-in one; the
     // built-in one keeps the name and comes last.
@@ -33,8 +38,11 @@ Printers::Printers()
         defaultName = PdfPrinter::DeviceNameText;
     m_names = names;
     m_default = defaultName;
-    m_current = defaultName;
-    m_factory = makeSystemOrPdf;
+}
+
+bool Printers::knownUnlisted(const QString& deviceName) const
+{
+    return !m_listed && deviceName == PdfPrinter::DeviceNameText;
 }
 
 Printers::Printers(const QStringList& deviceNames, const QString& defaultName, Factory factory)
@@ -50,8 +58,11 @@ Printers::~Printers() = default;
 
 Printer* Printers::printer(const QString& deviceName)
 {
-    if (!m_names.contains(deviceName))
-        return nullptr;
+    if (!knownUnlisted(deviceName)) {
+        list();
+        if (!m_names.contains(deviceName))
+            return nullptr;
+    }
     return &objectOf(deviceName);
 }
 
@@ -70,20 +81,51 @@ Printer& Printers::objectOf(const QString& deviceName)
 
 Printer& Printers::current()
 {
-    return objectOf(m_current);
+    return objectOf(currentDeviceName());
 }
 
 bool Printers::select(const QString& deviceName)
 {
-    if (!m_names.contains(deviceName))
-        return false;
+    if (!knownUnlisted(deviceName)) {
+        list();
+        if (!m_names.contains(deviceName))
+            return false;
+    }
     m_current = deviceName;
     return true;
 }
 
 void Printers::remove(const QString& deviceName)
 {
+    list();
     m_names.removeAll(deviceName);
+}
+
+int Printers::Count() const
+{
+    list();
+    return int(m_names.size());
+}
+
+const QStringList& Printers::deviceNames() const
+{
+    list();
+    return m_names;
+}
+
+QString Printers::defaultDeviceName() const
+{
+    list();
+    return m_default;
+}
+
+QString Printers::currentDeviceName() const
+{
+    if (m_current.isEmpty()) {
+        list();
+        m_current = m_default;
+    }
+    return m_current;
 }
 
 Printers& Printers::collection()

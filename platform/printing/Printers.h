@@ -13,7 +13,9 @@ namespace platform {
 // lists them, then the built-in printer "PDF". One printer is current (the
 // programs' "Printer"); it starts as the default printer, which is the
 // system's default or, when the system has none, "PDF". Each printer object
-// is made when first used and keeps its settings from then on.
+// is made when first used and keeps its settings from then on. The system
+// is asked for its printers when something first needs them: choosing and
+// printing to "PDF" alone never waits for the print service.
 class Printers
 {
 public:
@@ -29,10 +31,15 @@ public:
     Printers(const Printers&) = delete;
     Printers& operator=(const Printers&) = delete;
 
-    int Count() const { return int(m_names.size()); }
-    const QStringList& deviceNames() const { return m_names; }
-    QString defaultDeviceName() const { return m_default; }
-    QString currentDeviceName() const { return m_current; }
+    int Count() const;
+    const QStringList& deviceNames() const;
+    QString defaultDeviceName() const;
+    QString currentDeviceName() const;
+    // The current printer as chosen so far, to be put back later with
+    // restoreChoice(); empty while it is still the default and the system
+    // has not been asked which printer that is.
+    QString currentChoice() const { return m_current; }
+    void restoreChoice(const QString& choice) { m_current = choice; }
 
     // The printer of a device name (letter case counts); null when the
     // collection has none of that name.
@@ -56,10 +63,15 @@ public:
 
 private:
     Printer& objectOf(const QString& deviceName);
+    // Asks the system for its printers, once.
+    void list() const;
+    // "PDF" while the system has not been asked: always in the collection.
+    bool knownUnlisted(const QString& deviceName) const;
 
-    QStringList m_names;
-    QString m_default;
-    QString m_current;
+    mutable bool m_listed = true;
+    mutable QStringList m_names;
+    mutable QString m_default;
+    mutable QString m_current;
     Factory m_factory;
     std::map<QString, std::unique_ptr<Printer>> m_printers;
 };

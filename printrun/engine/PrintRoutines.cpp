@@ -243,7 +243,7 @@ bool PrintRoutines::PrintTicketRun(qint32 Count, qint32 StartLabel, const QStrin
     const QString runCode = reference + QLatin1Char(' ') + dateCode;
 
     Printers& printers = Printers::collection();
-    const QString savedPrinter = printers.currentDeviceName();
+    const QString savedChoice = printers.currentChoice();
     const QString typePrinter = m_host.printerForTicketType(type);
     if (!typePrinter.isEmpty())
         printers.select(typePrinter);
@@ -256,7 +256,7 @@ bool PrintRoutines::PrintTicketRun(qint32 Count, qint32 StartLabel, const QStrin
     m_printedTickets = printed;
     if (printed > 0)
         m_host.addPrintedTickets(QDate::currentDate(), m_host.layoutLetter(), printed);
-    printers.select(savedPrinter);
+    printers.restoreChoice(savedChoice);
     return ok;
 }
 

@@ -35,6 +35,31 @@ TEST(PrintersTest, SystemCollectionEndsWithThePdfPrinterAndDefaultsToTheSystemsD
     EXPECT_NE(dynamic_cast<PdfPrinter*>(&printers.current()), nullptr);
 }
 
+TEST(PrintersTest, ChoosingPdfFirstKeepsTheChoiceAndAChoiceComesBack)
+{
+    // "PDF" chosen before the system's printers are listed stays chosen
+    // once they are; a choice taken before another selection comes back,
+    // and an untouched default comes back as the default.
+    Printers printers;
+    const QString untouched = printers.currentChoice();
+    EXPECT_TRUE(untouched.isEmpty());
+    ASSERT_TRUE(printers.select(QStringLiteral("PDF")));
+    EXPECT_NE(dynamic_cast<PdfPrinter*>(&printers.current()), nullptr);
+    EXPECT_EQ(printers.deviceNames().last(), QStringLiteral("PDF"));
+    EXPECT_EQ(printers.currentDeviceName(), QStringLiteral("PDF"));
+    EXPECT_FALSE(printers.select(QStringLiteral("No such printer 7f3a")));
+    EXPECT_EQ(printers.currentDeviceName(), QStringLiteral("PDF"));
+    printers.restoreChoice(untouched);
+    EXPECT_EQ(printers.currentDeviceName(), printers.defaultDeviceName());
+    EXPECT_EQ(&printers.current(), printers.printer(printers.defaultDeviceName()));
+
+    Printers laser = recordingPrinters({"Laser", "Thermal"}, "Laser");
+    const QString chosen = laser.currentChoice();
+    ASSERT_TRUE(laser.select(QStringLiteral("Thermal")));
+    laser.restoreChoice(chosen);
+    EXPECT_EQ(laser.current().DeviceName(), QStringLiteral("Laser"));
+}
+
 TEST(PrintersTest, SelectionTakesTheExactDeviceName)
 {
     Printers printers = recordingPrinters({"Laser", "Thermal 56x38", "PDF"}, "Laser");
