@@ -69,7 +69,7 @@ QGlyphRun withoutBlanks(const QGlyphRun& run)
 ShapedLine ShapedLine::shape(const QFont& font, const QFontMetricsF& metrics, const QString& line)
 {
     ShapedLine shaped;
-    if (!drawableAsGlyphs(font, line)) {
+    if (line.isEmpty() || !drawableAsGlyphs(font, line)) {
         shaped.width = metrics.horizontalAdvance(line);
         return shaped;
     }

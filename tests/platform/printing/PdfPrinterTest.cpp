@@ -233,6 +233,7 @@ TEST_F(PdfPrinterTest, PrintedLinesMatchTheTextAsQtDrawsIt)
         {"\u05e9\u05dc\u05d5\u05dd abc", "Arial", 10, false, false, false}, // right to left
         {"Underlined  ", "Arial", 10, false, false, true},
         {"Tab\there", "Courier New", 10, false, false, false},
+        {"", "Arial", 10, false, false, false},
     };
     PdfPrinter printed;
     PdfPrinter drawn;
