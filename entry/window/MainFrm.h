@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <array>
+#include <optional>
 
 #include "entry/store/StoreView.h"
 #include "entry/store/ZRNDBm.h"
@@ -443,6 +444,17 @@ private:
     // The barcode the next ticket will have, framed by before and after; empty
     // when there is no free record number (a full record file).
     QString provisionalBarcode(const QString& before, const QString& after);
+    // The steps of accepting a new ticket (Command2_Click): the entries
+    // checked (the price, and the quantities into `quantities`; nothing
+    // when one is refused), the record they make, the user's answer when
+    // the same ticket already waits (false: no new ticket), and the record
+    // and print-file line stored (false when either failed).
+    void acceptNewTicket();
+    std::optional<double>
+    checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& quantities);
+    TicketRecord enteredTicket(double price) const;
+    bool newTicketWanted(const TicketRecord& rec);
+    bool storeNewTicket(const TicketRecord& rec);
     void watchEntryFields();
     void unwatchEntryFields();
     void showScreen(platform::Frame* screen, int pressedButton);

@@ -133,63 +133,79 @@ void MainFrm::Command2_Click()
 {
     for (PictureBox* image : Image4)
         image->setVisible(true);
+    acceptNewTicket();
+    // Every way out of accepting, refusals and answers included, ends
+    // here: the indicator goes and the totals are shown again.
+    for (PictureBox* image : Image4)
+        image->setVisible(false);
+    UpdatePFileStatus();
+}
 
-    // Every way out of the steps below, refusals and answers included,
-    // ends here: the indicator goes and the totals are shown again.
-    auto wayOut = [this] {
-        for (PictureBox* image : Image4)
-            image->setVisible(false);
-        UpdatePFileStatus();
-    };
+void MainFrm::acceptNewTicket()
+{
+    std::array<qint32, TicketRecord::QtyCount> quantities{};
+    const std::optional<double> price = checkedNewTicketEntries(quantities);
+    if (!price)
+        return;
+    TicketRecord rec = enteredTicket(*price);
+    if (!newTicketWanted(rec))
+        return;
+    for (int p = 0; p < SizeCount; ++p) {
+        rec.OrderQty[size_t(p)] = quantities[size_t(p)];
+        rec.TotalQty[size_t(p)] = quantities[size_t(p)];
+    }
+    if (!storeNewTicket(rec))
+        return;
 
+    UpdateStatusBar();
+    UpdateAddRecComboHist();
+    for (int p = 0; p < SizeCount; ++p) {
+        if (Text2[size_t(p)]->Visible())
+            Text2[size_t(p)]->setText(QString());
+    }
+    Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
+}
+
+std::optional<double>
+MainFrm::checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& quantities)
+{
     Dialogs& dialogs = Dialogs::current();
-    if (!scaleListed(Combo1[6])) {
-        dialogs.message(QStringLiteral("Sizescale entered has not been setup."), InvalidTitle,
-                        Dialogs::Icon::Critical);
-        Combo1[6]->setFocus();
-        return wayOut();
-    }
-    if (!colourListed(Combo1[4])) {
-        dialogs.message(QStringLiteral("Colour entered has not been setup."), InvalidTitle,
-                        Dialogs::Icon::Critical);
-        Combo1[4]->setFocus();
-        return wayOut();
-    }
+    const auto refuse = [&](const QString& message, QWidget* field) {
+        dialogs.message(message, InvalidTitle, Dialogs::Icon::Critical);
+        field->setFocus();
+        return std::nullopt;
+    };
+    if (!scaleListed(Combo1[6]))
+        return refuse(QStringLiteral("Sizescale entered has not been setup."), Combo1[6]);
+    if (!colourListed(Combo1[4]))
+        return refuse(QStringLiteral("Colour entered has not been setup."), Combo1[4]);
     const std::optional<double> price = TicketInput::price(Text1[0]->Text());
-    if (!price) {
-        dialogs.message(QStringLiteral("Price may only contain numeric values."), InvalidTitle,
-                        Dialogs::Icon::Critical);
-        Text1[0]->setFocus();
-        return wayOut();
-    }
+    if (!price)
+        return refuse(QStringLiteral("Price may only contain numeric values."), Text1[0]);
     // A box hidden for the chosen scale holds no size of it.
-    std::array<qint32, SizeCount> quantities{};
     for (int p = 0; p < SizeCount; ++p) {
         if (!Text2[size_t(p)]->Visible())
             continue;
         const std::optional<qint32> q = TicketInput::quantity(Text2[size_t(p)]->Text());
-        if (!q) {
-            dialogs.message(TicketInput::quantityProblem(Label3[size_t(p)]->Caption(), 0,
-                                                         TicketInput::MaxQuantity),
-                            InvalidTitle, Dialogs::Icon::Critical);
-            Text2[size_t(p)]->setFocus();
-            return wayOut();
-        }
+        if (!q)
+            return refuse(TicketInput::quantityProblem(Label3[size_t(p)]->Caption(), 0,
+                                                       TicketInput::MaxQuantity),
+                          Text2[size_t(p)]);
         quantities[size_t(p)] = *q;
     }
-
     // The record file holds single-byte text only: a character it cannot
     // hold would be stored as "?".
     for (int field = 0; field <= 6; ++field) {
         const QString problem =
             Ansi::typedTextProblem(Label1[size_t(field)]->Caption(), Combo1[size_t(field)]->Text());
-        if (!problem.isEmpty()) {
-            dialogs.message(problem, InvalidTitle, Dialogs::Icon::Critical);
-            Combo1[size_t(field)]->setFocus();
-            return wayOut();
-        }
+        if (!problem.isEmpty())
+            return refuse(problem, Combo1[size_t(field)]);
     }
+    return price;
+}
 
+TicketRecord MainFrm::enteredTicket(double price) const
+{
     // The texts stand as typed, cut or padded to their fields.
     TicketRecord rec;
     rec.Title1 = Values::fixedWidth(Combo1[0]->Text(), TicketRecord::Title1Width);
@@ -199,10 +215,14 @@ void MainFrm::Command2_Click()
     rec.ColourID = Values::fixedWidth(Combo1[4]->Text().left(3), TicketRecord::ColourIDWidth);
     rec.Fit = Values::fixedWidth(Combo1[5]->Text(), TicketRecord::FitWidth);
     rec.SizeScale = Values::fixedWidth(Combo1[6]->Text(), TicketRecord::SizeScaleWidth);
-    rec.Price = *price;
+    rec.Price = price;
     rec.DateCreated = Values::dateSerial(QDate::currentDate());
     rec.DateLastUsed = rec.DateCreated;
+    return rec;
+}
 
+bool MainFrm::newTicketWanted(const TicketRecord& rec)
+{
     // The same ticket entered today and still waiting in the print file.
     qint32 match = 0;
     for (int line = 1; line <= ListView2->itemCount() && match == 0; ++line) {
@@ -212,36 +232,37 @@ void MainFrm::Command2_Click()
         if (ok && sameTicket(listed, rec))
             match = recNo;
     }
-    if (match != 0) {
-        const Dialogs::Answer answer =
-            dialogs.message(QStringLiteral("This Ticket is already in your print file.\r\n\r\n"
-                                           "Do you want to jump to the existing record?\r\n"
-                                           "(No will create a duplicate of this ticket)"),
-                            QStringLiteral("Found Matching record"), Dialogs::Icon::Exclamation,
-                            Dialogs::Buttons::YesNoCancel);
-        if (answer == Dialogs::Answer::Yes) {
-            // The look-up screen opens as its toolbar button opens it, then
-            // shows the record already waiting.
-            LookUpRecordNumber(QString::number(match));
-            Frame8->setVisible(false);
-            return wayOut();
-        }
-        if (answer != Dialogs::Answer::No) {
-            dialogs.message(QStringLiteral("Record not created."), QStringLiteral("Record"),
-                            Dialogs::Icon::Information);
-            return wayOut();
-        }
+    if (match == 0)
+        return true;
+    Dialogs& dialogs = Dialogs::current();
+    const Dialogs::Answer answer =
+        dialogs.message(QStringLiteral("This Ticket is already in your print file.\r\n\r\n"
+                                       "Do you want to jump to the existing record?\r\n"
+                                       "(No will create a duplicate of this ticket)"),
+                        QStringLiteral("Found Matching record"), Dialogs::Icon::Exclamation,
+                        Dialogs::Buttons::YesNoCancel);
+    if (answer == Dialogs::Answer::Yes) {
+        // The look-up screen opens as its toolbar button opens it, then
+        // shows the record already waiting.
+        LookUpRecordNumber(QString::number(match));
+        Frame8->setVisible(false);
+        return false;
     }
-
-    for (int p = 0; p < SizeCount; ++p) {
-        rec.OrderQty[size_t(p)] = quantities[size_t(p)];
-        rec.TotalQty[size_t(p)] = quantities[size_t(p)];
+    if (answer != Dialogs::Answer::No) {
+        dialogs.message(QStringLiteral("Record not created."), QStringLiteral("Record"),
+                        Dialogs::Icon::Information);
+        return false;
     }
+    return true;
+}
 
+bool MainFrm::storeNewTicket(const TicketRecord& rec)
+{
+    Dialogs& dialogs = Dialogs::current();
     const qint32 recNo = m_store.GetRecordNo(2);
     if (recNo < 1) {
         dialogs.message(m_store.lastError(), ProgramTitle, Dialogs::Icon::Critical);
-        return wayOut();
+        return false;
     }
 
     // The print file names the ticket before its record is written. When
@@ -259,7 +280,7 @@ void MainFrm::Command2_Click()
     };
     if (!SavePrintFile()) {
         takeBackLine();
-        return wayOut();
+        return false;
     }
 
     if (!m_store.PutTicketRecord(rec, recNo)) {
@@ -276,18 +297,10 @@ void MainFrm::Command2_Click()
                 SavePrintFile();
             }
             UpdateStatusBar();
-            return wayOut();
+            return false;
         }
     }
-
-    UpdateStatusBar();
-    UpdateAddRecComboHist();
-    for (int p = 0; p < SizeCount; ++p) {
-        if (Text2[size_t(p)]->Visible())
-            Text2[size_t(p)]->setText(QString());
-    }
-    Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
-    wayOut();
+    return true;
 }
 
 void MainFrm::Label25_DblClick()
