@@ -33,7 +33,6 @@
 #include "platform/controls/MultiLineTextBox.h"
 #include "platform/printing/PdfPrinter.h"
 #include "platform/printing/Printers.h"
-#include "platform/shell/MemoryReuse.h"
 #include "platform/ui/Dialogs.h"
 
 using namespace platform;
@@ -271,8 +270,6 @@ BENCHMARK(BM_PrintLongTextToPdf)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // As the programs that host the control start.
-    keepFreedMemoryForReuse();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
