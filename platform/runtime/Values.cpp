@@ -109,102 +109,142 @@ double parseNumber(const std::string& text, bool mantissaIsZero, long long decim
     return value + 0.0; // turns -0 into 0
 }
 
+bool charAt(const QString& text, qsizetype pos, char c)
+{
+    return pos < text.size() && text[pos] == QLatin1Char(c);
+}
+
+bool digitAt(const QString& text, qsizetype pos)
+{
+    return pos < text.size() && isAsciiDigit(text[pos]);
+}
+
+// What reading a number gathers: the plain ASCII text that parseNumber
+// takes, and what tells an overflow from an underflow when the exponent
+// makes the value too big.
+struct NumberText
+{
+    std::string text;
+    int mantissaDigits = 0;
+    bool seenNonZero = false;
+    // The position of the first non-zero digit relative to the point.
+    long long leadingMagnitude = 0;
+    long long exponent = 0;
+};
+
+// Only blanks lead a number; a tab is no blank.
+qsizetype skipLeadingBlanks(const QString& text)
+{
+    qsizetype pos = 0;
+    while (charAt(text, pos, ' ')) {
+        ++pos;
+    }
+    return pos;
+}
+
+void readSign(const QString& text, qsizetype& pos, NumberText& number)
+{
+    if (charAt(text, pos, '+') || charAt(text, pos, '-')) {
+        if (charAt(text, pos, '-')) {
+            number.text += '-';
+        }
+        ++pos;
+    }
+}
+
+void readIntegerDigits(const QString& text, qsizetype& pos, NumberText& number)
+{
+    while (digitAt(text, pos)) {
+        const char digit = static_cast<char>(text[pos].unicode());
+        number.text += digit;
+        if (digit != '0') {
+            number.seenNonZero = true;
+        }
+        if (number.seenNonZero) {
+            ++number.leadingMagnitude;
+        }
+        ++number.mantissaDigits;
+        ++pos;
+    }
+}
+
+// A point counts only next to a digit: "5." is 5, "." alone no number.
+void readDecimals(const QString& text, qsizetype& pos, NumberText& number)
+{
+    if (!charAt(text, pos, '.')) {
+        return;
+    }
+    qsizetype afterPoint = pos + 1;
+    std::string decimals;
+    while (digitAt(text, afterPoint)) {
+        const char digit = static_cast<char>(text[afterPoint].unicode());
+        decimals += digit;
+        if (!number.seenNonZero) {
+            if (digit != '0') {
+                number.seenNonZero = true;
+            } else {
+                --number.leadingMagnitude;
+            }
+        }
+        ++afterPoint;
+    }
+    if (number.mantissaDigits == 0 && decimals.empty()) {
+        return;
+    }
+    if (!decimals.empty()) {
+        number.text += '.';
+        number.text += decimals;
+    }
+    number.mantissaDigits += static_cast<int>(decimals.size());
+    pos = afterPoint;
+}
+
+// An exponent counts only with a digit: "1e" is 1, "7E+" is 7. Past a
+// billion its value stops growing; it is then far beyond any double anyway.
+void readExponent(const QString& text, qsizetype pos, NumberText& number)
+{
+    if (!charAt(text, pos, 'E') && !charAt(text, pos, 'e')) {
+        return;
+    }
+    ++pos;
+    bool negative = false;
+    if (charAt(text, pos, '+') || charAt(text, pos, '-')) {
+        negative = charAt(text, pos, '-');
+        ++pos;
+    }
+    if (!digitAt(text, pos)) {
+        return;
+    }
+    number.text += 'e';
+    if (negative) {
+        number.text += '-';
+    }
+    long long exponent = 0;
+    while (digitAt(text, pos)) {
+        const char digit = static_cast<char>(text[pos].unicode());
+        number.text += digit;
+        if (exponent < 1'000'000'000) {
+            exponent = exponent * 10 + (digit - '0');
+        }
+        ++pos;
+    }
+    number.exponent = negative ? -exponent : exponent;
+}
+
 } // namespace
 
 double numericValue(const QString& text)
 {
-    const qsizetype length = text.size();
-    qsizetype pos = 0;
-    // Only blanks lead a number; a tab is no blank.
-    while (pos < length && text[pos] == QLatin1Char(' ')) {
-        ++pos;
-    }
-
-    std::string number;
-    if (pos < length && (text[pos] == QLatin1Char('+') || text[pos] == QLatin1Char('-'))) {
-        if (text[pos] == QLatin1Char('-')) {
-            number += '-';
-        }
-        ++pos;
-    }
-
-    // The position of the first non-zero digit relative to the point tells an
-    // overflow from an underflow when the exponent makes the value too big.
-    int mantissaDigits = 0;
-    bool mantissaIsZero = true;
-    long long leadingMagnitude = 0;
-    bool seenNonZero = false;
-    while (pos < length && isAsciiDigit(text[pos])) {
-        const char digit = static_cast<char>(text[pos].unicode());
-        number += digit;
-        if (digit != '0') {
-            seenNonZero = true;
-            mantissaIsZero = false;
-        }
-        if (seenNonZero) {
-            ++leadingMagnitude;
-        }
-        ++mantissaDigits;
-        ++pos;
-    }
-    if (pos < length && text[pos] == QLatin1Char('.')) {
-        qsizetype afterPoint = pos + 1;
-        std::string decimals;
-        while (afterPoint < length && isAsciiDigit(text[afterPoint])) {
-            const char digit = static_cast<char>(text[afterPoint].unicode());
-            decimals += digit;
-            if (!seenNonZero) {
-                if (digit != '0') {
-                    seenNonZero = true;
-                    mantissaIsZero = false;
-                } else {
-                    --leadingMagnitude;
-                }
-            }
-            ++afterPoint;
-        }
-        // A point counts only next to a digit: "5." is 5, "." alone no number.
-        if (mantissaDigits > 0 || !decimals.empty()) {
-            if (!decimals.empty()) {
-                number += '.';
-                number += decimals;
-            }
-            mantissaDigits += static_cast<int>(decimals.size());
-            pos = afterPoint;
-        }
-    }
-    if (mantissaDigits == 0) {
+    qsizetype pos = skipLeadingBlanks(text);
+    NumberText number;
+    readSign(text, pos, number);
+    readIntegerDigits(text, pos, number);
+    readDecimals(text, pos, number);
+    if (number.mantissaDigits == 0) {
         return 0.0;
     }
-
-    long long exponent = 0;
-    if (pos < length && (text[pos] == QLatin1Char('E') || text[pos] == QLatin1Char('e'))) {
-        qsizetype exponentPos = pos + 1;
-        bool negativeExponent = false;
-        if (exponentPos < length &&
-            (text[exponentPos] == QLatin1Char('+') || text[exponentPos] == QLatin1Char('-'))) {
-            negativeExponent = text[exponentPos] == QLatin1Char('-');
-            ++exponentPos;
-        }
-        if (exponentPos < length && isAsciiDigit(text[exponentPos])) {
-            number += 'e';
-            if (negativeExponent) {
-                number += '-';
-            }
-            while (exponentPos < length && isAsciiDigit(text[exponentPos])) {
-                const char digit = static_cast<char>(text[exponentPos].unicode());
-                number += digit;
-                if (exponent < 1'000'000'000) {
-                    exponent = exponent * 10 + (digit - '0');
-                }
-                ++exponentPos;
-            }
-            if (negativeExponent) {
-                exponent = -exponent;
-            }
-        }
-    }
-    return parseNumber(number, mantissaIsZero, leadingMagnitude + exponent);
+    readExponent(text, pos, number);
+    return parseNumber(number.text, !number.seenNonZero, number.leadingMagnitude + number.exponent);
 }
 
 qint64 roundHalfEven(double value)
@@ -247,15 +287,27 @@ QString generalNumber(double value)
     return text;
 }
 
-QString formatNumber(double value, const QString& mask)
-{
-    if (!std::isfinite(value)) {
-        return nonFiniteText(value);
-    }
+namespace {
 
-    auto isPlaceholder = [](QChar c) {
-        return c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char('.');
-    };
+bool isPlaceholder(QChar c)
+{
+    return c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char('.');
+}
+
+// A number mask taken apart: the literal text before the first and after the
+// last placeholder, and how many digits it shows each side of the point.
+struct NumberMask
+{
+    QString prefix;
+    QString suffix;
+    bool hasPoint = false;
+    int minIntegerDigits = 0;
+    int decimals = 0;
+    int minDecimals = 0;
+};
+
+NumberMask parsedMask(const QString& mask)
+{
     qsizetype first = 0;
     while (first < mask.size() && !isPlaceholder(mask[first])) {
         ++first;
@@ -264,88 +316,145 @@ QString formatNumber(double value, const QString& mask)
     while (last > first && !isPlaceholder(mask[last - 1])) {
         --last;
     }
-    const QString prefix = mask.left(first);
-    const QString suffix = mask.mid(last);
+    NumberMask parsed;
+    parsed.prefix = mask.left(first);
+    parsed.suffix = mask.mid(last);
     const QString body = mask.mid(first, last - first);
 
     const qsizetype pointPos = body.indexOf(QLatin1Char('.'));
+    parsed.hasPoint = pointPos >= 0;
     const QString integerMask = pointPos < 0 ? body : body.left(pointPos);
     const QString decimalMask = pointPos < 0 ? QString() : body.mid(pointPos + 1);
 
     // Digits from the first "0" of the integer part are always shown; "#"
     // before it shows a digit only when the value has one there.
     const qsizetype firstZero = integerMask.indexOf(QLatin1Char('0'));
-    const int minIntegerDigits =
-        firstZero < 0 ? 0 : static_cast<int>(integerMask.size() - firstZero);
-    const int decimals =
+    parsed.minIntegerDigits = firstZero < 0 ? 0 : static_cast<int>(integerMask.size() - firstZero);
+    parsed.decimals =
         static_cast<int>(decimalMask.count(QLatin1Char('0')) + decimalMask.count(QLatin1Char('#')));
-    const int minDecimals = static_cast<int>(decimalMask.lastIndexOf(QLatin1Char('0')) + 1);
+    parsed.minDecimals = static_cast<int>(decimalMask.lastIndexOf(QLatin1Char('0')) + 1);
+    return parsed;
+}
 
-    // Round half away from zero on the 15-significant-digit decimal text,
-    // so that 4.005 (stored as 4.00499...) shows as 4.01.
-    std::string integerDigits;
-    std::string decimalDigits(static_cast<std::size_t>(decimals), '0');
-    const bool negative = value < 0;
-    if (value != 0.0) {
-        const DecimalDigits decimal = significantDigits(std::fabs(value));
-        // Digits kept: those before the point plus the decimals shown.
-        const long long pointAt = decimal.exponent + 1LL;
-        const long long kept = pointAt + decimals;
-        std::string digits;
-        long long digitsPointAt = pointAt;
-        if (kept >= 0) {
-            digits =
-                decimal.digits.substr(0, static_cast<std::size_t>(std::min<long long>(kept, 15)));
-            digits.append(static_cast<std::size_t>(std::max<long long>(kept - 15, 0)), '0');
-            if (kept < 15 && decimal.digits[static_cast<std::size_t>(kept)] >= '5') {
-                qsizetype i = static_cast<qsizetype>(digits.size()) - 1;
-                while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-                    digits[static_cast<std::size_t>(i)] = '0';
-                    --i;
-                }
-                if (i >= 0) {
-                    ++digits[static_cast<std::size_t>(i)];
-                } else {
-                    digits.insert(digits.begin(), '1');
-                    ++digitsPointAt;
-                }
-            }
-        }
-        // digits now holds the rounded value with digitsPointAt digits before
-        // the point (which may be negative: leading zeros after the point).
-        if (digitsPointAt > 0) {
-            integerDigits = digits.substr(0, static_cast<std::size_t>(digitsPointAt));
-            decimalDigits = digits.substr(static_cast<std::size_t>(digitsPointAt));
-        } else {
-            decimalDigits = std::string(static_cast<std::size_t>(-digitsPointAt), '0') + digits;
-        }
-        decimalDigits.resize(static_cast<std::size_t>(decimals), '0');
-    }
+// Rounded digits with pointAt of them before the point; pointAt may be
+// negative (leading zeros after the point) or beyond the digits.
+struct RoundedDigits
+{
+    std::string digits;
+    long long pointAt = 0;
+};
 
-    const auto start = integerDigits.find_first_not_of('0');
-    integerDigits = start == std::string::npos ? std::string() : integerDigits.substr(start);
-    if (static_cast<int>(integerDigits.size()) < minIntegerDigits) {
-        integerDigits.insert(0, static_cast<std::size_t>(minIntegerDigits) - integerDigits.size(),
-                             '0');
+// Adds one in the last place; a carry out of the first digit becomes a new
+// leading "1", one more digit before the point.
+void addOneInLastPlace(RoundedDigits& rounded)
+{
+    qsizetype i = static_cast<qsizetype>(rounded.digits.size()) - 1;
+    while (i >= 0 && rounded.digits[static_cast<std::size_t>(i)] == '9') {
+        rounded.digits[static_cast<std::size_t>(i)] = '0';
+        --i;
     }
-    while (static_cast<int>(decimalDigits.size()) > minDecimals && decimalDigits.back() == '0') {
-        decimalDigits.pop_back();
+    if (i >= 0) {
+        ++rounded.digits[static_cast<std::size_t>(i)];
+    } else {
+        rounded.digits.insert(rounded.digits.begin(), '1');
+        ++rounded.pointAt;
     }
+}
 
-    const bool roundsToZero = integerDigits.find_first_not_of('0') == std::string::npos &&
-                              decimalDigits.find_first_not_of('0') == std::string::npos;
-    QString text = prefix;
+// Rounds half away from zero on the 15-significant-digit decimal text, so
+// that 4.005 (stored as 4.00499...) shows as 4.01. Keeps the digits before
+// the point plus the decimals shown; none when the value is below them.
+RoundedDigits roundedToDecimals(const DecimalDigits& decimal, int decimals)
+{
+    RoundedDigits rounded;
+    rounded.pointAt = decimal.exponent + 1LL;
+    const long long kept = rounded.pointAt + decimals;
+    if (kept < 0) {
+        return rounded;
+    }
+    rounded.digits =
+        decimal.digits.substr(0, static_cast<std::size_t>(std::min<long long>(kept, 15)));
+    rounded.digits.append(static_cast<std::size_t>(std::max<long long>(kept - 15, 0)), '0');
+    if (kept < 15 && decimal.digits[static_cast<std::size_t>(kept)] >= '5') {
+        addOneInLastPlace(rounded);
+    }
+    return rounded;
+}
+
+// The digits of a value's magnitude before the point (leading zeros
+// possible) and exactly `decimals` after it.
+struct FixedDigits
+{
+    std::string integer;
+    std::string decimals;
+};
+
+FixedDigits fixedDigits(double magnitude, int decimals)
+{
+    FixedDigits fixed;
+    fixed.decimals.assign(static_cast<std::size_t>(decimals), '0');
+    if (magnitude == 0.0) {
+        return fixed;
+    }
+    const RoundedDigits rounded = roundedToDecimals(significantDigits(magnitude), decimals);
+    if (rounded.pointAt > 0) {
+        fixed.integer = rounded.digits.substr(0, static_cast<std::size_t>(rounded.pointAt));
+        fixed.decimals = rounded.digits.substr(static_cast<std::size_t>(rounded.pointAt));
+    } else {
+        fixed.decimals =
+            std::string(static_cast<std::size_t>(-rounded.pointAt), '0') + rounded.digits;
+    }
+    fixed.decimals.resize(static_cast<std::size_t>(decimals), '0');
+    return fixed;
+}
+
+// Drops leading zeros down to the mask's forced integer digits and trailing
+// zero decimals down to its forced decimals.
+void fitToMask(FixedDigits& fixed, const NumberMask& mask)
+{
+    const auto start = fixed.integer.find_first_not_of('0');
+    fixed.integer = start == std::string::npos ? std::string() : fixed.integer.substr(start);
+    if (static_cast<int>(fixed.integer.size()) < mask.minIntegerDigits) {
+        fixed.integer.insert(
+            0, static_cast<std::size_t>(mask.minIntegerDigits) - fixed.integer.size(), '0');
+    }
+    while (static_cast<int>(fixed.decimals.size()) > mask.minDecimals &&
+           fixed.decimals.back() == '0') {
+        fixed.decimals.pop_back();
+    }
+}
+
+// The shown text: literals around the digits, and a minus sign only when the
+// shown digits are not all zero.
+QString maskedText(const FixedDigits& fixed, const NumberMask& mask, bool negative)
+{
+    const bool roundsToZero = fixed.integer.find_first_not_of('0') == std::string::npos &&
+                              fixed.decimals.find_first_not_of('0') == std::string::npos;
+    QString text = mask.prefix;
     if (negative && !roundsToZero) {
         text += QLatin1Char('-');
     }
-    text += QString::fromLatin1(integerDigits.data(), static_cast<qsizetype>(integerDigits.size()));
-    if (pointPos >= 0) {
+    text += QString::fromLatin1(fixed.integer.data(), static_cast<qsizetype>(fixed.integer.size()));
+    if (mask.hasPoint) {
         text += QLatin1Char('.');
-        text +=
-            QString::fromLatin1(decimalDigits.data(), static_cast<qsizetype>(decimalDigits.size()));
+        text += QString::fromLatin1(fixed.decimals.data(),
+                                    static_cast<qsizetype>(fixed.decimals.size()));
     }
-    text += suffix;
+    text += mask.suffix;
     return text;
+}
+
+} // namespace
+
+QString formatNumber(double value, const QString& mask)
+{
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    const NumberMask parsed = parsedMask(mask);
+    FixedDigits fixed = fixedDigits(std::fabs(value), parsed.decimals);
+    fitToMask(fixed, parsed);
+    return maskedText(fixed, parsed, value < 0);
 }
 
 QString formatDate(const QDate& date, const QString& mask)

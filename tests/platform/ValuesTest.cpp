@@ -48,6 +48,10 @@ TEST(ValuesTest, NumericValueReadsTheLongestLeadingNumber)
         {"NonAsciiDigitIsNotADigit", QString(QChar(0x0665)), 0.0},
         {"Underflow", QStringLiteral("1e-999"), 0.0},
         {"HugeZeroMantissa", QStringLiteral("0e999999"), 0.0},
+        {"TrailingPointThenExponent", QStringLiteral("5.e2"), 500.0},
+        // 1e-331: zeros after the point count against the exponent.
+        {"UnderflowAfterLeadingDecimalZeros",
+         QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1e70"), 0.0},
     };
     for (const NumericCase& c : cases) {
         EXPECT_EQ(Values::numericValue(c.text), c.expected) << c.name;
@@ -171,6 +175,9 @@ TEST(ValuesTest, FormatNumberAppliesMasks)
         {"OptionalDecimalUsed", 1.25, "0.0#", "1.25"},
         {"LargeValue", 1e17, "0", "100000000000000000"},
         {"LiteralPrefix", 4.5, "£####0.00", "£4.50"},
+        {"LiteralSuffix", 4.5, "####0.00p", "4.50p"},
+        {"PointWithoutDecimals", 4.5, "0.", "5."},
+        {"MaskWithoutPlaceholders", 5.0, "x", "x5"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Values::formatNumber(c.value, QString::fromUtf8(c.mask)),
