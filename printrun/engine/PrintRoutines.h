@@ -154,6 +154,17 @@ private:
     static void drawBarcode(platform::Printer& printer, const QString& code, double left,
                             double top, double width, double height, double twipsPerUnit = 1.0);
 
+    // The steps of PrintSwingTag.
+    // One swing tag's cell: its place, field sources and field texts.
+    struct SwingTagCell;
+    // Fills the cell's default texts of fields 0 to 8 and their widths' texts.
+    void setSwingTagTexts(SwingTagCell& cell, const QString& price) const;
+    // Field i of a swing tag, a logo or centred text; nothing when hidden.
+    void printSwingField(platform::Printer& printer, const TicketFileRecord& ticket,
+                         const SwingTagCell& cell, int i);
+    // The swing tag's barcode, drawn between fields 6 and 7.
+    void drawSwingTagBarcode(platform::Printer& printer, const SwingTagCell& cell) const;
+
     // The fixed layouts of the adhesive and thermal tickets: fields in
     // printing order, each centred on cell left + half pitch + shift; the
     // entry with index BarcodeLine stands for the barcode.

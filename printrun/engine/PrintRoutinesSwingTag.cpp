@@ -67,94 +67,116 @@ double pictureWidthTwips(const QImage& picture)
 
 } // namespace
 
+// One swing tag's cell: where it is, where its fields come from and the
+// default texts of fields 0 to 8 with the texts they are centred on.
+struct PrintRoutines::SwingTagCell
+{
+    int top = 0;
+    double centre = 0;
+    FieldSources sources;
+    qint16 recordNumber = 0;
+    bool supplierBelow = false;
+    QString supplierLine;
+    std::array<QString, 9> texts;
+    std::array<QString, 9> measured;
+};
+
 void PrintRoutines::PrintSwingTag(const TicketFileRecord& ticket)
 {
     Printer& printer = Printers::collection().current();
-    const int cellTop = Values::toInt16(printer.CurrentY());
+    SwingTagCell cell;
+    cell.top = Values::toInt16(printer.CurrentY());
     const double cellLeft = printer.CurrentX();
-    const double centre = cellLeft + halfPitch();
+    cell.centre = cellLeft + halfPitch();
     printer.setFontTransparent(false);
 
     const QString price = priceText(settingsCurrencySymbol());
-    const FieldSources sources = readFieldSources(m_host.layoutLetter());
-    const qint16 recordNumber = Values::toInt16(Values::numericValue(TicketBarcode.mid(1, 4)));
+    cell.sources = readFieldSources(m_host.layoutLetter());
+    cell.recordNumber = Values::toInt16(Values::numericValue(TicketBarcode.mid(1, 4)));
+    setSwingTagTexts(cell, price);
 
-    // Default texts and the texts they are centred on, fields 0 to 8.
+    for (int i = 0; i <= 6; ++i)
+        printSwingField(printer, ticket, cell, i);
+    drawSwingTagBarcode(printer, cell);
+    printSwingField(printer, ticket, cell, 7);
+    printSwingField(printer, ticket, cell, 8);
+}
+
+void PrintRoutines::setSwingTagTexts(SwingTagCell& cell, const QString& price) const
+{
     const bool descriptionBelow = isOn(SettingEntry::DescriptionBelow);
-    const bool supplierBelow = isOn(SettingEntry::SupplierBelow);
+    cell.supplierBelow = isOn(SettingEntry::SupplierBelow);
     QString barcodeLine = TicketBarcode;
     if (descriptionBelow)
         barcodeLine = Values::trimBlanks(TicketDescription) + QLatin1Char(' ') +
                       Values::trimBlanks(TicketBarcode);
-    QString supplierLine;
-    if (supplierBelow)
-        supplierLine = descriptionBelow ? QLatin1Char(' ') + TicketSupplier : TicketSupplier;
+    if (cell.supplierBelow)
+        cell.supplierLine = descriptionBelow ? QLatin1Char(' ') + TicketSupplier : TicketSupplier;
 
     const QString size = Values::trimBlanks(TicketSize);
     const QString fit = Values::trimBlanks(TicketFit);
-    const std::array<QString, 9> texts{Values::trimBlanks(TicketHeader1),
-                                       Values::trimBlanks(TicketHeader2),
-                                       Values::trimBlanks(TicketDpt + QLatin1Char(' ') + TicketGrp +
-                                                          QLatin1Char(' ') + TicketBarcode),
-                                       TicketSupplier,
-                                       TicketDescription,
-                                       fit.isEmpty() ? size : size + QLatin1Char(' ') + fit,
-                                       price,
-                                       barcodeLine,
-                                       price};
-    std::array<QString, 9> measured = texts;
-    measured[3] = Values::trimBlanks(TicketSupplier);
-    measured[4] = Values::trimBlanks(TicketDescription);
+    cell.texts = {Values::trimBlanks(TicketHeader1),
+                  Values::trimBlanks(TicketHeader2),
+                  Values::trimBlanks(TicketDpt + QLatin1Char(' ') + TicketGrp + QLatin1Char(' ') +
+                                     TicketBarcode),
+                  TicketSupplier,
+                  TicketDescription,
+                  fit.isEmpty() ? size : size + QLatin1Char(' ') + fit,
+                  price,
+                  barcodeLine,
+                  price};
+    cell.measured = cell.texts;
+    cell.measured[3] = Values::trimBlanks(TicketSupplier);
+    cell.measured[4] = Values::trimBlanks(TicketDescription);
+}
 
-    const auto printSwingField = [&](int i) {
-        if (ticket.ShowField[i] != -1)
-            return;
-        printer.setCurrentY(cellTop + SwingTagTops[i] + double(ticket.FieldOffset[i]));
-        setFieldFont(printer, ticket, i);
-        const QString& source = sources.field[i];
-        QString text = texts[i];
-        QString width = measured[i];
-        bool keyword = false;
-        if (source != DefaultSource) {
-            if (i <= 1 && isLogoName(source)) {
-                const QImage logo = m_host.loadLogo(source);
-                if (!logo.isNull()) {
-                    printer.setCurrentX(centre - pictureWidthTwips(logo) / 2.0);
-                    printer.PaintPicture(logo, printer.CurrentX(), printer.CurrentY());
-                }
-                return;
+void PrintRoutines::printSwingField(Printer& printer, const TicketFileRecord& ticket,
+                                    const SwingTagCell& cell, int i)
+{
+    if (ticket.ShowField[i] != -1)
+        return;
+    printer.setCurrentY(cell.top + SwingTagTops[i] + double(ticket.FieldOffset[i]));
+    setFieldFont(printer, ticket, i);
+    const QString& source = cell.sources.field[i];
+    QString text = cell.texts[i];
+    QString width = cell.measured[i];
+    bool keyword = false;
+    if (source != DefaultSource) {
+        if (i <= 1 && isLogoName(source)) {
+            const QImage logo = m_host.loadLogo(source);
+            if (!logo.isNull()) {
+                printer.setCurrentX(cell.centre - pictureWidthTwips(logo) / 2.0);
+                printer.PaintPicture(logo, printer.CurrentX(), printer.CurrentY());
             }
-            text = Values::trimBlanks(m_host.GetFieldData(recordNumber, source));
-            if (text.endsWith(Unknown))
-                text = text.left(text.size() - Unknown.size()) + TicketBarcode;
-            width = text;
-            keyword = true;
+            return;
         }
-        if (i <= 1) {
-            text = QLatin1Char(' ') + text + QLatin1Char(' ');
-            width = text;
-        }
-        printer.setCurrentX(float(centre - printer.TextWidth(width) / 2.0));
-        printTransparent(printer, text);
-        // The supplier line under the barcode line: centred in the cell one
-        // line lower, not at the page's left edge.
-        if (i == 7 && !keyword && supplierBelow) {
-            printer.setCurrentX(
-                float(centre - printer.TextWidth(Values::trimBlanks(supplierLine)) / 2.0));
-            printTransparent(printer, supplierLine);
-        }
-    };
+        text = Values::trimBlanks(m_host.GetFieldData(cell.recordNumber, source));
+        if (text.endsWith(Unknown))
+            text = text.left(text.size() - Unknown.size()) + TicketBarcode;
+        width = text;
+        keyword = true;
+    }
+    if (i <= 1) {
+        text = QLatin1Char(' ') + text + QLatin1Char(' ');
+        width = text;
+    }
+    printer.setCurrentX(float(cell.centre - printer.TextWidth(width) / 2.0));
+    printTransparent(printer, text);
+    // The supplier line under the barcode line: centred in the cell one
+    // line lower, not at the page's left edge.
+    if (i == 7 && !keyword && cell.supplierBelow) {
+        printer.setCurrentX(
+            float(cell.centre - printer.TextWidth(Values::trimBlanks(cell.supplierLine)) / 2.0));
+        printTransparent(printer, cell.supplierLine);
+    }
+}
 
-    for (int i = 0; i <= 6; ++i)
-        printSwingField(i);
-
+void PrintRoutines::drawSwingTagBarcode(Printer& printer, const SwingTagCell& cell) const
+{
     // The swing tag's barcode is placed in the printer's own units.
     constexpr double Width = 1450;
-    const double height = Values::numericValue(sources.barcodeHeight);
-    drawBarcode(printer, TicketBarcode, centre - Width / 2.0,
-                cellTop + 2000 + Values::numericValue(sources.barcodeTop), Width,
+    const double height = Values::numericValue(cell.sources.barcodeHeight);
+    drawBarcode(printer, TicketBarcode, cell.centre - Width / 2.0,
+                cell.top + 2000 + Values::numericValue(cell.sources.barcodeTop), Width,
                 height != 0 ? height : 1000, printer.twipsPerUnit(printer.ScaleMode()));
-
-    printSwingField(7);
-    printSwingField(8);
 }

@@ -86,6 +86,21 @@ void PrintMgr::createControls()
 {
     // Created bottom-most first: the panel background, the markers that
     // peep out under the buttons, then everything else.
+    createPanelBackground();
+    createStatusLines();
+    createMainButtons();
+    createReprintPanel();
+    createSetupPanel();
+    createAlignmentPanel();
+
+    // The print engine's picture holder; never shown.
+    Image4 = new PictureBox(this);
+    Image4->setObjectName(QStringLiteral("Image4"));
+    Image4->hide();
+}
+
+void PrintMgr::createPanelBackground()
+{
     Shape1 = placeControl<Shape>(this, QStringLiteral("Shape1"), -20, 2040, WindowWidthTwips, 3015);
     Shape1->setBackStyle(Shape::Opaque);
     Shape1->setBackColor(ColourValue::systemColour(ColourValue::ButtonFace));
@@ -99,7 +114,10 @@ void PrintMgr::createControls()
         Image3[i]->setPicture(ManagerArtwork::panelMarker());
         Image3[i]->hide();
     }
+}
 
+void PrintMgr::createStatusLines()
+{
     Label1[2] = placeControl<Label>(this, indexedName("Label1", 2), 120, 120, 5055, 255);
     Label1[2]->setCaption(QStringLiteral("Data Path"));
     Label1[2]->setFontBold(true);
@@ -116,7 +134,10 @@ void PrintMgr::createControls()
     Label1[1] = placeControl<Label>(this, indexedName("Label1", 1), 120, 960, 5055, 255);
     Label1[0] = placeControl<Label>(this, indexedName("Label1", 0), 120, 1200, 5055, 255);
     Label1[0]->setBackColor(LightGrey);
+}
 
+void PrintMgr::createMainButtons()
+{
     struct ButtonLayout
     {
         int index;
@@ -148,8 +169,10 @@ void PrintMgr::createControls()
     TMRunOptions->setCaption(QString(QChar(0x25BC)));
     TMRunOptions->setFontSize(6);
     connect(TMRunOptions, &CommandButton::Click, this, &PrintMgr::TMRunOptions_Click);
+}
 
-    // Re-Print panel.
+void PrintMgr::createReprintPanel()
+{
     Frame4 = placeControl<Frame>(this, QStringLiteral("Frame4"), 120, 2160, 5055, 2775);
     Frame4->setCaption(QStringLiteral("Double click ticket run to reprint."));
     ListView3 = placeControl<ListView>(Frame4, QStringLiteral("ListView3"), 120, 240, 4815, 2415);
@@ -158,21 +181,16 @@ void PrintMgr::createControls()
     connect(ListView3, &QTreeWidget::itemDoubleClicked, this, [this] { ListView3_DblClick(); });
     ListView3->viewport()->installEventFilter(this);
     Frame4->hide();
+}
 
-    // Setup panel.
+void PrintMgr::createSetupPanel()
+{
     Frame1 = placeControl<Frame>(this, QStringLiteral("Frame1"), 120, 2160, 5055, 2775);
     Frame1->setCaption(QStringLiteral("Double click setting to change / activate"));
     ListView2 = placeControl<ListView>(Frame1, QStringLiteral("ListView2"), 240, 360, 4575, 1815);
     Label3 = placeControl<Label>(Frame1, QStringLiteral("Label3"), 240, 2350, 4575, 255);
     connectOptionActions();
     Frame1->hide();
-
-    createAlignmentPanel();
-
-    // The print engine's picture holder; never shown.
-    Image4 = new PictureBox(this);
-    Image4->setObjectName(QStringLiteral("Image4"));
-    Image4->hide();
 }
 
 void PrintMgr::createAlignmentPanel()
@@ -263,48 +281,12 @@ void PrintMgr::Form_Load()
     Shape1->setLeft(-20);
     Shape1->setWidth(m_widthTwips);
 
-    m_layouts.CurrencySymbol1 = QStringLiteral("\u00A3");
-    m_layouts.CurrencySymbol2 = QStringLiteral("\u20AC");
-    m_layouts.TicketFileName = Pad(QStringLiteral("tfile.tm"), ticketbas::TicketFileNameWidth);
-    if (!FileNames::exists(m_layouts.layoutFileName())) {
-        if (!m_layouts.SetupTicketFileDefaults())
-            showFileError(m_layouts.lastError());
-    } else {
-        // A file cut short by a program that stopped while writing it is
-        // completed once, with the defaults of the missing letters.
-        int kept = 0;
-        QString error;
-        switch (TicketLayoutFile::ensureWhole(m_layouts.layoutFileName(),
-                                              &PrintRunLayoutDefaults::layout, &kept, &error)) {
-        case TicketLayoutFile::Check::Completed:
-            Dialogs::current().message(
-                TicketLayoutFile::completedMessage(m_layouts.layoutFileName(), kept), Caption,
-                Dialogs::Icon::Exclamation);
-            break;
-        case TicketLayoutFile::Check::Failed:
-            showFileError(error);
-            break;
-        default:
-            break;
-        }
-    }
-
-    // Built afresh, so that a second load (after a data-path change) does
-    // not add the column and the letters again.
-    ListView1->clear();
-    ListView1->setColumnCount(0);
-    ListView1->addColumnHeader(QStringLiteral("Ticket"), 900);
-    for (char letter = 'A'; letter <= 'J'; ++letter)
-        ListView1->addItem(QString(QLatin1Char(letter)));
+    setUpLayoutFile();
+    fillLetterList();
 
     LoadSettingsMenu();
     removeSaveLeftovers();
-
-    Label3->setCaption(QString());
-    Label1[3]->setCaption(QString());
-    Label1[3]->setTag(QString());
-    for (PictureBox* marker : Image3)
-        marker->hide();
+    clearLetterDisplay();
 
     WindowCollapsed = true;
     WindowShrink();
@@ -312,6 +294,71 @@ void PrintMgr::Form_Load()
     showWaitingTickets();
     showReprintStatus();
 
+    loadLetterInUse();
+    StockDataPath = DataPath;
+
+    createMissingStatistics();
+
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void PrintMgr::setUpLayoutFile()
+{
+    m_layouts.CurrencySymbol1 = QStringLiteral("\u00A3");
+    m_layouts.CurrencySymbol2 = QStringLiteral("\u20AC");
+    m_layouts.TicketFileName = Pad(QStringLiteral("tfile.tm"), ticketbas::TicketFileNameWidth);
+    if (!FileNames::exists(m_layouts.layoutFileName())) {
+        if (!m_layouts.SetupTicketFileDefaults())
+            showFileError(m_layouts.lastError());
+    } else {
+        completeLayoutFile();
+    }
+}
+
+void PrintMgr::completeLayoutFile()
+{
+    // A file cut short by a program that stopped while writing it is
+    // completed once, with the defaults of the missing letters.
+    int kept = 0;
+    QString error;
+    switch (TicketLayoutFile::ensureWhole(m_layouts.layoutFileName(),
+                                          &PrintRunLayoutDefaults::layout, &kept, &error)) {
+    case TicketLayoutFile::Check::Completed:
+        Dialogs::current().message(
+            TicketLayoutFile::completedMessage(m_layouts.layoutFileName(), kept), Caption,
+            Dialogs::Icon::Exclamation);
+        break;
+    case TicketLayoutFile::Check::Failed:
+        showFileError(error);
+        break;
+    default:
+        break;
+    }
+}
+
+void PrintMgr::fillLetterList()
+{
+    // Built afresh, so that a second load (after a data-path change) does
+    // not add the column and the letters again.
+    ListView1->clear();
+    ListView1->setColumnCount(0);
+    ListView1->addColumnHeader(QStringLiteral("Ticket"), 900);
+    for (char letter = 'A'; letter <= 'J'; ++letter)
+        ListView1->addItem(QString(QLatin1Char(letter)));
+}
+
+void PrintMgr::clearLetterDisplay()
+{
+    Label3->setCaption(QString());
+    Label1[3]->setCaption(QString());
+    Label1[3]->setTag(QString());
+    for (PictureBox* marker : Image3)
+        marker->hide();
+}
+
+void PrintMgr::loadLetterInUse()
+{
     // The letter in use; anything but one letter "A" to "J" names no
     // layout, and "A" stands in as for an empty file.
     UseTicketLetter = Values::trimBlanks(PrintRoutines::LoadTicketUse());
@@ -328,16 +375,15 @@ void PrintMgr::Form_Load()
     showLetterInUse(UseTicketLetter);
     m_layouts.LoadTicketFile(qint16(ticketRef), m_layouts.TicketBuffer);
     LoadFineTune(ticketRef);
-    StockDataPath = DataPath;
+}
 
+void PrintMgr::createMissingStatistics()
+{
     if (!StatisticsDatabase::exists()) {
         StatisticsDatabase statistics;
         if (!statistics.CreateStatsDb())
             showFileError(statistics.errorString());
     }
-
-    if (!Timer1->isActive())
-        Timer1->start();
 }
 
 void PrintMgr::Form_Unload()

@@ -195,9 +195,35 @@ protected:
 
 private:
     void createControls();
+    // The steps of createControls, in creation order.
+    // The grey panel background and the markers under the main buttons.
+    void createPanelBackground();
+    // The data path, letter in use and status lines; Direct Printing's sign.
+    void createStatusLines();
+    // The row of main buttons and the run-options arrow.
+    void createMainButtons();
+    // The Re-Print panel with its list of reprintable runs.
+    void createReprintPanel();
+    // The Setup panel with the options list and its help line.
+    void createSetupPanel();
+    // The Alignment panel with the letters and the four offsets.
     void createAlignmentPanel();
     void createMenus();
     void setWindowHeight(int twips);
+
+    // The steps of Form_Load.
+    // Currency symbols and the layout file, made when missing.
+    void setUpLayoutFile();
+    // An existing layout file cut short is completed, and the user told.
+    void completeLayoutFile();
+    // The alignment panel's list of the letters "A" to "J", built afresh.
+    void fillLetterList();
+    // Empties the help line and the letter in use, hides the panel markers.
+    void clearLetterDisplay();
+    // The letter in use ("A" when none is valid), its layout and offsets.
+    void loadLetterInUse();
+    // Creates the statistics database when it does not exist.
+    void createMissingStatistics();
 
     // Status lines and the panel after-step.
     void showWaitingTickets();

@@ -14,6 +14,7 @@
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
+#include "printrun/designer/PrintRunLayoutDefaults.h"
 #include "printrun/designer/Ticketstp.h"
 
 using namespace platform;
@@ -47,6 +48,53 @@ TEST_F(PrintMgrTest, FirstStartWritesTheMissingFiles)
     EXPECT_TRUE(m_dialogs.shown().isEmpty());
     EXPECT_TRUE(w.designer() != nullptr);
     EXPECT_FALSE(w.designer()->isVisible());
+}
+
+TEST_F(PrintMgrTest, StartCompletesAShortLayoutFileAndSaysSo)
+{
+    TicketFileRecord ownLayout = PrintRunLayoutDefaults::layout(1);
+    ownLayout.FontSize.fill(11);
+    const QByteArray own = ownLayout.encode().repeated(10);
+    QByteArray defaults;
+    for (qint16 recNo = 1; recNo <= 10; ++recNo)
+        defaults += PrintRunLayoutDefaults::layout(recNo).encode();
+    const int recordSize = int(ownLayout.encode().size());
+    const struct
+    {
+        const char* name;
+        int bytes;
+        int kept; // -1: the file is whole and no message is shown
+        const char* letter;
+    } cases[] = {
+        {"part of one layout", 200, 0, "A"},
+        {"three layouts", 3 * recordSize, 3, "D"},
+        {"whole file", 10 * recordSize, -1, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(QStringLiteral("tfile.tm"), own.left(c.bytes));
+        const qsizetype before = m_dialogs.messages().size();
+        if (c.kept >= 0)
+            m_dialogs.answerMessage(Dialogs::Answer::OK);
+        load();
+        const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages().mid(before);
+        if (c.kept < 0) {
+            EXPECT_TRUE(messages.isEmpty());
+            EXPECT_EQ(readBytes(QStringLiteral("tfile.tm")), own);
+            continue;
+        }
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages.at(0).text,
+                  QStringLiteral("The ticket layout file tfile.tm was incomplete: it held %1 of "
+                                 "the 10 layouts.\r\n\r\nLayouts %2 to J have been set to their "
+                                 "defaults; the other layouts were kept.")
+                      .arg(c.kept)
+                      .arg(QLatin1String(c.letter)));
+        EXPECT_EQ(messages.at(0).title, PrintMgr::Caption);
+        EXPECT_EQ(messages.at(0).icon, Dialogs::Icon::Exclamation);
+        EXPECT_EQ(readBytes(QStringLiteral("tfile.tm")),
+                  own.left(c.kept * recordSize) + defaults.mid(c.kept * recordSize));
+    }
 }
 
 TEST_F(PrintMgrTest, LayoutLetterInUseComesFromTicketUse)
