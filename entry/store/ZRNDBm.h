@@ -205,6 +205,11 @@ public:
 
 private:
     static QString fileFullMessage();
+    // Why NamePartition refuses the name (or, mode 1, the selection); empty when it may go ahead.
+    QString PartitionFilingRefusal(qint16 Mode, const QString& name) const;
+    // Puts newName's entry in place of the current one's and saves the list; false when not saved.
+    bool ListPartition(int current, const QString& newName, const QString& description,
+                       const QString& number);
 
     StoreView* m_view = nullptr;
     std::unique_ptr<platform::RecordFile> m_recordFile;

@@ -129,6 +129,53 @@ private:
     QString m_error;
 };
 
+// The first of files that is one of protectedFiles however either is spelt;
+// an empty text when there is none.
+QString firstClash(const QStringList& files, const QStringList& protectedFiles)
+{
+    QStringList protectedKeys;
+    for (const QString& file : protectedFiles)
+        protectedKeys << fileKey(file);
+    for (const QString& file : files) {
+        if (protectedKeys.contains(fileKey(file)))
+            return file;
+    }
+    return QString();
+}
+
+// Moves aside the old files in the partition's way, then moves the working
+// files that exist to the partition's files (the scale and colour files are
+// copied instead when copyScalesAndColours). False at the first step that
+// fails, with moves.error().
+bool fileWorkingData(FileMoves& moves, const QStringList& oldFiles, const QStringList& working,
+                     const QStringList& partitionFiles, bool copyScalesAndColours)
+{
+    bool moved = true;
+    for (const QString& file : oldFiles)
+        moved = moved && moves.clear(file);
+    for (int n = 0; moved && n < working.size(); ++n) {
+        if (!FileNames::exists(working.at(n)))
+            continue;
+        const bool copied = copyScalesAndColours && (n == ScaleFile || n == ColourFile);
+        moved = copied ? moves.copy(working.at(n), partitionFiles.at(n))
+                       : moves.move(working.at(n), partitionFiles.at(n));
+    }
+    return moved;
+}
+
+// Moves the opened partition's files that exist into the working files'
+// places. False at the first move that fails, with moves.error().
+bool openPartitionFiles(FileMoves& moves, const QStringList& selectedFiles,
+                        const QStringList& working)
+{
+    bool moved = true;
+    for (int n = 0; moved && n < working.size(); ++n) {
+        if (FileNames::exists(selectedFiles.at(n)))
+            moved = moves.move(selectedFiles.at(n), working.at(n));
+    }
+    return moved;
+}
+
 QString today()
 {
     return Values::formatDate(QDate::currentDate(), QStringLiteral("DD/MM/YYYY"));
@@ -195,70 +242,27 @@ ZRNDBm::DataSetResult ZRNDBm::NamePartition(qint16 Mode, const QString& name,
                                             const QString& description, const QString& number,
                                             bool keepScalesAndColours)
 {
-    const QString problem = PartitionNameProblem(name);
-    if (!problem.isEmpty()) {
-        m_lastError = problem;
+    const QString refusal = PartitionFilingRefusal(Mode, name);
+    if (!refusal.isEmpty()) {
+        m_lastError = refusal;
         return DataSetResult::Refused;
     }
     const int current = CurrentPartition();
     const QString newName = name.left(PartitionList::NameWidth);
-    const QStringList partitionFiles = PartitionFileNames(newName);
-    const bool refilesCurrent = current >= 0 && Values::trimBlanks(Partitions.at(current).name) ==
-                                                    Values::trimBlanks(newName);
-    if (!refilesCurrent && PartitionExists(newName)) {
-        m_lastError =
-            QStringLiteral("A partition named %1 already exists.").arg(Values::trimBlanks(newName));
-        return DataSetResult::Refused;
-    }
-    const int selected = Partitions.selectedIndex();
-    if (Mode == 1 && (selected < 0 || Values::trimBlanks(Partitions.at(selected).name) ==
-                                          PartitionList::unnamedText())) {
-        m_lastError = QStringLiteral("No partition is selected to be opened.");
-        return DataSetResult::Refused;
-    }
     const QStringList working = DataSetFileNames();
-    // A partition file that is a working file or a program file would be
-    // moved onto itself or destroy that file.
-    QStringList protectedKeys;
-    for (const QString& file :
-         working + QStringList{QString::fromLatin1(InUseFileName),
-                               Values::trimRightBlanks(TicketFileName),
-                               Values::trimRightBlanks(PartitionListFileName)})
-        protectedKeys << fileKey(file);
-    for (const QString& file : partitionFiles) {
-        if (protectedKeys.contains(fileKey(file))) {
-            m_lastError = QStringLiteral("The partition %1 cannot be filed: its file %2 is a "
-                                         "file of the data set in use or of the program.")
-                              .arg(Values::trimBlanks(newName), file);
-            return DataSetResult::Refused;
-        }
-    }
 
     // Files are moved only while nothing holds them open.
     CloseRecordFile();
     FileMoves moves;
-    bool moved = true;
     // The current partition's old files give way to the working data.
-    if (current >= 0) {
-        for (const QString& file : PartitionFileNames(Partitions.at(current).name))
-            moved = moved && moves.clear(file);
-    }
-    for (int n = 0; moved && n < working.size(); ++n) {
-        if (!FileNames::exists(working.at(n)))
-            continue;
-        const bool copied =
-            Mode != 1 && keepScalesAndColours && (n == ScaleFile || n == ColourFile);
-        moved = copied ? moves.copy(working.at(n), partitionFiles.at(n))
-                       : moves.move(working.at(n), partitionFiles.at(n));
-    }
+    const QStringList oldFiles =
+        current >= 0 ? PartitionFileNames(Partitions.at(current).name) : QStringList();
+    bool moved = fileWorkingData(moves, oldFiles, working, PartitionFileNames(newName),
+                                 Mode != 1 && keepScalesAndColours);
     PartitionList::Entry opened;
     if (Mode == 1) {
-        opened = Partitions.at(selected);
-        const QStringList selectedFiles = PartitionFileNames(opened.name);
-        for (int n = 0; moved && n < working.size(); ++n) {
-            if (FileNames::exists(selectedFiles.at(n)))
-                moved = moves.move(selectedFiles.at(n), working.at(n));
-        }
+        opened = Partitions.at(Partitions.selectedIndex());
+        moved = moved && openPartitionFiles(moves, PartitionFileNames(opened.name), working);
     }
     if (!moved) {
         m_lastError = QStringLiteral("The data could not be filed as partition %1. ")
@@ -269,11 +273,7 @@ ZRNDBm::DataSetResult ZRNDBm::NamePartition(qint16 Mode, const QString& name,
     }
 
     const PartitionList before = Partitions;
-    if (current >= 0)
-        Partitions.removeAt(current);
-    Partitions.add({newName, description.left(PartitionList::DescriptionWidth), today(),
-                    number.left(PartitionList::NumberWidth), 0});
-    if (!SavePartList()) {
+    if (!ListPartition(current, newName, description, number)) {
         m_lastError += moves.undo();
         Partitions = before;
         return DataSetResult::Failed;
@@ -289,4 +289,44 @@ ZRNDBm::DataSetResult ZRNDBm::NamePartition(qint16 Mode, const QString& name,
         PartitionNumber.clear();
     }
     return DataSetResult::Done;
+}
+
+QString ZRNDBm::PartitionFilingRefusal(qint16 Mode, const QString& name) const
+{
+    const QString problem = PartitionNameProblem(name);
+    if (!problem.isEmpty())
+        return problem;
+    const int current = CurrentPartition();
+    const QString newName = name.left(PartitionList::NameWidth);
+    const bool refilesCurrent = current >= 0 && Values::trimBlanks(Partitions.at(current).name) ==
+                                                    Values::trimBlanks(newName);
+    if (!refilesCurrent && PartitionExists(newName))
+        return QStringLiteral("A partition named %1 already exists.")
+            .arg(Values::trimBlanks(newName));
+    const int selected = Partitions.selectedIndex();
+    if (Mode == 1 && (selected < 0 || Values::trimBlanks(Partitions.at(selected).name) ==
+                                          PartitionList::unnamedText()))
+        return QStringLiteral("No partition is selected to be opened.");
+    // A partition file that is a working file or a program file would be
+    // moved onto itself or destroy that file.
+    const QString clash = firstClash(
+        PartitionFileNames(newName),
+        DataSetFileNames() + QStringList{QString::fromLatin1(InUseFileName),
+                                         Values::trimRightBlanks(TicketFileName),
+                                         Values::trimRightBlanks(PartitionListFileName)});
+    if (!clash.isEmpty())
+        return QStringLiteral("The partition %1 cannot be filed: its file %2 is a "
+                              "file of the data set in use or of the program.")
+            .arg(Values::trimBlanks(newName), clash);
+    return QString();
+}
+
+bool ZRNDBm::ListPartition(int current, const QString& newName, const QString& description,
+                           const QString& number)
+{
+    if (current >= 0)
+        Partitions.removeAt(current);
+    Partitions.add({newName, description.left(PartitionList::DescriptionWidth), today(),
+                    number.left(PartitionList::NumberWidth), 0});
+    return SavePartList();
 }

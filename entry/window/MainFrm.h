@@ -433,11 +433,26 @@ private:
     void createNewTicketFields();
     void createAcceptControls();
     void createLookUpFields();
+    // The look-up screen's search fields with their captions, record number last.
+    void createLookUpSearchFields();
+    // The size grid's "Scale", "Last Qtys" and "Stock Qty" captions and its frame.
+    void createLookUpGridCaptions();
+    // The grid's size captions and last-order labels, then the added-stock boxes.
+    void createLookUpGridBoxes();
     void createLookUpScreen();
     // The search behind Command4_Click(0).
     void searchRecords();
     // The last print-file line whose text is text; 0 when there is none.
     int printFileLineOf(const QString& text) const;
+    // Tickets to add (or, below zero, take away) for each of the seven sizes.
+    using AddedStock = std::array<qint32, 7>;
+    // The added-stock boxes read (Command3_Click); nothing, after the refusal, for a bad one.
+    std::optional<AddedStock> checkedAddedStock();
+    // Writes the restocked record; false, after the error, when it did not reach the file.
+    bool storeAddedStock(const TicketRecord& rec, qint32 recNo);
+    // The record's print-file line updated, or added when it has units, and the file saved.
+    void putAddedStockInPrintFile(const TicketRecord& rec, qint32 recNo, const QString& recNoText,
+                                  bool inPrintFile);
     void resetEntryFields();
     void fillNewTicketFromLastRecord();
     void fillEmptyBarcodeBox();

@@ -53,6 +53,17 @@ constexpr int FieldHeight = 315;
 constexpr int CaptionHeight = 255;
 constexpr int CaptionWidth = 1215;
 
+// The look-up screen's size grid sits at the foot of the right half, under
+// the look-up preview. The added-stock boxes lie over the last-order
+// quantities: "More of this ticket" hides the "Last Qtys" header and the
+// boxes take the row.
+constexpr int GridHeaderLeft = 5160;
+constexpr int GridSizeLeft = 6300;
+constexpr int GridSizePitch = 495;
+constexpr int GridSizeWidth = 465;
+constexpr int GridCaptionTop = 4560;
+constexpr int GridRowTop = 4890;
+
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -141,6 +152,24 @@ void MainFrm::createNewTicketFields()
 
 void MainFrm::createLookUpFields()
 {
+    createLookUpSearchFields();
+    createLookUpGridCaptions();
+    createLookUpGridBoxes();
+    Command3 = placeControl<CommandButton>(Frame2, QStringLiteral("Command3"),
+                                           GridSizeLeft + 6 * GridSizePitch + GridSizeWidth - 1215,
+                                           GridRowTop + 405, 1215, 405);
+    Command3->setCaption(QStringLiteral("Accept"));
+
+    // The screen opens on its search fields with no record shown.
+    Label1[11]->setVisible(false);
+    for (int index = 7; index <= 13; ++index)
+        Label3[size_t(index)]->setVisible(false);
+    HideStkQtyInput();
+    HideLastOrders();
+}
+
+void MainFrm::createLookUpSearchFields()
+{
     // The search fields fill the search panel; the record number comes last,
     // set apart, since a look-up uses either it or the fields.
     const struct
@@ -171,62 +200,47 @@ void MainFrm::createLookUpFields()
                 Frame3, indexedName("Text1", index), fieldLeft, top, rows[row].width, FieldHeight);
         }
     }
+}
 
-    // The size grid sits at the foot of the right half, under the look-up
-    // preview. The added-stock boxes lie over the last-order quantities:
-    // "More of this ticket" hides the "Last Qtys" header and the boxes take
-    // the row.
-    constexpr int headerLeft = 5160;
-    constexpr int sizeLeft = 6300;
-    constexpr int sizePitch = 495;
-    constexpr int sizeWidth = 465;
-    constexpr int captionTop = 4560;
-    constexpr int rowTop = 4890;
-    Label1[11] = placeControl<Label>(Frame2, indexedName("Label1", 11), headerLeft, captionTop,
-                                     1095, CaptionHeight);
+void MainFrm::createLookUpGridCaptions()
+{
+    Label1[11] = placeControl<Label>(Frame2, indexedName("Label1", 11), GridHeaderLeft,
+                                     GridCaptionTop, 1095, CaptionHeight);
     Label1[11]->setCaption(QStringLiteral("Scale"));
-    Label1[13] = placeControl<Label>(Frame2, indexedName("Label1", 13), headerLeft, rowTop + 30,
-                                     1095, CaptionHeight);
+    Label1[13] = placeControl<Label>(Frame2, indexedName("Label1", 13), GridHeaderLeft,
+                                     GridRowTop + 30, 1095, CaptionHeight);
     Label1[13]->setCaption(QStringLiteral("Last Qtys"));
 
-    Shape4 = placeControl<Shape>(Frame2, QStringLiteral("Shape4"), headerLeft - 75, rowTop - 45,
-                                 sizeLeft + 6 * sizePitch + sizeWidth - headerLeft + 150,
-                                 FieldHeight + 90);
-    Label1[12] = placeControl<Label>(Frame2, indexedName("Label1", 12), headerLeft, rowTop + 30,
-                                     1095, CaptionHeight);
+    Shape4 = placeControl<Shape>(
+        Frame2, QStringLiteral("Shape4"), GridHeaderLeft - 75, GridRowTop - 45,
+        GridSizeLeft + 6 * GridSizePitch + GridSizeWidth - GridHeaderLeft + 150, FieldHeight + 90);
+    Label1[12] = placeControl<Label>(Frame2, indexedName("Label1", 12), GridHeaderLeft,
+                                     GridRowTop + 30, 1095, CaptionHeight);
     Label1[12]->setCaption(QStringLiteral("Stock Qty"));
+}
 
+void MainFrm::createLookUpGridBoxes()
+{
     for (int p = 0; p < SizeCount; ++p) {
-        const int left = sizeLeft + p * sizePitch;
-        Label* size = placeControl<Label>(Frame2, indexedName("Label3", 13 - p), left, captionTop,
-                                          sizeWidth, CaptionHeight);
+        const int left = GridSizeLeft + p * GridSizePitch;
+        Label* size = placeControl<Label>(Frame2, indexedName("Label3", 13 - p), left,
+                                          GridCaptionTop, GridSizeWidth, CaptionHeight);
         size->setAlignment(Qt::AlignCenter);
         size->setFontBold(true);
         Label3[size_t(13 - p)] = size;
-        Label* last = placeControl<Label>(Frame2, indexedName("Label3", 14 + p), left, rowTop + 30,
-                                          sizeWidth, CaptionHeight);
+        Label* last = placeControl<Label>(Frame2, indexedName("Label3", 14 + p), left,
+                                          GridRowTop + 30, GridSizeWidth, CaptionHeight);
         last->setAlignment(Qt::AlignCenter);
         Label3[size_t(14 + p)] = last;
     }
     // Created after the last-order labels so that they lie on top.
     for (int p = 0; p < SizeCount; ++p) {
-        TextBox* qty =
-            placeControl<TextBox>(Frame2, indexedName("Text2", 13 - p), sizeLeft + p * sizePitch,
-                                  rowTop, sizeWidth, FieldHeight);
+        TextBox* qty = placeControl<TextBox>(Frame2, indexedName("Text2", 13 - p),
+                                             GridSizeLeft + p * GridSizePitch, GridRowTop,
+                                             GridSizeWidth, FieldHeight);
         qty->setAlignment(Qt::AlignCenter);
         Text2[size_t(13 - p)] = qty;
     }
-    Command3 = placeControl<CommandButton>(Frame2, QStringLiteral("Command3"),
-                                           sizeLeft + 6 * sizePitch + sizeWidth - 1215,
-                                           rowTop + 405, 1215, 405);
-    Command3->setCaption(QStringLiteral("Accept"));
-
-    // The screen opens on its search fields with no record shown.
-    Label1[11]->setVisible(false);
-    for (int index = 7; index <= 13; ++index)
-        Label3[size_t(index)]->setVisible(false);
-    HideStkQtyInput();
-    HideLastOrders();
 }
 
 void MainFrm::watchEntryFields()

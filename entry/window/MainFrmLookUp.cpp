@@ -41,6 +41,36 @@ bool inInt32(qint64 value)
            value <= std::numeric_limits<qint32>::max();
 }
 
+// Tickets added per size, as MainFrm::AddedStock holds them.
+using SizeQuantities = std::array<qint32, SizeCount>;
+
+// The totals must stay within the record's whole-number fields; a sum that
+// would not changes nothing.
+bool addedStockFits(const TicketRecord& rec, const SizeQuantities& added, bool inPrintFile)
+{
+    for (int p = 0; p < SizeCount; ++p) {
+        const qint64 q = added[size_t(p)];
+        const qint64 order = inPrintFile ? rec.OrderQty[size_t(p)] + q : q;
+        const qint64 total = rec.TotalQty[size_t(p)] + q;
+        if (!inInt32(order) || !inInt32(total))
+            return false;
+    }
+    return true;
+}
+
+void addStock(TicketRecord& rec, const SizeQuantities& added, bool inPrintFile)
+{
+    for (int p = 0; p < SizeCount; ++p) {
+        const size_t i = size_t(p);
+        const qint32 q = added[i];
+        // A minus takes stock away, down to none: a count of tickets is never
+        // negative, so the print file's units and the run's lines agree.
+        rec.TotalQty[i] = qMax(0, rec.TotalQty[i] + q);
+        // An order already waiting grows; otherwise the new one replaces it.
+        rec.OrderQty[i] = qMax(0, inPrintFile ? rec.OrderQty[i] + q : q);
+    }
+}
+
 Dialogs::Answer tell(const QString& text, const QString& title, Dialogs::Icon icon,
                      Dialogs::Buttons buttons = Dialogs::Buttons::OK)
 {
@@ -416,9 +446,43 @@ void MainFrm::Command3_Click()
     }
     const QString recNoText = ListView1->itemText(line);
     const qint32 recNo = Values::toInt32(Values::numericValue(recNoText));
+    const std::optional<AddedStock> added = checkedAddedStock();
+    if (!added)
+        return;
+
+    const int printLine = printFileLineOf(recNoText);
+    const bool inPrintFile = printLine > 0;
+
+    bool ok = false;
+    TicketRecord rec = m_store.GetTicketRecord(recNo, &ok);
+    if (!ok) {
+        tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
+        return;
+    }
+    if (!addedStockFits(rec, *added, inPrintFile)) {
+        tell(QStringLiteral("Stock quantity too large."), QStringLiteral("Add more stock."),
+             Dialogs::Icon::Exclamation);
+        return;
+    }
+
+    if (inPrintFile)
+        tell(QStringLiteral("The Print File alreay contains this record. Values will be updated."),
+             QStringLiteral("Message"), Dialogs::Icon::Information);
+    addStock(rec, *added, inPrintFile);
+    rec.DateLastUsed = Values::dateSerial(QDate::currentDate());
+    if (!storeAddedStock(rec, recNo))
+        return;
+
+    putAddedStockInPrintFile(rec, recNo, recNoText, inPrintFile);
+    ListView1_ItemClick();
+    UpdatePFileStatus();
+}
+
+std::optional<MainFrm::AddedStock> MainFrm::checkedAddedStock()
+{
     // Each box holds a whole number of tickets to add, or to take away with
     // a minus; a box hidden for the record's scale adds nothing.
-    std::array<qint32, SizeCount> added{};
+    AddedStock added{};
     for (int p = 0; p < SizeCount; ++p) {
         TextBox* box = Text2[size_t(13 - p)];
         if (!box->Visible())
@@ -430,55 +494,27 @@ void MainFrm::Command3_Click()
                                               -TicketInput::MaxQuantity, TicketInput::MaxQuantity),
                  QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
             box->setFocus();
-            return;
+            return std::nullopt;
         }
         added[size_t(p)] = *q;
     }
+    return added;
+}
 
-    const int printLine = printFileLineOf(recNoText);
-    const bool inPrintFile = printLine > 0;
+bool MainFrm::storeAddedStock(const TicketRecord& rec, qint32 recNo)
+{
+    if (m_store.PutTicketRecord(rec, recNo))
+        return true;
+    tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
+    // Only a record that did not reach the file stops here; one written
+    // whose last-record note failed still belongs in the print file.
+    bool readBack = false;
+    return m_store.GetTicketRecord(recNo, &readBack) == rec && readBack;
+}
 
-    bool ok = false;
-    TicketRecord rec = m_store.GetTicketRecord(recNo, &ok);
-    if (!ok) {
-        tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
-        return;
-    }
-    // The totals must stay within the record's whole-number fields; a sum
-    // that would not changes nothing.
-    for (int p = 0; p < SizeCount; ++p) {
-        const qint64 q = added[size_t(p)];
-        const qint64 order = inPrintFile ? rec.OrderQty[size_t(p)] + q : q;
-        const qint64 total = rec.TotalQty[size_t(p)] + q;
-        if (!inInt32(order) || !inInt32(total)) {
-            tell(QStringLiteral("Stock quantity too large."), QStringLiteral("Add more stock."),
-                 Dialogs::Icon::Exclamation);
-            return;
-        }
-    }
-
-    if (inPrintFile)
-        tell(QStringLiteral("The Print File alreay contains this record. Values will be updated."),
-             QStringLiteral("Message"), Dialogs::Icon::Information);
-    for (int p = 0; p < SizeCount; ++p) {
-        const size_t i = size_t(p);
-        const qint32 q = added[i];
-        // A minus takes stock away, down to none: a count of tickets is never
-        // negative, so the print file's units and the run's lines agree.
-        rec.TotalQty[i] = qMax(0, rec.TotalQty[i] + q);
-        // An order already waiting grows; otherwise the new one replaces it.
-        rec.OrderQty[i] = qMax(0, inPrintFile ? rec.OrderQty[i] + q : q);
-    }
-    rec.DateLastUsed = Values::dateSerial(QDate::currentDate());
-    if (!m_store.PutTicketRecord(rec, recNo)) {
-        tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
-        // Only a record that did not reach the file stops here; one written
-        // whose last-record note failed still belongs in the print file.
-        bool readBack = false;
-        if (!(m_store.GetTicketRecord(recNo, &readBack) == rec && readBack))
-            return;
-    }
-
+void MainFrm::putAddedStockInPrintFile(const TicketRecord& rec, qint32 recNo,
+                                       const QString& recNoText, bool inPrintFile)
+{
     if (inPrintFile) {
         // The list is rebuilt from the file, so the line shows the new units.
         SavePrintFile();
@@ -489,6 +525,4 @@ void MainFrm::Command3_Click()
             ListView2->addItem(recNoText, entry.subItems);
         SavePrintFile();
     }
-    ListView1_ItemClick();
-    UpdatePFileStatus();
 }

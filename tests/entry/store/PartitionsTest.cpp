@@ -235,7 +235,10 @@ TEST_F(PartitionsTest, RefusedFilingChangesNothing)
         {"backslash in the name", 0, QStringLiteral("sub\\name")},
         {"name of another partition", 0, QStringLiteral("Taken")},
         {"mode 1 without a selection", 1, QStringLiteral("Fresh")},
+        {"a partition file that is a program file", 0, QStringLiteral("layout")},
     };
+    // The layout file is named as partition "layout"'s record file would be.
+    store.TicketFileName = QStringLiteral("Layout.STK");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeWorkingFiles("work");
@@ -275,4 +278,53 @@ TEST_F(PartitionsTest, ListThatCannotBeWrittenPutsEveryFileBack)
     ASSERT_EQ(store.Partitions.count(), 1);
     EXPECT_EQ(store.Partitions.at(0).date, QStringLiteral("02/01/2024"));
     EXPECT_EQ(store.PartitionName, QStringLiteral("Spring"));
+}
+
+TEST_F(PartitionsTest, AFailedMovePutsEveryFileBack)
+{
+    const struct
+    {
+        const char* name;
+        qint16 mode;
+        QString lastRecordFile;
+        QString problem;
+    } cases[] = {
+        // A folder in the scale file's place cannot be copied.
+        {"working file not filed", 0, QStringLiteral("ZRLR.DAT"),
+         QStringLiteral("The file ZRNZ.DAT could not be copied to Current.Sze.")},
+        // The folder is moved; the opened partition's file has no folder to go to.
+        {"opened file not moved", 1, QStringLiteral("missing/ZRLR.DAT"),
+         QStringLiteral("The file Winter.Lrn could not be renamed to missing/ZRLR.DAT.")},
+    };
+    for (const QString& file : ZRNDBm::PartitionFileNames(QStringLiteral("Winter")))
+        writeBytes(file, "winter " + file.right(3).toLatin1());
+    writeWorkingFiles("work");
+    QFile::remove(path(QStringLiteral("ZRNZ.DAT")));
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("ZRNZ.DAT")));
+    // Each case finds the files as they were: a failure puts them back.
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ZRNDBm store;
+        store.Partitions.add({"Winter", "Coats", "01/01/2024", "3", 0});
+        store.Partitions.select(0);
+        store.LastRecordFileName = c.lastRecordFile;
+        const QStringList before = files();
+
+        EXPECT_EQ(store.NamePartition(c.mode, QStringLiteral("Current"), QString(),
+                                      QStringLiteral("9"), true),
+                  ZRNDBm::DataSetResult::Failed);
+        EXPECT_EQ(store.lastError(), QStringLiteral("The data could not be filed as partition "
+                                                    "Current. ") +
+                                         c.problem + QStringLiteral(" Your data is unchanged."));
+        EXPECT_EQ(files(), before);
+        for (int n = 0; n < 6; ++n) {
+            if (n != 2) {
+                EXPECT_EQ(readBytes(WorkingNames.at(n)), "work " + QByteArray::number(n + 1));
+            }
+        }
+        EXPECT_EQ(readBytes(QStringLiteral("Winter.Lrn")), "winter Lrn");
+        ASSERT_EQ(store.Partitions.count(), 1);
+        EXPECT_EQ(store.Partitions.at(0).name, QStringLiteral("Winter"));
+        EXPECT_TRUE(store.PartitionName.isEmpty());
+    }
 }

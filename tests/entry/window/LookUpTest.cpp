@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -635,6 +636,27 @@ TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
         // The row stays open for a corrected quantity.
         EXPECT_TRUE(frm->Command3->Visible());
     }
+}
+
+TEST_F(LookUpTest, ARestockWhoseLastRecordNoteFailsIsStillListed)
+{
+    startWindow();
+    put(record(QStringLiteral("SUMMER"), 4.5), 1);
+    // A folder where the last-record file belongs cannot be replaced.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("ZRLR.DAT"))));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("ZRLR.DAT")));
+    lookUpNumber(QStringLiteral("1"));
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    addStock({"3"});
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.contains(QStringLiteral("ZRLR.DAT")));
+    EXPECT_EQ(dialogs.messages().first().title, QStringLiteral("Add more stock."));
+    EXPECT_EQ(dialogs.messages().first().icon, Icon::Critical);
+    EXPECT_EQ(firstQtys(get(1).OrderQty), (QList<qint32>{3, 0, 0, 0, 0, 0, 0}));
+    ASSERT_EQ(frm->ListView2->itemCount(), 1);
+    EXPECT_EQ(frm->ListView2->subItem(1, 9), QStringLiteral("3"));
+    EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
 }
 
 TEST_F(LookUpTest, AMinusTakesStockAway)
