@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "EditorFrmFixture.h"
 #include "entry/store/TicketRecord.h"
 #include "entry/window/ColourFrm.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "tests/entry/window/MainFrmFixture.h"
 
 using namespace platform;
 
@@ -23,7 +23,7 @@ QByteArray colourLine(const char* id, const char* name)
            "\"\r\n";
 }
 
-class ColourFrmTest : public EditorFrmFixture
+class ColourFrmTest : public MainFrmFixture
 {
 protected:
     ColourFrm* openFromMenu()
@@ -44,7 +44,7 @@ protected:
         r.DeleteMark = mark;
         ASSERT_TRUE(frm->store().PutTicketRecord(r, recNo));
     }
-    QStringList comboEntries() const { return EditorFrmFixture::comboEntries(4); }
+    QStringList comboEntries() const { return MainFrmFixture::comboEntries(4); }
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/controls/Label.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/MainFrmFixture.h"
 
 using namespace platform;
 
@@ -25,21 +26,9 @@ struct Box
     Icon icon;
 };
 
-class FileMenuTest : public TempDirTest
+class FileMenuTest : public MainFrmFixture
 {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        frm = std::make_unique<MainFrm>();
-        frm->Form_Load();
-    }
-    void TearDown() override
-    {
-        frm.reset();
-        TempDirTest::TearDown();
-    }
-
     // Gives every file of the set in use some content of its own.
     void fillWorkingFiles(const QByteArray& tag)
     {
@@ -77,8 +66,6 @@ protected:
         return QByteArray(name).leftJustified(30) + "\r\n";
     }
     bool exists(const QString& name) const { return QFile::exists(path(name)); }
-
-    std::unique_ptr<MainFrm> frm;
 };
 
 const Box SaveFirstForNew{"You must save your current data before creating new.", "Save data.",

@@ -15,6 +15,7 @@
 #include "platform/runtime/Values.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/MainFrmFixture.h"
 
 using namespace platform;
 
@@ -44,21 +45,9 @@ TicketRecord ticket(const QString& supplier, double created = 45100, qint16 mark
     return r;
 }
 
-class RecordsScreenTest : public TempDirTest
+class RecordsScreenTest : public MainFrmFixture
 {
 protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        frm = std::make_unique<MainFrm>();
-        frm->Form_Load();
-    }
-    void TearDown() override
-    {
-        frm.reset();
-        TempDirTest::TearDown();
-    }
-
     void put(const QList<TicketRecord>& records)
     {
         for (const TicketRecord& r : records)
@@ -111,7 +100,6 @@ protected:
     ScriptedDialogs::Shown lastBox() const { return dialogs.shown().last(); }
 
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainFrm> frm;
 };
 
 } // namespace

@@ -2,11 +2,11 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include "EditorFrmFixture.h"
 #include "entry/store/TicketRecord.h"
 #include "entry/window/ScaleFrm.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
+#include "tests/entry/window/MainFrmFixture.h"
 
 using namespace platform;
 
@@ -30,7 +30,7 @@ QByteArray scaleLine(const char* name, const QList<const char*>& sizes)
     return line + "\r\n";
 }
 
-class ScaleFrmTest : public EditorFrmFixture
+class ScaleFrmTest : public MainFrmFixture
 {
 protected:
     // Opens the editor as the Edit menu does, or from the field's button.
@@ -59,7 +59,7 @@ protected:
             names << editor->ListView1->itemText(line);
         return names;
     }
-    QStringList comboEntries() const { return EditorFrmFixture::comboEntries(6); }
+    QStringList comboEntries() const { return MainFrmFixture::comboEntries(6); }
 };
 
 } // namespace

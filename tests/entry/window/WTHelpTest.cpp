@@ -14,6 +14,7 @@
 #include "platform/controls/TextBox.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/MainFrmFixture.h"
 
 using namespace platform;
 
@@ -132,20 +133,13 @@ QList<TopicCase> topicCases()
     };
 }
 
-class WTHelpTest : public TempDirTest
+class WTHelpTest : public MainFrmFixture
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        frm = std::make_unique<MainFrm>();
-        frm->Form_Load();
+        MainFrmFixture::SetUp();
         frm->show();
-    }
-    void TearDown() override
-    {
-        frm.reset();
-        TempDirTest::TearDown();
     }
 
     WTHelp* openHelp()
@@ -196,7 +190,6 @@ protected:
     }
 
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainFrm> frm;
 };
 
 } // namespace

@@ -9,9 +9,9 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
 
-// The main window loaded in the test's folder, for the tests of the size
-// scale and colour editors that it opens.
-class EditorFrmFixture : public TempDirTest
+// The main window loaded in the test's folder, for the tests of its screens
+// and of the editors it opens.
+class MainFrmFixture : public TempDirTest
 {
 protected:
     void SetUp() override
