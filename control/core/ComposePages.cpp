@@ -145,6 +145,7 @@ private:
         JobWindows::ShowProgressOverlay(hostWidget, &m_control, m_control.HideStopBtn());
         m_job.throwIfHostGone();
         m_job.CurrentY = m_printing ? m_job.TopMarginPx + PagePx{20} : m_job.TopMarginPx;
+        m_job.HeldReach = {};
     }
 
     // 4. The page in page pixels.
@@ -398,6 +399,13 @@ private:
             return false;
         const PrintItem& record = m_job.PrintItems[j];
         m_job.CurrentItem = qint16(j);
+        // A control further down than the one before clears the cells that
+        // grew at that height; one placed below a grid starts from the
+        // grid's printed bottom instead.
+        if (record.Placement == Down)
+            m_job.HeldReach = {};
+        else if (record.TopGap > 0)
+            m_job.takeHeldReach();
         m_shared.CurrentControl = record.Control.data();
         const Renderer renderer = m_printing ? row.print : row.preview;
         if (!record.Control)

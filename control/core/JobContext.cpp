@@ -314,6 +314,7 @@ void JobContext::startPageMargins(double tpp)
     FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
     RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
     CurrentY = TopMarginPx;
+    HeldReach = {};
 }
 
 void JobContext::DrawPageTitles()

@@ -77,6 +77,11 @@ public:
     qint16 FromPageCopy = 2;
     // The running position down the page.
     PagePx CurrentY;
+    // How far the printed cells at the current height, grown to hold their
+    // whole text, reach below their controls' boxes (the largest of them).
+    // The controls beside them keep their height; the next control further
+    // down moves down by it once (takeHeldReach), and a new page drops it.
+    PagePx HeldReach;
     // The x of the control (or cell) a renderer draws.
     PagePx ItemLeftPx;
     // Extra foot reserves of the grid and list renderers' fit tests.
@@ -126,6 +131,15 @@ public:
     bool hostRightToLeft() const;
 
     // ---- Operations the renderers call ----
+    // Keeps `reach`, how far a grown cell ends below its control's box,
+    // where it is the largest at this height.
+    void holdReach(PagePx reach) { HeldReach = std::max(HeldReach, reach); }
+    // Moves CurrentY down by the held reach, once.
+    void takeHeldReach()
+    {
+        CurrentY += HeldReach;
+        HeldReach = {};
+    }
     // Ends the page being composed and starts the next (or stops the
     // composition at the end of the page range).
     void NewPage();

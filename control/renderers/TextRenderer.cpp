@@ -355,16 +355,14 @@ private:
         // the whole text where it would cut it.
         const int cellWidth = widthOfCell(heightAdj, widthFactor);
         const int cellHeight = heightPx + heightAdj;
-        const int wholeHeight = qMax(cellHeight, wholeTextCellHeight(job, text, cellWidth, wrap));
-        job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth, wholeHeight, text,
-                         alignment, qint16(border), qint16(wrap ? -1 : 0), 1,
-                         qint16(transparent ? -1 : 0), 5);
-        // A cell grown below both the control and its usual cell moves what
-        // follows down as far, so that nothing prints over its text.
+        const int textHeight = wholeTextCellHeight(job, text, cellWidth, wrap);
+        job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth,
+                         qMax(cellHeight, textHeight), text, alignment, qint16(border),
+                         qint16(wrap ? -1 : 0), 1, qint16(transparent ? -1 : 0), 5);
+        // Text that reaches below the control's box moves the controls
+        // further down as far, so that nothing prints over it.
         const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
-        const int overshoot = 1 + wholeHeight - qMax(1 + cellHeight, controlPx);
-        if (overshoot > 0)
-            job.CurrentY += PagePx{overshoot};
+        job.holdReach(PagePx{1 + textHeight - controlPx});
     }
 
     // A many-line text box over pages: each page takes the whole lines that

@@ -1,0 +1,169 @@
+// Rows of printed text controls stay level when a cell beside them grows
+// to hold its text, and what lies below a grown cell is not printed over.
+#include <QFontMetrics>
+#include <functional>
+
+#include "HostFormFixture.h"
+#include "platform/controls/Frame.h"
+
+using namespace platform;
+
+namespace {
+
+using Call = RecordingPrinter::DcCall;
+
+// One printed text: its text rectangle, the fill drawn for its cell (the
+// rectangle before it) and its font.
+struct Printed
+{
+    GdiRect text;
+    GdiRect fill;
+    QFont font;
+};
+
+struct RowCase
+{
+    const char* name;
+    double dpi;
+    int zoom;
+    std::function<void(QWidget*)> build;
+    // Captions printed at one height.
+    QStringList level;
+    // A caption that must start below the whole text of the one before.
+    QStringList clearBelow;
+};
+
+template <class T> T* place(QWidget* parent, const QString& text, int left, int top, int width,
+                            int height, double points)
+{
+    auto* control = new T(parent);
+    control->setObjectName(QString(text).remove(QLatin1Char(' ')));
+    control->Move(left, top, width, height);
+    if constexpr (std::is_same_v<T, Label>)
+        control->setCaption(text);
+    else
+        control->setText(text);
+    if (points > 0)
+        control->setFontSize(points);
+    return control;
+}
+
+template <class T> std::function<void(QWidget*)> sixInARow(double points)
+{
+    return [points](QWidget* form) {
+        for (int k = 0; k < 6; ++k)
+            place<T>(form, QStringLiteral("Cell %1").arg(k), 300 + 1500 * k, 1200, 1500, 300,
+                     points);
+    };
+}
+
+QStringList sixCaptions()
+{
+    QStringList names;
+    for (int k = 0; k < 6; ++k)
+        names << QStringLiteral("Cell %1").arg(k);
+    return names;
+}
+
+class PrintedRows : public HostFormFixture
+{
+protected:
+    void startAt(double dotsPerInch)
+    {
+        endHost();
+        startHost();
+        m_printers = std::make_unique<Printers>(
+            QStringList{QStringLiteral("Recorder")}, QStringLiteral("Recorder"),
+            [dotsPerInch](const QString& name) -> std::unique_ptr<Printer> {
+                return std::make_unique<RecordingPrinter>(name, QMarginsF(), dotsPerInch);
+            });
+        Printers::install(m_printers.get());
+    }
+
+    QMap<QString, Printed> printed()
+    {
+        QMap<QString, Printed> found;
+        GdiRect fill;
+        for (const Call& call : recorder().dcCalls()) {
+            if (call.call.op == QStringLiteral("Rectangle"))
+                fill = call.call.rect;
+            else if (call.call.op == QStringLiteral("DrawText"))
+                found.insert(call.call.text, {call.call.rect, fill, call.call.font});
+        }
+        return found;
+    }
+};
+
+TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
+{
+    const QString wrapping =
+        QStringLiteral("Winter coats, scarves and gloves reduced until the end of the month");
+    const QString manyLines = QStringLiteral("Line one\nLine two\nLine three\nLine four");
+    const QList<RowCase> cases = {
+        {"labels 96 dpi zoom 100 form font", 96, 100, sixInARow<Label>(0), sixCaptions(), {}},
+        {"labels 96 dpi zoom 100 12 pt", 96, 100, sixInARow<Label>(12), sixCaptions(), {}},
+        {"labels 600 dpi zoom 100 12 pt", 600, 100, sixInARow<Label>(12), sixCaptions(), {}},
+        {"labels 96 dpi zoom 50 form font", 96, 50, sixInARow<Label>(0), sixCaptions(), {}},
+        {"labels 600 dpi zoom 50 12 pt", 600, 50, sixInARow<Label>(12), sixCaptions(), {}},
+        {"text boxes 96 dpi zoom 100 12 pt", 96, 100, sixInARow<TextBox>(12), sixCaptions(), {}},
+        {"text boxes 600 dpi zoom 50 12 pt", 600, 50, sixInARow<TextBox>(12), sixCaptions(), {}},
+        {"framed label beside a form label, zoom 50", 96, 50,
+         [](QWidget* form) {
+             auto* frame = new Frame(form);
+             frame->setObjectName(QStringLiteral("Box"));
+             frame->Move(300, 600, 3000, 1500);
+             frame->setCaption(QStringLiteral("Box"));
+             place<Label>(frame, QStringLiteral("Framed"), 150, 600, 1500, 300, 12);
+             place<Label>(form, QStringLiteral("Outside"), 4000, 1200, 1500, 300, 12);
+         },
+         {QStringLiteral("Framed"), QStringLiteral("Outside")},
+         {}},
+        {"two wrapping captions side by side and a label 360 twips below", 600, 100,
+         [wrapping](QWidget* form) {
+             place<Label>(form, wrapping, 300, 1200, 2000, 300, 0);
+             place<Label>(form, wrapping + QLatin1Char('!'), 2400, 1200, 2000, 300, 0);
+             place<Label>(form, QStringLiteral("Below"), 300, 1560, 2000, 300, 0);
+         },
+         {wrapping, wrapping + QLatin1Char('!')},
+         {wrapping, QStringLiteral("Below")}},
+        {"a many-line box taller printed than its box, a label below", 300, 100,
+         [manyLines](QWidget* form) {
+             place<MultiLineTextBox>(form, manyLines, 300, 1200, 3000, 600, 12);
+             place<Label>(form, QStringLiteral("Under the box"), 300, 1900, 2000, 300, 0);
+         },
+         {},
+         {manyLines, QStringLiteral("Under the box")}},
+    };
+    for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        startAt(c.dpi);
+        c.build(m_form.get());
+        m_control = new Zentrel(m_form.get());
+        m_control->InitProperties();
+        m_control->Move(9600, 0, 800, 375);
+        m_control->setZoom(qint16(c.zoom));
+        ASSERT_TRUE(m_control->LVPrint());
+        const QMap<QString, Printed> texts = printed();
+        for (const QString& caption : c.level) {
+            ASSERT_TRUE(texts.contains(caption)) << caption.toStdString();
+            EXPECT_EQ(texts[caption].text.top, texts[c.level.first()].text.top)
+                << caption.toStdString();
+        }
+        if (c.clearBelow.isEmpty())
+            continue;
+        ASSERT_TRUE(texts.contains(c.clearBelow[0]) && texts.contains(c.clearBelow[1]));
+        const Printed& upper = texts[c.clearBelow[0]];
+        const Printed& lower = texts[c.clearBelow[1]];
+        const int inkHeight = QFontMetrics(upper.font)
+                                  .boundingRect(QRect(0, 0, upper.text.right - upper.text.left,
+                                                      1 << 20),
+                                                Qt::TextWordWrap, c.clearBelow[0])
+                                  .height();
+        // Clear of the grown text, and moved down once: less than a line
+        // below it, where the sum of two grown cells would leave lines.
+        EXPECT_GE(lower.fill.top, upper.text.top + inkHeight);
+        EXPECT_LT(lower.fill.top, upper.text.top + inkHeight + QFontMetrics(upper.font).height());
+    }
+}
+
+} // namespace
