@@ -400,9 +400,9 @@ private:
         const PrintItem& record = m_job.PrintItems[j];
         m_job.CurrentItem = qint16(j);
         // A control further down than the one before clears the cells that
-        // grew at that height; one placed below a grid starts from the
-        // grid's printed bottom instead.
-        if (record.Placement == Down)
+        // grew at that height; one after a grid is placed from the grid's
+        // printed bottom instead.
+        if (j > 0 && isGridLike(m_job.PrintItems[j - 1].Control, m_control.SideBySide()))
             m_job.HeldReach = {};
         else if (record.TopGap > 0)
             m_job.takeHeldReach();
