@@ -493,37 +493,32 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     accept();
     ASSERT_EQ(recordCount(), 1);
 
+    // Each differs from record 1 in one of the fields a duplicate shares.
     const struct
     {
         const char* name;
-        Ticket ticket;
+        QString Ticket::*field;
+        QString text;
     } variants[] = {
-        {"title case",
-         [] {
-             Ticket t;
-             t.title1 = QStringLiteral("Summer");
-             return t;
-         }()},
-        {"leading blank",
-         [] {
-             Ticket t;
-             t.supplier = QStringLiteral(" NORTHWIND");
-             return t;
-         }()},
-        {"other price",
-         [] {
-             Ticket t;
-             t.price = QStringLiteral("4.51");
-             return t;
-         }()},
+        {"title case", &Ticket::title1, "Summer"},
+        {"other title line 2", &Ticket::title2, "SALES"},
+        {"leading blank", &Ticket::supplier, " NORTHWIND"},
+        {"other description", &Ticket::description, "SHIRTS"},
+        {"other colour", &Ticket::colour, "BLK:Black"},
+        {"other fit", &Ticket::fit, "M"},
+        {"other scale", &Ticket::scale, "MENS      "},
+        {"other price", &Ticket::price, "4.51"},
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
-        enter(v.ticket);
+        Ticket t;
+        t.*v.field = v.text;
+        enter(t);
         accept();
         EXPECT_TRUE(dialogs.shown().isEmpty());
     }
-    EXPECT_EQ(recordCount(), 4);
+    const qint32 records = recordCount();
+    EXPECT_EQ(records, 1 + qint32(std::size(variants)));
 
     // Trailing blanks make no difference: this one matches record 1.
     {
@@ -539,7 +534,7 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     }
 
     // Created on an earlier day: no longer a match.
-    for (qint32 recNo = 1; recNo <= 4; ++recNo) {
+    for (qint32 recNo = 1; recNo <= records; ++recNo) {
         TicketRecord rec = record(recNo);
         rec.DateCreated -= 1;
         ASSERT_TRUE(frm->store().PutTicketRecord(rec, recNo));
@@ -548,7 +543,7 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     enter(Ticket());
     accept();
     EXPECT_TRUE(since(mark).isEmpty());
-    EXPECT_EQ(recordCount(), 5);
+    EXPECT_EQ(recordCount(), records + 1);
 }
 
 TEST_F(AcceptTicketTest, WithTwoMatchesTheQuestionConcernsTheUpperLine)

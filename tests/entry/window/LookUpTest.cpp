@@ -644,7 +644,6 @@ TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
     startWindow();
     TicketRecord rec = record(QStringLiteral("SUMMER"), 4.5);
     rec.OrderQty = {1};
-    rec.TotalQty = {1};
     put(rec, 1);
     frm->LoadPrintFile();
     lookUpNumber(QStringLiteral("1"));
