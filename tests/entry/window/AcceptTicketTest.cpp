@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 
 #include "entry/store/TicketRecord.h"
 #include "entry/window/MainFrm.h"
@@ -604,6 +606,37 @@ TEST_F(AcceptTicketTest, ALastRecordFileThatCannotBeWrittenIsReportedAndTheTicke
     EXPECT_EQ(record(1).Supplier.trimmed(), QStringLiteral("NORTHWIND"));
     EXPECT_EQ(listTexts(), QStringList{QStringLiteral("1")});
     EXPECT_EQ(frm->store().GetRecordNo(2), 2);
+}
+
+TEST_F(AcceptTicketTest, ARecordThatCannotBeWrittenLeavesThePrintFileAsItWas)
+{
+    for (const QString& title : {QStringLiteral("ONE"), QStringLiteral("TWO")}) {
+        Ticket t;
+        t.title1 = title;
+        enter(t);
+        accept();
+    }
+    ASSERT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n\"2\"\r\n"));
+
+    // The record file may not grow, as on a full disk; the small print file
+    // still can.
+    const qint64 full = QFileInfo(path(QStringLiteral("ZRNDB.DAT"))).size();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit tight{rlim_t(full), limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    enter(Ticket());
+    accept();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.startsWith(QStringLiteral("Record 3 cannot")));
+    EXPECT_EQ(recordCount(), 2);
+    EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n\"2\"\r\n"));
+    EXPECT_EQ(listTexts(), (QStringList{"1", "2"}));
 }
 
 TEST_F(AcceptTicketTest, ClearFieldsThenRestoreLast)
