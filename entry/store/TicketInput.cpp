@@ -13,6 +13,14 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// A quantity box as its messages name it: by its size, where it has one.
+QString quantityBox(const QString& sizeCaption)
+{
+    const QString size = Values::trimBlanks(sizeCaption);
+    return size.isEmpty() ? QStringLiteral("A quantity box")
+                          : QStringLiteral("The quantity for size %1").arg(size);
+}
+
 } // namespace
 
 namespace TicketInput {
@@ -75,11 +83,15 @@ std::optional<double> price(const QString& text)
 
 QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highest)
 {
-    const QString size = Values::trimBlanks(sizeCaption);
-    const QString box = size.isEmpty() ? QStringLiteral("A quantity box")
-                                       : QStringLiteral("The quantity for size %1").arg(size);
     return QStringLiteral("%1 may only hold a whole number from %2 to %3, or nothing.")
-        .arg(box, QString::number(lowest), QString::number(highest));
+        .arg(quantityBox(sizeCaption), QString::number(lowest), QString::number(highest));
+}
+
+QString waitingProblem(const QString& sizeCaption, qint64 waiting, qint32 highest)
+{
+    return QStringLiteral("%1 would bring the tickets waiting in that size to %2; at most %3 "
+                          "may wait.")
+        .arg(quantityBox(sizeCaption), QString::number(waiting), QString::number(highest));
 }
 
 } // namespace TicketInput

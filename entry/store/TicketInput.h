@@ -28,4 +28,8 @@ std::optional<double> price(const QString& text);
 // The message naming the quantity box that was refused.
 QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highest);
 
+// The message naming the quantity box whose addition would leave waiting
+// tickets of its size, more than highest.
+QString waitingProblem(const QString& sizeCaption, qint64 waiting, qint32 highest);
+
 } // namespace TicketInput

@@ -448,6 +448,10 @@ private:
     using AddedStock = std::array<qint32, 7>;
     // The added-stock boxes read (Command3_Click); nothing, after the refusal, for a bad one.
     std::optional<AddedStock> checkedAddedStock();
+    // False, after the refusal, when an addition would leave more tickets of
+    // a size waiting than one run prints.
+    bool addedStockWaitsWithinRun(const TicketRecord& rec, const AddedStock& added,
+                                  bool inPrintFile);
     // Writes the restocked record; false, after the error, when it did not reach the file.
     bool storeAddedStock(const TicketRecord& rec, qint32 recNo);
     // The record's print-file line updated, or added when it has units, and the file saved.

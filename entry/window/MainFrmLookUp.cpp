@@ -459,6 +459,8 @@ void MainFrm::Command3_Click()
         tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
         return;
     }
+    if (!addedStockWaitsWithinRun(rec, *added, inPrintFile))
+        return;
     if (!addedStockFits(rec, *added, inPrintFile)) {
         tell(QStringLiteral("Stock quantity too large."), QStringLiteral("Add more stock."),
              Dialogs::Icon::Exclamation);
@@ -499,6 +501,27 @@ std::optional<MainFrm::AddedStock> MainFrm::checkedAddedStock()
         added[size_t(p)] = *q;
     }
     return added;
+}
+
+bool MainFrm::addedStockWaitsWithinRun(const TicketRecord& rec, const AddedStock& added,
+                                       bool inPrintFile)
+{
+    // The print run refuses a size with more waiting tickets than it prints
+    // at once, so the addition is refused here, where it can be corrected.
+    // Taking stock away is always allowed: it is how an order already too
+    // large comes down.
+    for (int p = 0; p < SizeCount; ++p) {
+        const qint64 q = added[size_t(p)];
+        const qint64 waiting = inPrintFile ? rec.OrderQty[size_t(p)] + q : q;
+        if (q > 0 && waiting > TicketInput::MaxQuantity) {
+            tell(TicketInput::waitingProblem(Label3[size_t(13 - p)]->Caption(), waiting,
+                                             TicketInput::MaxQuantity),
+                 QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
+            Text2[size_t(13 - p)]->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool MainFrm::storeAddedStock(const TicketRecord& rec, qint32 recNo)

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 
 #include "entry/store/TicketRecord.h"
 #include "entry/window/MainFrm.h"
@@ -493,37 +495,32 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     accept();
     ASSERT_EQ(recordCount(), 1);
 
+    // Each differs from record 1 in one of the fields a duplicate shares.
     const struct
     {
         const char* name;
-        Ticket ticket;
+        QString Ticket::*field;
+        QString text;
     } variants[] = {
-        {"title case",
-         [] {
-             Ticket t;
-             t.title1 = QStringLiteral("Summer");
-             return t;
-         }()},
-        {"leading blank",
-         [] {
-             Ticket t;
-             t.supplier = QStringLiteral(" NORTHWIND");
-             return t;
-         }()},
-        {"other price",
-         [] {
-             Ticket t;
-             t.price = QStringLiteral("4.51");
-             return t;
-         }()},
+        {"title case", &Ticket::title1, "Summer"},
+        {"other title line 2", &Ticket::title2, "SALES"},
+        {"leading blank", &Ticket::supplier, " NORTHWIND"},
+        {"other description", &Ticket::description, "SHIRTS"},
+        {"other colour", &Ticket::colour, "BLK:Black"},
+        {"other fit", &Ticket::fit, "M"},
+        {"other scale", &Ticket::scale, "MENS      "},
+        {"other price", &Ticket::price, "4.51"},
     };
     for (const auto& v : variants) {
         SCOPED_TRACE(v.name);
-        enter(v.ticket);
+        Ticket t;
+        t.*v.field = v.text;
+        enter(t);
         accept();
         EXPECT_TRUE(dialogs.shown().isEmpty());
     }
-    EXPECT_EQ(recordCount(), 4);
+    const qint32 records = recordCount();
+    EXPECT_EQ(records, 1 + qint32(std::size(variants)));
 
     // Trailing blanks make no difference: this one matches record 1.
     {
@@ -539,7 +536,7 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     }
 
     // Created on an earlier day: no longer a match.
-    for (qint32 recNo = 1; recNo <= 4; ++recNo) {
+    for (qint32 recNo = 1; recNo <= records; ++recNo) {
         TicketRecord rec = record(recNo);
         rec.DateCreated -= 1;
         ASSERT_TRUE(frm->store().PutTicketRecord(rec, recNo));
@@ -548,7 +545,7 @@ TEST_F(AcceptTicketTest, OnlyAnExactMatchMadeTodayIsADuplicate)
     enter(Ticket());
     accept();
     EXPECT_TRUE(since(mark).isEmpty());
-    EXPECT_EQ(recordCount(), 5);
+    EXPECT_EQ(recordCount(), records + 1);
 }
 
 TEST_F(AcceptTicketTest, WithTwoMatchesTheQuestionConcernsTheUpperLine)
@@ -609,6 +606,37 @@ TEST_F(AcceptTicketTest, ALastRecordFileThatCannotBeWrittenIsReportedAndTheTicke
     EXPECT_EQ(record(1).Supplier.trimmed(), QStringLiteral("NORTHWIND"));
     EXPECT_EQ(listTexts(), QStringList{QStringLiteral("1")});
     EXPECT_EQ(frm->store().GetRecordNo(2), 2);
+}
+
+TEST_F(AcceptTicketTest, ARecordThatCannotBeWrittenLeavesThePrintFileAsItWas)
+{
+    for (const QString& title : {QStringLiteral("ONE"), QStringLiteral("TWO")}) {
+        Ticket t;
+        t.title1 = title;
+        enter(t);
+        accept();
+    }
+    ASSERT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n\"2\"\r\n"));
+
+    // The record file may not grow, as on a full disk; the small print file
+    // still can.
+    const qint64 full = QFileInfo(path(QStringLiteral("ZRNDB.DAT"))).size();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit tight{rlim_t(full), limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    dialogs.answerMessage(Dialogs::Answer::OK);
+    enter(Ticket());
+    accept();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.startsWith(QStringLiteral("Record 3 cannot")));
+    EXPECT_EQ(recordCount(), 2);
+    EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n\"2\"\r\n"));
+    EXPECT_EQ(listTexts(), (QStringList{"1", "2"}));
 }
 
 TEST_F(AcceptTicketTest, ClearFieldsThenRestoreLast)

@@ -638,6 +638,45 @@ TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
     }
 }
 
+TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
+{
+    writeBytes(QStringLiteral("ZRPRT.DAT"), "\"1\"\r\n");
+    startWindow();
+    TicketRecord rec = record(QStringLiteral("SUMMER"), 4.5);
+    rec.OrderQty = {1};
+    put(rec, 1);
+    frm->LoadPrintFile();
+    lookUpNumber(QStringLiteral("1"));
+
+    const struct
+    {
+        QString typed;
+        bool refused;
+        QString message;
+        qint32 waiting;
+    } cases[] = {
+        {"9999", true,
+         "The quantity for size S would bring the tickets waiting in that size to 10000; at most "
+         "9999 may wait.",
+         1},
+        {"9998", false, "The Print File alreay contains this record. Values will be updated.", 9999},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
+        dialogs.answerMessage(Dialogs::Answer::OK);
+        addStock({c.typed});
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        EXPECT_EQ(get(1).OrderQty[0], c.waiting);
+        EXPECT_EQ(frm->ListView2->subItem(1, 9), QString::number(c.waiting));
+        EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
+        if (c.refused) {
+            EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
+            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[13]);
+        }
+    }
+}
+
 TEST_F(LookUpTest, ARestockWhoseLastRecordNoteFailsIsStillListed)
 {
     startWindow();
