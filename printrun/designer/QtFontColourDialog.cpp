@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/controls/ColourValue.h"
 #include "platform/controls/FontSubstitutes.h"
