@@ -57,6 +57,14 @@ void install()
     }
 }
 
+QStringList faces()
+{
+    QStringList names;
+    for (const Substitute& s : Substitutes)
+        names.append(QString::fromLatin1(s.face));
+    return names;
+}
+
 QFont formFont()
 {
     install();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace platform {
 
@@ -20,6 +21,10 @@ constexpr int FormPointSize = 8;
 // Registers the substitutes with Qt. Safe to call more than once; it also
 // runs by itself when the application object is created.
 void install();
+
+// The faces the table stands for, as the programs name them, so that font
+// choosers offer them beside the installed fonts.
+QStringList faces();
 
 // A form's default font (FormFace, FormPointSize), the substitutes
 // installed. Forms set it on themselves, so their controls inherit it.

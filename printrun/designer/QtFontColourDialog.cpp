@@ -1,15 +1,23 @@
 #include "printrun/designer/QtFontColourDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFontDialog>
+#include <QDoubleSpinBox>
+#include <QFontDatabase>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/controls/ColourValue.h"
+#include "platform/controls/FontSubstitutes.h"
 
 using namespace platform;
 
@@ -29,6 +37,22 @@ constexpr NamedColour BasicColours[] = {
     {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
 };
 
+// The four styles, in list order: bold and italic of each.
+struct NamedStyle
+{
+    const char* name;
+    bool bold;
+    bool italic;
+};
+constexpr NamedStyle Styles[] = {
+    {"Regular", false, false},
+    {"Italic", false, true},
+    {"Bold", true, false},
+    {"Bold Italic", true, true},
+};
+
+constexpr int SizeChoices[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
 QIcon swatch(qint32 value)
 {
     QPixmap pixmap(16, 12);
@@ -36,62 +60,248 @@ QIcon swatch(qint32 value)
     return QIcon(pixmap);
 }
 
+// Installed fonts and the faces that stand in for others, in one sorted
+// list; the face being edited is offered even when it is neither, so that
+// OK keeps it.
+QStringList faceNames(const QString& current)
+{
+    QStringList names;
+    for (const QString& family : QFontDatabase::families()) {
+        if (!QFontDatabase::isPrivateFamily(family))
+            names.append(family);
+    }
+    names.append(FontSubstitutes::faces());
+    if (!current.isEmpty())
+        names.append(current);
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+// A point size in a box that shows it without trailing zeros: 12, 9.5.
+class SizeBox : public QDoubleSpinBox
+{
+public:
+    QString textFromValue(double value) const override
+    {
+        return locale().toString(value, 'g', QLocale::FloatingPointShortest);
+    }
+};
+
+// The dialog itself: face, style and size lists, the effects section and a
+// sample drawn as the choice stands. Faces are chosen by the names the
+// layouts store, each drawn in its substitute where it has one.
+class FontColourForm : public QDialog
+{
+public:
+    FontColourForm(const FontColourDialog::Choice& start, bool withEffects, QWidget* parent);
+
+    // The start choice with what the user changed.
+    FontColourDialog::Choice result() const;
+
+private:
+    QWidget* buildFaces();
+    QWidget* buildStyles();
+    QWidget* buildSizes();
+    QGroupBox* buildEffects();
+    QGroupBox* buildSample();
+    void showSample();
+
+    const FontColourDialog::Choice m_start;
+    const bool m_withEffects;
+    QListWidget* m_faces = nullptr;
+    QListWidget* m_styles = nullptr;
+    SizeBox* m_size = nullptr;
+    QListWidget* m_sizes = nullptr;
+    QCheckBox* m_strikeout = nullptr;
+    QCheckBox* m_underline = nullptr;
+    QComboBox* m_colours = nullptr;
+    QLabel* m_sample = nullptr;
+    double m_sizeShown = 0; // the start size as the box shows it
+};
+
+// A column of the dialog: its caption over its control.
+QWidget* captioned(const QString& caption, QWidget* control, QWidget* below = nullptr)
+{
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(caption);
+    label->setBuddy(control);
+    layout->addWidget(label);
+    layout->addWidget(control);
+    if (below)
+        layout->addWidget(below);
+    return column;
+}
+
+FontColourForm::FontColourForm(const FontColourDialog::Choice& start, bool withEffects,
+                               QWidget* parent)
+    : QDialog(parent), m_start(start), m_withEffects(withEffects)
+{
+    setWindowTitle(QStringLiteral("Font"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(buildFaces(), 0, 0);
+    grid->addWidget(buildStyles(), 0, 1);
+    grid->addWidget(buildSizes(), 0, 2);
+    grid->addWidget(buildEffects(), 1, 0);
+    grid->addWidget(buildSample(), 1, 1, 1, 2);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grid->addWidget(buttons, 2, 0, 1, 3);
+    showSample();
+}
+
+QWidget* FontColourForm::buildFaces()
+{
+    m_faces = new QListWidget;
+    m_faces->setObjectName(QStringLiteral("Face"));
+    const QStringList names = faceNames(m_start.name);
+    m_faces->addItems(names);
+    const int row = names.indexOf(m_start.name);
+    if (row >= 0)
+        m_faces->setCurrentRow(row);
+    connect(m_faces, &QListWidget::currentRowChanged, this, [this] { showSample(); });
+    return captioned(QStringLiteral("&Font:"), m_faces);
+}
+
+QWidget* FontColourForm::buildStyles()
+{
+    m_styles = new QListWidget;
+    m_styles->setObjectName(QStringLiteral("FontStyle"));
+    for (const NamedStyle& s : Styles) {
+        m_styles->addItem(QString::fromLatin1(s.name));
+        if (s.bold == m_start.bold && s.italic == m_start.italic)
+            m_styles->setCurrentRow(m_styles->count() - 1);
+    }
+    connect(m_styles, &QListWidget::currentRowChanged, this, [this] { showSample(); });
+    return captioned(QStringLiteral("Font st&yle:"), m_styles);
+}
+
+QWidget* FontColourForm::buildSizes()
+{
+    m_size = new SizeBox;
+    m_size->setObjectName(QStringLiteral("Size"));
+    m_size->setRange(1, 999);
+    m_size->setDecimals(2);
+    m_size->setValue(m_start.size > 0 ? m_start.size : 8);
+    m_sizeShown = m_size->value();
+    m_sizes = new QListWidget;
+    for (int points : SizeChoices)
+        m_sizes->addItem(QString::number(points));
+    // The list follows the box and a size picked from the list fills it.
+    auto markListed = [this](double points) {
+        const QList<QListWidgetItem*> listed =
+            m_sizes->findItems(QString::number(points), Qt::MatchExactly);
+        m_sizes->setCurrentItem(listed.isEmpty() ? nullptr : listed.first());
+    };
+    markListed(m_size->value());
+    connect(m_size, &QDoubleSpinBox::valueChanged, this, [this, markListed](double points) {
+        markListed(points);
+        showSample();
+    });
+    connect(m_sizes, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { m_size->setValue(item->text().toDouble()); });
+    return captioned(QStringLiteral("&Size:"), m_size, m_sizes);
+}
+
+QGroupBox* FontColourForm::buildEffects()
+{
+    auto* effects = new QGroupBox(QStringLiteral("Effects"));
+    m_strikeout = new QCheckBox(QStringLiteral("Stri&keout"));
+    m_strikeout->setObjectName(QStringLiteral("Strikeout"));
+    m_strikeout->setChecked(m_start.strikethru);
+    m_underline = new QCheckBox(QStringLiteral("&Underline"));
+    m_underline->setObjectName(QStringLiteral("Underline"));
+    m_underline->setChecked(m_start.underline);
+
+    m_colours = new QComboBox;
+    m_colours->setObjectName(QStringLiteral("Colour"));
+    for (const NamedColour& c : BasicColours)
+        m_colours->addItem(swatch(c.value), QString::fromLatin1(c.name), c.value);
+    int index = m_colours->findData(m_start.colour);
+    if (index < 0) {
+        // A colour of its own stays offered, so OK does not change it.
+        m_colours->addItem(swatch(m_start.colour), QStringLiteral("Custom"), m_start.colour);
+        index = m_colours->count() - 1;
+    }
+    m_colours->setCurrentIndex(index);
+
+    auto* layout = new QFormLayout(effects);
+    layout->addRow(m_strikeout);
+    layout->addRow(m_underline);
+    layout->addRow(QStringLiteral("&Colour:"), m_colours);
+    for (QCheckBox* box : {m_strikeout, m_underline})
+        connect(box, &QCheckBox::toggled, this, [this] { showSample(); });
+    connect(m_colours, &QComboBox::currentIndexChanged, this, [this] { showSample(); });
+    // Without the effects section only the font itself is chosen.
+    effects->setVisible(m_withEffects);
+    return effects;
+}
+
+QGroupBox* FontColourForm::buildSample()
+{
+    auto* box = new QGroupBox(QStringLiteral("Sample"));
+    m_sample = new QLabel(QStringLiteral("AaBbYyZz"));
+    m_sample->setObjectName(QStringLiteral("Sample"));
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setMinimumSize(160, 72);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(m_sample);
+    return box;
+}
+
+void FontColourForm::showSample()
+{
+    const FontColourDialog::Choice shown = result();
+    QFont font(shown.name);
+    font.setPointSizeF(shown.size > 0 ? shown.size : 8);
+    font.setBold(shown.bold);
+    font.setItalic(shown.italic);
+    font.setUnderline(shown.underline);
+    font.setStrikeOut(shown.strikethru);
+    m_sample->setFont(font);
+    QPalette palette = m_sample->palette();
+    palette.setColor(QPalette::WindowText, ColourValue::toQColor(shown.colour));
+    m_sample->setPalette(palette);
+}
+
+FontColourDialog::Choice FontColourForm::result() const
+{
+    FontColourDialog::Choice choice = m_start;
+    if (const QListWidgetItem* face = m_faces->currentItem())
+        choice.name = face->text();
+    const int style = m_styles->currentRow();
+    if (style >= 0) {
+        choice.bold = Styles[style].bold;
+        choice.italic = Styles[style].italic;
+    }
+    // The box rounds to two decimals; a size it was not moved from stays
+    // exact.
+    if (m_size->value() != m_sizeShown)
+        choice.size = m_size->value();
+    if (m_withEffects) {
+        choice.underline = m_underline->isChecked();
+        choice.strikethru = m_strikeout->isChecked();
+        choice.colour = m_colours->currentData().toInt();
+    }
+    return choice;
+}
+
 } // namespace
 
 bool QtFontColourDialog::choose(Choice& choice, int flags)
 {
-    QDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Font"));
-
-    auto* fonts = new QFontDialog(&dialog);
-    fonts->setOption(QFontDialog::NoButtons);
-    fonts->setWindowFlags(Qt::Widget);
-    QFont font(choice.name);
-    font.setPointSizeF(choice.size > 0 ? choice.size : 8);
-    font.setBold(choice.bold);
-    font.setItalic(choice.italic);
-    font.setUnderline(choice.underline);
-    font.setStrikeOut(choice.strikethru);
-    fonts->setCurrentFont(font);
-
-    auto* colours = new QComboBox(&dialog);
-    colours->setObjectName(QStringLiteral("Colour"));
-    for (const NamedColour& c : BasicColours)
-        colours->addItem(swatch(c.value), QString::fromLatin1(c.name), c.value);
-    int index = colours->findData(choice.colour);
-    if (index < 0) {
-        // A colour of its own stays offered, so OK does not change it.
-        colours->addItem(swatch(choice.colour), QStringLiteral("Custom"), choice.colour);
-        index = colours->count() - 1;
-    }
-    colours->setCurrentIndex(index);
-
-    auto* effects = new QFormLayout;
-    effects->addRow(QStringLiteral("Colour:"), colours);
-    // Without the effects section only the font itself is chosen.
-    const bool withEffects = (flags & 256) != 0;
-    colours->setEnabled(withEffects);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(fonts);
-    layout->addLayout(effects);
-    layout->addWidget(buttons);
-
+    FontColourForm dialog(choice, (flags & 256) != 0, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    const QFont chosen = fonts->currentFont();
-    choice.name = chosen.family();
-    choice.size = chosen.pointSizeF();
-    choice.bold = chosen.bold();
-    choice.italic = chosen.italic();
-    if (withEffects) {
-        choice.underline = chosen.underline();
-        choice.strikethru = chosen.strikeOut();
-        choice.colour = colours->currentData().toInt();
-    }
+    choice = dialog.result();
     return true;
 }

@@ -2,10 +2,12 @@
 
 #include "printrun/designer/FontColourDialog.h"
 
-// The real font dialog: Qt's font chooser (face, style, size and the
-// underline and strikeout effects) with a colour list of the sixteen basic
-// colours beneath it, as the effects section of the platform's font dialog
-// offers them.
+// The real font dialog: lists of faces, styles and sizes, the effects
+// section (strikeout, underline and a colour list of the sixteen basic
+// colours) and a sample. The faces are the installed fonts and the faces
+// that stand in for others ("Times New Roman", "Arial"), each offered under
+// the name a layout stores, so OK without a change hands the font back as
+// it came.
 class QtFontColourDialog : public FontColourDialog
 {
 public:
