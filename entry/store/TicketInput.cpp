@@ -81,6 +81,20 @@ std::optional<double> price(const QString& text)
     return value;
 }
 
+QString priceProblem(const QString& text)
+{
+    if (price(text))
+        return QString();
+    // Below ":" Windows-1252 is ASCII, and a character from ":" up stays at
+    // or above it there, or is not in it at all.
+    for (const QChar c : text) {
+        if (c.unicode() >= ':')
+            return QStringLiteral("Price may only contain numeric values.");
+    }
+    return QStringLiteral("Price may only hold a plain number below 10000000, with at most two "
+                          "decimals after a point (as 12.50), or nothing.");
+}
+
 QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highest)
 {
     return QStringLiteral("%1 may only hold a whole number from %2 to %3, or nothing.")

@@ -25,6 +25,11 @@ std::optional<qint32> quantity(const QString& text, qint32 lowest = 0,
 // PriceLimit. Nothing for anything else ("12,50", "1-2", "-5", "!").
 std::optional<double> price(const QString& text);
 
+// The message for a price text that price() refuses; empty when it takes it.
+// A text with a character from ":" up holds no number at all; any other
+// refused text is told the rules a price must keep.
+QString priceProblem(const QString& text);
+
 // The message naming the quantity box that was refused.
 QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highest);
 

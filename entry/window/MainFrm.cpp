@@ -210,6 +210,7 @@ void MainFrm::createScreens(QWidget* area)
     createAcceptControls();
     createLookUpFields();
     createLookUpScreen();
+    showNormalColours();
     watchEntryFields();
     createTicketPreviews();
 }

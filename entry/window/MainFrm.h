@@ -130,6 +130,10 @@ public:
     bool Text2_KeyPress(int index, int key);
     // The size-scale (0) and colour (1) buttons beside the new-ticket fields.
     void Command1_Click(int index);
+    // Gives the fields of both screens and their captions their normal
+    // backgrounds: the window starts in them, and the walkthrough help puts
+    // them back after marking controls.
+    void showNormalColours();
 
     // ---- Ticket previews ----
     // Shapes both previews from the layout in use (TicketBuffer): outline,

@@ -181,7 +181,7 @@ MainFrm::checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& qua
         return refuse(QStringLiteral("Colour entered has not been setup."), Combo1[4]);
     const std::optional<double> price = TicketInput::price(Text1[0]->Text());
     if (!price)
-        return refuse(QStringLiteral("Price may only contain numeric values."), Text1[0]);
+        return refuse(TicketInput::priceProblem(Text1[0]->Text()), Text1[0]);
     // A box hidden for the chosen scale holds no size of it.
     for (int p = 0; p < SizeCount; ++p) {
         if (!Text2[size_t(p)]->Visible())

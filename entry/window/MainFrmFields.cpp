@@ -64,6 +64,11 @@ constexpr int GridSizeWidth = 465;
 constexpr int GridCaptionTop = 4560;
 constexpr int GridRowTop = 4890;
 
+// Normal backgrounds of the field captions and of the new-ticket size
+// captions; the fields themselves are window-coloured boxes.
+constexpr qint32 CaptionNormal = 224 + 256 * 224 + 65536 * 224;
+constexpr qint32 SizeCaptionNormal = 192 + 256 * 192 + 65536 * 255;
+
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -240,6 +245,24 @@ void MainFrm::createLookUpGridBoxes()
                                              GridSizeWidth, FieldHeight);
         qty->setAlignment(Qt::AlignCenter);
         Text2[size_t(13 - p)] = qty;
+    }
+}
+
+void MainFrm::showNormalColours()
+{
+    const qint32 window = ColourValue::systemColour(ColourValue::WindowBackground);
+    for (ComboBox* combo : Combo1)
+        combo->setBackColor(window);
+    for (TextBox* box : Text1)
+        box->setBackColor(window);
+    for (int p = 0; p < SizeCount; ++p) {
+        Text2[size_t(p)]->setBackColor(window);
+        Label3[size_t(p)]->setBackColor(SizeCaptionNormal);
+    }
+    // The field captions of both screens, not the grids' headers (9 to 13).
+    for (int index = 0; index <= 22; ++index) {
+        if (index < 9 || index > 13)
+            Label1[size_t(index)]->setBackColor(CaptionNormal);
     }
 }
 

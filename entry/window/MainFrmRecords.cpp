@@ -327,9 +327,10 @@ void MainFrm::Command15_Click(int)
         QString price = Values::trimBlanks(Combo3->Text());
         if (price.endsWith(QLatin1Char('*')))
             price.chop(1);
-        if (!TicketInput::price(price)) {
-            Dialogs::current().message(QStringLiteral("Price may only contain numeric values."),
-                                       QStringLiteral("Invalid Search"), Dialogs::Icon::Critical);
+        const QString problem = TicketInput::priceProblem(price);
+        if (!problem.isEmpty()) {
+            Dialogs::current().message(problem, QStringLiteral("Invalid Search"),
+                                       Dialogs::Icon::Critical);
             Combo3->setFocus();
             return;
         }

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <initializer_list>
 #include <vector>
 
 #include "entry/window/Artwork.h"
@@ -30,8 +29,6 @@ constexpr qint32 rgb(int red, int green, int blue)
 }
 
 const qint32 MenuBand = rgb(192, 192, 192);
-const qint32 CaptionNormal = rgb(224, 224, 224);
-const qint32 SizeCaptionNormal = rgb(192, 192, 255);
 
 const QString Br = QStringLiteral("\r\n");
 // A paragraph is followed by an empty line.
@@ -387,27 +384,7 @@ void WTHelp::CloseFrames()
 
 void WTHelp::RestoreColours()
 {
-    const qint32 window = ColourValue::systemColour(ColourValue::WindowBackground);
-    for (ComboBox* combo : m_main.Combo1) {
-        if (combo)
-            combo->setBackColor(window);
-    }
-    for (TextBox* box : m_main.Text1) {
-        if (box)
-            box->setBackColor(window);
-    }
-    for (int index = 0; index <= 6; ++index) {
-        if (TextBox* box = m_main.Text2[size_t(index)])
-            box->setBackColor(window);
-        if (Label* caption = m_main.Label3[size_t(index)])
-            caption->setBackColor(SizeCaptionNormal);
-    }
-    for (const std::vector<int>& captions : {range(0, 8), range(14, 22)}) {
-        for (int index : captions) {
-            if (Label* caption = m_main.Label1[size_t(index)])
-                caption->setBackColor(CaptionNormal);
-        }
-    }
+    m_main.showNormalColours();
 }
 
 void WTHelp::Image1_Click(int index)

@@ -293,6 +293,9 @@ TEST_F(AcceptTicketTest, ATicketWithoutQuantitiesIsWrittenWithoutALine)
 
 TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
 {
+    const QString PriceRules = QStringLiteral("Price may only hold a plain number below 10000000, "
+                                              "with at most two decimals after a point (as "
+                                              "12.50), or nothing.");
     const struct
     {
         const char* name;
@@ -313,12 +316,16 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         {"pound sign", "KIDS", "BLK", "£5", "Price may only contain numeric values.", -1},
         {"letter", "KIDS", "R", "12a", "Price may only contain numeric values.", -1},
         {"colon", "KIDS", "R", "12:50", "Price may only contain numeric values.", -1},
-        {"comma", "KIDS", "R", "12,50", "Price may only contain numeric values.", -1},
-        {"minus inside", "KIDS", "R", "1-2", "Price may only contain numeric values.", -1},
-        {"mark", "KIDS", "R", "!", "Price may only contain numeric values.", -1},
-        {"negative", "KIDS", "R", "-5", "Price may only contain numeric values.", -1},
-        {"too wide for the run", "KIDS", "R", "10000000", "Price may only contain numeric values.",
-         -1},
+        {"comma", "KIDS", "R", "12,50", PriceRules, -1},
+        {"minus inside", "KIDS", "R", "1-2", PriceRules, -1},
+        {"mark", "KIDS", "R", "!", PriceRules, -1},
+        {"negative", "KIDS", "R", "-5", PriceRules, -1},
+        {"plus", "KIDS", "R", "+5", PriceRules, -1},
+        {"point alone", "KIDS", "R", ".", PriceRules, -1},
+        {"two points", "KIDS", "R", "1.2.3", PriceRules, -1},
+        {"three decimals", "KIDS", "R", "12.505", PriceRules, -1},
+        {"too wide for the run", "KIDS", "R", "10000000", PriceRules, -1},
+        {"eleven digits", "KIDS", "R", "99999999999", PriceRules, -1},
         {"exponent quantity", "KIDS      ", "R", "4.5",
          "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
          "1e9"},

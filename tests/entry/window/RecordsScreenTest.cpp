@@ -479,24 +479,29 @@ TEST_F(RecordsScreenTest, APriceFilterTakesOnlyAPrice)
     put({ticket("A"), ticket("B")});
     unlock();
     pick(frm->Combo2, QStringLiteral("Value"));
+    const QString numeric = QStringLiteral("Price may only contain numeric values.");
+    const QString rules = QStringLiteral("Price may only hold a plain number below 10000000, with "
+                                         "at most two decimals after a point (as 12.50), or "
+                                         "nothing.");
     const struct
     {
         const char* text;
-        bool refused;
-    } cases[] = {{"9.99", false}, {" 9.9* ", false}, {"*", false}, {"9,99", true},
-                 {"-9.99", true}, {"9.999", true},   {"1e1", true}};
+        QString message; // empty: taken
+    } cases[] = {{"9.99", {}},      {" 9.9* ", {}},   {"*", {}},
+                 {"9,99", rules},   {"-9.99", rules}, {"9.999", rules},
+                 {"1.2.3*", rules}, {"1e1", numeric}, {"9:99", numeric}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         frm->ListView4->clearItems();
         const qsizetype mark = dialogs.messages().size();
-        if (c.refused)
+        const bool refused = !c.message.isEmpty();
+        if (refused)
             dialogs.answerMessage(Answer::OK);
         frm->Combo3->setText(QString::fromLatin1(c.text));
         frm->Command15_Click(0);
-        ASSERT_EQ(dialogs.messages().size(), mark + (c.refused ? 1 : 0));
-        if (c.refused) {
-            EXPECT_EQ(dialogs.messages().last().text,
-                      QStringLiteral("Price may only contain numeric values."));
+        ASSERT_EQ(dialogs.messages().size(), mark + (refused ? 1 : 0));
+        if (refused) {
+            EXPECT_EQ(dialogs.messages().last().text, c.message);
             EXPECT_EQ(listed(), QList<int>{});
         } else {
             EXPECT_EQ(listed(), (QList<int>{1, 2}));

@@ -316,6 +316,27 @@ TEST_F(WTHelpTest, LeavingAMarkingStepPutsTheNormalColoursBack)
     expectColours({}, 0, 0);
 }
 
+TEST_F(WTHelpTest, TheWindowStartsInTheNormalColoursThatLeavingTheHelpPutsBack)
+{
+    expectColours({}, 0, 0);
+    // "Close Help" on each step, those that mark controls among them.
+    for (const TopicCase& topic : topicCases()) {
+        for (int step = 1; step <= int(topic.steps.size()); ++step) {
+            SCOPED_TRACE(topic.steps.at(step - 1).title);
+            WTHelp* help = openHelp();
+            ASSERT_NE(help, nullptr);
+            click(help->Image1[size_t(topic.topic)]);
+            for (int n = 1; n < step; ++n)
+                click(help->Command1[0]);
+            ASSERT_EQ(help->stepNumber(), step);
+            click(help->Command1[1]);
+            settle();
+            ASSERT_EQ(frm->helpWindow(), nullptr);
+            expectColours({}, 0, 0);
+        }
+    }
+}
+
 TEST_F(WTHelpTest, ClosingTheMainWindowUnloadsTheHelp)
 {
     WTHelp* help = openHelp();
