@@ -1,7 +1,7 @@
 #include "platform/controls/FormMember.h"
 
-#include <QMetaClassInfo>
 #include <QMdiSubWindow>
+#include <QMetaClassInfo>
 #include <QObject>
 #include <QWidget>
 
