@@ -68,6 +68,30 @@ QWidget* containerOf(const QWidget* control)
     return qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
 }
 
+// Whether a plain Qt widget between a control and its form hides it (a tab
+// page not in front, a hidden panel). Only what stands below the form
+// counts: on a form not yet shown the controls still print.
+bool hiddenByPlainWidget(const QWidget* control, const QWidget* form)
+{
+    for (const QWidget* up = control->parentWidget(); up && up != form; up = up->parentWidget()) {
+        if (!FormMember::of(up) && up->isHidden())
+            return true;
+    }
+    return false;
+}
+
+// Adds the places of the plain Qt widgets between a control and its
+// container (a panel on the form, a tab page) to the sums, in twips.
+void addPlainOffsets(const QWidget* control, const QWidget* container, Twips& leftSum,
+                     Twips& topSum)
+{
+    for (const QWidget* up = control->parentWidget(); up && up != container;
+         up = up->parentWidget()) {
+        leftSum += Twips{double(up->x() * HostFormAdapter::TwipsPerPixel)};
+        topSum += Twips{double(up->y() * HostFormAdapter::TwipsPerPixel)};
+    }
+}
+
 // The composition of one job over the host form, a step at a time.
 //
 // Every yield goes through the job, which throws HostGone when the control
@@ -260,7 +284,7 @@ private:
         if (member(control, "Tag").toString() == NoPrint)
             return std::nullopt;
         m_shared.CurrentControl = control;
-        if (!member(control, "Visible").toBool())
+        if (!member(control, "Visible").toBool() || hiddenByPlainWidget(control, host().widget()))
             return std::nullopt;
         if (typeIs(control, {"Image", "PictureBox"}) &&
             member(control, "Picture").value<QImage>().isNull())
@@ -309,9 +333,10 @@ private:
     }
 
     // The containers between a control and the form: the immediate one
-    // must be visible, none may be "noprint". Sums their lefts and tops;
-    // false when the control is not to be printed. `shown` is the
-    // immediate container's visibility as text.
+    // must be visible, none may be "noprint". Sums their lefts and tops and
+    // the places of the plain widgets between them; false when the control
+    // is not to be printed. `shown` is the immediate container's
+    // visibility as text.
     bool climbContainers(QWidget* control, Twips& leftSum, Twips& topSum, QString& shown) const
     {
         QWidget* container = containerOf(control);
@@ -319,11 +344,15 @@ private:
             container && (container == host().widget() || member(container, "Visible").toBool());
         if (!visible)
             return false;
-        for (QWidget* c = container; c && c != host().widget(); c = containerOf(c)) {
+        addPlainOffsets(control, container, leftSum, topSum);
+        for (QWidget* c = container; c && c != host().widget();) {
             if (member(c, "Tag").toString() == NoPrint)
                 return false;
-            leftSum.value += member(c, "Left").toDouble();
-            topSum.value += member(c, "Top").toDouble();
+            leftSum += Twips{member(c, "Left").toDouble()};
+            topSum += Twips{member(c, "Top").toDouble()};
+            QWidget* outer = containerOf(c);
+            addPlainOffsets(c, outer, leftSum, topSum);
+            c = outer;
         }
         shown = QStringLiteral("True");
         return true;

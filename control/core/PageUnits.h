@@ -21,6 +21,11 @@ struct Twips
 {
     double value = 0;
     auto operator<=>(const Twips&) const = default;
+    Twips& operator+=(Twips other)
+    {
+        value += other.value;
+        return *this;
+    }
 };
 
 struct PagePx

@@ -127,7 +127,7 @@ public:
     QString Name() const { return this->objectName(); }
     void setName(const QString& name) { this->setObjectName(name); }
     // The container the control sits in: a frame, a picture box or the form.
-    QWidget* Container() const { return this->parentWidget(); }
+    QWidget* Container() const { return FormMember::containerOf(this); }
     // The font object (sizes in points).
     QFont Font() const { return this->font(); }
 

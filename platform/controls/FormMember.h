@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class QObject;
+class QWidget;
 
 namespace platform {
 
@@ -24,10 +25,17 @@ public:
 
     // The control part of an object; null for an object that is no control.
     static const FormMember* of(const QObject* object);
-    // The type name a control reports ("Label", "TextBox", "ListView"): the
-    // "TypeName" class information of its class when it has one, else the
-    // name of its class. Empty for no object.
+    // The type name a control reports ("Label", "TextBox", "ListView"): that
+    // of the nearest class in its line that names a kind, by "TypeName"
+    // class information of its own or as one of our controls (its name
+    // without the namespace); a host's subclass of a Label is a "Label".
+    // A class of no such line reports its own name. Empty for no object.
     static QString typeName(const QObject* object);
+    // The container a control sits in: the nearest control around it (a
+    // frame, a picture box), else its form (its window, or the child form
+    // of a multiple-document area). Plain Qt widgets in between are no
+    // containers: a control on a panel or a tab page is on the form.
+    static QWidget* containerOf(const QWidget* control);
 
 private:
     quint64 m_creationIndex;

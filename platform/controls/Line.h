@@ -56,7 +56,7 @@ public:
     void setTag(const QString& tag) { m_tag = tag; }
     QString Name() const { return objectName(); }
     void setName(const QString& name) { setObjectName(name); }
-    QWidget* Container() const { return parentWidget(); }
+    QWidget* Container() const { return FormMember::containerOf(this); }
 
     // The pen the line is drawn with (Qt::NoPen for style 0).
     QPen pen() const;

@@ -4,13 +4,19 @@
 // pixels a centimetre, later pages at 567 / 4.8; the first control
 // TopMarginPx + 20 + its Top below the page's top; pen units of 7.4 / 4.8.
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QTabWidget>
+#include <functional>
 
 #include "HostFormFixture.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/FlexGrid.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Line.h"
+#include "platform/controls/TextBox.h"
 
 using namespace platform;
 
@@ -42,6 +48,27 @@ public:
     using Label::Label;
 };
 
+// A host's subclasses of controls, with and without a meta-object of their own.
+class ShopLabel : public Label
+{
+    Q_OBJECT
+    using Label::Label;
+};
+class PlainShopLabel : public Label
+{
+    using Label::Label;
+};
+class ShopTextBox : public TextBox
+{
+    Q_OBJECT
+    using TextBox::TextBox;
+};
+class ShopGrid : public FlexGrid
+{
+    Q_OBJECT
+    using FlexGrid::FlexGrid;
+};
+
 class PrintedPlaces : public HostFormFixture
 {
 protected:
@@ -63,6 +90,21 @@ protected:
         label->Move(left, top, 2000, 300);
         label->setCaption(QString::fromLatin1(name));
         return label;
+    }
+    // What a job of the control on `parent` drew: each printer call (page,
+    // op, text, rectangle, line ends) and the first preview page.
+    using Drawn = std::tuple<int, QString, QString, int, int, int, int, QPoint, QPoint>;
+    std::pair<std::vector<Drawn>, QImage> printAndPreview(QWidget* parent)
+    {
+        m_control = new Zentrel(parent);
+        m_control->InitProperties();
+        EXPECT_TRUE(m_control->LVPrint());
+        std::vector<Drawn> printed;
+        for (const Call& c : recorder().dcCalls())
+            printed.emplace_back(c.page, c.call.op, c.call.text, c.call.rect.left, c.call.rect.top,
+                                 c.call.rect.right, c.call.rect.bottom, c.call.from, c.call.to);
+        EXPECT_TRUE(m_control->Preview());
+        return {printed, SharedState::get().previewPage(0)->page()};
     }
     QList<Call> callsOf(const QString& op)
     {
@@ -246,6 +288,92 @@ TEST_F(PrintedPlaces, ThePageTakesOnlyPrintableControlsTopToBottom)
             texts << call.call.text;
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Parked555"), QStringLiteral("Early"),
                                   QStringLiteral("SameB"), QStringLiteral("SameA")}));
+}
+
+// Controls in plain Qt widgets of a main window print and preview as the
+// same controls placed straight on a form where they stand on the window;
+// a hidden panel or a tab page not in front leaves them out. A host's
+// subclasses print as the kinds they derive from (the form has the kinds).
+TEST_F(PrintedPlaces, ControlsInPlainWidgetsPrintWhereTheyStandOnTheWindow)
+{
+    const auto addShelf = [](QWidget* holder, int left, int top, bool shopKinds) {
+        const auto caption = [](Label* label, int left, int top, const char* text) {
+            label->Move(left, top, 2000, 300);
+            label->setCaption(QString::fromLatin1(text));
+        };
+        caption(shopKinds ? new ShopLabel(holder) : new Label(holder), left, top, "Price");
+        auto* box = shopKinds ? new ShopTextBox(holder) : new TextBox(holder);
+        box->Move(left + 2400, top, 2000, 315);
+        box->setText(QStringLiteral("High Street"));
+        auto* frame = new Frame(holder);
+        frame->Move(left, top + 600, 3000, 900);
+        caption(shopKinds ? new PlainShopLabel(frame) : new Label(frame), 150, 300, "Coats");
+        auto* rule = new Line(holder);
+        rule->setX1(left);
+        rule->setY1(top + 1800);
+        rule->setX2(left + 3000);
+        rule->setY2(top + 1800);
+        auto* grid = shopKinds ? new ShopGrid(holder) : new FlexGrid(holder);
+        grid->Move(left, top + 2100, 3000, 600);
+        grid->setRows(2);
+        grid->setCols(2);
+        grid->setTextMatrix(1, 1, QStringLiteral("Scarves"));
+    };
+    const auto panel = [](QWidget* parent, int x, int y, QWidget* widget = nullptr) {
+        widget = widget ? widget : new QWidget(parent);
+        widget->setGeometry(x, y, 400, 300);
+        return widget;
+    };
+    const auto tabPage = [](QWidget* central, int page) {
+        auto* tabs = new QTabWidget(central);
+        tabs->setGeometry(10, 20, 500, 400);
+        tabs->addTab(new QWidget, QStringLiteral("Front"));
+        tabs->addTab(new QWidget, QStringLiteral("Back"));
+        return tabs->widget(page);
+    };
+    const struct
+    {
+        const char* name;
+        std::function<QWidget*(QWidget* central)> holder;
+        bool windowShown;
+        bool printed;
+    } cases[] = {
+        {"CentralWidget", [](QWidget* central) { return central; }, true, true},
+        {"Panel", [&](QWidget* central) { return panel(central, 40, 30); }, true, true},
+        {"GroupBox", [&](QWidget* c) { return panel(c, 25, 45, new QGroupBox(c)); }, true, true},
+        {"PanelInPanelNotShown", [&](QWidget* c) { return panel(panel(c, 40, 30), 7, 11); }, false,
+         true},
+        {"FrontTabPage", [&](QWidget* central) { return tabPage(central, 0); }, true, true},
+        {"BackTabPage", [&](QWidget* central) { return tabPage(central, 1); }, true, false},
+        {"HiddenPanel",
+         [&](QWidget* c) {
+             QWidget* hidden = panel(c, 40, 30);
+             hidden->hide();
+             return panel(hidden, 5, 5);
+         },
+         true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fresh();
+        auto window = std::make_unique<QMainWindow>();
+        window->menuBar()->addMenu(QStringLiteral("File"));
+        window->setCentralWidget(new QWidget);
+        QWidget* holder = c.holder(window->centralWidget());
+        addShelf(holder, 300, 600, true);
+        if (c.windowShown)
+            window->show();
+        const auto [printed, preview] = printAndPreview(window->centralWidget());
+        // Where the holder stands once the job has let pending layouts run.
+        const QPoint place = holder->mapTo(window.get(), QPoint(0, 0)) * 15;
+        window.reset();
+        fresh();
+        if (c.printed)
+            addShelf(m_form.get(), 300 + place.x(), 600 + place.y(), false);
+        const auto [expectedPrint, expectedPreview] = printAndPreview(m_form.get());
+        EXPECT_EQ(printed, expectedPrint);
+        EXPECT_TRUE(preview == expectedPreview);
+    }
 }
 
 // A label right after a grid: below the grid's bottom (or on it) it

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMainWindow>
 #include <QProcess>
 #include <QWidget>
 
@@ -17,6 +18,14 @@
 #include "platform/controls/Shape.h"
 #include "platform/controls/TextBox.h"
 #include "platform/hosting/PropertyBag.h"
+
+// The shop's own kind of label, with a meta-object of its own.
+class ShopLabel : public platform::Label
+{
+    Q_OBJECT
+public:
+    using platform::Label::Label;
+};
 
 // A host program as a shop would write one: a form of the platform's
 // controls with the print/preview control on it, linked to the shared
@@ -150,3 +159,24 @@ TEST_F(HostProgram, KeepsTheControlsPropertiesInItsBag)
     EXPECT_EQ(restored->LeftMargin(), 2.5);
     EXPECT_EQ(restored->PrinterName(), QStringLiteral("PDF"));
 }
+
+// The same form on the central widget of a main window, with a label of the
+// shop's own kind: every control on it prints.
+TEST_F(HostProgram, PrintsTheControlsOnItsMainWindowsCentralWidget)
+{
+    QMainWindow window;
+    auto* central = new QWidget;
+    window.setCentralWidget(central);
+    Zentrel* control = buildForm(*central);
+    auto* own = new ShopLabel(central);
+    own->Move(300, 5000, 4000, 300);
+    own->setCaption(QStringLiteral("Shop label"));
+    ASSERT_TRUE(control->LVPrint());
+    const QString text = printedText();
+    for (const char* expected :
+         {"Labels printed today", "High Street", "Coats 12", "Window display", "Shop label"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected)))
+            << expected << " in " << text.toStdString();
+}
+
+#include "HostProgramTest.moc"
