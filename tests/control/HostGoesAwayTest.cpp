@@ -321,8 +321,9 @@ TEST_F(HostGoesAway, AControlDeletedWhileItIsDrawnEndsItsDrawingAsAFailedRead)
         EXPECT_TRUE(doomed.isNull());
         const QList<ScriptedDialogs::Shown> shown = m_dialogs.messages().mid(before);
         ASSERT_EQ(shown.size(), c.reported ? 1 : 0);
-        if (c.reported)
+        if (c.reported) {
             EXPECT_EQ(shown[0].text, QStringLiteral("Printer Operation # 91"));
+        }
         if (!c.preview) {
             EXPECT_EQ(recorder().endedDocuments(), c.result ? 1 : 0);
             EXPECT_EQ(recorder().killedDocuments(), c.result ? 0 : 1);

@@ -79,7 +79,7 @@ TEST_F(RunHandOverTest, RunWrittenWhileAnotherPrintsWaitsAndOnlyThePrintedOneIsF
     const QByteArray replacement = runLines(2, QStringLiteral("NEW"));
     writeBytes(QStringLiteral("Ticket.run"), old);
     w.setRunPrinter([&](qint32 count, qint32, const QString& runPath) {
-        m_printed.append({count, 1, runPath, readBytes(runPath)});
+        m_printed.append({count, 1, runPath, readBytes(runPath), w.ticketBuffer().TicketType});
         if (m_printed.size() == 1)
             writeBytes(QStringLiteral("Ticket.run"), replacement);
         return true;
