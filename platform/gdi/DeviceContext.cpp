@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -161,16 +162,40 @@ QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// Whether a glyph of a text reaches past the advance of its line (a
+// negative bearing, as an italic "f" has at its right), so that its ink may
+// leave the box of its lines: on one line a glyph at either end, on several
+// any glyph, as any may end a line. A blank has no ink.
+bool glyphsOverhang(const QFontMetrics& metrics, const QString& text, bool oneLine)
+{
+    const auto overhangs = [&metrics](QChar ch, bool left, bool right) {
+        return !ch.isSpace() &&
+               ((left && metrics.leftBearing(ch) < 0) || (right && metrics.rightBearing(ch) < 0));
+    };
+    if (oneLine)
+        return overhangs(text.front(), true, false) || overhangs(text.back(), false, true);
+    return std::any_of(text.begin(), text.end(),
+                       [&overhangs](QChar ch) { return overhangs(ch, true, true); });
+}
+
 // Whether the ink of a text laid out as `bounds` (the box of its lines, as
 // the font metrics give it) may show outside `box`. A line's box reaches the
 // font's full ascent and descent, so a line whose box leaves a low cell may
-// still keep every glyph inside it; only ink that really leaves the box
-// needs a clip (on a PDF page each clip costs a new graphics state).
+// still keep every glyph inside it, and a line whose box lies inside keeps
+// its glyphs inside unless one reaches past the line's advance; only ink
+// that really leaves the box needs a clip (on a PDF page each clip costs a
+// new graphics state).
 bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& shown,
                const QRect& bounds, const QRect& box, int qtFlags)
 {
-    if (box.contains(bounds))
-        return false;
+    if (box.contains(bounds)) {
+        // One line's box is the font's height rounded out at its edges;
+        // several lines are at least twice as high.
+        const bool oneLine =
+            !shown.contains(QLatin1Char('\n')) && bounds.height() < 2 * metrics.height();
+        if (!glyphsOverhang(metrics, shown, oneLine))
+            return false;
+    }
     // Several lines, tab stops, underlines and struck-out text keep the
     // line boxes' test.
     if (bounds.height() > metrics.height() || shown.contains(QLatin1Char('\n')) ||

@@ -1,11 +1,14 @@
 // A host that closes (and so deletes) its form, or deletes the control or
 // one of its own controls, while a job runs.
 #include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
 #include "HostFormFixture.h"
+#include "MdiHostForm.h"
 #include "ThreePageForm.h"
 #include "control/core/Prview.h"
 #include "platform/controls/CommandButton.h"
@@ -22,11 +25,13 @@ namespace {
 class HostGoesAway : public HostFormFixture
 {
 protected:
-    // A shown form of three pages with the control on it.
+    // A shown form of three pages with the control on it; `window` is the
+    // form itself, or the multiple-document parent of a child form.
     struct Host
     {
         QPointer<QWidget> form;
         QPointer<Zentrel> control;
+        QPointer<QWidget> window = form;
     };
 
     static Host makeHost(bool deleteOnClose)
@@ -44,12 +49,36 @@ protected:
         return {form, control};
     }
 
+    // The control on a multiple-document parent whose active child form
+    // has the three pages; another child, behind it, has one label.
+    static Host makeMdiHost()
+    {
+        auto* parent = new MdiHostForm();
+        parent->resize(800, 900);
+        auto* area = new QMdiArea(parent);
+        area->setGeometry(0, 40, 800, 860);
+        auto* other = new QWidget();
+        new Label(other);
+        area->addSubWindow(other)->show();
+        auto* form = new QWidget();
+        ThreePageForm::addTo(form);
+        QMdiSubWindow* window = area->addSubWindow(form);
+        window->resize(640, 800);
+        window->show();
+        area->setActiveSubWindow(window);
+        auto* control = new Zentrel(parent);
+        control->InitProperties();
+        control->Move(6500, 0, 800, 375);
+        parent->show();
+        return {form, control, parent};
+    }
+
     // Runs what the event loop would still run (deferred deletions
-    // included), then deletes what is left of the form.
+    // included), then deletes what is left of the host's window.
     static void dispose(Host& host)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        delete host.form.data();
+        delete host.window.data();
     }
 
     static void onPage(Zentrel* control, qint16 number, std::function<void()> action)
@@ -77,7 +106,8 @@ TEST_F(HostGoesAway, AFormClosedOrAControlDeletedDuringAJobEndsItAsStopped)
         HostTimer,          // a timer of the host closes the form
         CloseInPageHandler, // Page(2) closes the form
         ClosedBeforeTheJob, // the form closed, its deletion still pending
-        ControlDeleteLater  // Page(2) deletes the control with deleteLater
+        ControlDeleteLater, // Page(2) deletes the control with deleteLater
+        MdiChildDeleted     // Page(2) deletes the printed child of an MDI parent
     };
     const struct
     {
@@ -87,12 +117,13 @@ TEST_F(HostGoesAway, AFormClosedOrAControlDeletedDuringAJobEndsItAsStopped)
                 {"host timer", Way::HostTimer},
                 {"close() in Page(2)", Way::CloseInPageHandler},
                 {"closed before the job", Way::ClosedBeforeTheJob},
-                {"control deleteLater in Page(2)", Way::ControlDeleteLater}};
+                {"control deleteLater in Page(2)", Way::ControlDeleteLater},
+                {"MDI child deleted in Page(2)", Way::MdiChildDeleted}};
     for (const auto& way : ways) {
         for (const bool preview : {false, true}) {
             SCOPED_TRACE(std::string(way.name) + (preview ? " preview" : " print"));
             startHost();
-            Host host = makeHost(true);
+            Host host = way.way == Way::MdiChildDeleted ? makeMdiHost() : makeHost(true);
             QWidget* form = host.form;
             switch (way.way) {
             case Way::CloseBox:
@@ -118,6 +149,9 @@ TEST_F(HostGoesAway, AFormClosedOrAControlDeletedDuringAJobEndsItAsStopped)
                 onPage(control, 2, [control] { control->deleteLater(); });
                 break;
             }
+            case Way::MdiChildDeleted:
+                onPage(host.control, 2, [form] { delete form; });
+                break;
             }
             EXPECT_FALSE(preview ? host.control->Preview() : host.control->LVPrint());
             if (preview) {

@@ -36,6 +36,12 @@ for line in "find_package(Zentrel6 REQUIRED)" "target_link_libraries(stocklist P
     fail "README.md and host/CMakeLists.txt do not both hold: $line"
 done
 
+# The package's target brings the C++ standard its headers need: neither
+# project sets one of its own.
+if grep -n 'CXX_STANDARD\|cxx_std_\|-std=' "$HERE/host/CMakeLists.txt" "$HERE/headers/CMakeLists.txt"; then
+  fail "a project of the installed-package test sets a C++ standard of its own"
+fi
+
 "$CMAKE" --install "$BUILD" --prefix "$PREFIX" >"$TMP/install.log" || { cat "$TMP/install.log"; fail "install"; }
 if grep -rlE '#include *[<"](zint|sqlite3)\.h' "$PREFIX/include"; then
   fail "an installed header needs zint.h or sqlite3.h"

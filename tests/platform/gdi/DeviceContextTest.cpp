@@ -25,10 +25,11 @@ DeviceContext page(int width = 120, int height = 80, bool colour = true)
     return DeviceContext(std::make_unique<ImageDevice>(width, height, colour));
 }
 
-QFont textFont(int pixels = 14)
+QFont textFont(int pixels = 14, bool italic = false)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);
+    font.setItalic(italic);
     return font;
 }
 
@@ -392,8 +393,9 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
 {
     // The boxes are lower than the font's line (23 pixels): the digits'
     // ink stays inside them, descenders and a line wider than its box do
-    // not. Whether or not the device context clips, the page must show
-    // the text drawn with a clip to its box.
+    // not. At 17 and 34 pixels a line is as high as the font (19 and 38),
+    // so its glyphs' ink decides. Whether or not the device context clips, the
+    // page must show the text drawn with a clip to its box.
     struct Case
     {
         const char* name;
@@ -402,6 +404,7 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
         int flags;
         bool opaque;
         bool overflows; // the clip changes what is drawn
+        QFont font = textFont(20);
     };
     const int left = Gdi::DT_LEFT | Gdi::DT_NOPREFIX;
     const Case cases[] = {
@@ -454,10 +457,38 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
          Gdi::DT_SINGLELINE | Gdi::DT_BOTTOM | Gdi::DT_NOPREFIX,
          false,
          false},
+        {"descenders just below a box of the line's glyphs",
+         QStringLiteral("gypsy jig"),
+         {10, 10, 190, 46},
+         left,
+         false,
+         true,
+         textFont(34)},
+        {"right-aligned descenders just below a box of the line's glyphs",
+         QStringLiteral("gypsy jig"),
+         {10, 10, 190, 46},
+         Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         false,
+         true,
+         textFont(34)},
+        {"centred digits just above the top of a box of the line's glyphs",
+         QStringLiteral("1234.56"),
+         {10, 20, 150, 35},
+         Gdi::DT_SINGLELINE | Gdi::DT_CENTER | Gdi::DT_BOTTOM | Gdi::DT_NOPREFIX,
+         false,
+         true,
+         textFont(17)},
+        {"a right-aligned italic f in a box taller than its line",
+         QStringLiteral("Chef"),
+         {10, 10, 150, 50},
+         Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         false,
+         true,
+         textFont(17, true)},
     };
-    const QFont font = textFont(20);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const QFont& font = c.font;
         DeviceContext dc = page(200, 60);
         dc.selectFont(font);
         dc.setBkMode(c.opaque ? Gdi::OPAQUE : Gdi::TRANSPARENT);
@@ -500,18 +531,23 @@ TEST(ImageDevice, AStoredPageKeepsEveryPixelAndTakesMoreDrawing)
         const char* name;
         bool colour;
         int shades;
+        bool text = true;
     };
     const Case cases[] = {
         {"text and a box", true, 0},
         {"six hundred colours", true, 600},
         {"black and white", false, 0},
+        // White, the box and the shades: one colour more than a table holds.
+        {"exactly 257 colours", true, 255, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto draw = [&](DeviceContext& dc) {
             dc.selectFont(textFont(16));
             dc.setTextColor(Red);
-            dc.drawText(QStringLiteral("Wool coats 12.99"), GdiRect{5, 5, 190, 30}, Gdi::DT_LEFT);
+            if (c.text)
+                dc.drawText(QStringLiteral("Wool coats 12.99"), GdiRect{5, 5, 190, 30},
+                            Gdi::DT_LEFT);
             dc.fillRect(GdiRect{5, 40, 60, 60}, GdiBrush::solid(Blue));
             for (int i = 0; i < c.shades; ++i)
                 dc.fillRect(GdiRect{i % 200, 62 + i / 200, i % 200 + 1, 63 + i / 200},

@@ -38,13 +38,17 @@ TEST(PrintersTest, SystemCollectionEndsWithThePdfPrinterAndDefaultsToTheSystemsD
 TEST(PrintersTest, ChoosingPdfFirstKeepsTheChoiceAndAChoiceComesBack)
 {
     // "PDF" chosen before the system's printers are listed stays chosen
-    // once they are; a choice taken before another selection comes back,
+    // once they are, and a name no printer has is refused before they are
+    // listed as after; a choice taken before another selection comes back,
     // and an untouched default comes back as the default.
     Printers printers;
     const QString untouched = printers.currentChoice();
     EXPECT_TRUE(untouched.isEmpty());
     ASSERT_TRUE(printers.select(QStringLiteral("PDF")));
     EXPECT_NE(dynamic_cast<PdfPrinter*>(&printers.current()), nullptr);
+    Printers unlisted;
+    EXPECT_FALSE(unlisted.select(QStringLiteral("No such printer 7f3a")));
+    EXPECT_EQ(unlisted.currentChoice(), untouched);
     EXPECT_EQ(printers.deviceNames().last(), QStringLiteral("PDF"));
     EXPECT_EQ(printers.currentDeviceName(), QStringLiteral("PDF"));
     EXPECT_FALSE(printers.select(QStringLiteral("No such printer 7f3a")));
