@@ -1,10 +1,36 @@
 #include "platform/controls/ListView.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QSet>
 #include <algorithm>
 
 namespace platform {
+
+namespace {
+
+// The line that takes the place of `line` when the lines of `removed` leave
+// `lines`: the first remaining line after it, else the last remaining line;
+// `line` itself when it stays.
+QTreeWidgetItem* replacement(const QList<QTreeWidgetItem*>& lines,
+                             const QSet<QTreeWidgetItem*>& removed, QTreeWidgetItem* line)
+{
+    if (!line || !removed.contains(line))
+        return line;
+    const qsizetype at = lines.indexOf(line);
+    for (qsizetype n = at + 1; n < lines.size(); ++n) {
+        if (!removed.contains(lines.at(n)))
+            return lines.at(n);
+    }
+    for (qsizetype n = at - 1; n >= 0; --n) {
+        if (!removed.contains(lines.at(n)))
+            return lines.at(n);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 ListView::ListView(QWidget* parent) : Control<QTreeWidget>(parent)
 {
@@ -173,6 +199,84 @@ void ListView::removeItem(int index)
     delete takeTopLevelItem(index - 1);
     if (wasSelected && topLevelItemCount() > 0)
         selectItem(qMin(index, topLevelItemCount()));
+}
+
+void ListView::removeItems(const QList<QTreeWidgetItem*>& lines)
+{
+    const QSet<QTreeWidgetItem*> removed(lines.cbegin(), lines.cend());
+    if (removed.isEmpty())
+        return;
+    QTreeWidgetItem* const selected = selectedItem();
+    QTreeWidgetItem* const current = currentItem();
+    const bool selectedGoes = selected && removed.contains(selected);
+    // In the order in which they were selected, so that the same line stays
+    // the first selected one.
+    QList<QTreeWidgetItem*> keptSelection;
+    if (!selectedGoes) {
+        for (QTreeWidgetItem* line : selectedItems()) {
+            if (!removed.contains(line))
+                keptSelection.append(line);
+        }
+    }
+
+    // All lines leave the list and those that stay come back together: one
+    // change for the list to follow, however many lines go, rather than one
+    // per line with every line below it moved up.
+    m_rearranging = true;
+    const QList<QTreeWidgetItem*> before = invisibleRootItem()->takeChildren();
+    QTreeWidgetItem* const nextSelected = replacement(before, removed, selected);
+    QTreeWidgetItem* const nextCurrent = replacement(before, removed, current);
+    QList<QTreeWidgetItem*> remaining;
+    remaining.reserve(before.size());
+    for (QTreeWidgetItem* line : before) {
+        if (removed.contains(line))
+            delete line;
+        else
+            remaining.append(line);
+    }
+    addTopLevelItems(remaining);
+    m_rearranging = false;
+
+    if (selectedGoes) {
+        if (nextSelected)
+            setCurrentItem(nextSelected);
+        return;
+    }
+    if (nextCurrent)
+        selectionModel()->setCurrentIndex(indexFromItem(nextCurrent),
+                                          QItemSelectionModel::NoUpdate);
+    selectLines(keptSelection);
+}
+
+void ListView::selectLines(const QList<QTreeWidgetItem*>& lines)
+{
+    if (lines.isEmpty())
+        return;
+    QHash<const QTreeWidgetItem*, int> rows;
+    rows.reserve(topLevelItemCount());
+    for (int row = 0; row < topLevelItemCount(); ++row)
+        rows.insert(topLevelItem(row), row);
+    // Neighbouring lines in a row of the list make one range; the ranges are
+    // selected in one step.
+    QItemSelection selection;
+    const int lastColumn = qMax(0, columnCount() - 1);
+    int first = -1;
+    int last = -1;
+    for (const QTreeWidgetItem* line : lines) {
+        const int row = rows.value(line, -1);
+        if (row < 0)
+            continue;
+        if (first >= 0 && row == last + 1) {
+            last = row;
+            continue;
+        }
+        if (first >= 0)
+            selection.select(model()->index(first, 0), model()->index(last, lastColumn));
+        first = last = row;
+    }
+    if (first >= 0)
+        selection.select(model()->index(first, 0), model()->index(last, lastColumn));
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 void ListView::clearItems()

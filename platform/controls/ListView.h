@@ -51,6 +51,13 @@ public:
     QString subItem(int index, int subItem) const;
     void setSubItem(int index, int subItem, const QString& text);
     void removeItem(int index);
+    // Removes the lines in one step; the others keep their order. When the
+    // selected line goes, the first remaining line after it (else the last
+    // line) becomes the one selected line, as removeItem leaves the list when
+    // it removes the top lines, or the selected lines, one by one. Otherwise
+    // the remaining lines keep their selection, and a current line that goes
+    // passes on in the same way.
+    void removeItems(const QList<QTreeWidgetItem*>& lines);
     void clearItems();
 
     // 0 when the list is empty.
@@ -71,6 +78,8 @@ private:
     bool sortsBefore(const QTreeWidgetItem* a, const QTreeWidgetItem* b) const;
     void sortLines();
     void keepSelection();
+    // Adds the lines to the selection, in their order.
+    void selectLines(const QList<QTreeWidgetItem*>& lines);
 
     QList<Qt::Alignment> m_alignments;
     // A line with the columns' alignments and no text: every new line starts

@@ -267,20 +267,21 @@ void PrintLst::Menu_Delete_Delete1toN_Click()
     const qint64 count = RunFileEditor::deleteCount(answer);
     if (count <= 0)
         return;
-    for (qint64 n = 0; n < count && ListView1->itemCount() > 0; ++n)
-        ListView1->removeItem(1);
+    // The top rows go in one step; a count past the end takes them all.
+    const int last = int(qMin<qint64>(count, ListView1->itemCount()));
+    QList<QTreeWidgetItem*> top;
+    top.reserve(last);
+    for (int index = 1; index <= last; ++index)
+        top.append(ListView1->item(index));
+    ListView1->removeItems(top);
     showRowCount();
 }
 
 void PrintLst::Menu_Delete_DeleteSelected_Click()
 {
-    // The rows selected now, taken before any is removed: the list keeps a
-    // row selected after a removal, and that row was not chosen.
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    for (QTreeWidgetItem* row : selected) {
-        const int index = ListView1->indexOfTopLevelItem(row) + 1;
-        ListView1->removeItem(index);
-    }
+    // The rows selected now go in one step; the first row left after the
+    // first of them (else the last row) is then the one selected.
+    ListView1->removeItems(ListView1->selectedItems());
     showRowCount();
 }
 

@@ -154,3 +154,60 @@ TEST_F(ListViewTest, LinesListedTogetherStandAsIfAddedOneByOne)
         }
     }
 }
+
+TEST_F(ListViewTest, LinesRemovedTogetherLeaveTheListAsRemovedOneByOne)
+{
+    // Clicks on lines 1 to 6 (negative: with Ctrl, which toggles a line),
+    // then the top lines or the selected ones removed. The remaining lines,
+    // the selected ones, the first selected and the current line come out
+    // as from removeItem line by line.
+    const struct
+    {
+        QList<int> clicks;
+        QList<int> removed;
+    } cases[] = {
+        {{}, {1, 2}},                // the selected line goes with the top
+        {{4}, {1, 2}},               // the selected line stays below them
+        {{5, -2}, {1}},              // selected last to first, one of them goes
+        {{1, -3, -1}, {1, 2}},       // the current line, no longer selected, goes
+        {{2, -3, -5}, {2, 3, 5}},    // the selected lines, the first a run of two
+        {{5, -2}, {5, 2}},           // ... selected last to first
+        {{5, -6}, {5, 6}},           // ... reaching the end
+        {{}, {1, 2, 3, 4, 5, 6}},    // every line
+    };
+    for (const auto& c : cases) {
+        ListView oneByOne;
+        ListView together;
+        for (ListView* l : {&oneByOne, &together}) {
+            l->addColumnHeader(QStringLiteral("Rec"), 600);
+            l->setSelectionMode(QAbstractItemView::ExtendedSelection);
+            for (int n = 1; n <= 6; ++n)
+                l->addItem(QString::number(n));
+            for (const int click : c.clicks) {
+                if (click > 0)
+                    l->selectItem(click);
+                else
+                    l->selectionModel()->setCurrentIndex(l->model()->index(-click - 1, 0),
+                                                         QItemSelectionModel::Toggle);
+            }
+        }
+        QList<QTreeWidgetItem*> lines;
+        QList<QTreeWidgetItem*> sameLines;
+        for (const int line : c.removed) {
+            lines << together.item(line);
+            sameLines << oneByOne.item(line);
+        }
+        together.removeItems(lines);
+        for (QTreeWidgetItem* line : sameLines)
+            oneByOne.removeItem(oneByOne.indexOfTopLevelItem(line) + 1);
+
+        SCOPED_TRACE(testing::Message() << "clicks " << testing::PrintToString(c.clicks)
+                                        << ", removed " << testing::PrintToString(c.removed));
+        EXPECT_EQ(column(together, 0), column(oneByOne, 0));
+        for (int line = 1; line <= oneByOne.itemCount(); ++line)
+            EXPECT_EQ(together.item(line)->isSelected(), oneByOne.item(line)->isSelected()) << line;
+        EXPECT_EQ(together.selectedIndex(), oneByOne.selectedIndex());
+        EXPECT_EQ(together.indexOfTopLevelItem(together.currentItem()),
+                  oneByOne.indexOfTopLevelItem(oneByOne.currentItem()));
+    }
+}

@@ -320,6 +320,7 @@ TEST_F(PrintLstTest, SelectedTicketsDeletesOnlyTheChosenRows)
 
     m_lst.Menu_Delete_DeleteSelected_Click();
     EXPECT_EQ(dpts(), QStringList({"0001", "0003"}));
+    EXPECT_EQ(m_lst.ListView1->selectedIndex(), 2) << "the row after the first deleted";
     EXPECT_EQ(m_lst.StatusBar1->panelText(2), QStringLiteral("2"));
     EXPECT_TRUE(m_dialogs.shown().isEmpty());
     save();
