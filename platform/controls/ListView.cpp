@@ -329,9 +329,9 @@ void ListView::sortLines()
     m_rearranging = true;
     {
         const QSignalBlocker blocker(this);
-        QList<QTreeWidgetItem*> lines;
-        while (topLevelItemCount() > 0)
-            lines.append(takeTopLevelItem(0));
+        // All lines out in one step: taking them one at a time from the top
+        // moves every line below each time.
+        QList<QTreeWidgetItem*> lines = invisibleRootItem()->takeChildren();
         std::stable_sort(lines.begin(), lines.end(),
                          [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
                              return sortsBefore(a, b);
