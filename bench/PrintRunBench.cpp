@@ -21,7 +21,7 @@
 #include <memory>
 #include <sys/resource.h>
 
-#include "entry/store/TicketRunLine.h"
+#include "bench/RunFile.h"
 #include "platform/files/FileNames.h"
 #include "platform/printing/PdfPrinter.h"
 #include "platform/shell/MemoryReuse.h"
@@ -62,31 +62,6 @@ double peakMegabytes()
     return usage.ru_maxrss / 1024.0;
 }
 
-// A run of `labels` lines as the ticket-entry program writes them, each
-// with its own barcode.
-QByteArray runFile(int labels)
-{
-    QByteArray bytes;
-    for (int n = 0; n < labels; ++n) {
-        TicketRunLine line;
-        line.Dpt = QString::number(100 + n % 37);
-        line.Grp = QString::number(1 + n % 9);
-        line.Supplier = QStringLiteral("BLU.SUMMER DRES");
-        line.Description = QStringLiteral("SUPPLIER %1").arg(n % 50);
-        line.Size = QString::number(8 + 2 * (n % 7));
-        line.Fit = QStringLiteral("R");
-        line.Sell = QStringLiteral("%1.99").arg(10 + n % 90);
-        line.PrvSell = QStringLiteral("%1.99").arg(20 + n % 90);
-        line.Barcode = QStringLiteral("9%1%2")
-                           .arg(n / 7 % 10000, 4, 10, QLatin1Char('0'))
-                           .arg(n % 7 + 1, 2, 10, QLatin1Char('0'));
-        line.Header = QStringLiteral("SMITHS");
-        line.Header2 = QStringLiteral("HIGH STREET");
-        bytes += line.encode();
-    }
-    return bytes;
-}
-
 // The working folder: the default layouts with "A" made the address label,
 // type 6 printing on "PDF", and the waiting run. The program makes the rest
 // (settings, statistics database) as at a first start.
@@ -106,7 +81,7 @@ bool prepareFolder(int labels)
     if (!TicketPrinterFile::write(printers))
         return false;
     QFile run(QStringLiteral("Ticket.run"));
-    return run.open(QIODevice::WriteOnly) && run.write(runFile(labels)) > 0;
+    return run.open(QIODevice::WriteOnly) && run.write(benchRunFile(labels)) > 0;
 }
 
 void clearFolder()

@@ -3,7 +3,7 @@
 // or "Selected tickets" deletes every other row. Only the deletion is
 // timed; opening the file and selecting the rows are not.
 //
-//   bench/runeditor_bench [--benchmark_filter=Amount]
+//   bench/printrun_bench --benchmark_filter=RunEditor
 //
 // Each benchmark reports wall time and the process's CPU time, and the
 // rows left (`rows_left`) as a check that the deletion took place.
@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "entry/store/TicketRunLine.h"
+#include "bench/RunFile.h"
 #include "platform/controls/ListView.h"
 #include "platform/ui/Dialogs.h"
 #include "printrun/manager/PrintLst.h"
@@ -44,24 +44,6 @@ public:
     int messages = 0;
 };
 
-// A run of `lines` tickets as the ticket-entry program writes it.
-QByteArray runFile(int lines)
-{
-    QByteArray bytes;
-    for (int n = 0; n < lines; ++n) {
-        TicketRunLine line;
-        line.Dpt = QString::number(100 + n % 37);
-        line.Grp = QString::number(1 + n % 9);
-        line.Supplier = QStringLiteral("BLU.SUMMER DRES");
-        line.Description = QStringLiteral("SUPPLIER %1").arg(n % 50);
-        line.Sell = QStringLiteral("%1.99").arg(10 + n % 90);
-        line.Barcode = QStringLiteral("9%1").arg(n % 1000000, 6, 10, QLatin1Char('0'));
-        line.Header = QStringLiteral("SMITHS");
-        bytes += line.encode();
-    }
-    return bytes;
-}
-
 // Selects rows 1, 3, 5, ... of the list in one step.
 void selectEveryOtherRow(ListView& list)
 {
@@ -81,7 +63,7 @@ public:
         m_previous = QDir::currentPath();
         QDir::setCurrent(m_folder.path());
         QFile run(QStringLiteral("Ticket.run"));
-        m_ready = run.open(QIODevice::WriteOnly) && run.write(runFile(RunLines)) > 0;
+        m_ready = run.open(QIODevice::WriteOnly) && run.write(benchRunFile(RunLines)) > 0;
         Dialogs::install(&dialogs);
     }
     ~Fixture()
@@ -108,7 +90,7 @@ void finish(benchmark::State& state, const Fixture& fixture, int expectedRows)
     state.counters["rows_left"] = left;
 }
 
-void BM_DeleteAmount(benchmark::State& state)
+void BM_RunEditorDeleteAmount(benchmark::State& state)
 {
     const int amount = int(state.range(0));
     Fixture fixture;
@@ -123,14 +105,14 @@ void BM_DeleteAmount(benchmark::State& state)
     }
     finish(state, fixture, RunLines - amount);
 }
-BENCHMARK(BM_DeleteAmount)
+BENCHMARK(BM_RunEditorDeleteAmount)
     ->Arg(29990)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
-void BM_DeleteSelected(benchmark::State& state)
+void BM_RunEditorDeleteSelected(benchmark::State& state)
 {
     Fixture fixture;
     for (auto _ : state) {
@@ -144,19 +126,9 @@ void BM_DeleteSelected(benchmark::State& state)
     }
     finish(state, fixture, RunLines / 2);
 }
-BENCHMARK(BM_DeleteSelected)
+BENCHMARK(BM_RunEditorDeleteSelected)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
