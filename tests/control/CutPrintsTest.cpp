@@ -122,8 +122,9 @@ TEST_F(CutPrints, EveryPrintedListEntryIsWhole)
         ASSERT_EQ(texts.size(), 5);
         for (int i = 0; i < texts.size(); ++i) {
             EXPECT_GE(texts[i].bottom - texts[i].top, heights[i]) << "entry " << i;
-            if (i + 1 < texts.size() && texts[i + 1].left == texts[i].left)
+            if (i + 1 < texts.size() && texts[i + 1].left == texts[i].left) {
                 EXPECT_LE(texts[i].top + heights[i], fills[i + 1].top) << "entry " << i;
+            }
         }
     }
 }
