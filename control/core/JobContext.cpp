@@ -49,6 +49,67 @@ int alignmentFlags(qint32 align)
     }
 }
 
+// The drawing flags of a text cell's caption: its alignment, and word
+// breaks where asked for (neither outside the nine alignments).
+int textCellFlags(qint32 align, qint16 wordWrap)
+{
+    int flags = alignmentFlags(align);
+    if (flags != 0 && wordWrap)
+        flags |= Gdi::DT_WORDBREAK;
+    return flags;
+}
+
+// A text cell of width by height at (left, top), at `pps` printer pixels a
+// pen unit: two pen units wider and one higher than asked.
+GdiRect textCell(qint32 left, qint32 top, qint32 width, qint32 height, double pps)
+{
+    return {left, top, nearest(left + width + 2 * pps), nearest(top + height + pps)};
+}
+
+// The box a text cell draws its caption into: the cell widened over the
+// dividers that ask for it, less its insets.
+GdiRect captionBox(GdiRect cell, qint16 wordWrap, qint16 noInset, qint16 divider, double pps)
+{
+    GdiRect text = cell;
+    if (divider == -2 || divider == -3)
+        text.left = nearest(text.left - 2 * pps);
+    if (divider == -1 || divider == -3)
+        text.right = nearest(text.right + 2 * pps);
+    text.right = nearest(text.right + pps);
+    if (noInset != 0) {
+        text.left = nearest(text.left + pps);
+    } else {
+        text.left = nearest(text.left + 6 * pps);
+        text.top = nearest(text.top + 3 * pps);
+        text.bottom = nearest(text.bottom - 2 * pps);
+    }
+    text.top = nearest(text.top + 8 * pps);
+    if (!wordWrap)
+        text.right -= 2;
+    return text;
+}
+
+// The least height of a text cell whose caption box holds a text
+// `textHeight` high, wherever the cell's top lies: the insets round a half
+// to the even pixel, so the top decides them by its parity alone.
+qint32 leastCellHeight(qint32 textHeight, qint16 noInset, double pps)
+{
+    if (textHeight <= 0)
+        return 0;
+    const auto holds = [&](qint32 height) {
+        for (const qint32 top : {0, 1}) {
+            if (captionBox(textCell(0, top, 0, height, pps), 0, noInset, 5, pps).height() <
+                textHeight)
+                return false;
+        }
+        return true;
+    };
+    qint32 height = textHeight;
+    while (!holds(height))
+        ++height;
+    return height;
+}
+
 // The printer's pixels and fonts, drawing nothing: where pages before the
 // range are composed, so that they measure as the printed ones do.
 class DiscardingPrinterDevice : public PrinterDevice
@@ -367,38 +428,30 @@ void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Heig
         dc.setBkMode(Gdi::TRANSPARENT);
     shared.PrinterPenScale = 7.4 / printer().TwipsPerPixelX();
     const double pps = shared.PrinterPenScale;
-    int flags = alignmentFlags(Align);
-    if (flags != 0 && WordWrap)
-        flags |= Gdi::DT_WORDBREAK;
-
-    GdiRect cell{Left, Top, nearest(Left + Width + 2 * pps), nearest(Top + Height + pps)};
+    const GdiRect cell = textCell(Left, Top, Width, Height, pps);
     if (!Transparent) {
         dc.selectPen(GdiPen{Gdi::PS_NULL, 0, 0});
         dc.selectBrush(GdiBrush::solid(shared.CellFillColor));
         dc.rectangle(cell.left, nearest(cell.top + 4 * pps), cell.right, cell.bottom + 2);
     }
     GdiRect frame = cell;
-    GdiRect text = cell;
-    if (Divider == -2 || Divider == -3)
-        text.left = nearest(text.left - 2 * pps);
-    if (Divider == -1 || Divider == -3)
-        text.right = nearest(text.right + 2 * pps);
-    text.right = nearest(text.right + pps);
-    if (NoInset != 0) {
-        text.left = nearest(text.left + pps);
-    } else {
-        text.left = nearest(text.left + 6 * pps);
-        text.top = nearest(text.top + 3 * pps);
-        text.bottom = nearest(text.bottom - 2 * pps);
-    }
-    text.top = nearest(text.top + 8 * pps);
-    if (!WordWrap)
-        text.right -= 2;
-    dc.drawText(Values::trimBlanks(Caption), text, flags);
+    dc.drawText(Values::trimBlanks(Caption), captionBox(cell, WordWrap, NoInset, Divider, pps),
+                textCellFlags(Align, WordWrap));
     frame.top = nearest(frame.top + pps);
     if (Framed != 0)
         dc.frameRect(frame, GdiBrush::solid(Black));
     dc.setBkMode(Gdi::OPAQUE);
+}
+
+qint32 JobContext::textCellHeight(const QString& caption, qint32 width, qint32 align,
+                                  qint16 wordWrap, qint16 noInset, qint16 divider)
+{
+    const double pps = 7.4 / printer().TwipsPerPixelX();
+    const GdiRect box =
+        captionBox(textCell(0, 0, width, 1 << 20, pps), wordWrap, noInset, divider, pps);
+    return leastCellHeight(
+        printerDC().textHeight(Values::trimBlanks(caption), box, textCellFlags(align, wordWrap)),
+        noInset, pps);
 }
 
 qint32 JobContext::DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes)

@@ -150,6 +150,11 @@ public:
     void DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height, QString Caption,
                       qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
                       qint16 Transparent, qint16 Divider);
+    // The least Height of a text cell that holds the whole caption, every
+    // line from ascenders to descenders, in the printer's font, wherever the
+    // cell's top lies; 0 for an empty caption.
+    qint32 textCellHeight(const QString& caption, qint32 width, qint32 align, qint16 wordWrap,
+                          qint16 noInset, qint16 divider);
     // The picture of a picture-holding control onto the printer at
     // (Pr_LM, Tyes), scaled by Scalefactor. Always 0.
     qint32 DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes);

@@ -1,6 +1,7 @@
 #include "control/renderers/CheckOptionRenderer.h"
 
 #include <QPointer>
+#include <algorithm>
 
 #include "control/core/JobContext.h"
 #include "control/core/OffScreenDC.h"
@@ -147,11 +148,7 @@ private:
             return;
         job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
         const double pps = shared.PrinterPenScale;
-        // The printed caption stays at the control's left for either alignment.
-        job.DrawTextCell(nearest(pps * 30 + job.ItemLeftPx.value),
-                         nearest(shared.PrinterScale * 4 + job.CurrentY.value),
-                         nearest(item.Width / ptp * scale), heightPx, caption, captionAlign, 0, -1,
-                         0, -1, 5);
+        drawPrintedCaption(heightPx);
         if (shared.PrintAborted)
             return;
         int x = 0;
@@ -164,6 +161,25 @@ private:
                 y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
         }
         job.DibCopyPicture(job.control.baki, glyphScale, x, y);
+    }
+
+    // The caption cell, at the control's left for either alignment. Where
+    // `heightPx` would cut its text it grows to hold the whole caption, and
+    // a caption that then reaches below the control's box moves the
+    // controls further down as far.
+    void drawPrintedCaption(int heightPx)
+    {
+        const int top = nearest(shared.PrinterScale * 4 + job.CurrentY.value);
+        const int width = nearest(item.Width / ptp * scale);
+        const int height =
+            std::max(heightPx, job.textCellHeight(caption, width, captionAlign, -1, 0, 5));
+        job.DrawTextCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value), top, width,
+                         height, caption, captionAlign, 0, -1, 0, -1, 5);
+        if (height > heightPx) {
+            const PagePx boxBottom =
+                job.CurrentY + job.scale().toPixels(Twips{read("Height").toDouble()});
+            job.holdReach(PagePx{top + height} - boxBottom);
+        }
     }
 
     JobContext& job;

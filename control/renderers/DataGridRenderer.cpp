@@ -5,8 +5,10 @@
 // the current row reaches its last place; every block of columns walks the
 // records again. The grid's window, rows, columns, height and the zoom are
 // put back however the drawing ends.
+#include <QStringList>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -316,6 +318,10 @@ private:
                        ? nearest(m_grid.HeadLines() *
                                  nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps))
                        : nearest(m_grid.HeadLines() * m_rowH);
+        // A printed row too low for its lines grows to hold them whole.
+        if (m_print)
+            rowH =
+                std::max(rowH, wholeRowHeight(headerRow ? int(std::ceil(m_grid.HeadLines())) : 1));
         m_lastRowH = rowH;
 
         const PrintItem& item = m_job.item();
@@ -325,6 +331,16 @@ private:
             m_job.ItemLeftPx = {int(m_shared.PageWidthPx.value) -
                                 (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
         return rowH;
+    }
+
+    // The least height of a printed row whose cells hold `lines` lines of
+    // the printer's font whole; 0 for none.
+    int wholeRowHeight(int lines)
+    {
+        if (lines <= 0)
+            return 0;
+        const QStringList sample(lines, QStringLiteral("Ag"));
+        return m_job.textCellHeight(sample.join(QLatin1Char('\n')), 0, 0, 0, 0, 0);
     }
 
     // The cells of one row in the current block of columns, the first

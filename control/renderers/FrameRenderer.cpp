@@ -1,6 +1,7 @@
 #include "control/renderers/FrameRenderer.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 #include "control/core/JobContext.h"
@@ -148,7 +149,20 @@ private:
         int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
         if (read("RightToLeft").toBool())
             capLeft = nearest((item.Width - 120) / ptp * scale + capLeft - 1 - capW);
-        job.DrawTextCell(capLeft, nearest(4 / ptp + y), capW, capH, caption, 0, 0, 0, 5, 0, 5);
+        drawPrintedCaption(capLeft, capW, capH);
+    }
+
+    // The caption cell. Where `capH` would cut its text it grows to hold
+    // the whole caption (the border stays where `capH` puts it), and a
+    // caption that then reaches below the frame's box moves the controls
+    // further down as far.
+    void drawPrintedCaption(int capLeft, int capW, int capH)
+    {
+        const int top = nearest(4 / ptp + y);
+        const int height = std::max(capH, job.textCellHeight(caption, capW, 0, 0, 5, 5));
+        job.DrawTextCell(capLeft, top, capW, height, caption, 0, 0, 0, 5, 0, 5);
+        if (height > capH)
+            job.holdReach(PagePx{top + height} - PagePx{y - 1 + h});
     }
 
     JobContext& job;

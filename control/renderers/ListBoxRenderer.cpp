@@ -51,16 +51,22 @@ int letterHeightIn(const QFont& font)
 }
 
 // The height of one printed list-box row: the font's size in rows of 24
-// twips a point plus a little, or, where that is too low for the font, the
-// text's full height (ascenders to descenders) with the text cell's insets
-// above and below it (11 and 5 pen units, and up to 3.5 pixels of rounding),
-// so that no entry is cut at the bottom or overdrawn by the next.
+// twips a point plus a little.
 int printedRowHeight(JobContext& job)
 {
+    return nearest(job.printer().FontSize() * 24 / job.shared.PixelTwipsY +
+                   3.5 * job.shared.PrinterPenScale);
+}
+
+// The least height of a printed list-box row that holds its text whole:
+// the text's full height (ascenders to descenders) with the text cell's
+// insets above and below it (11 and 5 pen units, and up to 3.5 pixels of
+// rounding), so that no entry is cut at the bottom or overdrawn by the next.
+int wholePrintedRowHeight(JobContext& job)
+{
     const double pps = job.shared.PrinterPenScale;
-    const int usual = nearest(job.printer().FontSize() * 24 / job.shared.PixelTwipsY + 3.5 * pps);
     const int text = job.printerDC().textExtent(QStringLiteral("A")).height();
-    return std::max(usual, int(std::ceil(text + 16 * pps + 3.5)));
+    return int(std::ceil(text + 16 * pps + 3.5));
 }
 
 // One file list: its working values and the steps that draw it, in order.
@@ -311,6 +317,7 @@ public:
         countRowsAndColumns();
         drawItems();
         job.CurrentY = {listTop};
+        holdGrownRows();
     }
 
 private:
@@ -330,10 +337,13 @@ private:
         }
     }
 
+    // The cell sizes. The rows and columns are counted by the row height;
+    // a printed row too low for its text is drawn as high as the text needs.
     void measureCells()
     {
         rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
         rowH = std::max(rowH, 1);
+        rowPitch = print ? std::max(rowH, wholePrintedRowHeight(job)) : rowH;
         colW = nearest(list->Width() / tpp * ds);
         if (list->Columns() > 1)
             colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
@@ -388,11 +398,22 @@ private:
                 drawItemText(k);
                 if (checks)
                     drawCheckGlyph(k);
-                job.CurrentY += PagePx{rowH};
+                job.CurrentY += PagePx{rowPitch};
             }
             job.CurrentY = {listTop};
             job.ItemLeftPx = {job.ItemLeftPx.value + colW};
         }
+    }
+
+    // Rows drawn higher than counted make the list reach further down;
+    // where it then ends below its box, the controls further down move
+    // down as far.
+    void holdGrownRows()
+    {
+        if (rowPitch == rowH || count == 0)
+            return;
+        const PagePx listHeight{std::min(rowsPerCol, count) * rowPitch};
+        job.holdReach(listHeight - job.scale().toPixels(Twips{double(list->Height())}));
     }
 
     void drawItemText(int k)
@@ -404,7 +425,7 @@ private:
             job.DrawTextCell(nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale),
                              nearest(y + pxScale),
                              nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
-                             nearest(rowH - 4 * pps), text, align, 0, 0, 0, 0, 5);
+                             nearest(rowPitch - 4 * pps), text, align, 0, 0, 0, 0, 5);
         } else if (page) {
             page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text, align,
                            0, false, false, 0, false, 5);
@@ -419,7 +440,7 @@ private:
             const double perPixel = 13.5 / job.printer().TwipsPerPixelX();
             const int gw = nearest(glyph.width() * glyphScale * perPixel);
             const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
-            job.printerDC().stretchBlt(gx, nearest(y + rowH / 2.0 - 15 * pps), gw,
+            job.printerDC().stretchBlt(gx, nearest(y + rowPitch / 2.0 - 15 * pps), gw,
                                        nearest(glyph.height() * glyphScale * perPixel), glyph, 0, 0,
                                        glyph.width(), glyph.height());
         } else if (page && page->dc()) {
@@ -445,6 +466,7 @@ private:
     qint32 fore = 0;
     OffScreenDC* page = nullptr;
     int rowH = 1;
+    int rowPitch = 1;
     int colW = 0;
     double pxScale = 0;
     bool checks = false;

@@ -374,6 +374,10 @@ private:
         const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
         // What a printer cell adds above its text.
         const int inset = print ? nearest(9 * shared.PrinterPenScale) + 2 : 0;
+        // The printer sets the lines of a chunk their font's line spacing
+        // apart.
+        const int pitch =
+            print ? qMax(lineStep, QFontMetrics(job.printerDC().font()).lineSpacing()) : lineStep;
         int first = 0;
         int chunkTop = job.CurrentY.value;
         int chunkHeight = 0;
@@ -382,10 +386,10 @@ private:
                 return;
             const int free = shared.PageHeightPx.value -
                              (job.FootMarginPx.value + job.CurrentY.value + lineHeight + inset);
-            const int fits = qMax(1, int(std::floor(double(free) / lineStep)));
+            const int fits = qMax(1, int(std::floor(double(free) / pitch)));
             const int last = qMin(lineCount, first + fits);
             chunkTop = job.CurrentY.value;
-            chunkHeight = drawChunk(first, last, inset);
+            chunkHeight = drawChunk(first, last, (last - first) * pitch + inset);
             first = last;
             if (first < lineCount && !continueOnNewPage())
                 return;
@@ -395,25 +399,28 @@ private:
         job.CurrentY = {chunkTop + chunkHeight - controlPx};
     }
 
-    // The lines [first, last) at the current top; returns the height drawn.
-    int drawChunk(int first, int last, int inset)
+    // The lines [first, last) at the current top, in a printed cell of
+    // `printedHeight` or, where that would cut them, of their whole height;
+    // returns the height drawn.
+    int drawChunk(int first, int last, int printedHeight)
     {
         const QString chunk = linesOf(text, starts, first, last);
         const int widthPx = nearest(item.Width / ptp * job.DrawScale);
-        int chunkHeight = (last - first) * lineStep;
         const int chunkTop = job.CurrentY.value;
         computeItemLeft();
         if (!print) {
+            const int chunkHeight = (last - first) * lineStep;
             if (OffScreenDC* page = job.page())
                 page->FillRect(job.ItemLeftPx.value, chunkTop, widthPx, chunkHeight, chunk,
                                alignment, border, false, false, 0, false, 5);
-        } else {
-            shared.CurrentColor = 0;
-            job.DrawTextCell(job.ItemLeftPx.value, chunkTop, widthPx, chunkHeight + inset, chunk,
-                             alignment, qint16(border), 0, 5, 0, 5);
-            chunkHeight += inset;
+            return chunkHeight;
         }
-        return chunkHeight;
+        shared.CurrentColor = 0;
+        const int height =
+            qMax(printedHeight, job.textCellHeight(chunk, widthPx, alignment, 0, 5, 5));
+        job.DrawTextCell(job.ItemLeftPx.value, chunkTop, widthPx, height, chunk, alignment,
+                         qint16(border), 0, 5, 0, 5);
+        return height;
     }
 
     // A new page for the next chunk, with the font and colours of the

@@ -628,6 +628,16 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     return bounds.height();
 }
 
+int DeviceContext::textHeight(const QString& text, const GdiRect& rect, int flags) const
+{
+    const QString shown = drawnText(text);
+    if (shown.isEmpty())
+        return 0;
+    return textBounds(QFontMetrics(m_font), m_font, toQRect(rect.normalized()), qtTextFlags(flags),
+                      shown)
+        .height();
+}
+
 QSize DeviceContext::textExtent(const QString& text) const
 {
     const QFontMetrics metrics(m_font);

@@ -106,6 +106,8 @@ public:
     // DT_NOPREFIX; clipped to the rectangle unless DT_NOCLIP. The text ends
     // at its first NUL character. Returns the height of the text drawn.
     int drawText(const QString& text, const GdiRect& rect, int flags);
+    // The height drawText gives the text in the rectangle, drawing nothing.
+    int textHeight(const QString& text, const GdiRect& rect, int flags) const;
     // Width and height of a line of text in the font.
     QSize textExtent(const QString& text) const;
 

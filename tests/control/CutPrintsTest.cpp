@@ -3,11 +3,19 @@
 // no grid frame in the margin.
 #include <QFontMetrics>
 #include <QProcess>
+#include <QStandardItemModel>
+#include <array>
+#include <functional>
+#include <tuple>
 
 #include "HostFormFixture.h"
 #include "platform/controls/Chart.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/DataGrid.h"
 #include "platform/controls/FlexGrid.h"
+#include "platform/controls/Frame.h"
 #include "platform/controls/ListBox.h"
+#include "platform/controls/OptionButton.h"
 
 using namespace platform;
 
@@ -32,6 +40,18 @@ public:
         return image;
     }
 };
+
+QRect boxOf(const GdiRect& r)
+{
+    return QRect(r.left, r.top, r.width(), r.height());
+}
+
+// Where the lines of a printed text lie in the box it was drawn into.
+QRect inkOf(const GdiCall& call)
+{
+    return QFontMetrics(call.font).boundingRect(
+        boxOf(call.rect), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, call.text);
+}
 
 class CutPrints : public HostFormFixture
 {
@@ -102,8 +122,9 @@ TEST_F(CutPrints, EveryPrintedListEntryIsWhole)
         ASSERT_EQ(texts.size(), 5);
         for (int i = 0; i < texts.size(); ++i) {
             EXPECT_GE(texts[i].bottom - texts[i].top, heights[i]) << "entry " << i;
-            if (i + 1 < texts.size() && texts[i + 1].left == texts[i].left)
+            if (i + 1 < texts.size() && texts[i + 1].left == texts[i].left) {
                 EXPECT_LE(texts[i].top + heights[i], fills[i + 1].top) << "entry " << i;
+            }
         }
     }
 }
@@ -142,6 +163,94 @@ TEST_F(CutPrints, PrintedTextIsWhole)
             EXPECT_GE(box.height(), ink.height()) << call.call.text.toStdString();
         }
         EXPECT_EQ(drawn, 3);
+    }
+}
+
+// Data-bound grid rows at their default height, check box, option button
+// and frame captions and a many-line box over pages hold their whole text,
+// and no fill drawn after a text covers it, at 96, 300 and 600 dpi.
+TEST_F(CutPrints, EveryPrintedCellHoldsItsWholeText)
+{
+    QStandardItemModel model(4, 2);
+    for (int r = 0; r < 4; ++r)
+        model.setItem(r, 0, new QStandardItem(QStringLiteral("Gjpq %1").arg(r)));
+    QStringList lines;
+    for (int n = 1; n <= 200; ++n)
+        lines << QStringLiteral("Gjpq line %1").arg(n);
+    const std::tuple<const char*, std::function<void()>, int> cases[] = {
+        {"DBGrid", [&] { add<DBGrid>("Orders", 300, 600, 6000, 1500)->setDataSource(&model); }, 7},
+        {"TDBGrid", [&] { add<TDBGrid>("Orders", 300, 600, 6000, 1500)->setDataSource(&model); }, 7},
+        {"captions",
+         [&] {
+             add<CheckBox>("Gift", 300, 600, 2000, 255)->setCaption(QStringLiteral("Gift wrap"));
+             add<OptionButton>("Express", 2400, 600, 2500, 255)
+                 ->setCaption(QStringLiteral("Express delivery"));
+             add<Frame>("Options", 300, 1500, 4000, 1500)->setCaption(QStringLiteral("Options frame"));
+         },
+         4},
+        {"many lines",
+         [&] { add<MultiLineTextBox>("Long", 300, 600, 4000, 3000)->setText(lines.join('\n')); }, 4},
+    };
+    for (const auto& [name, build, texts] : cases) {
+        for (const double dpi : {96.0, 300.0, 600.0}) {
+            SCOPED_TRACE(testing::Message() << name << " at " << dpi << " dpi");
+            startAt(dpi);
+            build();
+            add<Label>("Below", 300, 4000, 2000, 300)->setCaption(QStringLiteral("Below jg"));
+            addControl();
+            ASSERT_TRUE(m_control->LVPrint());
+            const QList<RecordingPrinter::DcCall>& calls = recorder().dcCalls();
+            int drawn = 0;
+            for (int i = 0; i < calls.size(); ++i) {
+                const GdiCall& call = calls[i].call;
+                if (call.op != QStringLiteral("DrawText") || call.text.isEmpty() ||
+                    call.text.startsWith(QStringLiteral("Page")))
+                    continue;
+                ++drawn;
+                const QRect ink = inkOf(call);
+                EXPECT_LE(ink.bottom(), boxOf(call.rect).bottom()) << call.text.toStdString();
+                for (int j = i + 1; j < calls.size() && calls[j].page == calls[i].page; ++j) {
+                    if (calls[j].call.op == QStringLiteral("Rectangle")) {
+                        EXPECT_FALSE(ink.intersects(boxOf(calls[j].call.rect)))
+                            << call.text.toStdString();
+                    }
+                }
+            }
+            EXPECT_EQ(drawn, texts);
+        }
+    }
+}
+
+// Rows grown to hold their text lose no entry off the page: a 3000 x 1500
+// twip list of 30 entries keeps the 24 its columns bring onto the page, a
+// 3-column list of 24 entries at Left 4600 keeps all 24.
+TEST_F(CutPrints, PrintedListEntriesStayOnThePage)
+{
+    for (const auto& [left, width, columns, entries, onPage] :
+         {std::array{300, 3000, 0, 30, 24}, std::array{4600, 4500, 3, 24, 24}}) {
+        for (const double dpi : {96.0, 300.0, 600.0}) {
+            SCOPED_TRACE(testing::Message() << entries << " entries at " << dpi << " dpi");
+            startAt(dpi);
+            auto* list = add<ListBox>("Sizes", left, 600, width, 1500);
+            list->setColumns(columns);
+            for (int k = 1; k <= entries; ++k)
+                list->AddItem(QStringLiteral("Pqy %1").arg(k));
+            addControl();
+            ASSERT_TRUE(m_control->LVPrint());
+            const Printer& printer = *m_printers->printer(QStringLiteral("Recorder"));
+            const QRect page(0, 0, int(printer.Width() / printer.TwipsPerPixelX()),
+                             int(printer.Height() / printer.TwipsPerPixelY()));
+            QStringList onThePage;
+            QStringList expected;
+            for (const RecordingPrinter::DcCall& call : recorder().dcCalls()) {
+                if (call.call.text.startsWith(QStringLiteral("Pqy")) &&
+                    page.contains(inkOf(call.call)))
+                    onThePage << call.call.text;
+            }
+            for (int k = 1; k <= onPage; ++k)
+                expected << QStringLiteral("Pqy %1").arg(k);
+            EXPECT_EQ(onThePage, expected);
+        }
     }
 }
 

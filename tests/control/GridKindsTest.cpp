@@ -176,6 +176,8 @@ TEST_F(GridKinds, EachTypeNamePrintsByItsOwnRules)
         } else {
             fillDataGrid(static_cast<DataGrid*>(grid));
             static_cast<DataGrid*>(grid)->setRightToLeft(true);
+            // Rows high enough for their text keep each kind's own height.
+            static_cast<DataGrid*>(grid)->setRowHeight(300);
         }
         m_control->setGridToFit(Zentrel::None);
         ASSERT_TRUE(m_control->LVPrint());

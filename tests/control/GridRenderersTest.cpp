@@ -367,7 +367,7 @@ TEST_F(GridRenderers, ListViewBlocksRestartAtTheFirstItem)
 // draws one glyph per entry.
 TEST_F(GridRenderers, ListBoxSnakesThroughColumns)
 {
-    auto* box = add<ListBox>("Sizes", 300, 600, 6000, 1300);
+    auto* box = add<ListBox>("Sizes", 300, 600, 6000, 1000);
     for (int k = 1; k <= 10; ++k)
         box->AddItem(QStringLiteral("Size %1").arg(k));
     box->setStyle(1);

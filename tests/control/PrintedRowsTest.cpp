@@ -4,7 +4,10 @@
 #include <functional>
 
 #include "HostFormFixture.h"
+#include "platform/controls/CheckBox.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/ListBox.h"
+#include "platform/controls/OptionButton.h"
 
 using namespace platform;
 
@@ -99,6 +102,30 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
     const QString wrapping =
         QStringLiteral("Winter coats, scarves and gloves reduced until the end of the month");
     const QString manyLines = QStringLiteral("Line one\nLine two\nLine three\nLine four");
+    const auto checkRow = [](QWidget* form) {
+        auto* gift = new CheckBox(form);
+        gift->Move(300, 1200, 2000, 255);
+        gift->setCaption(QStringLiteral("Gift wrap"));
+        auto* express = new OptionButton(form);
+        express->Move(2400, 1200, 2500, 255);
+        express->setCaption(QStringLiteral("Express delivery"));
+        place<Label>(form, QStringLiteral("Under the boxes"), 300, 1455, 2000, 300, 0);
+    };
+    // Twelve entries in two columns of six, labels before and after it at
+    // its top, and one right below its box.
+    const auto listRow = [](QWidget* form) {
+        place<Label>(form, QStringLiteral("Beside before"), 6600, 1200, 1500, 300, 0);
+        auto* list = new ListBox(form);
+        list->Move(300, 1200, 3000, 1500);
+        for (int k = 1; k <= 12; ++k)
+            list->AddItem(QStringLiteral("Pqy %1").arg(k));
+        place<Label>(form, QStringLiteral("Beside after"), 8200, 1200, 1200, 300, 0);
+        place<Label>(form, QStringLiteral("Under the list"), 300, 2700, 2000, 300, 0);
+    };
+    const QStringList checkLevel{QStringLiteral("Gift wrap"), QStringLiteral("Express delivery")};
+    const QStringList checkBelow{QStringLiteral("Gift wrap"), QStringLiteral("Under the boxes")};
+    const QStringList listLevel{QStringLiteral("Beside before"), QStringLiteral("Beside after")};
+    const QStringList listBelow{QStringLiteral("Pqy 6"), QStringLiteral("Under the list")};
     const QList<RowCase> cases = {
         {"labels 96 dpi zoom 100 form font", 96, 100, sixInARow<Label>(0), sixCaptions(), {}},
         {"labels 96 dpi zoom 100 12 pt", 96, 100, sixInARow<Label>(12), sixCaptions(), {}},
@@ -133,6 +160,10 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
          },
          {},
          {manyLines, QStringLiteral("Under the box")}},
+        {"grown check captions 96 dpi zoom 100", 96, 100, checkRow, checkLevel, checkBelow},
+        {"grown check captions 600 dpi zoom 50", 600, 50, checkRow, checkLevel, checkBelow},
+        {"grown list rows 96 dpi zoom 100", 96, 100, listRow, listLevel, listBelow},
+        {"grown list rows 600 dpi zoom 50", 600, 50, listRow, listLevel, listBelow},
     };
     for (const RowCase& c : cases) {
         SCOPED_TRACE(c.name);
