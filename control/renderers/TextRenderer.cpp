@@ -104,27 +104,6 @@ qint32 rgbOf(qint32 colour)
     return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
 }
 
-// The least height of a printed text cell of `cellWidth` that holds its
-// whole text, every line from ascenders to descenders, in the printer's
-// font: the text starts 8 pen units below the cell's top and may end one
-// pen unit below its bottom, each rounded to a pixel.
-int wholeTextCellHeight(JobContext& job, const QString& text, int cellWidth, bool wrap)
-{
-    QString shown = Values::trimBlanks(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (shown.isEmpty())
-        return 0;
-    const double pps = job.shared.PrinterPenScale;
-    // The cell gives its text its width plus two pen units; a pixel less
-    // here, so that rounding never wraps a line the cell keeps on one.
-    const int width = qMax(1, int(std::floor(cellWidth + 2 * pps)) - 1);
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wrap ? Qt::TextWordWrap : 0);
-    const QFontMetrics metrics(job.printerDC().font());
-    const int textHeight = metrics.boundingRect(QRect(0, 0, width, 1 << 20), flags, shown).height();
-    return int(std::ceil(textHeight + 7 * pps + 1));
-}
-
 // One call of a text renderer: the control's working values and the steps
 // that draw it, in order.
 class TextPass
@@ -276,7 +255,8 @@ private:
         int blockPx = heightPx;
         if (print && multiLine)
             blockPx =
-                qMax(heightPx, wholeTextCellHeight(job, text, widthOfCell(-12, 1.0), true) + 12);
+                qMax(heightPx,
+                     job.textCellHeight(text, widthOfCell(-12, 1.0), alignment, -1, 1, 5) + 12);
         const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
                                : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
         const bool overRuns = job.CurrentY.value + blockPx > room;
@@ -355,7 +335,8 @@ private:
         // the whole text where it would cut it.
         const int cellWidth = widthOfCell(heightAdj, widthFactor);
         const int cellHeight = heightPx + heightAdj;
-        const int textHeight = wholeTextCellHeight(job, text, cellWidth, wrap);
+        const int textHeight =
+            job.textCellHeight(text, cellWidth, alignment, qint16(wrap ? -1 : 0), 1, 5);
         job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth,
                          qMax(cellHeight, textHeight), text, alignment, qint16(border),
                          qint16(wrap ? -1 : 0), 1, qint16(transparent ? -1 : 0), 5);
