@@ -5,6 +5,7 @@
 
 #include "HostFormFixture.h"
 #include "platform/controls/CheckBox.h"
+#include "platform/controls/FlexGrid.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/OptionButton.h"
@@ -36,8 +37,9 @@ struct RowCase
     QStringList clearBelow;
 };
 
-template <class T> T* place(QWidget* parent, const QString& text, int left, int top, int width,
-                            int height, double points)
+template <class T>
+T* place(QWidget* parent, const QString& text, int left, int top, int width, int height,
+         double points)
 {
     auto* control = new T(parent);
     control->setObjectName(QString(text).remove(QLatin1Char(' ')));
@@ -134,7 +136,9 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
         {"labels 600 dpi zoom 50 12 pt", 600, 50, sixInARow<Label>(12), sixCaptions(), {}},
         {"text boxes 96 dpi zoom 100 12 pt", 96, 100, sixInARow<TextBox>(12), sixCaptions(), {}},
         {"text boxes 600 dpi zoom 50 12 pt", 600, 50, sixInARow<TextBox>(12), sixCaptions(), {}},
-        {"framed label beside a form label, zoom 50", 96, 50,
+        {"framed label beside a form label, zoom 50",
+         96,
+         50,
          [](QWidget* form) {
              auto* frame = new Frame(form);
              frame->setObjectName(QStringLiteral("Box"));
@@ -145,7 +149,9 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
          },
          {QStringLiteral("Framed"), QStringLiteral("Outside")},
          {}},
-        {"two wrapping captions side by side and a label 360 twips below", 600, 100,
+        {"two wrapping captions side by side and a label 360 twips below",
+         600,
+         100,
          [wrapping](QWidget* form) {
              place<Label>(form, wrapping, 300, 1200, 2000, 300, 0);
              place<Label>(form, wrapping + QLatin1Char('!'), 2400, 1200, 2000, 300, 0);
@@ -153,7 +159,9 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
          },
          {wrapping, wrapping + QLatin1Char('!')},
          {wrapping, QStringLiteral("Below")}},
-        {"a many-line box taller printed than its box, a label below", 300, 100,
+        {"a many-line box taller printed than its box, a label below",
+         300,
+         100,
          [manyLines](QWidget* form) {
              place<MultiLineTextBox>(form, manyLines, 300, 1200, 3000, 600, 12);
              place<Label>(form, QStringLiteral("Under the box"), 300, 1900, 2000, 300, 0);
@@ -185,15 +193,59 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
         ASSERT_TRUE(texts.contains(c.clearBelow[0]) && texts.contains(c.clearBelow[1]));
         const Printed& upper = texts[c.clearBelow[0]];
         const Printed& lower = texts[c.clearBelow[1]];
-        const int inkHeight = QFontMetrics(upper.font)
-                                  .boundingRect(QRect(0, 0, upper.text.right - upper.text.left,
-                                                      1 << 20),
-                                                Qt::TextWordWrap, c.clearBelow[0])
-                                  .height();
+        const int inkHeight =
+            QFontMetrics(upper.font)
+                .boundingRect(QRect(0, 0, upper.text.right - upper.text.left, 1 << 20),
+                              Qt::TextWordWrap, c.clearBelow[0])
+                .height();
         // Clear of the grown text, and moved down once: less than a line
         // below it, where the sum of two grown cells would leave lines.
         EXPECT_GE(lower.fill.top, upper.text.top + inkHeight);
         EXPECT_LT(lower.fill.top, upper.text.top + inkHeight + QFontMetrics(upper.font).height());
+    }
+}
+
+// What a grown cell held is dropped where the next control is placed
+// afresh: on a new page (a label beside the grown one starts it), and
+// below a grid beside the grown one. There "Below it" prints as far below
+// "Placed afresh" as it does beside a label that fits.
+TEST_F(PrintedRows, AReachIsDroppedOnANewPageAndBelowAGrid)
+{
+    const auto newPage = [](QWidget* form) {
+        place<Label>(form, QStringLiteral("Placed afresh"), 2400, 1200, 2000, 300, 0)
+            ->setTag(QStringLiteral("newpage"));
+        place<Label>(form, QStringLiteral("Below it"), 2400, 1800, 2000, 300, 0);
+    };
+    const auto belowGrid = [](QWidget* form) {
+        auto* grid = new FlexGrid(form);
+        grid->Move(2400, 1200, 3000, 600);
+        grid->setRows(2);
+        grid->setCols(2);
+        place<Label>(form, QStringLiteral("Placed afresh"), 2400, 2000, 2000, 300, 0);
+        place<Label>(form, QStringLiteral("Below it"), 2400, 2600, 2000, 300, 0);
+    };
+    using Build = std::function<void(QWidget*)>;
+    const QList<std::pair<const char*, Build>> cases = {{"new page", newPage},
+                                                        {"below a grid", belowGrid}};
+    for (const auto& [name, build] : cases) {
+        SCOPED_TRACE(name);
+        QList<int> gaps;
+        for (const QString& caption :
+             {QStringLiteral("Fits"), QStringLiteral("Winter coats, scarves and gloves reduced "
+                                                     "until the end of the month")}) {
+            startAt(600);
+            place<Label>(m_form.get(), caption, 300, 1200, 2000, 300, 0);
+            build(m_form.get());
+            m_control = new Zentrel(m_form.get());
+            m_control->InitProperties();
+            m_control->Move(9600, 0, 800, 375);
+            ASSERT_TRUE(m_control->LVPrint());
+            const QMap<QString, Printed> texts = printed();
+            gaps << texts[QStringLiteral("Below it")].text.top -
+                        texts[QStringLiteral("Placed afresh")].text.top;
+        }
+        EXPECT_GT(gaps[0], 0);
+        EXPECT_EQ(gaps[1], gaps[0]);
     }
 }
 
