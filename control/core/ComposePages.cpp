@@ -169,7 +169,7 @@ private:
         JobWindows::ShowProgressOverlay(hostWidget, &m_control, m_control.HideStopBtn());
         m_job.throwIfHostGone();
         m_job.CurrentY = m_printing ? m_job.TopMarginPx + PagePx{20} : m_job.TopMarginPx;
-        m_job.HeldReach = {};
+        m_job.dropHeldReach();
     }
 
     // 4. The page in page pixels.
@@ -429,10 +429,10 @@ private:
         const PrintItem& record = m_job.PrintItems[j];
         m_job.CurrentItem = qint16(j);
         // A control further down than the one before clears the cells that
-        // grew at that height; one after a grid is placed from the grid's
-        // printed bottom instead.
+        // grew at that height; one after a grid, placed from the grid's
+        // printed bottom, starts no higher than where their text ends.
         if (j > 0 && isGridLike(m_job.PrintItems[j - 1].Control, m_control.SideBySide()))
-            m_job.HeldReach = {};
+            m_job.takeHeldTextBottom();
         else if (record.TopGap > 0)
             m_job.takeHeldReach();
         m_shared.CurrentControl = record.Control.data();

@@ -375,7 +375,34 @@ void JobContext::startPageMargins(double tpp)
     FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
     RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
     CurrentY = TopMarginPx;
+    dropHeldReach();
+}
+
+void JobContext::holdReach(PagePx textBottom, PagePx boxBottom)
+{
+    if (textBottom <= boxBottom)
+        return;
+    HeldReach = std::max(HeldReach, textBottom - boxBottom);
+    HeldTextBottom = std::max(HeldTextBottom, textBottom);
+}
+
+void JobContext::takeHeldReach()
+{
+    CurrentY += HeldReach;
+    dropHeldReach();
+}
+
+void JobContext::takeHeldTextBottom()
+{
+    if (HeldReach > PagePx{})
+        CurrentY = std::max(CurrentY, HeldTextBottom);
+    dropHeldReach();
+}
+
+void JobContext::dropHeldReach()
+{
     HeldReach = {};
+    HeldTextBottom = {};
 }
 
 void JobContext::DrawPageTitles()

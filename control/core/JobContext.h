@@ -78,10 +78,13 @@ public:
     // The running position down the page.
     PagePx CurrentY;
     // How far the printed cells at the current height, grown to hold their
-    // whole text, reach below their controls' boxes (the largest of them).
-    // The controls beside them keep their height; the next control further
-    // down moves down by it once (takeHeldReach), and a new page drops it.
+    // whole text, reach below their controls' boxes (the largest of them),
+    // and where the lowest of those texts ends. The controls beside them
+    // keep their height; the next control further down moves down by the
+    // reach once (takeHeldReach), one after a grid ends clear of the text
+    // (takeHeldTextBottom), and a new page drops both.
     PagePx HeldReach;
+    PagePx HeldTextBottom;
     // The x of the control (or cell) a renderer draws.
     PagePx ItemLeftPx;
     // Extra foot reserves of the grid and list renderers' fit tests.
@@ -131,15 +134,16 @@ public:
     bool hostRightToLeft() const;
 
     // ---- Operations the renderers call ----
-    // Keeps `reach`, how far a grown cell ends below its control's box,
-    // where it is the largest at this height.
-    void holdReach(PagePx reach) { HeldReach = std::max(HeldReach, reach); }
+    // Keeps how far a grown cell's text, ending at `textBottom`, reaches
+    // below its control's box, ending at `boxBottom`, where it is the
+    // largest at this height.
+    void holdReach(PagePx textBottom, PagePx boxBottom);
     // Moves CurrentY down by the held reach, once.
-    void takeHeldReach()
-    {
-        CurrentY += HeldReach;
-        HeldReach = {};
-    }
+    void takeHeldReach();
+    // Moves CurrentY down to where the held texts end, where it lies above
+    // them (the bottom of a grid beside them), once.
+    void takeHeldTextBottom();
+    void dropHeldReach();
     // Ends the page being composed and starts the next (or stops the
     // composition at the end of the page range).
     void NewPage();

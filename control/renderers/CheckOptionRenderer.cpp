@@ -178,7 +178,7 @@ private:
         if (height > heightPx) {
             const PagePx boxBottom =
                 job.CurrentY + job.scale().toPixels(Twips{read("Height").toDouble()});
-            job.holdReach(PagePx{top + height} - boxBottom);
+            job.holdReach(PagePx{top + height}, boxBottom);
         }
     }
 

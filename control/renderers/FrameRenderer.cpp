@@ -162,7 +162,7 @@ private:
         const int height = std::max(capH, job.textCellHeight(caption, capW, 0, 0, 5, 5));
         job.DrawTextCell(capLeft, top, capW, height, caption, 0, 0, 0, 5, 0, 5);
         if (height > capH)
-            job.holdReach(PagePx{top + height} - PagePx{y - 1 + h});
+            job.holdReach(PagePx{top + height}, PagePx{y - 1 + h});
     }
 
     JobContext& job;

@@ -412,8 +412,9 @@ private:
     {
         if (rowPitch == rowH || count == 0)
             return;
-        const PagePx listHeight{std::min(rowsPerCol, count) * rowPitch};
-        job.holdReach(listHeight - job.scale().toPixels(Twips{double(list->Height())}));
+        const PagePx top{listTop};
+        job.holdReach(top + PagePx{std::min(rowsPerCol, count) * rowPitch},
+                      top + job.scale().toPixels(Twips{double(list->Height())}));
     }
 
     void drawItemText(int k)

@@ -342,8 +342,8 @@ private:
                          qint16(wrap ? -1 : 0), 1, qint16(transparent ? -1 : 0), 5);
         // Text that reaches below the control's box moves the controls
         // further down as far, so that nothing prints over it.
-        const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
-        job.holdReach(PagePx{1 + textHeight - controlPx});
+        job.holdReach(job.CurrentY + PagePx{1 + textHeight},
+                      job.CurrentY + scale.toPixels(Twips{heightTwips}));
     }
 
     // A many-line text box over pages: each page takes the whole lines that

@@ -99,7 +99,10 @@ protected:
     }
 };
 
-TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
+// The rows: each prints the controls it builds, and names the captions
+// printed at one height and a caption that must start clear of the whole
+// text of the one before.
+QList<RowCase> rowCases()
 {
     const QString wrapping =
         QStringLiteral("Winter coats, scarves and gloves reduced until the end of the month");
@@ -128,7 +131,7 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
     const QStringList checkBelow{QStringLiteral("Gift wrap"), QStringLiteral("Under the boxes")};
     const QStringList listLevel{QStringLiteral("Beside before"), QStringLiteral("Beside after")};
     const QStringList listBelow{QStringLiteral("Pqy 6"), QStringLiteral("Under the list")};
-    const QList<RowCase> cases = {
+    return {
         {"labels 96 dpi zoom 100 form font", 96, 100, sixInARow<Label>(0), sixCaptions(), {}},
         {"labels 96 dpi zoom 100 12 pt", 96, 100, sixInARow<Label>(12), sixCaptions(), {}},
         {"labels 600 dpi zoom 100 12 pt", 600, 100, sixInARow<Label>(12), sixCaptions(), {}},
@@ -136,6 +139,13 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
         {"labels 600 dpi zoom 50 12 pt", 600, 50, sixInARow<Label>(12), sixCaptions(), {}},
         {"text boxes 96 dpi zoom 100 12 pt", 96, 100, sixInARow<TextBox>(12), sixCaptions(), {}},
         {"text boxes 600 dpi zoom 50 12 pt", 600, 50, sixInARow<TextBox>(12), sixCaptions(), {}},
+        {"text boxes 96 dpi zoom 50 form font", 96, 50, sixInARow<TextBox>(0), sixCaptions(), {}},
+        {"text boxes 600 dpi zoom 100 form font",
+         600,
+         100,
+         sixInARow<TextBox>(0),
+         sixCaptions(),
+         {}},
         {"framed label beside a form label, zoom 50",
          96,
          50,
@@ -159,6 +169,19 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
          },
          {wrapping, wrapping + QLatin1Char('!')},
          {wrapping, QStringLiteral("Below")}},
+        {"a wrapping caption beside a shorter grid, a label below both",
+         96,
+         100,
+         [wrapping](QWidget* form) {
+             place<Label>(form, wrapping, 300, 1200, 2000, 300, 0);
+             auto* grid = new FlexGrid(form);
+             grid->Move(2400, 1200, 3000, 300);
+             grid->setRows(1);
+             grid->setCols(2);
+             place<Label>(form, QStringLiteral("Below"), 300, 1560, 2000, 300, 0);
+         },
+         {},
+         {wrapping, QStringLiteral("Below")}},
         {"a many-line box taller printed than its box, a label below",
          300,
          100,
@@ -173,7 +196,11 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
         {"grown list rows 96 dpi zoom 100", 96, 100, listRow, listLevel, listBelow},
         {"grown list rows 600 dpi zoom 50", 600, 50, listRow, listLevel, listBelow},
     };
-    for (const RowCase& c : cases) {
+}
+
+TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
+{
+    for (const RowCase& c : rowCases()) {
         SCOPED_TRACE(c.name);
         startAt(c.dpi);
         c.build(m_form.get());
@@ -207,9 +234,9 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
 
 // What a grown cell held is dropped where the next control is placed
 // afresh: on a new page (a label beside the grown one starts it), and
-// below a grid beside the grown one. There "Below it" prints as far below
-// "Placed afresh" as it does beside a label that fits.
-TEST_F(PrintedRows, AReachIsDroppedOnANewPageAndBelowAGrid)
+// below a grid beside the grown one that reaches further down than its text. There "Below it"
+// prints as far below "Placed afresh" as it does beside a label that fits.
+TEST_F(PrintedRows, AReachIsDroppedOnANewPageAndBelowATallerGrid)
 {
     const auto newPage = [](QWidget* form) {
         place<Label>(form, QStringLiteral("Placed afresh"), 2400, 1200, 2000, 300, 0)
