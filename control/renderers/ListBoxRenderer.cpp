@@ -315,6 +315,7 @@ public:
         measureCells();
         placeCheckGlyph();
         countRowsAndColumns();
+        fitRowsToPage();
         drawItems();
         job.CurrentY = {listTop};
         holdGrownRows();
@@ -384,6 +385,17 @@ private:
         }
         cols = std::max(cols, 1);
         rowsPerCol = std::max(rowsPerCol, 1);
+    }
+
+    // Rows drawn higher than counted grow no further than the page's foot:
+    // near it they keep at least the counted height, so that no entry goes
+    // off the page.
+    void fitRowsToPage()
+    {
+        const int rows = std::min(rowsPerCol, count);
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value - listTop;
+        if (rows > 0 && rowPitch * rows > room)
+            rowPitch = std::max(rowH, room / rows);
     }
 
     // The items column by column, each column top to bottom from the

@@ -179,17 +179,20 @@ TEST_F(CutPrints, EveryPrintedCellHoldsItsWholeText)
         lines << QStringLiteral("Gjpq line %1").arg(n);
     const std::tuple<const char*, std::function<void()>, int> cases[] = {
         {"DBGrid", [&] { add<DBGrid>("Orders", 300, 600, 6000, 1500)->setDataSource(&model); }, 7},
-        {"TDBGrid", [&] { add<TDBGrid>("Orders", 300, 600, 6000, 1500)->setDataSource(&model); }, 7},
+        {"TDBGrid", [&] { add<TDBGrid>("Orders", 300, 600, 6000, 1500)->setDataSource(&model); },
+         7},
         {"captions",
          [&] {
              add<CheckBox>("Gift", 300, 600, 2000, 255)->setCaption(QStringLiteral("Gift wrap"));
              add<OptionButton>("Express", 2400, 600, 2500, 255)
                  ->setCaption(QStringLiteral("Express delivery"));
-             add<Frame>("Options", 300, 1500, 4000, 1500)->setCaption(QStringLiteral("Options frame"));
+             add<Frame>("Options", 300, 1500, 4000, 1500)
+                 ->setCaption(QStringLiteral("Options frame"));
          },
          4},
         {"many lines",
-         [&] { add<MultiLineTextBox>("Long", 300, 600, 4000, 3000)->setText(lines.join('\n')); }, 4},
+         [&] { add<MultiLineTextBox>("Long", 300, 600, 4000, 3000)->setText(lines.join('\n')); },
+         4},
     };
     for (const auto& [name, build, texts] : cases) {
         for (const double dpi : {96.0, 300.0, 600.0}) {
@@ -226,12 +229,14 @@ TEST_F(CutPrints, EveryPrintedCellHoldsItsWholeText)
 // 3-column list of 24 entries at Left 4600 keeps all 24.
 TEST_F(CutPrints, PrintedListEntriesStayOnThePage)
 {
-    for (const auto& [left, width, columns, entries, onPage] :
-         {std::array{300, 3000, 0, 30, 24}, std::array{4600, 4500, 3, 24, 24}}) {
+    // The last list stands near the page's foot.
+    for (const auto& [left, top, width, columns, entries, onPage] :
+         {std::array{300, 600, 3000, 0, 30, 24}, std::array{4600, 600, 4500, 3, 24, 24},
+          std::array{300, 14000, 3000, 0, 12, 12}}) {
         for (const double dpi : {96.0, 300.0, 600.0}) {
             SCOPED_TRACE(testing::Message() << entries << " entries at " << dpi << " dpi");
             startAt(dpi);
-            auto* list = add<ListBox>("Sizes", left, 600, width, 1500);
+            auto* list = add<ListBox>("Sizes", left, top, width, 1500);
             list->setColumns(columns);
             for (int k = 1; k <= entries; ++k)
                 list->AddItem(QStringLiteral("Pqy %1").arg(k));
