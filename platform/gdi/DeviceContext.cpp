@@ -163,15 +163,28 @@ QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
 }
 
 // Whether a glyph of a text reaches past the advance of its line (a
-// negative bearing, as an italic "f" has at its right), so that its ink may
-// leave the box of its lines: on one line a glyph at either end, on several
-// any glyph, as any may end a line. A blank has no ink.
+// negative bearing, as an italic "f" has at its right), or above the font's
+// ascent or below its descent (an accent over a capital), so that its ink
+// may leave the box of its lines. Sideways on one line only a glyph at
+// either end can, on several any glyph, as any may end a line. Up and down
+// only glyphs beyond ASCII are looked at: accents reach well past the
+// font's ascent, ASCII glyphs a pixel or two at the most. A blank has no
+// ink.
 bool glyphsOverhang(const QFontMetrics& metrics, const QString& text, bool oneLine)
 {
     const auto overhangs = [&metrics](QChar ch, bool left, bool right) {
         return !ch.isSpace() &&
                ((left && metrics.leftBearing(ch) < 0) || (right && metrics.rightBearing(ch) < 0));
     };
+    const auto tall = [&metrics](QChar ch) {
+        if (ch.unicode() < 0x80)
+            return false;
+        const QRect glyph = metrics.boundingRect(ch);
+        return !glyph.isEmpty() &&
+               (glyph.top() < -metrics.ascent() || glyph.bottom() >= metrics.descent());
+    };
+    if (std::any_of(text.begin(), text.end(), tall))
+        return true;
     if (oneLine)
         return overhangs(text.front(), true, false) || overhangs(text.back(), false, true);
     return std::any_of(text.begin(), text.end(),

@@ -485,6 +485,13 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
          false,
          true,
          textFont(17, true)},
+        {"accents above a box as high as the line",
+         QStringLiteral("\u00C5ngstr\u00F6m \u00C9t\u00E9"),
+         {10, 10, 190, 24},
+         left,
+         false,
+         true,
+         textFont(12)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
