@@ -77,6 +77,17 @@ protected:
         frm->Toolbar1_ButtonClick(3);
     }
 
+    // The window started on a print file that names record 1, which waits
+    // with one ticket of its first size.
+    void startWithWaitingRecord(TicketRecord rec)
+    {
+        writeBytes(QStringLiteral("ZRPRT.DAT"), "\"1\"\r\n");
+        startWindow();
+        rec.OrderQty = {1};
+        put(rec, 1);
+        frm->LoadPrintFile();
+    }
+
     static TicketRecord record(const QString& title, double price, const QString& colour = "R",
                                const QString& scale = "MENS")
     {
@@ -404,12 +415,7 @@ TEST_F(LookUpTest, ClearEmptiesTheSearchFieldsOnly)
 
 TEST_F(LookUpTest, NewSearchReturnsToTheSearchFields)
 {
-    writeBytes(QStringLiteral("ZRPRT.DAT"), "\"1\"\r\n");
-    startWindow();
-    TicketRecord rec = record(QStringLiteral("SUMMER"), 12.5);
-    rec.OrderQty = {1};
-    put(rec, 1);
-    frm->LoadPrintFile();
+    startWithWaitingRecord(record(QStringLiteral("SUMMER"), 12.5));
     frm->Combo1[13]->setText(QStringLiteral("SUM"));
     click(frm->Command4[0]);
     click(frm->Command5[1]);
@@ -640,12 +646,7 @@ TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
 
 TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
 {
-    writeBytes(QStringLiteral("ZRPRT.DAT"), "\"1\"\r\n");
-    startWindow();
-    TicketRecord rec = record(QStringLiteral("SUMMER"), 4.5);
-    rec.OrderQty = {1};
-    put(rec, 1);
-    frm->LoadPrintFile();
+    startWithWaitingRecord(record(QStringLiteral("SUMMER"), 4.5));
     lookUpNumber(QStringLiteral("1"));
 
     const struct
@@ -659,7 +660,8 @@ TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
          "The quantity for size S would bring the tickets waiting in that size to 10000; at most "
          "9999 may wait.",
          1},
-        {"9998", false, "The Print File alreay contains this record. Values will be updated.", 9999},
+        {"9998", false, "The Print File alreay contains this record. Values will be updated.",
+         9999},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -728,12 +730,7 @@ TEST_F(LookUpTest, AMinusTakesStockAway)
 
 TEST_F(LookUpTest, DuplicateTicketCopiesTheRecordIntoTheNewTicketScreen)
 {
-    writeBytes(QStringLiteral("ZRPRT.DAT"), "\"1\"\r\n");
-    startWindow();
-    TicketRecord rec = record(QStringLiteral("  SUMMER"), 10, "R", "KIDS");
-    rec.OrderQty = {1};
-    put(rec, 1);
-    frm->LoadPrintFile();
+    startWithWaitingRecord(record(QStringLiteral("  SUMMER"), 10, "R", "KIDS"));
     lookUpNumber(QStringLiteral("1"));
     ASSERT_TRUE(markersShown());
 
