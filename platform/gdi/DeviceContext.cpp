@@ -195,7 +195,7 @@ bool glyphsOverhang(const QFontMetrics& metrics, const QString& text, bool oneLi
 // the font metrics give it) may show outside `box`. A line's box reaches the
 // font's full ascent and descent, so a line whose box leaves a low cell may
 // still keep every glyph inside it, and a line whose box lies inside keeps
-// its glyphs inside unless one reaches past the line's advance; only ink
+// its glyphs inside unless one overhangs that box (glyphsOverhang); only ink
 // that really leaves the box needs a clip (on a PDF page each clip costs a
 // new graphics state).
 bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& shown,
