@@ -58,6 +58,17 @@ bool isGridLike(const QWidget* control, bool sideBySide)
                            isFlexGridName(control));
 }
 
+// Grid-likeness from a record's kind as it was collected.
+bool isGridLikeRecord(const PrintItem& record, bool sideBySide)
+{
+    return !sideBySide &&
+           (record.TypeName == QLatin1String("DataGrid") ||
+            record.TypeName == QLatin1String("TDBGrid") ||
+            record.TypeName == QLatin1String("DBGrid") ||
+            record.TypeName == QLatin1String("ListView") ||
+            record.TypeName.endsWith(QLatin1String("FlexGrid")));
+}
+
 QVariant member(const QWidget* control, const char* name)
 {
     return JobContext::member(control, name);
@@ -169,7 +180,7 @@ private:
         JobWindows::ShowProgressOverlay(hostWidget, &m_control, m_control.HideStopBtn());
         m_job.throwIfHostGone();
         m_job.CurrentY = m_printing ? m_job.TopMarginPx + PagePx{20} : m_job.TopMarginPx;
-        m_job.dropHeldReach();
+        m_job.Reach.clear();
     }
 
     // 4. The page in page pixels.
@@ -428,13 +439,10 @@ private:
             return false;
         const PrintItem& record = m_job.PrintItems[j];
         m_job.CurrentItem = qint16(j);
-        // A control further down than the one before clears the cells that
-        // grew at that height; one after a grid, placed from the grid's
-        // printed bottom, starts no higher than where their text ends.
-        if (j > 0 && isGridLike(m_job.PrintItems[j - 1].Control, m_control.SideBySide()))
-            m_job.takeHeldTextBottom();
-        else if (record.TopGap > 0)
-            m_job.takeHeldReach();
+        // A control below a text that grew out of its box clears it; one
+        // after a grid, placed from the grid's printed bottom, starts no
+        // higher than where such a text ends.
+        m_job.clearTextAbove(record, j > 0 && isGridLikeRecord(m_job.PrintItems[j - 1], m_control.SideBySide()));
         m_shared.CurrentControl = record.Control.data();
         const Renderer renderer = m_printing ? row.print : row.preview;
         if (!record.Control)

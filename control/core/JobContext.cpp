@@ -375,34 +375,75 @@ void JobContext::startPageMargins(double tpp)
     FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
     RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
     CurrentY = TopMarginPx;
-    dropHeldReach();
+    Reach.clear();
 }
 
-void JobContext::holdReach(PagePx textBottom, PagePx boxBottom)
+DrawnCell JobContext::measureTextCell(const TextCell& cell)
 {
-    if (textBottom <= boxBottom)
+    if (!printing()) {
+        const OffScreenDC* target = page();
+        if (!target)
+            return {cell.height, PagePx{cell.top}};
+        const int textHeight = target->CaptionHeight(cell.left, cell.top, cell.width, cell.caption,
+                                                     cell.align, cell.wordWrap, cell.inset,
+                                                     cell.divider);
+        if (textHeight <= 0)
+            return {cell.height, PagePx{cell.top}};
+        const qreal depth = target->CaptionDepth(cell.left, cell.top, cell.width, cell.caption,
+                                                 cell.align, cell.wordWrap, cell.inset,
+                                                 cell.divider);
+        // The caption starts two pixels below the cell's top.
+        return {std::max(cell.height, textHeight + 2), PagePx{nearest(cell.top + depth)}};
+    }
+    const double pps = 7.4 / printer().TwipsPerPixelX();
+    const qint16 wrap = cell.wordWrap ? -1 : 0;
+    const GdiRect box = captionBox(textCell(cell.left, cell.top, cell.width, 1 << 20, pps), wrap,
+                                   cell.inset, cell.divider, pps);
+    const int textHeight = printerDC().textHeight(Values::trimBlanks(cell.caption), box,
+                                                  textCellFlags(cell.align, wrap));
+    if (textHeight <= 0)
+        return {cell.height, PagePx{cell.top}};
+    const qreal depth = printerDC().textDepth(Values::trimBlanks(cell.caption), box,
+                                              textCellFlags(cell.align, wrap));
+    return {std::max(cell.height, leastCellHeight(textHeight, cell.inset, pps)),
+            PagePx{nearest(box.top + depth)}};
+}
+
+DrawnCell JobContext::drawTextCell(const TextCell& cell)
+{
+    const DrawnCell drawn = measureTextCell(cell);
+    if (printing()) {
+        DrawTextCell(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
+                     cell.frame, qint16(cell.wordWrap ? -1 : 0), cell.inset,
+                     qint16(cell.transparent ? -1 : 0), cell.divider);
+    } else if (OffScreenDC* target = page()) {
+        target->FillRect(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
+                         cell.frame, cell.wordWrap, false, cell.inset, cell.transparent,
+                         cell.divider);
+    }
+    return drawn;
+}
+
+DrawnCell JobContext::drawTextCell(const TextCell& cell, const ControlBox& box)
+{
+    const DrawnCell drawn = drawTextCell(cell);
+    if (drawn.textBottom > box.pageBottom)
+        Reach.hold(box.formBottom, drawn.textBottom);
+    return drawn;
+}
+
+ControlBox JobContext::itemBox(PagePx pageTop, Twips height) const
+{
+    return {Twips{double(item().Top)} + height, pageTop + scale().toPixels(height)};
+}
+
+void JobContext::clearTextAbove(const PrintItem& record, bool afterGrid)
+{
+    if (Reach.empty())
         return;
-    HeldReach = std::max(HeldReach, textBottom - boxBottom);
-    HeldTextBottom = std::max(HeldTextBottom, textBottom);
-}
-
-void JobContext::takeHeldReach()
-{
-    CurrentY += HeldReach;
-    dropHeldReach();
-}
-
-void JobContext::takeHeldTextBottom()
-{
-    if (HeldReach > PagePx{})
-        CurrentY = std::max(CurrentY, HeldTextBottom);
-    dropHeldReach();
-}
-
-void JobContext::dropHeldReach()
-{
-    HeldReach = {};
-    HeldTextBottom = {};
+    const Twips gap{double(record.TopGap)};
+    const PagePx placed = scale().advance(CurrentY, gap);
+    CurrentY += Reach.place(Twips{double(record.Top)}, placed, scale(), afterGrid) - placed;
 }
 
 void JobContext::DrawPageTitles()
@@ -468,17 +509,6 @@ void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Heig
     if (Framed != 0)
         dc.frameRect(frame, GdiBrush::solid(Black));
     dc.setBkMode(Gdi::OPAQUE);
-}
-
-qint32 JobContext::textCellHeight(const QString& caption, qint32 width, qint32 align,
-                                  qint16 wordWrap, qint16 noInset, qint16 divider)
-{
-    const double pps = 7.4 / printer().TwipsPerPixelX();
-    const GdiRect box =
-        captionBox(textCell(0, 0, width, 1 << 20, pps), wordWrap, noInset, divider, pps);
-    return leastCellHeight(
-        printerDC().textHeight(Values::trimBlanks(caption), box, textCellFlags(align, wordWrap)),
-        noInset, pps);
 }
 
 qint32 JobContext::DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes)

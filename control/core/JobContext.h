@@ -11,6 +11,8 @@
 #include "control/core/PageUnits.h"
 #include "control/core/PrintItem.h"
 #include "control/core/SharedState.h"
+#include "control/core/TextCell.h"
+#include "control/core/TextReach.h"
 
 namespace platform {
 class DeviceContext;
@@ -77,14 +79,9 @@ public:
     qint16 FromPageCopy = 2;
     // The running position down the page.
     PagePx CurrentY;
-    // How far the printed cells at the current height, grown to hold their
-    // whole text, reach below their controls' boxes (the largest of them),
-    // and where the lowest of those texts ends. The controls beside them
-    // keep their height; the next control further down moves down by the
-    // reach once (takeHeldReach), one after a grid ends clear of the text
-    // (takeHeldTextBottom), and a new page drops both.
-    PagePx HeldReach;
-    PagePx HeldTextBottom;
+    // The texts on this page that end below their controls' boxes, which
+    // the controls below them clear.
+    TextReach Reach;
     // The x of the control (or cell) a renderer draws.
     PagePx ItemLeftPx;
     // Extra foot reserves of the grid and list renderers' fit tests.
@@ -134,16 +131,21 @@ public:
     bool hostRightToLeft() const;
 
     // ---- Operations the renderers call ----
-    // Keeps how far a grown cell's text, ending at `textBottom`, reaches
-    // below its control's box, ending at `boxBottom`, where it is the
-    // largest at this height.
-    void holdReach(PagePx textBottom, PagePx boxBottom);
-    // Moves CurrentY down by the held reach, once.
-    void takeHeldReach();
-    // Moves CurrentY down to where the held texts end, where it lies above
-    // them (the bottom of a grid beside them), once.
-    void takeHeldTextBottom();
-    void dropHeldReach();
+    // A text cell on the job's target (a preview page or the printer): at
+    // the cell's own height wherever that holds its whole caption, grown to
+    // hold it where that would cut it, and no more. The printer's font, or
+    // the page's, is the caption's.
+    DrawnCell measureTextCell(const TextCell& cell);
+    DrawnCell drawTextCell(const TextCell& cell);
+    // Draws the cell, and holds its text for the controls below where it
+    // ends below its control's box.
+    DrawnCell drawTextCell(const TextCell& cell, const ControlBox& box);
+    // The box of the record being drawn, whose top is at `pageTop`, for a
+    // control height of `height`.
+    ControlBox itemBox(PagePx pageTop, Twips height) const;
+    // Moves CurrentY so that the record, placed from it by its TopGap,
+    // clears the texts it stands below (see TextReach).
+    void clearTextAbove(const PrintItem& record, bool afterGrid);
     // Ends the page being composed and starts the next (or stops the
     // composition at the end of the page range).
     void NewPage();
@@ -154,11 +156,6 @@ public:
     void DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height, QString Caption,
                       qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
                       qint16 Transparent, qint16 Divider);
-    // The least Height of a text cell that holds the whole caption, every
-    // line from ascenders to descenders, in the printer's font, wherever the
-    // cell's top lies; 0 for an empty caption.
-    qint32 textCellHeight(const QString& caption, qint32 width, qint32 align, qint16 wordWrap,
-                          qint16 noInset, qint16 divider);
     // The picture of a picture-holding control onto the printer at
     // (Pr_LM, Tyes), scaled by Scalefactor. Always 0.
     qint32 DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes);

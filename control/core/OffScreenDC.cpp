@@ -143,6 +143,66 @@ void OffScreenDC::Initialize(DeviceContext* CtlHdc, int CtlWidth, int CtlHeight,
     m_memory->fillRect(GdiRect{0, 0, CtlWidth, CtlHeight}, GdiBrush::solid(White));
 }
 
+namespace {
+
+// The drawing flags of a cell's caption.
+int captionFlags(const QString& caption, int captionAlign, bool wrap)
+{
+    int flags = 0;
+    if (!caption.isEmpty() && isCaptionAlign(captionAlign)) {
+        flags = Gdi::DT_NOPREFIX | alignmentFlag(captionAlign);
+        if (wrap)
+            flags |= Gdi::DT_WORDBREAK;
+    }
+    return flags;
+}
+
+// A cell of FillRect, and the box its caption is drawn into: from two
+// pixels below the cell's top to its bottom.
+GdiRect fillCell(int left, int top, int width, int height, int cntrT)
+{
+    GdiRect cell{left, top, left + width, top + height};
+    if (cntrT == 0)
+        cell.left = left - 1;
+    return cell;
+}
+
+GdiRect captionBoxOf(GdiRect cell, int divider)
+{
+    GdiRect text = cell;
+    if (divider == -3) {
+        text.left -= 1;
+        text.right += 1;
+    } else if (divider == -2) {
+        text.right -= 1;
+    }
+    text.left += 1;
+    text.right += 1;
+    text.top += 2;
+    return text;
+}
+
+} // namespace
+
+int OffScreenDC::CaptionHeight(int nLeft, int nTop, int nnWidth, const QString& sCaption,
+                               int CaptionAlign, bool Wr, int CntrT, int Divider) const
+{
+    if (!m_memory || sCaption.isEmpty())
+        return 0;
+    const GdiRect text = captionBoxOf(fillCell(nLeft, nTop, nnWidth, 1 << 20, CntrT), Divider);
+    return m_memory->textHeight(sCaption, text, captionFlags(sCaption, CaptionAlign, Wr));
+}
+
+qreal OffScreenDC::CaptionDepth(int nLeft, int nTop, int nnWidth, const QString& sCaption,
+                                int CaptionAlign, bool Wr, int CntrT, int Divider) const
+{
+    if (!m_memory || sCaption.isEmpty())
+        return 0;
+    const GdiRect text = captionBoxOf(fillCell(nLeft, nTop, nnWidth, 1 << 20, CntrT), Divider);
+    return text.top - nTop +
+           m_memory->textDepth(sCaption, text, captionFlags(sCaption, CaptionAlign, Wr));
+}
+
 void OffScreenDC::FillRect(int nLeft, int nTop, int nnWidth, int nHeight, const QString& sCaption,
                            int CaptionAlign, int frame, bool Wr, bool Grid, int CntrT,
                            bool transpar, int Divider)
@@ -154,32 +214,12 @@ void OffScreenDC::FillRect(int nLeft, int nTop, int nnWidth, int nHeight, const 
     if (transpar)
         dc.setBkMode(Gdi::TRANSPARENT);
 
-    int flags = 0;
-    if (!sCaption.isEmpty() && isCaptionAlign(CaptionAlign)) {
-        flags = Gdi::DT_NOPREFIX | alignmentFlag(CaptionAlign);
-        if (Wr)
-            flags |= Gdi::DT_WORDBREAK;
-    }
-
-    GdiRect cell{nLeft, nTop, nLeft + nnWidth, nTop + nHeight};
-    if (CntrT == 0)
-        cell.left = nLeft - 1;
-    GdiRect text = cell;
-    if (Divider == -3) {
-        text.left -= 1;
-        text.right += 1;
-    } else if (Divider == -2) {
-        text.right -= 1;
-    }
-
+    GdiRect cell = fillCell(nLeft, nTop, nnWidth, nHeight, CntrT);
     if (!transpar)
         dc.fillRect(cell, GdiBrush::solid(dc.bkColor()));
 
     dc.setBkMode(Gdi::TRANSPARENT);
-    text.left += 1;
-    text.right += 1;
-    text.top += 2;
-    dc.drawText(sCaption, text, flags);
+    dc.drawText(sCaption, captionBoxOf(cell, Divider), captionFlags(sCaption, CaptionAlign, Wr));
 
     cell.top -= 1;
     if (frame == 1)

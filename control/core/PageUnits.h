@@ -26,6 +26,8 @@ struct Twips
         value += other.value;
         return *this;
     }
+    friend Twips operator+(Twips a, Twips b) { return {a.value + b.value}; }
+    friend Twips operator-(Twips a, Twips b) { return {a.value - b.value}; }
 };
 
 struct PagePx

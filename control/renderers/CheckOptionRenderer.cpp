@@ -1,7 +1,6 @@
 #include "control/renderers/CheckOptionRenderer.h"
 
 #include <QPointer>
-#include <algorithm>
 
 #include "control/core/JobContext.h"
 #include "control/core/OffScreenDC.h"
@@ -124,10 +123,13 @@ private:
         page->setTextColor(Black);
         page->setFont(font);
         const double boxLeft = (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
-        if (!caption.isEmpty())
-            page->FillRect(nearest(boxLeft + 17), job.CurrentY.value + 5,
-                           nearest(item.Width / ptp * scale - 20), lineH, caption, captionAlign, 0,
-                           true, false, 0, false, 5);
+        if (!caption.isEmpty()) {
+            TextCell cell = captionCell(nearest(boxLeft + 17), job.CurrentY.value + 5,
+                                        nearest(item.Width / ptp * scale - 20), lineH);
+            cell.transparent = false;
+            cell.inset = 0;
+            job.drawTextCell(cell, controlBox());
+        }
         // The glyph moves right once by the offset of a right-justified
         // control.
         int x = nearest(boxLeft);
@@ -166,20 +168,33 @@ private:
     // The caption cell, at the control's left for either alignment. Where
     // `heightPx` would cut its text it grows to hold the whole caption, and
     // a caption that then reaches below the control's box moves the
-    // controls further down as far.
+    // controls below it.
     void drawPrintedCaption(int heightPx)
     {
         const int top = nearest(shared.PrinterScale * 4 + job.CurrentY.value);
-        const int width = nearest(item.Width / ptp * scale);
-        const int height =
-            std::max(heightPx, job.textCellHeight(caption, width, captionAlign, -1, 0, 5));
-        job.DrawTextCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value), top, width,
-                         height, caption, captionAlign, 0, -1, 0, -1, 5);
-        if (height > heightPx) {
-            const PagePx boxBottom =
-                job.CurrentY + job.scale().toPixels(Twips{read("Height").toDouble()});
-            job.holdReach(PagePx{top + height}, boxBottom);
-        }
+        TextCell cell = captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
+                                    top, nearest(item.Width / ptp * scale), heightPx);
+        cell.inset = 0;
+        job.drawTextCell(cell, controlBox());
+    }
+
+    TextCell captionCell(int left, int top, int width, int height) const
+    {
+        TextCell cell;
+        cell.left = left;
+        cell.top = top;
+        cell.width = width;
+        cell.height = height;
+        cell.caption = caption;
+        cell.align = captionAlign;
+        cell.wordWrap = true;
+        cell.transparent = true;
+        return cell;
+    }
+
+    ControlBox controlBox() const
+    {
+        return job.itemBox(job.CurrentY, Twips{read("Height").toDouble()});
     }
 
     JobContext& job;

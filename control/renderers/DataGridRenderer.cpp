@@ -318,10 +318,8 @@ private:
                        ? nearest(m_grid.HeadLines() *
                                  nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps))
                        : nearest(m_grid.HeadLines() * m_rowH);
-        // A printed row too low for its lines grows to hold them whole.
-        if (m_print)
-            rowH =
-                std::max(rowH, wholeRowHeight(headerRow ? int(std::ceil(m_grid.HeadLines())) : 1));
+        // A row too low for its lines grows to hold them whole.
+        rowH = std::max(rowH, wholeRowHeight(headerRow ? int(std::ceil(m_grid.HeadLines())) : 1));
         m_lastRowH = rowH;
 
         const PrintItem& item = m_job.item();
@@ -333,14 +331,18 @@ private:
         return rowH;
     }
 
-    // The least height of a printed row whose cells hold `lines` lines of
-    // the printer's font whole; 0 for none.
+    // The least height of a row whose cells hold `lines` lines of the
+    // row's font whole; 0 for none.
     int wholeRowHeight(int lines)
     {
         if (lines <= 0)
             return 0;
-        const QStringList sample(lines, QStringLiteral("Ag"));
-        return m_job.textCellHeight(sample.join(QLatin1Char('\n')), 0, 0, 0, 0, 0);
+        TextCell cell;
+        cell.top = m_job.CurrentY.value;
+        cell.caption = QStringList(lines, QStringLiteral("Ag")).join(QLatin1Char('\n'));
+        cell.inset = 0;
+        cell.divider = 0;
+        return m_job.measureTextCell(cell).height;
     }
 
     // The cells of one row in the current block of columns, the first

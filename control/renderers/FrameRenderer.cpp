@@ -120,8 +120,10 @@ private:
         int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
         if (read("RightToLeft").toBool())
             capLeft = nearest(exactWidth + capLeft - 1 - capW - 8);
-        page->FillRect(capLeft, nearest(125 / ptp * scale + y - capH / 2.0), capW + 2, capH,
-                       caption, 0, 0, false, false, 5, true, 5);
+        TextCell cell = captionCell(capLeft, nearest(125 / ptp * scale + y - capH / 2.0),
+                                    capW + 2, capH);
+        cell.transparent = true;
+        job.drawTextCell(cell, frameBox());
     }
 
     void drawOnPrinter()
@@ -155,14 +157,27 @@ private:
     // The caption cell. Where `capH` would cut its text it grows to hold
     // the whole caption (the border stays where `capH` puts it), and a
     // caption that then reaches below the frame's box moves the controls
-    // further down as far.
+    // below it.
     void drawPrintedCaption(int capLeft, int capW, int capH)
     {
-        const int top = nearest(4 / ptp + y);
-        const int height = std::max(capH, job.textCellHeight(caption, capW, 0, 0, 5, 5));
-        job.DrawTextCell(capLeft, top, capW, height, caption, 0, 0, 0, 5, 0, 5);
-        if (height > capH)
-            job.holdReach(PagePx{top + height}, PagePx{y - 1 + h});
+        job.drawTextCell(captionCell(capLeft, nearest(4 / ptp + y), capW, capH), frameBox());
+    }
+
+    TextCell captionCell(int left, int top, int width, int height) const
+    {
+        TextCell cell;
+        cell.left = left;
+        cell.top = top;
+        cell.width = width;
+        cell.height = height;
+        cell.caption = caption;
+        return cell;
+    }
+
+    // The frame's box, drawn from a pixel above its top.
+    ControlBox frameBox() const
+    {
+        return {Twips{double(item.Top)} + Twips{heightTwips}, PagePx{y - 1 + h}};
     }
 
     JobContext& job;

@@ -58,17 +58,6 @@ int printedRowHeight(JobContext& job)
                    3.5 * job.shared.PrinterPenScale);
 }
 
-// The least height of a printed list-box row that holds its text whole:
-// the text's full height (ascenders to descenders) with the text cell's
-// insets above and below it (11 and 5 pen units, and up to 3.5 pixels of
-// rounding), so that no entry is cut at the bottom or overdrawn by the next.
-int wholePrintedRowHeight(JobContext& job)
-{
-    const double pps = job.shared.PrinterPenScale;
-    const int text = job.printerDC().textExtent(QStringLiteral("A")).height();
-    return int(std::ceil(text + 16 * pps + 3.5));
-}
-
 // One file list: its working values and the steps that draw it, in order.
 class FileListPass
 {
@@ -315,21 +304,25 @@ public:
         measureCells();
         placeCheckGlyph();
         countRowsAndColumns();
-        fitRowsToPage();
+        if (!keepListOnPage())
+            return;
         drawItems();
         job.CurrentY = {listTop};
-        holdGrownRows();
     }
 
 private:
-    // The item font, scaled with the zoom, and the text colour as read.
+    // The item font, scaled with the zoom, and the text colour as read. The
+    // rows are on white, whatever the control drawn before left.
     void takeFontAndColours()
     {
         const QFont own = list->font();
         font = ds != 1.0 ? sized(own, own.pointSizeF() * ds) : own;
-        if (print)
-            job.printer().setFont(Printer::Font::of(font));
         fore = list->ForeColor();
+        if (print) {
+            job.printer().setFont(Printer::Font::of(font));
+            job.printerDC().setBkColor(White);
+            shared.CellFillColor = White;
+        }
         page = print ? nullptr : job.page();
         if (page) {
             page->setBackColor(White);
@@ -339,15 +332,22 @@ private:
     }
 
     // The cell sizes. The rows and columns are counted by the row height;
-    // a printed row too low for its text is drawn as high as the text needs.
+    // a row too low for its text is drawn as high as the text needs.
     void measureCells()
     {
         rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
         rowH = std::max(rowH, 1);
-        rowPitch = print ? std::max(rowH, wholePrintedRowHeight(job)) : rowH;
         colW = nearest(list->Width() / tpp * ds);
         if (list->Columns() > 1)
             colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
+        rowPitch = rowH;
+        for (int k = 0; k < list->ListCount(); ++k) {
+            if (!list->List(k).isEmpty()) {
+                const int grown = job.measureTextCell(rowCell(k, 0)).height;
+                rowPitch = std::max(rowH, print ? nearest(grown + 4 * pps) : grown);
+                break;
+            }
+        }
     }
 
     // Where a check-box list's glyph stands in its cell and how far the
@@ -358,7 +358,7 @@ private:
         checks = list->Style() == 1;
         rtl = list->RightToLeft();
         if (checks) {
-            glyphTop = print ? nearest((rowH - 18 * pps) / 2) : nearest((rowH - 16) / 2.0);
+            glyphTop = print ? nearest((rowPitch - 18 * pps) / 2) : nearest((rowPitch - 16) / 2.0);
             glyphW = nearest(9 * pxScale);
             indent = print ? Values::toInt16(9 * pps) : Values::toInt16(8 * pps);
         }
@@ -387,15 +387,21 @@ private:
         rowsPerCol = std::max(rowsPerCol, 1);
     }
 
-    // Rows drawn higher than counted grow no further than the page's foot:
-    // near it they keep at least the counted height, so that no entry goes
-    // off the page.
-    void fitRowsToPage()
+    // A list whose rows would run into the page's foot starts on the next
+    // page, where it fits there; false when composing stops.
+    bool keepListOnPage()
     {
         const int rows = std::min(rowsPerCol, count);
-        const int room = shared.PageHeightPx.value - job.FootMarginPx.value - listTop;
-        if (rows > 0 && rowPitch * rows > room)
-            rowPitch = std::max(rowH, room / rows);
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        const auto fitsFrom = [&](int top) { return top + rows * rowPitch <= room; };
+        if (rows == 0 || fitsFrom(listTop) || !fitsFrom(job.TopMarginPx.value))
+            return true;
+        job.NewPage();
+        if (job.StopComposing)
+            return false;
+        listTop = job.CurrentY.value;
+        takeFontAndColours();
+        return true;
     }
 
     // The items column by column, each column top to bottom from the
@@ -417,32 +423,38 @@ private:
         }
     }
 
-    // Rows drawn higher than counted make the list reach further down;
-    // where it then ends below its box, the controls further down move
-    // down as far.
-    void holdGrownRows()
+    // The cell of item k in a row at y.
+    TextCell rowCell(int k, int y) const
     {
-        if (rowPitch == rowH || count == 0)
-            return;
-        const PagePx top{listTop};
-        job.holdReach(top + PagePx{std::min(rowsPerCol, count) * rowPitch},
-                      top + job.scale().toPixels(Twips{double(list->Height())}));
+        TextCell cell;
+        cell.caption = list->List(k);
+        cell.align = align;
+        if (print) {
+            cell.left = nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale);
+            cell.top = nearest(y + pxScale);
+            cell.width = nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps);
+            cell.height = nearest(rowH - 4 * pps);
+            cell.inset = 0;
+        } else {
+            cell.left = job.ItemLeftPx.value + indent;
+            cell.top = y;
+            cell.width = colW - glyphW + 14;
+            cell.height = rowH;
+            cell.inset = 0;
+        }
+        return cell;
     }
 
+    // An item's text; a row that reaches below the list's box moves the
+    // controls below it.
     void drawItemText(int k)
     {
-        const QString text = list->List(k);
-        const int y = job.CurrentY.value;
-        if (print) {
+        if (print)
             job.printerDC().setTextColor(fore);
-            job.DrawTextCell(nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale),
-                             nearest(y + pxScale),
-                             nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
-                             nearest(rowPitch - 4 * pps), text, align, 0, 0, 0, 0, 5);
-        } else if (page) {
-            page->FillRect(job.ItemLeftPx.value + indent, y, colW - glyphW + 14, rowH, text, align,
-                           0, false, false, 0, false, 5);
-        }
+        else if (!page)
+            return;
+        job.drawTextCell(rowCell(k, job.CurrentY.value),
+                         job.itemBox(PagePx{listTop}, Twips{double(list->Height())}));
     }
 
     void drawCheckGlyph(int k)

@@ -1,10 +1,8 @@
 #include "control/renderers/TextRenderer.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPointer>
 #include <QVector>
-#include <cmath>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -133,10 +131,10 @@ public:
         measureLineHeight();
         measureMultiLine();
         if (!needsLongTextLoop()) {
-            if (print)
-                drawSingleBlockOnPrinter();
-            else
-                drawSingleBlockInPreview();
+            takeSingleBlockText();
+            if (!keepBlockOnPage())
+                return;
+            drawSingleBlock();
             return;
         }
         drawLongText();
@@ -170,12 +168,19 @@ private:
             if (job.StopComposing)
                 return false;
         }
-        if (!print) {
-            const int letter = designLetterHeight();
-            if (letter + job.TopMarginPx.value > job.CurrentY.value)
-                job.CurrentY = {letter + job.TopMarginPx.value};
-        }
+        keepClearOfHeader();
         return true;
+    }
+
+    // A preview page's first line keeps a letter's height below the top
+    // margin.
+    void keepClearOfHeader()
+    {
+        if (print)
+            return;
+        const int letter = designLetterHeight();
+        if (letter + job.TopMarginPx.value > job.CurrentY.value)
+            job.CurrentY = {letter + job.TopMarginPx.value};
     }
 
     void chooseColours()
@@ -252,15 +257,15 @@ private:
     // page in one block.
     bool needsLongTextLoop()
     {
-        int blockPx = heightPx;
-        if (print && multiLine)
-            blockPx =
-                qMax(heightPx,
-                     job.textCellHeight(text, widthOfCell(-12, 1.0), alignment, -1, 1, 5) + 12);
+        if (!multiLine)
+            return false;
+        takeSingleBlockText();
+        const TextCell cell = singleBlockCell();
+        const int blockPx =
+            qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
         const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
                                : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
-        const bool overRuns = job.CurrentY.value + blockPx > room;
-        return multiLine && overRuns;
+        return job.CurrentY.value + blockPx > room;
     }
 
     // The width of a printed block's cell.
@@ -291,13 +296,35 @@ private:
             wrap = true;
     }
 
-    // One block at the control's place on the preview page.
-    void drawSingleBlockInPreview()
+    // The cell of a single block at the control's place. On the printer it
+    // starts a pixel below the control's top.
+    TextCell singleBlockCell()
     {
-        takeSingleBlockText();
         computeItemLeft();
+        TextCell cell;
+        cell.caption = text;
+        cell.align = alignment;
+        cell.frame = qint16(border);
+        cell.wordWrap = wrap;
+        cell.transparent = transparent;
+        cell.divider = 5;
+        if (print) {
+            double widthFactor = 1.0;
+            int heightAdj = -12;
+            if (isLabel && read("AutoSize", false).toBool()) {
+                widthFactor = 1.03;
+                heightAdj = 8;
+            }
+            cell.left = job.ItemLeftPx.value;
+            cell.top = job.CurrentY.value + 1;
+            cell.width = widthOfCell(heightAdj, widthFactor);
+            cell.height = heightPx + heightAdj;
+            cell.inset = 1;
+            return cell;
+        }
         double widthFactor = 1.0;
         int heightAdj = job.DrawScale < 1.0 ? 3 : 0;
+        int blockPx = heightPx;
         if (isLabel) {
             widthFactor = 1.0001;
             heightAdj = 2;
@@ -308,42 +335,45 @@ private:
                 widthFactor = 1.01;
             }
         } else {
-            heightPx -= 3;
+            blockPx -= 3;
         }
-        if (OffScreenDC* page = job.page())
-            page->FillRect(job.ItemLeftPx.value + 1, job.CurrentY.value,
-                           nearest(item.Width / ptp * job.DrawScale * widthFactor),
-                           nearest(heightAdj + heightPx * job.DrawScale), text, alignment, border,
-                           wrap, false, 5, transparent, 5);
+        cell.left = job.ItemLeftPx.value + 1;
+        cell.top = job.CurrentY.value;
+        cell.width = nearest(item.Width / ptp * job.DrawScale * widthFactor);
+        cell.height = nearest(heightAdj + blockPx * job.DrawScale);
+        cell.inset = 5;
+        return cell;
     }
 
-    // One block at the control's place on the printer.
-    void drawSingleBlockOnPrinter()
+    // A block whose grown text would run into the foot starts a new page,
+    // as a control that tall would; false when composing stops.
+    bool keepBlockOnPage()
     {
-        takeSingleBlockText();
-        computeItemLeft();
-        if (job.yield())
-            return;
-        job.printer().setFont(Printer::Font::of(copy));
-        double widthFactor = 1.0;
-        int heightAdj = -12;
-        if (isLabel && read("AutoSize", false).toBool()) {
-            widthFactor = 1.03;
-            heightAdj = 8;
+        const TextCell cell = singleBlockCell();
+        const int printed = cell.top - job.CurrentY.value + job.measureTextCell(cell).height;
+        const auto fitsFrom = [&](int top) {
+            return top + printed + job.FootMarginPx.value <= shared.PageHeightPx.value;
+        };
+        // A text taller than a whole page prints where it stands.
+        if (fitsFrom(job.CurrentY.value) || !fitsFrom(job.TopMarginPx.value))
+            return true;
+        if (!continueOnNewPage())
+            return false;
+        keepClearOfHeader();
+        return true;
+    }
+
+    // One block at the control's place: its cell grows to hold its whole
+    // text, and text that reaches below the control's box moves the
+    // controls below it.
+    void drawSingleBlock()
+    {
+        if (print) {
+            if (job.yield())
+                return;
+            job.printer().setFont(Printer::Font::of(copy));
         }
-        // The cell keeps its height where its text fits and grows to hold
-        // the whole text where it would cut it.
-        const int cellWidth = widthOfCell(heightAdj, widthFactor);
-        const int cellHeight = heightPx + heightAdj;
-        const int textHeight =
-            job.textCellHeight(text, cellWidth, alignment, qint16(wrap ? -1 : 0), 1, 5);
-        job.DrawTextCell(job.ItemLeftPx.value, job.CurrentY.value + 1, cellWidth,
-                         qMax(cellHeight, textHeight), text, alignment, qint16(border),
-                         qint16(wrap ? -1 : 0), 1, qint16(transparent ? -1 : 0), 5);
-        // Text that reaches below the control's box moves the controls
-        // further down as far, so that nothing prints over it.
-        job.holdReach(job.CurrentY + PagePx{1 + textHeight},
-                      job.CurrentY + scale.toPixels(Twips{heightTwips}));
+        job.drawTextCell(singleBlockCell(), job.itemBox(job.CurrentY, Twips{heightTwips}));
     }
 
     // A many-line text box over pages: each page takes the whole lines that
@@ -353,55 +383,56 @@ private:
     {
         const int lineCount = int(starts.size());
         const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
-        // What a printer cell adds above its text.
-        const int inset = print ? nearest(9 * shared.PrinterPenScale) + 2 : 0;
-        // The printer sets the lines of a chunk their font's line spacing
-        // apart.
-        const int pitch =
-            print ? qMax(lineStep, QFontMetrics(job.printerDC().font()).lineSpacing()) : lineStep;
         int first = 0;
-        int chunkTop = job.CurrentY.value;
-        int chunkHeight = 0;
+        PagePx textBottom = job.CurrentY;
         while (first < lineCount) {
             if (job.yield())
                 return;
-            const int free = shared.PageHeightPx.value -
-                             (job.FootMarginPx.value + job.CurrentY.value + lineHeight + inset);
-            const int fits = qMax(1, int(std::floor(double(free) / pitch)));
-            const int last = qMin(lineCount, first + fits);
-            chunkTop = job.CurrentY.value;
-            chunkHeight = drawChunk(first, last, (last - first) * pitch + inset);
+            const int last = lastLineOnPage(first);
+            textBottom = job.drawTextCell(chunkCell(first, last)).textBottom;
             first = last;
             if (first < lineCount && !continueOnNewPage())
                 return;
         }
-        // The control's top as if it ended where the last lines end, so that
-        // the next control keeps its distance below them.
-        job.CurrentY = {chunkTop + chunkHeight - controlPx};
+        // The control's top as if its box ended where its last line ends, so
+        // that the next control keeps its form distance below the text.
+        job.CurrentY = {textBottom.value - controlPx};
     }
 
-    // The lines [first, last) at the current top, in a printed cell of
-    // `printedHeight` or, where that would cut them, of their whole height;
-    // returns the height drawn.
-    int drawChunk(int first, int last, int printedHeight)
+    // The cell of the lines [first, last) at the current top.
+    TextCell chunkCell(int first, int last)
     {
-        const QString chunk = linesOf(text, starts, first, last);
-        const int widthPx = nearest(item.Width / ptp * job.DrawScale);
-        const int chunkTop = job.CurrentY.value;
         computeItemLeft();
-        if (!print) {
-            const int chunkHeight = (last - first) * lineStep;
-            if (OffScreenDC* page = job.page())
-                page->FillRect(job.ItemLeftPx.value, chunkTop, widthPx, chunkHeight, chunk,
-                               alignment, border, false, false, 0, false, 5);
-            return chunkHeight;
-        }
         shared.CurrentColor = 0;
-        const int height =
-            qMax(printedHeight, job.textCellHeight(chunk, widthPx, alignment, 0, 5, 5));
-        job.DrawTextCell(job.ItemLeftPx.value, chunkTop, widthPx, height, chunk, alignment,
-                         qint16(border), 0, 5, 0, 5);
-        return height;
+        TextCell cell;
+        cell.left = job.ItemLeftPx.value;
+        cell.top = job.CurrentY.value;
+        cell.width = nearest(item.Width / ptp * job.DrawScale);
+        cell.height = (last - first) * lineStep;
+        cell.caption = linesOf(text, starts, first, last);
+        cell.align = alignment;
+        cell.frame = qint16(border);
+        cell.inset = qint16(print ? 5 : 0);
+        return cell;
+    }
+
+    // The end of the lines from `first` that fit above the page's foot as
+    // they print, their cell grown to hold them (at least one line).
+    int lastLineOnPage(int first)
+    {
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        const auto fits = [&](int last) {
+            return job.CurrentY.value + job.measureTextCell(chunkCell(first, last)).height <= room;
+        };
+        int fitting = first + 1;
+        int over = int(starts.size()) + 1;
+        if (fits(over - 1))
+            return over - 1;
+        while (over - fitting > 1) {
+            const int middle = fitting + (over - fitting) / 2;
+            (fits(middle) ? fitting : over) = middle;
+        }
+        return fitting;
     }
 
     // A new page for the next chunk, with the font and colours of the

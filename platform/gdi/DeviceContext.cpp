@@ -651,6 +651,22 @@ int DeviceContext::textHeight(const QString& text, const GdiRect& rect, int flag
         .height();
 }
 
+qreal DeviceContext::textDepth(const QString& text, const GdiRect& rect, int flags) const
+{
+    const QString shown = drawnText(text);
+    if (shown.isEmpty())
+        return 0;
+    const QRect box = toQRect(rect.normalized());
+    const int qtFlags = qtTextFlags(flags);
+    const QFontMetricsF metrics(m_font);
+    if (plainLine(m_font, Qt::LeftToRight, qtFlags, shown)) {
+        const QRectF place = plainLinePlace(metrics, box, qtFlags, shown);
+        if (!place.isEmpty())
+            return place.bottom() - box.top();
+    }
+    return metrics.boundingRect(QRectF(box), qtFlags, shown).bottom() - box.top();
+}
+
 QSize DeviceContext::textExtent(const QString& text) const
 {
     const QFontMetrics metrics(m_font);

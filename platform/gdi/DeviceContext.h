@@ -108,6 +108,10 @@ public:
     int drawText(const QString& text, const GdiRect& rect, int flags);
     // The height drawText gives the text in the rectangle, drawing nothing.
     int textHeight(const QString& text, const GdiRect& rect, int flags) const;
+    // Where the last line of the text ends below the rectangle's top, in
+    // unrounded pixels: the bottom of that line's box (its ascent and
+    // descent), not rounded out to a whole pixel as textHeight is.
+    qreal textDepth(const QString& text, const GdiRect& rect, int flags) const;
     // Width and height of a line of text in the font.
     QSize textExtent(const QString& text) const;
 
