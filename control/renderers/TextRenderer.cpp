@@ -350,7 +350,9 @@ private:
     bool keepBlockOnPage()
     {
         const TextCell cell = singleBlockCell();
-        const int printed = cell.top - job.CurrentY.value + job.measureTextCell(cell).height;
+        const DrawnCell drawn = job.measureTextCell(cell);
+        const int printed =
+            std::max(cell.top + drawn.height, drawn.textBottom.value) - job.CurrentY.value;
         const auto fitsFrom = [&](int top) {
             return top + printed + job.FootMarginPx.value <= shared.PageHeightPx.value;
         };
@@ -422,7 +424,8 @@ private:
     {
         const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
         const auto fits = [&](int last) {
-            return job.CurrentY.value + job.measureTextCell(chunkCell(first, last)).height <= room;
+            const DrawnCell drawn = job.measureTextCell(chunkCell(first, last));
+            return job.CurrentY.value + drawn.height <= room && drawn.textBottom.value <= room;
         };
         int fitting = first + 1;
         int over = int(starts.size()) + 1;

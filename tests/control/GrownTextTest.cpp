@@ -1,0 +1,244 @@
+// Printed text that needs more room than its box: what moves, what stays,
+// and what keeps off the page's foot, read off the printed PDF by the
+// poppler tools at 96, 300 and 600 dpi and at Zoom 100 and 50.
+#include <QSet>
+#include <functional>
+
+#include "HostFormFixture.h"
+#include "InkPages.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/ListBox.h"
+
+using namespace platform;
+using InkPages::Word;
+
+namespace {
+
+// Whole page pixels apart, as the form's distance is, up to rounding.
+constexpr double Slack = 1.01;
+
+const QString Wrapping = QStringLiteral("Winter coats scarves and gloves reduced gjpqy");
+
+struct Job
+{
+    double dpi;
+    int zoom;
+    // Page pixels of a form length in twips.
+    double px(double twips) const { return twips / (1440.0 / dpi) * zoom / 100.0; }
+    // The first page's top margin (1.5 cm at 567 twips a centimetre over
+    // the printer's whole twips per pixel) and its first control's top.
+    int firstTop(double top) const
+    {
+        const double perCm = 567.0 / qRound(1440.0 / dpi);
+        return qRound(perCm * 1.5 * zoom / 100.0) + 20 + qRound(px(top));
+    }
+    // Where the foot margin starts on a page (the first page's margin is
+    // taken as above, later ones at the unrounded twips per pixel).
+    int footTop(int page) const
+    {
+        const double tpp = 1440.0 / dpi;
+        const double perCm = page == 1 ? 567.0 / qRound(tpp) : 567.0 / tpp;
+        return qRound(16838 / tpp / 1.0064) - qRound(perCm * 1.5 * zoom / 100.0);
+    }
+};
+
+const Job Jobs[] = {{96, 100}, {96, 50}, {300, 100}, {300, 50}, {600, 100}, {600, 50}};
+
+class GrownText : public HostFormFixture
+{
+public:
+    using HostFormFixture::add;
+    template <class T>
+    T* text(const char* name, int top, int left, int width, int height, const QString& caption)
+    {
+        T* control = add<T>(name, left, top, width, height);
+        control->setCaption(caption);
+        return control;
+    }
+
+protected:
+    void startAt(double dpi)
+    {
+        endHost();
+        startHost();
+        m_printers = std::make_unique<Printers>(
+            QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
+            [dpi](const QString&) -> std::unique_ptr<Printer> {
+                return std::make_unique<PdfPrinter>(dpi);
+            });
+        Printers::install(m_printers.get());
+    }
+    // The form printed as `job`; its words.
+    QList<Word> print(const Job& job)
+    {
+        m_control = new Zentrel(m_form.get());
+        m_control->InitProperties();
+        m_control->Move(9600, 0, 800, 375);
+        m_control->setZoom(qint16(job.zoom));
+        EXPECT_TRUE(m_control->LVPrint());
+        return InkPages::words(pdfFile(), job.dpi);
+    }
+    QString pdfFile()
+    {
+        return static_cast<PdfPrinter*>(m_printers->printer(QStringLiteral("PDF")))->lastFile();
+    }
+};
+
+double topOf(const QList<Word>& words, const char* text)
+{
+    const Word word = InkPages::find(words, QString::fromLatin1(text));
+    EXPECT_FALSE(word.box.isNull()) << text;
+    return word.box.top();
+}
+
+// Each row builds a form whose first control starts at Top 600 and checks
+// the printed words of one job against the form's own distances.
+struct MoveCase
+{
+    const char* name;
+    std::function<void(GrownText&)> build;
+    std::function<void(const QList<Word>&, const Job&)> check;
+};
+
+TEST_F(GrownText, OnlyTextBelowItsOwnBoxMovesWhatStandsBelowIt)
+{
+    const MoveCase cases[] = {
+        {"an AutoSize label and the label under it keep the form's distance",
+         [](GrownText& t) {
+             t.text<Label>("Heading", 600, 300, 3000, 400, QStringLiteral("Heading"))
+                 ->setAutoSize(true);
+             t.text<Label>("Under", 1000, 300, 3000, 400, QStringLiteral("Under"));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "Under") - topOf(w, "Heading"), j.px(400), Slack);
+         }},
+        {"check boxes whose captions end inside their boxes keep the form's pitch",
+         [](GrownText& t) {
+             for (int k = 0; k < 4; ++k)
+                 t.text<CheckBox>("Gift", 600 + 500 * k, 300, 2500, 500,
+                                  QStringLiteral("Gift%1 wrap").arg(k));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "Gift3") - topOf(w, "Gift0"), j.px(1500), Slack);
+         }},
+        {"labels a pixel or two lower than a grown neighbour keep their offsets",
+         [](GrownText& t) {
+             t.text<Label>("Grown", 600, 300, 2000, 285, QStringLiteral("Grown ") + Wrapping);
+             t.text<Label>("One", 615, 2400, 2000, 285, QStringLiteral("Lower1 ") + Wrapping);
+             t.text<Label>("Two", 630, 4500, 2000, 285, QStringLiteral("Lower2 ") + Wrapping);
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "Lower1") - topOf(w, "Grown"), j.px(15), Slack);
+             EXPECT_NEAR(topOf(w, "Lower2") - topOf(w, "Grown"), j.px(30), Slack);
+         }},
+        {"a caption 30 twips lower than its text box stays 30 twips lower",
+         [](GrownText& t) {
+             t.add<TextBox>("Shop", 2400, 600, 3000, 285)->setText(QStringLiteral("Branch gjpqy"));
+             t.text<Label>("Caption", 630, 300, 2000, 285, QStringLiteral("Shop:"));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "Shop:") - topOf(w, "Branch"), j.px(30), Slack);
+         }},
+        {"a label below grown text keeps its form distance below the text's last line, and the "
+         "next one keeps its distance from it",
+         [](GrownText& t) {
+             t.text<Label>("Grown", 600, 300, 2000, 285, QStringLiteral("Grown ") + Wrapping);
+             t.text<Label>("Below", 1200, 300, 2000, 400, QStringLiteral("Below"));
+             t.text<Label>("Next", 1700, 300, 2000, 400, QStringLiteral("Next"));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             // The cells of one kind start their text as far below their boxes.
+             const double inset = topOf(w, "Grown") - j.firstTop(600);
+             const double lastLine = InkPages::find(w, QStringLiteral("gjpqy")).box.bottom();
+             EXPECT_NEAR(topOf(w, "Below") - inset, lastLine + j.px(1200 - 885), 1.5);
+             EXPECT_NEAR(topOf(w, "Next") - topOf(w, "Below"), j.px(500), Slack);
+         }},
+        {"empty labels move nothing",
+         [](GrownText& t) {
+             t.text<Label>("Mark", 600, 300, 2000, 400, QStringLiteral("Mark"));
+             t.text<Label>("Empty", 1000, 300, 2000, 285, QString());
+             t.text<Label>("Thin", 1200, 300, 2000, 60, QString());
+             t.text<Label>("After", 1300, 300, 2000, 285, QStringLiteral("After"));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "After") - topOf(w, "Mark"), j.px(700), Slack);
+         }},
+        {"a frame caption that grows inside its frame moves nothing after the frame",
+         [](GrownText& t) {
+             t.text<Label>("Mark", 600, 300, 2000, 400, QStringLiteral("Mark"));
+             t.text<Frame>("Options", 1000, 300, 4000, 1500, QStringLiteral("Options gjpqy"))
+                 ->setFontSize(12);
+             t.text<Label>("After", 2700, 300, 2000, 285, QStringLiteral("After"));
+         },
+         [](const QList<Word>& w, const Job& j) {
+             EXPECT_NEAR(topOf(w, "After") - topOf(w, "Mark"), j.px(2100), Slack);
+         }},
+    };
+    for (const MoveCase& c : cases) {
+        for (const Job& job : Jobs) {
+            SCOPED_TRACE(testing::Message() << c.name << " at " << job.dpi << " dpi, Zoom "
+                                            << job.zoom);
+            startAt(job.dpi);
+            c.build(*this);
+            c.check(print(job), job);
+        }
+    }
+}
+
+// Every line and entry prints once, and none below where the foot margin
+// starts or over the footer.
+TEST_F(GrownText, NothingPrintsOverThePageFoot)
+{
+    QStringList lines;
+    for (int n = 1; n <= 120; ++n)
+        lines << lineText(n).mid(11);
+    const std::tuple<const char*, std::function<void(GrownText&)>, int> cases[] = {
+        {"a many-line box over pages",
+         [&](GrownText& t) {
+             t.add<MultiLineTextBox>("Lines", 300, 2100, 6000, 3000)->setText(lines.join('\n'));
+         },
+         120},
+        {"a list box at the foot",
+         [](GrownText& t) {
+             auto* list = t.add<ListBox>("Sizes", 300, 13800, 2400, 1800);
+             for (int k = 1; k <= 30; ++k)
+                 list->AddItem(QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0')));
+         },
+         30},
+        {"wrapping labels near the foot",
+         [](GrownText& t) {
+             for (int k = 0; k < 3; ++k)
+                 t.text<Label>("Near", 14200 + 250 * k, 300 + 2200 * k, 2000, 285,
+                               QStringLiteral("00%1 0%1 %1").arg(k + 1) + Wrapping);
+         },
+         3},
+    };
+    for (const auto& [name, build, count] : cases) {
+        for (const Job& job : Jobs) {
+            SCOPED_TRACE(testing::Message() << name << " at " << job.dpi << " dpi, Zoom "
+                                            << job.zoom);
+            startAt(job.dpi);
+            build(*this);
+            const QList<Word> words = print(job);
+            QStringList numbers;
+            for (int page = 1; page <= InkPages::pageCount(words); ++page) {
+                double foot = job.footTop(page);
+                for (const Word& word : InkPages::wordsOn(words, page, QStringLiteral("Page")))
+                    foot = std::min(foot, word.box.top());
+                for (const Word& word : InkPages::wordsOn(words, page, QString())) {
+                    // The footer's own words.
+                    if (word.box.top() >= foot)
+                        continue;
+                    EXPECT_LE(word.box.bottom(), foot + 0.5) << word.text.toStdString();
+                    if (word.text.size() == 3 && word.text.toInt() > 0)
+                        numbers << word.text;
+                }
+            }
+            EXPECT_EQ(numbers.size(), count);
+            EXPECT_EQ(QSet<QString>(numbers.begin(), numbers.end()).size(), count);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+#include "InkPages.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace InkPages {
+
+QList<Word> words(const QString& pdf, double dotsPerInch)
+{
+    QProcess poppler;
+    poppler.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!poppler.waitForFinished(60000))
+        return {};
+    const QString xml = QString::fromUtf8(poppler.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+        "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    const double px = dotsPerInch / 72.0;
+    QList<Word> found;
+    int page = 0;
+    for (auto it = tag.globalMatch(xml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0).startsWith(QLatin1String("<page"))) {
+            ++page;
+            continue;
+        }
+        const QPointF from(m.captured(1).toDouble() * px, m.captured(2).toDouble() * px);
+        const QPointF to(m.captured(3).toDouble() * px, m.captured(4).toDouble() * px);
+        QString text = m.captured(5);
+        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+        found << Word{page, text, QRectF(from, to)};
+    }
+    return found;
+}
+
+QList<Word> wordsOn(const QList<Word>& all, int page, const QString& prefix)
+{
+    QList<Word> on;
+    for (const Word& word : all) {
+        if (word.page == page && word.text.startsWith(prefix))
+            on << word;
+    }
+    std::stable_sort(on.begin(), on.end(),
+                     [](const Word& a, const Word& b) { return a.box.top() < b.box.top(); });
+    return on;
+}
+
+Word find(const QList<Word>& all, const QString& text)
+{
+    for (const Word& word : all) {
+        if (word.text == text)
+            return word;
+    }
+    return {};
+}
+
+int pageCount(const QList<Word>& all)
+{
+    int pages = 0;
+    for (const Word& word : all)
+        pages = std::max(pages, word.page);
+    return pages;
+}
+
+QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem)
+{
+    const QString number = QString::number(page);
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+                           number, QStringLiteral("-l"), number, QStringLiteral("-gray"),
+                           QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}) != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+namespace {
+
+bool rowHasInk(const QImage& image, int y, const QRect& area)
+{
+    const uchar* line = image.constScanLine(y);
+    for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x) {
+        if (line[x] < 128)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int firstInkRow(const QImage& image, const QRect& area)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = std::max(0, area.top()); y <= std::min(grey.height() - 1, area.bottom()); ++y) {
+        if (rowHasInk(grey, y, area))
+            return y;
+    }
+    return -1;
+}
+
+int lastInkRow(const QImage& image, const QRect& area)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    for (int y = std::min(grey.height() - 1, area.bottom()); y >= std::max(0, area.top()); --y) {
+        if (rowHasInk(grey, y, area))
+            return y;
+    }
+    return -1;
+}
+
+} // namespace InkPages

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+
+// What a printed PDF shows, read by the poppler tools rather than by the
+// control's own measures: its words with their boxes (pdftotext -bbox) and
+// its pages as images (pdftoppm), both in pixels of the given resolution.
+namespace InkPages {
+
+struct Word
+{
+    int page = 0; // from 1
+    QString text;
+    QRectF box;
+};
+
+QList<Word> words(const QString& pdf, double dotsPerInch);
+// The words of one page that start with `prefix`, top to bottom.
+QList<Word> wordsOn(const QList<Word>& all, int page, const QString& prefix);
+// The first word that is `text`; a null box when there is none.
+Word find(const QList<Word>& all, const QString& text);
+int pageCount(const QList<Word>& all);
+
+// Page `page` of the PDF at the resolution, grey; a null image on failure.
+QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem);
+
+// The first and last rows of `image` inside `area` holding a pixel darker
+// than mid-grey; -1 for none.
+int firstInkRow(const QImage& image, const QRect& area);
+int lastInkRow(const QImage& image, const QRect& area);
+
+} // namespace InkPages
