@@ -6,6 +6,7 @@
 
 #include "HostFormFixture.h"
 #include "InkPages.h"
+#include "control/core/JobContext.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/ListBox.h"
@@ -238,6 +239,77 @@ TEST_F(GrownText, NothingPrintsOverThePageFoot)
             EXPECT_EQ(numbers.size(), count);
             EXPECT_EQ(QSet<QString>(numbers.begin(), numbers.end()).size(), count);
         }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The rows of ink in a column of an image: one run per text line.
+QList<QPair<int, int>> inkRuns(const QImage& image, int left, int right, int bottom)
+{
+    QList<QPair<int, int>> runs;
+    int start = -1;
+    for (int y = 0; y < bottom; ++y) {
+        const bool ink = InkPages::firstInkRow(image, QRect(left, y, right - left, 1)) >= 0;
+        if (ink && start < 0)
+            start = y;
+        if (!ink && start >= 0) {
+            runs.append({start, y - 1});
+            start = -1;
+        }
+    }
+    return runs;
+}
+
+// The preview pages of a form show every line once, whole and above the
+// foot margin; at Zoom 100, where the preview's font is the printer's at
+// 96 dpi, the same lines on each page as the printed pages. (At other zooms
+// the preview's font is a tenth smaller, so its pages hold more lines.)
+TEST_F(GrownText, PreviewPagesHoldThePrintedLines)
+{
+    QStringList lines;
+    for (int n = 1; n <= 120; ++n)
+        lines << lineText(n);
+    // Large enough at Zoom 50 for the lines to stay apart.
+    for (const auto& [job, points] : {std::pair{Job{96, 100}, 8.25}, {Job{96, 50}, 14.0}}) {
+        SCOPED_TRACE(job.zoom);
+        startAt(job.dpi);
+        auto* box = add<MultiLineTextBox>("Lines", 300, 2100, 6000, 3000);
+        box->setText(lines.join('\n'));
+        box->setFontSize(points);
+        text<Label>("Grown", 600, 300, 2000, 285, QStringLiteral("Grown\nthree\nrows"))
+            ->setFontSize(points);
+        const QList<Word> words = print(job);
+        ASSERT_TRUE(m_control->Preview());
+        const auto& pages = SharedState::get().PreviewPages;
+        if (job.zoom == 100) {
+            EXPECT_EQ(int(pages.size()), InkPages::pageCount(words));
+        }
+        int shown = 0;
+        for (int p = 0; p < int(pages.size()); ++p) {
+            // The lines start in the box's column, right of the footer's text.
+            const int left = qRound((300 + 450) / 15.0 * job.zoom / 100);
+            // The first page's margin at 50.33 pixels a centimetre, later
+            // ones at 15 twips a pixel.
+            const int foot = SharedState::get().PageHeightPx.value -
+                             qRound(1.5 * (p == 0 ? 50.33 : 37.8) * job.zoom / 100);
+            const QList<QPair<int, int>> runs =
+                inkRuns(pages[size_t(p)]->page(), left, left + 80, foot + 6);
+            ASSERT_FALSE(runs.isEmpty());
+            EXPECT_LE(runs.last().second, foot) << "page " << p + 1;
+            shown += int(runs.size());
+            if (job.zoom == 100) {
+                EXPECT_EQ(runs.size(),
+                          InkPages::wordsOn(words, p + 1, QStringLiteral("Stock")).size() +
+                              (p == 0 ? 3 : 0))
+                    << "page " << p + 1;
+            }
+        }
+        // The lines and the label's three.
+        EXPECT_EQ(shown, 123);
+        m_control->ClosePreviewForms();
     }
 }
 
