@@ -279,6 +279,16 @@ void MainFrm::searchRecords()
         }
     }
 
+    // The price filter takes a price as the new-ticket screen does: a text
+    // that is none finds nothing rather than the number it starts with.
+    const QString priceProblem =
+        recNoText.isEmpty() ? TicketInput::priceProblem(Text1[2]->Text()) : QString();
+    if (!priceProblem.isEmpty()) {
+        tell(priceProblem, QStringLiteral("Invalid Search"), Dialogs::Icon::Critical);
+        Text1[2]->setFocus();
+        return;
+    }
+
     ListView1->clearItems();
     int matches = 0;
     const qint32 count = m_store.GetRecordNo(0);

@@ -22,6 +22,7 @@
 #include "platform/runtime/Values.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/RefusedPrices.h"
 
 using namespace platform;
 
@@ -351,7 +352,7 @@ TEST_F(LookUpTest, FieldSearchMatchesLeadingTextColourAndPrice)
         {"colour ID alone is short of three characters", 9, "R", {}},
         {"colour compared in upper case", 9, "rb :", {"4"}},
         {"price", -2, "12.5", {"1", "4"}},
-        {"price followed by a letter", -2, "12.5x", {"1", "4"}},
+        {"price with blanks around it", -2, " 12.5 ", {"1", "4"}},
         {"price with two decimals", -2, "3.00", {"5"}},
         {"scale", 7, "ki", {"4"}},
         {"fit", 8, "L", {"1", "2", "4", "5"}},
@@ -387,6 +388,28 @@ TEST_F(LookUpTest, FieldSearchMatchesLeadingTextColourAndPrice)
     click(frm->Command4[1]);
     click(frm->Command4[0]);
     EXPECT_EQ(column(frm->ListView1, 4), (QStringList{"12.50", "9.50", "12.50", "3.00"}));
+}
+
+TEST_F(LookUpTest, APriceFilterThatIsNoPriceIsRefusedAndSearchesNothing)
+{
+    startWindow();
+    put(record(QStringLiteral("TWELVE"), 12), 1);
+    put(record(QStringLiteral("HALF"), 12.5), 2);
+    for (const RefusedPrice& c : refusedPrices()) {
+        SCOPED_TRACE(c.name);
+        const qsizetype mark = dialogs.messages().size();
+        dialogs.answerMessage(Dialogs::Answer::OK);
+        frm->Combo1[13]->setFocus();
+        frm->Text1[2]->setText(c.text);
+        click(frm->Command4[0]);
+        ASSERT_EQ(dialogs.messages().size(), mark + 1);
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        EXPECT_EQ(dialogs.messages().last().title, QStringLiteral("Invalid Search"));
+        EXPECT_EQ(dialogs.messages().last().icon, Icon::Critical);
+        EXPECT_EQ(QApplication::focusWidget(), frm->Text1[2]);
+        EXPECT_TRUE(frm->Frame3->Visible());
+        EXPECT_EQ(frm->ListView1->itemCount(), 0);
+    }
 }
 
 TEST_F(LookUpTest, ClearEmptiesTheSearchFieldsOnly)
