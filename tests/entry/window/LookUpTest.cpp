@@ -670,34 +670,57 @@ TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
 TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
 {
     startWithWaitingRecord(record(QStringLiteral("SUMMER"), 4.5));
-    lookUpNumber(QStringLiteral("1"));
-
+    const QString tooMany = QStringLiteral("The quantity for size %1 would bring the tickets "
+                                           "waiting in that size to %2; at most 9999 may wait.");
+    const QString updated =
+        QStringLiteral("The Print File alreay contains this record. Values will be updated.");
     const struct
     {
-        QString typed;
-        bool refused;
+        const char* name;
+        QList<qint32> waiting; // before, sizes S, M, ...
+        QStringList typed;
         QString message;
-        qint32 waiting;
+        QList<qint32> after;
+        int refusedBox = 0;
     } cases[] = {
-        {"9999", true,
-         "The quantity for size S would bring the tickets waiting in that size to 10000; at most "
-         "9999 may wait.",
-         1},
-        {"9998", false, "The Print File alreay contains this record. Values will be updated.",
-         9999},
+        {"one too many", {1}, {"9999"}, tooMany.arg("S").arg(10000), {1}, 13},
+        {"up to the most", {1}, {"9998"}, updated, {9999}},
+        // An order from an older file may wait with more than a run prints.
+        {"another size beside a large order", {12000}, {"", "5"}, updated, {12000, 5}},
+        {"a minus brings a large order down", {12000}, {"-3000"}, updated, {9000}},
+        {"more of a large order", {12000}, {"1"}, tooMany.arg("S").arg(12001), {12000}, 13},
+        {"the refusal names its own size",
+         {12000, 9998},
+         {"", "2"},
+         tooMany.arg("M").arg(10000),
+         {12000, 9998},
+         12},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+        SCOPED_TRACE(c.name);
+        TicketRecord rec = get(1);
+        rec.OrderQty = {};
+        qint32 units = 0;
+        for (int p = 0; p < c.waiting.size(); ++p)
+            rec.OrderQty[size_t(p)] = c.waiting.at(p);
+        for (qint32 q : c.after)
+            units += q;
+        put(rec, 1);
+        frm->LoadPrintFile();
+        newSearch();
+        lookUpNumber(QStringLiteral("1"));
         const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
         dialogs.answerMessage(Dialogs::Answer::OK);
-        addStock({c.typed});
+        addStock(c.typed);
         EXPECT_EQ(dialogs.messages().last().text, c.message);
-        EXPECT_EQ(get(1).OrderQty[0], c.waiting);
-        EXPECT_EQ(frm->ListView2->subItem(1, 9), QString::number(c.waiting));
+        const TicketRecord after = get(1);
+        for (int p = 0; p < 7; ++p)
+            EXPECT_EQ(after.OrderQty[size_t(p)], c.after.value(p)) << p;
+        EXPECT_EQ(frm->ListView2->subItem(1, 9), QString::number(units));
         EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
-        if (c.refused) {
+        if (c.refusedBox > 0) {
             EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
-            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[13]);
+            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[size_t(c.refusedBox)]);
         }
     }
 }
