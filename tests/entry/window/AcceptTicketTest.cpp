@@ -355,6 +355,96 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
     }
 }
 
+TEST_F(AcceptTicketTest, ATypedScaleShowsItsSizesAndAcceptStoresOnlyThose)
+{
+    writeBytes(QStringLiteral("ZRNZ.DAT"), scaleLine("SHOES", {"3", "4", "5", "6", "7", "8", "9"}) +
+                                               scaleLine("DRESS", {"6", "8", "10", "12", "14"}) +
+                                               scaleLine("KIDS", {"2-3", "4-5", "6-7"}));
+    startWindow();
+    const QStringList shoes{"3", "4", "5", "6", "7", "8", "9"};
+    const QStringList dress{"6", "8", "10", "12", "14"};
+    const QStringList shortDress{"6", "8", "10"};
+    const QByteArray dressEdited = scaleLine("DRESS", {"6", "8", "10"});
+    const QString notSetUp = QStringLiteral("Sizescale entered has not been setup.");
+    const struct
+    {
+        const char* name;
+        QString picked; // shown first, its boxes filled with 1, 2, 3, ...
+        QString typed;  // then typed over it
+        QStringList sizes;
+        QList<qint32> stored; // OrderQty of sizes 1 to 7; empty: refused
+        QString message;
+        QByteArray scalesAtAccept; // the size-scale file then, when changed
+    } cases[] = {
+        {"fewer sizes", "SHOES     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"more sizes", "KIDS      ", "SHOES", shoes, {1, 2, 3, 0, 0, 0, 0}, {}, {}},
+        {"trailing blanks", "SHOES     ", "DRESS   ", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"same scale retyped", "DRESS     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"unlisted name", "SHOES     ", "BABY", {}, {}, notSetUp, {}},
+        {"other letter case", "SHOES     ", "dress", {}, {}, notSetUp, {}},
+        {"scale shortened in its file since",
+         "DRESS     ",
+         "DRESS",
+         dress,
+         {},
+         "The size scale \"DRESS\" has no size in position 4: no quantity can be stored for it.",
+         dressEdited},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int p = 0; p < 7; ++p)
+            frm->Text2[size_t(p)]->setText(QString());
+        Ticket t;
+        t.title1 = QStringLiteral("ROW %1").arg(++row); // no duplicate of an earlier row
+        t.scale = c.picked;
+        t.quantities = {"1", "2", "3", "4", "5", "6", "7"};
+        enter(t);
+        type(frm->Combo1[6], c.typed);
+        frm->Text1[0]->setFocus();
+        const auto shownSizes = [this](bool boxes) {
+            QStringList sizes;
+            for (int p = 0; p < 7; ++p) {
+                if (boxes ? frm->Text2[size_t(p)]->Visible() : frm->Label3[size_t(p)]->Visible())
+                    sizes << frm->Label3[size_t(p)]->Caption();
+            }
+            return sizes;
+        };
+        EXPECT_EQ(shownSizes(false), c.sizes);
+        EXPECT_EQ(shownSizes(true), c.sizes);
+
+        if (!c.scalesAtAccept.isEmpty())
+            writeBytes(QStringLiteral("ZRNZ.DAT"), c.scalesAtAccept);
+        const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
+        const QByteArray printFile = readBytes(QStringLiteral("ZRPRT.DAT"));
+        const qsizetype mark = dialogs.messages().size();
+        if (c.stored.isEmpty())
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        accept();
+        if (c.stored.isEmpty()) {
+            ASSERT_EQ(since(mark).size(), 1);
+            EXPECT_EQ(since(mark).first().text, c.message);
+            EXPECT_EQ(since(mark).first().title, QStringLiteral("Invalid Record"));
+            EXPECT_EQ(QApplication::focusWidget(), frm->Combo1[6]);
+            EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
+            EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), printFile);
+            // The boxes are those of the scale as its file now holds it.
+            EXPECT_EQ(shownSizes(true), c.scalesAtAccept.isEmpty() ? c.sizes : shortDress);
+            continue;
+        }
+        EXPECT_TRUE(since(mark).isEmpty());
+        const qint32 recNo = recordCount();
+        const TicketRecord rec = record(recNo);
+        EXPECT_EQ(rec.SizeScale, c.typed.leftJustified(10));
+        for (int p = 0; p < 7; ++p) {
+            EXPECT_EQ(rec.OrderQty[size_t(p)], c.stored.at(p)) << p;
+            EXPECT_EQ(rec.TotalQty[size_t(p)], c.stored.at(p)) << p;
+        }
+        EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")),
+                  printFile + '"' + QByteArray::number(recNo) + "\"\r\n");
+    }
+}
+
 TEST_F(AcceptTicketTest, TextTheRecordFileCannotHoldIsRefusedNamingTheField)
 {
     const struct

@@ -725,6 +725,65 @@ TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
     }
 }
 
+TEST_F(LookUpTest, StockGoesOnlyToTheSizesOfTheRecordsScale)
+{
+    startWindow();
+    put(record(QStringLiteral("SUMMER"), 4.5), 1);
+    const QByteArray mens = readBytes(QStringLiteral("ZRNZ.DAT"));
+    const QByteArray shortMens = scaleLine("MENS", {"S", "M"});
+    const struct
+    {
+        const char* name;
+        bool editedWhileOpen; // else between the preview and "More of this ticket"
+        QStringList boxes;    // the size captions of the boxes offered
+        QString message;      // for 1, 2 and 3 typed; empty: taken
+    } cases[] = {
+        {"scale shortened before the row opens", false, {"S", "M"}, {}},
+        {"scale shortened while the row is open",
+         true,
+         {"S", "M", "L", "XL", "XXL"},
+         "The size scale \"MENS\" has no size in position 3: no quantity can be stored for it."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(QStringLiteral("ZRNZ.DAT"), mens);
+        newSearch();
+        lookUpNumber(QStringLiteral("1"));
+        if (!c.editedWhileOpen)
+            writeBytes(QStringLiteral("ZRNZ.DAT"), shortMens);
+        click(frm->Command5[1]);
+        if (c.editedWhileOpen)
+            writeBytes(QStringLiteral("ZRNZ.DAT"), shortMens);
+        QStringList boxes;
+        for (int p = 0; p < 7; ++p) {
+            if (frm->Text2[size_t(13 - p)]->Visible())
+                boxes << frm->Label3[size_t(13 - p)]->Caption();
+        }
+        EXPECT_EQ(boxes, c.boxes);
+
+        const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
+        const QStringList typed{"1", "2", "3"};
+        for (int p = 0; p < 3; ++p) {
+            if (frm->Text2[size_t(13 - p)]->Visible())
+                QTest::keyClicks(frm->Text2[size_t(13 - p)], typed.at(p));
+        }
+        const qsizetype mark = dialogs.messages().size();
+        if (!c.message.isEmpty())
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        click(frm->Command3);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(dialogs.messages().size(), mark);
+            EXPECT_EQ(firstQtys(get(1).OrderQty), (QList<qint32>{1, 2, 0, 0, 0, 0, 0}));
+            continue;
+        }
+        ASSERT_EQ(dialogs.messages().size(), mark + 1);
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        EXPECT_EQ(dialogs.messages().last().title, QStringLiteral("Add more stock."));
+        EXPECT_EQ(QApplication::focusWidget(), frm->Text2[11]);
+        EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
+    }
+}
+
 TEST_F(LookUpTest, ARestockWhoseLastRecordNoteFailsIsStillListed)
 {
     startWindow();
