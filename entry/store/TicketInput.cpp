@@ -108,4 +108,11 @@ QString waitingProblem(const QString& sizeCaption, qint64 waiting, qint32 highes
         .arg(quantityBox(sizeCaption), QString::number(waiting), QString::number(highest));
 }
 
+QString missingSizeProblem(const QString& scaleName, int sizePosition)
+{
+    return QStringLiteral("The size scale \"%1\" has no size in position %2: no quantity can be "
+                          "stored for it.")
+        .arg(Values::trimBlanks(Values::storedField(scaleName)), QString::number(sizePosition + 1));
+}
+
 } // namespace TicketInput

@@ -37,4 +37,8 @@ QString quantityProblem(const QString& sizeCaption, qint32 lowest, qint32 highes
 // tickets of its size, more than highest.
 QString waitingProblem(const QString& sizeCaption, qint64 waiting, qint32 highest);
 
+// The message for a quantity at sizePosition (0 to 6) of a scale that has no
+// size there, naming the scale and the position as the user counts it (1 to 7).
+QString missingSizeProblem(const QString& scaleName, int sizePosition);
+
 } // namespace TicketInput

@@ -448,10 +448,15 @@ private:
     void searchRecords();
     // The last print-file line whose text is text; 0 when there is none.
     int printFileLineOf(const QString& text) const;
+    // A number of tickets for each of the seven size positions.
+    using SizeQuantities = std::array<qint32, 7>;
     // Tickets to add (or, below zero, take away) for each of the seven sizes.
-    using AddedStock = std::array<qint32, 7>;
+    using AddedStock = SizeQuantities;
     // The added-stock boxes read (Command3_Click); nothing, after the refusal, for a bad one.
     std::optional<AddedStock> checkedAddedStock();
+    // False, after the refusal, when a box holds stock for a size that the
+    // record's scale, as the size-scale file now holds it, does not have.
+    bool addedStockHasSizes(const TicketRecord& rec);
     // False, after the refusal, when an addition would leave more tickets of
     // a size waiting than one run prints.
     bool addedStockWaitsWithinRun(const TicketRecord& rec, const AddedStock& added,
@@ -461,6 +466,18 @@ private:
     // The record's print-file line updated, or added when it has units, and the file saved.
     void putAddedStockInPrintFile(const TicketRecord& rec, qint32 recNo, const QString& recNoText,
                                   bool inPrintFile);
+    // Sizes 1 to 7 of one scale, as its line of the size-scale file holds them.
+    using ScaleSizes = std::array<QString, 7>;
+    // The sizes of the first scale whose name, trimmed, equals scaleName
+    // trimmed (letter case counts): all empty when no scale has that name;
+    // nothing when the size-scale file cannot be opened.
+    std::optional<ScaleSizes> sizesOfScale(const QString& scaleName) const;
+    // Puts sizes into the new-ticket (mode 1) or look-up (mode 2) size grid.
+    void showScaleSizes(int mode, const ScaleSizes& sizes);
+    // The first size position whose quantity box on the new-ticket (mode 1)
+    // or look-up (mode 2) screen is shown and asks for tickets where sizes
+    // holds no size; -1 when there is none.
+    int quantityWithoutSize(int mode, const ScaleSizes& sizes) const;
     void resetEntryFields();
     void fillNewTicketFromLastRecord();
     void fillEmptyBarcodeBox();
@@ -473,8 +490,7 @@ private:
     // the same ticket already waits (false: no new ticket), and the record
     // and print-file line stored (false when either failed).
     void acceptNewTicket();
-    std::optional<double>
-    checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& quantities);
+    std::optional<double> checkedNewTicketEntries(SizeQuantities& quantities);
     TicketRecord enteredTicket(double price) const;
     bool newTicketWanted(const TicketRecord& rec);
     bool storeNewTicket(const TicketRecord& rec);

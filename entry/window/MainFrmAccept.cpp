@@ -143,7 +143,7 @@ void MainFrm::Command2_Click()
 
 void MainFrm::acceptNewTicket()
 {
-    std::array<qint32, TicketRecord::QtyCount> quantities{};
+    SizeQuantities quantities{};
     const std::optional<double> price = checkedNewTicketEntries(quantities);
     if (!price)
         return;
@@ -166,8 +166,7 @@ void MainFrm::acceptNewTicket()
     Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
 }
 
-std::optional<double>
-MainFrm::checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& quantities)
+std::optional<double> MainFrm::checkedNewTicketEntries(SizeQuantities& quantities)
 {
     Dialogs& dialogs = Dialogs::current();
     const auto refuse = [&](const QString& message, QWidget* field) {
@@ -177,6 +176,16 @@ MainFrm::checkedNewTicketEntries(std::array<qint32, TicketRecord::QtyCount>& qua
     };
     if (!scaleListed(Combo1[6]))
         return refuse(QStringLiteral("Sizescale entered has not been setup."), Combo1[6]);
+    // The quantities are read from the boxes of the scale the field names,
+    // however the name came into it. A box still shown for a size the scale
+    // no longer has (edited in its file since) is refused, not dropped: the
+    // user sees the scale's sizes and decides.
+    if (const std::optional<ScaleSizes> sizes = sizesOfScale(Combo1[6]->Text())) {
+        const int stray = quantityWithoutSize(1, *sizes);
+        showScaleSizes(1, *sizes);
+        if (stray >= 0)
+            return refuse(TicketInput::missingSizeProblem(Combo1[6]->Text(), stray), Combo1[6]);
+    }
     if (!colourListed(Combo1[4]))
         return refuse(QStringLiteral("Colour entered has not been setup."), Combo1[4]);
     const std::optional<double> price = TicketInput::price(Text1[0]->Text());

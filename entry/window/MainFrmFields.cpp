@@ -3,7 +3,10 @@
 // lists, the size grid and the moves between the quantity boxes.
 
 #include <QLineEdit>
+#include <limits>
+#include <optional>
 
+#include "entry/store/TicketInput.h"
 #include "entry/window/FieldEvents.h"
 #include "entry/window/MainFrm.h"
 #include "platform/controls/ComboBox.h"
@@ -319,7 +322,7 @@ void MainFrm::resetEntryFields()
 // ---------------------------------------------------------------------------
 // Handlers
 
-void MainFrm::Combo1_Change(int)
+void MainFrm::Combo1_Change(int index)
 {
     // A text exactly one over its cap was typed: cut the last character. A
     // longer text was pasted or set by code and stays. Cutting changes the
@@ -336,6 +339,10 @@ void MainFrm::Combo1_Change(int)
     if (Text1[1]->Text().isEmpty())
         Text1[1]->setText(provisionalBarcode(QStringLiteral("9"), QStringLiteral("xxx")));
     UpdateNewTicketinfo();
+    // A scale typed into the new-ticket field shows its sizes as one picked
+    // from the list does, so that the boxes shown are the scale's own.
+    if (index == 6)
+        LoadScaleGrid(1, Combo1[6]->Text());
 }
 
 void MainFrm::Combo1_Click(int index)
@@ -451,22 +458,30 @@ void MainFrm::LoadColourCombo(int mode)
     }
 }
 
-void MainFrm::LoadScaleGrid(int mode, const QString& scaleName)
+std::optional<MainFrm::ScaleSizes> MainFrm::sizesOfScale(const QString& scaleName) const
 {
     TextFileReader reader;
     if (!reader.open(Values::trimRightBlanks(m_store.ScaleFileName)))
-        return;
-    // A name that no scale has shows no sizes.
-    std::array<QString, SizeCount> sizes;
+        return std::nullopt;
+    // A name that no scale has has no sizes.
     const QString wanted = Values::trimBlanks(scaleName);
     while (!reader.atEnd()) {
         const ScaleLine line = readScaleLine(reader);
-        if (Values::trimBlanks(line.name) == wanted) {
-            sizes = line.sizes;
-            break;
-        }
+        if (Values::trimBlanks(line.name) == wanted)
+            return line.sizes;
     }
+    return ScaleSizes{};
+}
 
+void MainFrm::LoadScaleGrid(int mode, const QString& scaleName)
+{
+    // Without a size-scale file the grid stays as it is.
+    if (const std::optional<ScaleSizes> sizes = sizesOfScale(scaleName))
+        showScaleSizes(mode, *sizes);
+}
+
+void MainFrm::showScaleSizes(int mode, const ScaleSizes& sizes)
+{
     if (mode == 1) {
         for (int p = 0; p < SizeCount; ++p) {
             Label* caption = Label3[size_t(p)];
@@ -483,6 +498,21 @@ void MainFrm::LoadScaleGrid(int mode, const QString& scaleName)
             caption->setVisible(!caption->Caption().isEmpty());
         }
     }
+}
+
+int MainFrm::quantityWithoutSize(int mode, const ScaleSizes& sizes) const
+{
+    for (int p = 0; p < SizeCount; ++p) {
+        const TextBox* box = Text2[size_t(mode == 1 ? p : 13 - p)];
+        if (!box->Visible() || !Values::trimBlanks(sizes[size_t(p)]).isEmpty())
+            continue;
+        // Only a blank box or a 0 asks for no tickets.
+        const std::optional<qint32> q = TicketInput::quantity(
+            box->Text(), std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max());
+        if (!q || *q != 0)
+            return p;
+    }
+    return -1;
 }
 
 // ---------------------------------------------------------------------------

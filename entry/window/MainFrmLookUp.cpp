@@ -279,6 +279,16 @@ void MainFrm::searchRecords()
         }
     }
 
+    // The price filter takes a price as the new-ticket screen does: a text
+    // that is none finds nothing rather than the number it starts with.
+    const QString priceProblem =
+        recNoText.isEmpty() ? TicketInput::priceProblem(Text1[2]->Text()) : QString();
+    if (!priceProblem.isEmpty()) {
+        tell(priceProblem, QStringLiteral("Invalid Search"), Dialogs::Icon::Critical);
+        Text1[2]->setFocus();
+        return;
+    }
+
     ListView1->clearItems();
     int matches = 0;
     const qint32 count = m_store.GetRecordNo(0);
@@ -401,8 +411,11 @@ void MainFrm::Command5_Click(int index)
                  Dialogs::Icon::Exclamation);
             return;
         }
-        // The added-stock boxes take the last-order row's place.
+        // The added-stock boxes take the last-order row's place, one for
+        // each size of the record's own scale as the file now holds it.
         Label1[13]->setVisible(false);
+        HideStkQtyInput();
+        LoadScaleGrid(2, LookUpRec.SizeScale);
         for (int box = 13; box >= 7; --box)
             Text2[size_t(box)]->setText(QString());
         ShowStkQtyInput();
@@ -459,7 +472,7 @@ void MainFrm::Command3_Click()
         tell(m_store.lastError(), QStringLiteral("Add more stock."), Dialogs::Icon::Critical);
         return;
     }
-    if (!addedStockWaitsWithinRun(rec, *added, inPrintFile))
+    if (!addedStockHasSizes(rec) || !addedStockWaitsWithinRun(rec, *added, inPrintFile))
         return;
     if (!addedStockFits(rec, *added, inPrintFile)) {
         tell(QStringLiteral("Stock quantity too large."), QStringLiteral("Add more stock."),
@@ -501,6 +514,20 @@ std::optional<MainFrm::AddedStock> MainFrm::checkedAddedStock()
         added[size_t(p)] = *q;
     }
     return added;
+}
+
+bool MainFrm::addedStockHasSizes(const TicketRecord& rec)
+{
+    // Stock goes only to the record's own sizes: a box left open from before
+    // its scale changed in the file holds none of them.
+    const std::optional<ScaleSizes> sizes = sizesOfScale(rec.SizeScale);
+    const int stray = sizes ? quantityWithoutSize(2, *sizes) : -1;
+    if (stray < 0)
+        return true;
+    tell(TicketInput::missingSizeProblem(rec.SizeScale, stray), QStringLiteral("Add more stock."),
+         Dialogs::Icon::Critical);
+    Text2[size_t(13 - stray)]->setFocus();
+    return false;
 }
 
 bool MainFrm::addedStockWaitsWithinRun(const TicketRecord& rec, const AddedStock& added,

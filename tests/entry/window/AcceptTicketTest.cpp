@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
+#include <vector>
 
 #include "entry/store/TicketRecord.h"
 #include "entry/window/MainFrm.h"
@@ -24,6 +25,7 @@
 #include "platform/runtime/Values.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/RefusedPrices.h"
 
 using namespace platform;
 
@@ -293,10 +295,7 @@ TEST_F(AcceptTicketTest, ATicketWithoutQuantitiesIsWrittenWithoutALine)
 
 TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
 {
-    const QString PriceRules = QStringLiteral("Price may only hold a plain number below 10000000, "
-                                              "with at most two decimals after a point (as "
-                                              "12.50), or nothing.");
-    const struct
+    struct Case
     {
         const char* name;
         QString scale;
@@ -305,7 +304,8 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         QString message;
         int focus; // Combo1 index, -1 the price box, -2 the first quantity box
         QString quantity = QStringLiteral("2");
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {"scale in other case", "kids", "R  :Red", "4.5", "Sizescale entered has not been setup.",
          6},
         {"unknown scale", "BABY", "R  :Red", "4.5", "Sizescale entered has not been setup.", 6},
@@ -313,19 +313,6 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
          "Sizescale entered has not been setup.", 6},
         {"empty colour", "  KIDS ", "", "4.5", "Colour entered has not been setup.", 4},
         {"unknown colour", "KIDS", "GRN:Green", "4.5", "Colour entered has not been setup.", 4},
-        {"pound sign", "KIDS", "BLK", "£5", "Price may only contain numeric values.", -1},
-        {"letter", "KIDS", "R", "12a", "Price may only contain numeric values.", -1},
-        {"colon", "KIDS", "R", "12:50", "Price may only contain numeric values.", -1},
-        {"comma", "KIDS", "R", "12,50", PriceRules, -1},
-        {"minus inside", "KIDS", "R", "1-2", PriceRules, -1},
-        {"mark", "KIDS", "R", "!", PriceRules, -1},
-        {"negative", "KIDS", "R", "-5", PriceRules, -1},
-        {"plus", "KIDS", "R", "+5", PriceRules, -1},
-        {"point alone", "KIDS", "R", ".", PriceRules, -1},
-        {"two points", "KIDS", "R", "1.2.3", PriceRules, -1},
-        {"three decimals", "KIDS", "R", "12.505", PriceRules, -1},
-        {"too wide for the run", "KIDS", "R", "10000000", PriceRules, -1},
-        {"eleven digits", "KIDS", "R", "99999999999", PriceRules, -1},
         {"exponent quantity", "KIDS      ", "R", "4.5",
          "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
          "1e9"},
@@ -336,6 +323,8 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
          "The quantity for size 2-3 may only hold a whole number from 0 to 9999, or nothing.", -2,
          "10000"},
     };
+    for (const RefusedPrice& refused : refusedPrices())
+        cases.push_back({refused.name, "KIDS", "R", refused.text, refused.message, -1});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const qsizetype mark = dialogs.messages().size();
@@ -363,6 +352,96 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("ZRPRT.DAT"))));
         EXPECT_EQ(fieldTexts(), before);
         EXPECT_FALSE(savingIndicatorShown());
+    }
+}
+
+TEST_F(AcceptTicketTest, ATypedScaleShowsItsSizesAndAcceptStoresOnlyThose)
+{
+    writeBytes(QStringLiteral("ZRNZ.DAT"), scaleLine("SHOES", {"3", "4", "5", "6", "7", "8", "9"}) +
+                                               scaleLine("DRESS", {"6", "8", "10", "12", "14"}) +
+                                               scaleLine("KIDS", {"2-3", "4-5", "6-7"}));
+    startWindow();
+    const QStringList shoes{"3", "4", "5", "6", "7", "8", "9"};
+    const QStringList dress{"6", "8", "10", "12", "14"};
+    const QStringList shortDress{"6", "8", "10"};
+    const QByteArray dressEdited = scaleLine("DRESS", {"6", "8", "10"});
+    const QString notSetUp = QStringLiteral("Sizescale entered has not been setup.");
+    const struct
+    {
+        const char* name;
+        QString picked; // shown first, its boxes filled with 1, 2, 3, ...
+        QString typed;  // then typed over it
+        QStringList sizes;
+        QList<qint32> stored; // OrderQty of sizes 1 to 7; empty: refused
+        QString message;
+        QByteArray scalesAtAccept; // the size-scale file then, when changed
+    } cases[] = {
+        {"fewer sizes", "SHOES     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"more sizes", "KIDS      ", "SHOES", shoes, {1, 2, 3, 0, 0, 0, 0}, {}, {}},
+        {"trailing blanks", "SHOES     ", "DRESS   ", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"same scale retyped", "DRESS     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
+        {"unlisted name", "SHOES     ", "BABY", {}, {}, notSetUp, {}},
+        {"other letter case", "SHOES     ", "dress", {}, {}, notSetUp, {}},
+        {"scale shortened in its file since",
+         "DRESS     ",
+         "DRESS",
+         dress,
+         {},
+         "The size scale \"DRESS\" has no size in position 4: no quantity can be stored for it.",
+         dressEdited},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int p = 0; p < 7; ++p)
+            frm->Text2[size_t(p)]->setText(QString());
+        Ticket t;
+        t.title1 = QStringLiteral("ROW %1").arg(++row); // no duplicate of an earlier row
+        t.scale = c.picked;
+        t.quantities = {"1", "2", "3", "4", "5", "6", "7"};
+        enter(t);
+        type(frm->Combo1[6], c.typed);
+        frm->Text1[0]->setFocus();
+        const auto shownSizes = [this](bool boxes) {
+            QStringList sizes;
+            for (int p = 0; p < 7; ++p) {
+                if (boxes ? frm->Text2[size_t(p)]->Visible() : frm->Label3[size_t(p)]->Visible())
+                    sizes << frm->Label3[size_t(p)]->Caption();
+            }
+            return sizes;
+        };
+        EXPECT_EQ(shownSizes(false), c.sizes);
+        EXPECT_EQ(shownSizes(true), c.sizes);
+
+        if (!c.scalesAtAccept.isEmpty())
+            writeBytes(QStringLiteral("ZRNZ.DAT"), c.scalesAtAccept);
+        const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
+        const QByteArray printFile = readBytes(QStringLiteral("ZRPRT.DAT"));
+        const qsizetype mark = dialogs.messages().size();
+        if (c.stored.isEmpty())
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        accept();
+        if (c.stored.isEmpty()) {
+            ASSERT_EQ(since(mark).size(), 1);
+            EXPECT_EQ(since(mark).first().text, c.message);
+            EXPECT_EQ(since(mark).first().title, QStringLiteral("Invalid Record"));
+            EXPECT_EQ(QApplication::focusWidget(), frm->Combo1[6]);
+            EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
+            EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), printFile);
+            // The boxes are those of the scale as its file now holds it.
+            EXPECT_EQ(shownSizes(true), c.scalesAtAccept.isEmpty() ? c.sizes : shortDress);
+            continue;
+        }
+        EXPECT_TRUE(since(mark).isEmpty());
+        const qint32 recNo = recordCount();
+        const TicketRecord rec = record(recNo);
+        EXPECT_EQ(rec.SizeScale, c.typed.leftJustified(10));
+        for (int p = 0; p < 7; ++p) {
+            EXPECT_EQ(rec.OrderQty[size_t(p)], c.stored.at(p)) << p;
+            EXPECT_EQ(rec.TotalQty[size_t(p)], c.stored.at(p)) << p;
+        }
+        EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")),
+                  printFile + '"' + QByteArray::number(recNo) + "\"\r\n");
     }
 }
 

@@ -255,6 +255,8 @@ TEST_F(EntryFieldsTest, PickingAScaleShowsExactlyItsSizes)
     EXPECT_TRUE(shownSizes(lookUpSizes()).isEmpty());
     pick(frm->Combo1[7], QStringLiteral("KIDS      "));
     EXPECT_TRUE(shownSizes(lookUpSizes()).isEmpty());
+    type(frm->Combo1[7], QStringLiteral("MENS"));
+    EXPECT_TRUE(shownSizes(lookUpSizes()).isEmpty());
     frm->LoadScaleGrid(2, QStringLiteral("  KIDS "));
     EXPECT_TRUE(frm->Label1[11]->Visible());
     EXPECT_EQ(shownSizes(lookUpSizes()), (QStringList{"2-3", "4-5", "6-7"}));

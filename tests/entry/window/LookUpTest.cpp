@@ -22,6 +22,7 @@
 #include "platform/runtime/Values.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDirTest.h"
+#include "tests/entry/window/RefusedPrices.h"
 
 using namespace platform;
 
@@ -351,7 +352,7 @@ TEST_F(LookUpTest, FieldSearchMatchesLeadingTextColourAndPrice)
         {"colour ID alone is short of three characters", 9, "R", {}},
         {"colour compared in upper case", 9, "rb :", {"4"}},
         {"price", -2, "12.5", {"1", "4"}},
-        {"price followed by a letter", -2, "12.5x", {"1", "4"}},
+        {"price with blanks around it", -2, " 12.5 ", {"1", "4"}},
         {"price with two decimals", -2, "3.00", {"5"}},
         {"scale", 7, "ki", {"4"}},
         {"fit", 8, "L", {"1", "2", "4", "5"}},
@@ -387,6 +388,28 @@ TEST_F(LookUpTest, FieldSearchMatchesLeadingTextColourAndPrice)
     click(frm->Command4[1]);
     click(frm->Command4[0]);
     EXPECT_EQ(column(frm->ListView1, 4), (QStringList{"12.50", "9.50", "12.50", "3.00"}));
+}
+
+TEST_F(LookUpTest, APriceFilterThatIsNoPriceIsRefusedAndSearchesNothing)
+{
+    startWindow();
+    put(record(QStringLiteral("TWELVE"), 12), 1);
+    put(record(QStringLiteral("HALF"), 12.5), 2);
+    for (const RefusedPrice& c : refusedPrices()) {
+        SCOPED_TRACE(c.name);
+        const qsizetype mark = dialogs.messages().size();
+        dialogs.answerMessage(Dialogs::Answer::OK);
+        frm->Combo1[13]->setFocus();
+        frm->Text1[2]->setText(c.text);
+        click(frm->Command4[0]);
+        ASSERT_EQ(dialogs.messages().size(), mark + 1);
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        EXPECT_EQ(dialogs.messages().last().title, QStringLiteral("Invalid Search"));
+        EXPECT_EQ(dialogs.messages().last().icon, Icon::Critical);
+        EXPECT_EQ(QApplication::focusWidget(), frm->Text1[2]);
+        EXPECT_TRUE(frm->Frame3->Visible());
+        EXPECT_EQ(frm->ListView1->itemCount(), 0);
+    }
 }
 
 TEST_F(LookUpTest, ClearEmptiesTheSearchFieldsOnly)
@@ -647,35 +670,117 @@ TEST_F(LookUpTest, BadOrOverflowingStockChangesNothing)
 TEST_F(LookUpTest, AnAdditionBeyondWhatARunPrintsIsRefusedWhereItIsTyped)
 {
     startWithWaitingRecord(record(QStringLiteral("SUMMER"), 4.5));
-    lookUpNumber(QStringLiteral("1"));
-
+    const QString tooMany = QStringLiteral("The quantity for size %1 would bring the tickets "
+                                           "waiting in that size to %2; at most 9999 may wait.");
+    const QString updated =
+        QStringLiteral("The Print File alreay contains this record. Values will be updated.");
     const struct
     {
-        QString typed;
-        bool refused;
+        const char* name;
+        QList<qint32> waiting; // before, sizes S, M, ...
+        QStringList typed;
         QString message;
-        qint32 waiting;
+        QList<qint32> after;
+        int refusedBox = 0;
     } cases[] = {
-        {"9999", true,
-         "The quantity for size S would bring the tickets waiting in that size to 10000; at most "
-         "9999 may wait.",
-         1},
-        {"9998", false, "The Print File alreay contains this record. Values will be updated.",
-         9999},
+        {"one too many", {1}, {"9999"}, tooMany.arg("S").arg(10000), {1}, 13},
+        {"up to the most", {1}, {"9998"}, updated, {9999}},
+        // An order from an older file may wait with more than a run prints.
+        {"another size beside a large order", {12000}, {"", "5"}, updated, {12000, 5}},
+        {"a minus brings a large order down", {12000}, {"-3000"}, updated, {9000}},
+        {"more of a large order", {12000}, {"1"}, tooMany.arg("S").arg(12001), {12000}, 13},
+        {"the refusal names its own size",
+         {12000, 9998},
+         {"", "2"},
+         tooMany.arg("M").arg(10000),
+         {12000, 9998},
+         12},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+        SCOPED_TRACE(c.name);
+        TicketRecord rec = get(1);
+        rec.OrderQty = {};
+        qint32 units = 0;
+        for (int p = 0; p < c.waiting.size(); ++p)
+            rec.OrderQty[size_t(p)] = c.waiting.at(p);
+        for (qint32 q : c.after)
+            units += q;
+        put(rec, 1);
+        frm->LoadPrintFile();
+        newSearch();
+        lookUpNumber(QStringLiteral("1"));
         const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
         dialogs.answerMessage(Dialogs::Answer::OK);
-        addStock({c.typed});
+        addStock(c.typed);
         EXPECT_EQ(dialogs.messages().last().text, c.message);
-        EXPECT_EQ(get(1).OrderQty[0], c.waiting);
-        EXPECT_EQ(frm->ListView2->subItem(1, 9), QString::number(c.waiting));
+        const TicketRecord after = get(1);
+        for (int p = 0; p < 7; ++p)
+            EXPECT_EQ(after.OrderQty[size_t(p)], c.after.value(p)) << p;
+        EXPECT_EQ(frm->ListView2->subItem(1, 9), QString::number(units));
         EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), QByteArray("\"1\"\r\n"));
-        if (c.refused) {
+        if (c.refusedBox > 0) {
             EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
-            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[13]);
+            EXPECT_EQ(QApplication::focusWidget(), frm->Text2[size_t(c.refusedBox)]);
         }
+    }
+}
+
+TEST_F(LookUpTest, StockGoesOnlyToTheSizesOfTheRecordsScale)
+{
+    startWindow();
+    put(record(QStringLiteral("SUMMER"), 4.5), 1);
+    const QByteArray mens = readBytes(QStringLiteral("ZRNZ.DAT"));
+    const QByteArray shortMens = scaleLine("MENS", {"S", "M"});
+    const struct
+    {
+        const char* name;
+        bool editedWhileOpen; // else between the preview and "More of this ticket"
+        QStringList boxes;    // the size captions of the boxes offered
+        QString message;      // for 1, 2 and 3 typed; empty: taken
+    } cases[] = {
+        {"scale shortened before the row opens", false, {"S", "M"}, {}},
+        {"scale shortened while the row is open",
+         true,
+         {"S", "M", "L", "XL", "XXL"},
+         "The size scale \"MENS\" has no size in position 3: no quantity can be stored for it."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(QStringLiteral("ZRNZ.DAT"), mens);
+        newSearch();
+        lookUpNumber(QStringLiteral("1"));
+        if (!c.editedWhileOpen)
+            writeBytes(QStringLiteral("ZRNZ.DAT"), shortMens);
+        click(frm->Command5[1]);
+        if (c.editedWhileOpen)
+            writeBytes(QStringLiteral("ZRNZ.DAT"), shortMens);
+        QStringList boxes;
+        for (int p = 0; p < 7; ++p) {
+            if (frm->Text2[size_t(13 - p)]->Visible())
+                boxes << frm->Label3[size_t(13 - p)]->Caption();
+        }
+        EXPECT_EQ(boxes, c.boxes);
+
+        const QByteArray records = readBytes(QStringLiteral("ZRNDB.DAT"));
+        const QStringList typed{"1", "2", "3"};
+        for (int p = 0; p < 3; ++p) {
+            if (frm->Text2[size_t(13 - p)]->Visible())
+                QTest::keyClicks(frm->Text2[size_t(13 - p)], typed.at(p));
+        }
+        const qsizetype mark = dialogs.messages().size();
+        if (!c.message.isEmpty())
+            dialogs.answerMessage(Dialogs::Answer::OK);
+        click(frm->Command3);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(dialogs.messages().size(), mark);
+            EXPECT_EQ(firstQtys(get(1).OrderQty), (QList<qint32>{1, 2, 0, 0, 0, 0, 0}));
+            continue;
+        }
+        ASSERT_EQ(dialogs.messages().size(), mark + 1);
+        EXPECT_EQ(dialogs.messages().last().text, c.message);
+        EXPECT_EQ(dialogs.messages().last().title, QStringLiteral("Add more stock."));
+        EXPECT_EQ(QApplication::focusWidget(), frm->Text2[11]);
+        EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
     }
 }
 
