@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,10 +13,9 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "platform/controls/ColourValue.h"
-#include "platform/controls/FontSubstitutes.h"
+#include "printrun/designer/FontFaces.h"
 
 using namespace platform;
 
@@ -37,20 +35,6 @@ constexpr NamedColour BasicColours[] = {
     {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
 };
 
-// The four styles, in list order: bold and italic of each.
-struct NamedStyle
-{
-    const char* name;
-    bool bold;
-    bool italic;
-};
-constexpr NamedStyle Styles[] = {
-    {"Regular", false, false},
-    {"Italic", false, true},
-    {"Bold", true, false},
-    {"Bold Italic", true, true},
-};
-
 constexpr int SizeChoices[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
 QIcon swatch(qint32 value)
@@ -58,26 +42,6 @@ QIcon swatch(qint32 value)
     QPixmap pixmap(16, 12);
     pixmap.fill(ColourValue::toQColor(value));
     return QIcon(pixmap);
-}
-
-// Installed fonts and the faces that stand in for others, in one sorted
-// list; the face being edited is offered even when it is neither, so that
-// OK keeps it.
-QStringList faceNames(const QString& current)
-{
-    QStringList names;
-    for (const QString& family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family))
-            names.append(family);
-    }
-    names.append(FontSubstitutes::faces());
-    if (!current.isEmpty())
-        names.append(current);
-    names.removeDuplicates();
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
-    return names;
 }
 
 // A point size in a box that shows it without trailing zeros: 12, 9.5.
@@ -92,7 +56,10 @@ public:
 
 // The dialog itself: face, style and size lists, the effects section and a
 // sample drawn as the choice stands. Faces are chosen by the names the
-// layouts store, each drawn in its substitute where it has one.
+// layouts store; a face that prints in another font says which. Each list
+// counts by its highlighted row, however the row was reached (mouse, arrow
+// keys, Page Up/Down, typing its first letters); a list with no row
+// highlighted leaves its part of the choice as it came.
 class FontColourForm : public QDialog
 {
 public:
@@ -107,12 +74,20 @@ private:
     QWidget* buildSizes();
     QGroupBox* buildEffects();
     QGroupBox* buildSample();
+    // Lists the styles of the face chosen, the flags chosen highlighted
+    // when the face has them.
+    void fillStyles();
     void showSample();
 
     const FontColourDialog::Choice m_start;
     const bool m_withEffects;
+    // The face and style flags as chosen so far.
+    QString m_name;
+    bool m_bold = false;
+    bool m_italic = false;
     QListWidget* m_faces = nullptr;
     QListWidget* m_styles = nullptr;
+    QLabel* m_printedAs = nullptr;
     SizeBox* m_size = nullptr;
     QListWidget* m_sizes = nullptr;
     QCheckBox* m_strikeout = nullptr;
@@ -137,9 +112,20 @@ QWidget* captioned(const QString& caption, QWidget* control, QWidget* below = nu
     return column;
 }
 
+// The highlighted row of a list: its selected item. A list shows no row
+// highlighted until one is set or the user picks one; the row that merely
+// has the focus frame (a list that gets the focus with no row set puts it on
+// the first) does not count.
+const QListWidgetItem* highlighted(const QListWidget* list)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
 FontColourForm::FontColourForm(const FontColourDialog::Choice& start, bool withEffects,
                                QWidget* parent)
-    : QDialog(parent), m_start(start), m_withEffects(withEffects)
+    : QDialog(parent), m_start(start), m_withEffects(withEffects), m_name(start.name),
+      m_bold(start.bold), m_italic(start.italic)
 {
     setWindowTitle(QStringLiteral("Font"));
     auto* grid = new QGridLayout(this);
@@ -163,12 +149,18 @@ QWidget* FontColourForm::buildFaces()
 {
     m_faces = new QListWidget;
     m_faces->setObjectName(QStringLiteral("Face"));
-    const QStringList names = faceNames(m_start.name);
+    const QStringList names = FontFaces::names(m_start.name);
     m_faces->addItems(names);
-    const int row = names.indexOf(m_start.name);
+    const int row = m_start.name.isEmpty() ? -1 : names.indexOf(m_start.name);
     if (row >= 0)
         m_faces->setCurrentRow(row);
-    connect(m_faces, &QListWidget::currentRowChanged, this, [this] { showSample(); });
+    connect(m_faces, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QListWidgetItem* face = highlighted(m_faces)) {
+            m_name = face->text();
+            fillStyles();
+            showSample();
+        }
+    });
     return captioned(QStringLiteral("&Font:"), m_faces);
 }
 
@@ -176,13 +168,32 @@ QWidget* FontColourForm::buildStyles()
 {
     m_styles = new QListWidget;
     m_styles->setObjectName(QStringLiteral("FontStyle"));
-    for (const NamedStyle& s : Styles) {
-        m_styles->addItem(QString::fromLatin1(s.name));
-        if (s.bold == m_start.bold && s.italic == m_start.italic)
-            m_styles->setCurrentRow(m_styles->count() - 1);
+    m_printedAs = new QLabel;
+    m_printedAs->setObjectName(QStringLiteral("PrintedAs"));
+    m_printedAs->setWordWrap(true);
+    fillStyles();
+    connect(m_styles, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QListWidgetItem* style = highlighted(m_styles)) {
+            const int flags = style->data(Qt::UserRole).toInt();
+            m_bold = (flags & 2) != 0;
+            m_italic = (flags & 1) != 0;
+            showSample();
+        }
+    });
+    return captioned(QStringLiteral("Font st&yle:"), m_styles, m_printedAs);
+}
+
+void FontColourForm::fillStyles()
+{
+    const QSignalBlocker blocker(m_styles);
+    m_styles->clear();
+    for (const FontFaces::Style& style : FontFaces::styles(m_name)) {
+        auto* item = new QListWidgetItem(style.name, m_styles);
+        item->setData(Qt::UserRole, (style.bold ? 2 : 0) + (style.italic ? 1 : 0));
+        item->setToolTip(FontFaces::printedAs(m_name, style.bold, style.italic));
+        if (style.bold == m_bold && style.italic == m_italic)
+            m_styles->setCurrentItem(item);
     }
-    connect(m_styles, &QListWidget::currentRowChanged, this, [this] { showSample(); });
-    return captioned(QStringLiteral("Font st&yle:"), m_styles);
 }
 
 QWidget* FontColourForm::buildSizes()
@@ -194,9 +205,10 @@ QWidget* FontColourForm::buildSizes()
     m_size->setValue(m_start.size > 0 ? m_start.size : 8);
     m_sizeShown = m_size->value();
     m_sizes = new QListWidget;
+    m_sizes->setObjectName(QStringLiteral("SizeList"));
     for (int points : SizeChoices)
         m_sizes->addItem(QString::number(points));
-    // The list follows the box and a size picked from the list fills it.
+    // The list follows the box and the box follows the list.
     auto markListed = [this](double points) {
         const QList<QListWidgetItem*> listed =
             m_sizes->findItems(QString::number(points), Qt::MatchExactly);
@@ -207,8 +219,10 @@ QWidget* FontColourForm::buildSizes()
         markListed(points);
         showSample();
     });
-    connect(m_sizes, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { m_size->setValue(item->text().toDouble()); });
+    connect(m_sizes, &QListWidget::itemSelectionChanged, this, [this] {
+        if (const QListWidgetItem* size = highlighted(m_sizes))
+            m_size->setValue(size->text().toDouble());
+    });
     return captioned(QStringLiteral("&Size:"), m_size, m_sizes);
 }
 
@@ -261,7 +275,9 @@ QGroupBox* FontColourForm::buildSample()
 void FontColourForm::showSample()
 {
     const FontColourDialog::Choice shown = result();
-    QFont font(shown.name);
+    // No face: the field prints in the font before it, which the dialog
+    // does not know; the sample takes the dialog's own.
+    QFont font = shown.name.isEmpty() ? this->font() : QFont(shown.name);
     font.setPointSizeF(shown.size > 0 ? shown.size : 8);
     font.setBold(shown.bold);
     font.setItalic(shown.italic);
@@ -271,18 +287,23 @@ void FontColourForm::showSample()
     QPalette palette = m_sample->palette();
     palette.setColor(QPalette::WindowText, ColourValue::toQColor(shown.colour));
     m_sample->setPalette(palette);
+
+    // A face that another font prints (a substitute, a fallback for a face
+    // not installed) or that lacks the style chosen says what prints.
+    const bool asChosen =
+        shown.name.compare(FontFaces::printingFamily(shown.name), Qt::CaseInsensitive) == 0 &&
+        highlighted(m_styles) != nullptr;
+    const QString printed = FontFaces::printedAs(shown.name, shown.bold, shown.italic);
+    m_printedAs->setText(asChosen || printed.isEmpty() ? QString()
+                                                       : QStringLiteral("Prints as ") + printed);
 }
 
 FontColourDialog::Choice FontColourForm::result() const
 {
     FontColourDialog::Choice choice = m_start;
-    if (const QListWidgetItem* face = m_faces->currentItem())
-        choice.name = face->text();
-    const int style = m_styles->currentRow();
-    if (style >= 0) {
-        choice.bold = Styles[style].bold;
-        choice.italic = Styles[style].italic;
-    }
+    choice.name = m_name;
+    choice.bold = m_bold;
+    choice.italic = m_italic;
     // The box rounds to two decimals; a size it was not moved from stays
     // exact.
     if (m_size->value() != m_sizeShown)

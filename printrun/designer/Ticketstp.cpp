@@ -356,7 +356,7 @@ void Ticketstp::ChangeStyle(qint16& Index)
         return;
     Label* field = Label1[size_t(Index)];
     FontColourDialog::Choice choice;
-    choice.name = field->FontName();
+    choice.name = m_blankFace[size_t(Index)] ? QString() : field->FontName();
     choice.size = field->FontSize();
     choice.bold = field->FontBold();
     choice.italic = field->FontItalic();
@@ -366,7 +366,11 @@ void Ticketstp::ChangeStyle(qint16& Index)
     if (!FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags))
         return;
 
-    field->setFontName(choice.name);
+    // A face left blank keeps the font the field is drawn in.
+    if (!choice.name.isEmpty()) {
+        field->setFontName(choice.name);
+        m_blankFace[size_t(Index)] = false;
+    }
     field->setToolTipText(choice.name + QStringLiteral(" : ") + Values::signBlank(choice.size));
     if (choice.size > 0)
         field->setFontSize(choice.size);

@@ -193,6 +193,10 @@ private:
     ticketbas m_layouts;
     DesignerHost& m_host;
     PrintRoutines& m_engine;
+    // Fields whose layout names no face: the preview draws them in the font
+    // they had, as a print run does, and the layout keeps the blank name
+    // until a face is chosen for them.
+    std::array<bool, FieldCount> m_blankFace{};
     // The barcode's top as the layout procedure placed it.
     double m_barcodeTop = 0;
     bool m_loaded = false;

@@ -251,6 +251,7 @@ void Ticketstp::ShowTicketPreview()
         // A blank name or a size of no points cannot be drawn: the field
         // keeps the font it has.
         const QString name = Values::trimBlanks(layout.FontName[i]);
+        m_blankFace[size_t(i)] = name.isEmpty();
         if (!name.isEmpty())
             field->setFontName(name);
         field->setToolTipText(Values::fixedWidth(layout.FontName[i], 20) + QStringLiteral(" : ") +
@@ -274,7 +275,8 @@ void Ticketstp::Store2TicketBuffer()
     for (int i = 0; i < FieldCount; ++i) {
         const Label* field = Label1[size_t(i)];
         layout.ShowField[i] = field->Visible() ? -1 : 0;
-        layout.FontName[i] = Values::fixedWidth(field->FontName(), TicketFileRecord::FontNameWidth);
+        const QString face = m_blankFace[size_t(i)] ? QString() : field->FontName();
+        layout.FontName[i] = Values::fixedWidth(face, TicketFileRecord::FontNameWidth);
         layout.FontSize[i] = Values::toInt16(field->FontSize());
         layout.FontBold[i] = field->FontBold() ? -1 : 0;
         layout.FontItalic[i] = field->FontItalic() ? -1 : 0;

@@ -275,6 +275,7 @@ void PrintLst::Menu_Delete_Delete1toN_Click()
         top.append(ListView1->item(index));
     ListView1->removeItems(top);
     showRowCount();
+    ListView1_SelectedCount();
 }
 
 void PrintLst::Menu_Delete_DeleteSelected_Click()
@@ -283,6 +284,9 @@ void PrintLst::Menu_Delete_DeleteSelected_Click()
     // first of them (else the last row) is then the one selected.
     ListView1->removeItems(ListView1->selectedItems());
     showRowCount();
+    // The selection changed with the rows: the count follows at once, not
+    // at the next mouse move over the list.
+    ListView1_SelectedCount();
 }
 
 void PrintLst::ListView1_ColumnClick(int columnIndex)

@@ -3,8 +3,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -31,10 +33,20 @@ protected:
     {
         return dialog->findChild<T*>(QString::fromLatin1(name));
     }
+    // The highlighted row of a list; empty when none is.
     static QString current(QDialog* dialog, const char* list)
     {
-        const QListWidgetItem* item = part<QListWidget>(dialog, list)->currentItem();
-        return item ? item->text() : QString();
+        const QList<QListWidgetItem*> items = part<QListWidget>(dialog, list)->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    // Every row of a list, in order.
+    static QStringList rows(QDialog* dialog, const char* list)
+    {
+        QStringList texts;
+        for (const QListWidgetItem* item :
+             part<QListWidget>(dialog, list)->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+            texts.append(item->text());
+        return texts;
     }
     static void press(QDialog* dialog, QDialogButtonBox::StandardButton which)
     {
@@ -56,6 +68,9 @@ TEST_F(FontColourDialogTest, StoredFontsShowAsStoredAndComeBackUnchanged)
         {"Arial", 8, false, false, false, "0", "Regular"},
         {"DejaVu Sans", 10, false, false, false, "255", "Regular"},
         {"Liberation Serif", 14, true, true, true, "8421376", "Bold Italic"},
+        {"Garamond", 9, false, true, false, "0", "Italic"}, // neither installed nor substituted
+        {"", 8, false, false, false, "0", "Regular"},
+        {"arial", 10, true, false, false, "0", "Bold"}, // the stored spelling is listed
     };
     const QString folder = qEnvironmentVariable("TICKETS_SCREENSHOTS");
     for (const auto& f : fonts) {
@@ -123,3 +138,200 @@ TEST_F(FontColourDialogTest, AnotherFaceStyleSizeAndColourReachTheField)
 }
 
 } // namespace
+
+namespace {
+
+// What a user does in the dialog: keys pressed or typed in one list, or a
+// click on one of its rows; then Enter (OK) or Escape.
+struct DialogDrive
+{
+    const char* name;
+    const char* list;
+    QList<int> keys;
+    const char* typed = nullptr;   // letters typed into the list
+    const char* clicked = nullptr; // the row clicked instead
+    bool escape = false;
+};
+
+void drive(QDialog* dialog, const DialogDrive& d)
+{
+    auto* list = dialog->findChild<QListWidget*>(QString::fromLatin1(d.list));
+    list->setFocus(Qt::TabFocusReason);
+    for (int key : d.keys)
+        QTest::keyClick(list, Qt::Key(key));
+    if (d.typed)
+        QTest::keyClicks(list, QString::fromLatin1(d.typed));
+    if (d.clicked) {
+        QListWidgetItem* row =
+            list->findItems(QString::fromLatin1(d.clicked), Qt::MatchExactly).value(0);
+        ASSERT_NE(row, nullptr) << d.clicked;
+        list->scrollToItem(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    }
+    QTest::keyClick(list, d.escape ? Qt::Key_Escape : Qt::Key_Return);
+}
+
+} // namespace
+
+TEST_F(FontColourDialogTest, KeysAndClicksChooseWhatTheLayoutStores)
+{
+    const struct
+    {
+        DialogDrive drive;
+        const char* face; // the field as stored after the dialog and Apply
+        qint16 size;      // 0: the size row highlighted when Enter was pressed
+        bool bold, italic;
+        bool cancel = false; // "Cancel" in the designer instead of "Apply"
+    } cases[] = {
+        {{"Down in the sizes", "SizeList", {Qt::Key_Down}}, "Arial", 14, false, false},
+        {{"Up in the sizes", "SizeList", {Qt::Key_Up}}, "Arial", 11, false, false},
+        {{"End in the sizes", "SizeList", {Qt::Key_End}}, "Arial", 72, false, false},
+        {{"Page Down in the sizes", "SizeList", {Qt::Key_PageDown}}, "Arial", 0, false, false},
+        {{"typing in the sizes", "SizeList", {}, "3"}, "Arial", 36, false, false},
+        {{"Down in the styles", "FontStyle", {Qt::Key_Down}}, "Arial", 12, false, true},
+        {{"End in the styles", "FontStyle", {Qt::Key_End}}, "Arial", 12, true, true},
+        {{"Down in the faces", "Face", {Qt::Key_Down}}, "Courier", 12, false, false},
+        {{"typing in the faces", "Face", {}, "Small"}, "Small Fonts", 12, false, false},
+        {{"a click on a size", "SizeList", {}, nullptr, "10"}, "Arial", 10, false, false},
+        {{"a click on a style", "FontStyle", {}, nullptr, "Bold"}, "Arial", 12, true, false},
+        {{"a click on a face", "Face", {}, nullptr, "Times New Roman"},
+         "Times New Roman",
+         12,
+         false,
+         false},
+        {{"Escape after Down", "SizeList", {Qt::Key_Down}, nullptr, nullptr, true},
+         "Arial",
+         12,
+         false,
+         false},
+        {{"OK, then Cancel in the designer", "SizeList", {Qt::Key_Down}},
+         "Arial",
+         12,
+         false,
+         false,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.drive.name);
+        TicketFileRecord rec = storedRecord(2);
+        rec.FontName[3] = QStringLiteral("Arial");
+        rec.FontSize[3] = 12;
+        rec.FontBold[3] = 0;
+        rec.FontItalic[3] = 0;
+        ASSERT_TRUE(layouts.SaveTicketFile(2, rec));
+        const QByteArray before = readBytes(QStringLiteral("tfile.tm"));
+        window->selectTab(2);
+        window->show();
+        window->Label1_Click(3);
+
+        QObject guard;
+        QString highlightedSize;
+        whenShown<QDialog>(&guard, [&](QDialog* dialog) {
+            drive(dialog, c.drive);
+            highlightedSize = current(dialog, "SizeList");
+        });
+        window->Command1_Click();
+        if (c.cancel) {
+            dialogs.answerMessage(Dialogs::Answer::Yes);
+            window->Command3_Click();
+        } else {
+            dialogs.answerMessage(Dialogs::Answer::OK);
+            window->Command2_Click();
+        }
+
+        rec.FontName[3] = QString::fromLatin1(c.face);
+        rec.FontSize[3] = c.size ? c.size : qint16(highlightedSize.toInt());
+        rec.FontBold[3] = c.bold ? -1 : 0;
+        rec.FontItalic[3] = c.italic ? -1 : 0;
+        if (c.size == 0) {
+            EXPECT_GT(rec.FontSize[3], 14) << "a page down the list";
+        }
+        QByteArray expected = before;
+        expected.replace(TicketFileRecord::Length, TicketFileRecord::Length, rec.encode());
+        EXPECT_TRUE(readBytes(QStringLiteral("tfile.tm")) == expected);
+        EXPECT_EQ(storedRecord(2).FontSize[3], rec.FontSize[3]);
+    }
+}
+
+TEST_F(FontColourDialogTest, FaceListHoldsEachRealFaceOnce)
+{
+    const struct
+    {
+        const char* name;
+        const char* stored;
+    } cases[] = {
+        {"installed", "Liberation Serif"}, {"substituted", "Times New Roman"},
+        {"not installed", "Garamond"},     {"empty", ""},
+        {"other spelling", "arial"},       {"a generic name", "Serif"},
+    };
+    // Faces of the substitution table and installed faces, whatever is stored.
+    const QStringList always = {"Courier New", "MS Sans Serif", "Small Fonts",
+                                "Tahoma",      "DejaVu Sans",   "Liberation Sans"};
+    const QStringList never = {"Sans Serif", "Monospace", "DejaVu Math TeX Gyre"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString stored = QString::fromLatin1(c.stored);
+        QObject guard;
+        QStringList faces;
+        whenShown<QDialog>(&guard, [&](QDialog* dialog) {
+            faces = rows(dialog, "Face");
+            EXPECT_EQ(current(dialog, "Face"), stored);
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        FontColourDialog::Choice choice;
+        choice.name = stored;
+        FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags);
+
+        QStringList lower;
+        for (const QString& face : faces)
+            lower.append(face.toLower());
+        EXPECT_EQ(lower.removeDuplicates(), 0) << faces.join(", ").toStdString();
+        if (!stored.isEmpty()) {
+            EXPECT_TRUE(faces.contains(stored));
+        }
+        for (const QString& face : always)
+            EXPECT_TRUE(faces.contains(face)) << face.toStdString();
+        for (const QString& face : never)
+            EXPECT_FALSE(faces.contains(face, Qt::CaseInsensitive)) << face.toStdString();
+        EXPECT_EQ(faces.contains(QStringLiteral("Arial")), stored != QStringLiteral("arial"));
+    }
+}
+
+TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
+{
+    const QStringList Four = {"Regular", "Italic", "Bold", "Bold Italic"};
+    const struct
+    {
+        const char* face;
+        bool bold, italic; // as stored
+        QStringList styles;
+        const char* highlighted;
+        const char* printedAs;
+    } cases[] = {
+        {"Arial", false, false, Four, "Regular", "Prints as Liberation Sans Regular"},
+        {"Small Fonts", true, true, Four, "Bold Italic",
+         "Prints as Liberation Sans Narrow Bold Italic"},
+        {"Open Sans Condensed", false, false, {"Bold"}, "", "Prints as Open Sans Condensed Bold"},
+        {"Open Sans Condensed", true, false, {"Bold"}, "Bold", ""},
+        {"Open Sans Light", false, true, {"Regular", "Italic"}, "Italic", ""},
+        {"DejaVu Sans", true, true, Four, "Bold Italic", ""}, // oblique counts as italic
+        {"", false, false, Four, "Regular", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.face) + (c.bold ? " bold" : "") + (c.italic ? " italic" : ""));
+        QObject guard;
+        whenShown<QDialog>(&guard, [&](QDialog* dialog) {
+            EXPECT_EQ(rows(dialog, "FontStyle"), c.styles);
+            EXPECT_EQ(current(dialog, "FontStyle"), QString::fromLatin1(c.highlighted));
+            EXPECT_EQ(part<QLabel>(dialog, "PrintedAs")->text(), QString::fromLatin1(c.printedAs));
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        FontColourDialog::Choice choice;
+        choice.name = QString::fromLatin1(c.face);
+        choice.bold = c.bold;
+        choice.italic = c.italic;
+        ASSERT_TRUE(FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags));
+        EXPECT_EQ(std::make_tuple(choice.name, choice.bold, choice.italic),
+                  std::make_tuple(QString::fromLatin1(c.face), c.bold, c.italic));
+    }
+}

@@ -327,6 +327,43 @@ TEST_F(PrintLstTest, SelectedTicketsDeletesOnlyTheChosenRows)
     EXPECT_EQ(savedDpts(), QStringList({"0001", "0003"}));
 }
 
+TEST_F(PrintLstTest, EveryDeletionRefreshesTheSelectedCount)
+{
+    const struct
+    {
+        const char* name;
+        QList<int> selected; // rows selected before, the first one current
+        const char* amount;  // the "Amount?" answer; null for "Selected tickets"
+        QStringList left;
+        const char* count; // the fourth panel after the deletion
+    } cases[] = {
+        {"selected rows, the next row is selected", {2, 4, 5}, nullptr, {"0001", "0003"}, "1"},
+        {"every row selected", {1, 2, 3, 4, 5}, nullptr, {}, "0"},
+        {"amount takes the current row", {1, 3, 4}, "2", {"0003", "0004", "0005"}, "1"},
+        {"amount keeps the selection below", {3, 4}, "1", {"0002", "0003", "0004", "0005"}, "2"},
+        {"amount takes every row", {2, 3}, "9", {}, "0"},
+    };
+    writeBytes(QStringLiteral("ticket.run"), fiveTickets());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_lst.OpenFile(QStringLiteral("ticket.run"));
+        m_lst.ListView1->setCurrentItem(m_lst.ListView1->item(c.selected.first()));
+        for (int row : c.selected)
+            m_lst.ListView1->item(row)->setSelected(true);
+        m_lst.ListView1_SelectedCount();
+        ASSERT_EQ(m_lst.StatusBar1->panelText(4), QString::number(c.selected.size()));
+        if (c.amount) {
+            m_dialogs.answerInput(QString::fromLatin1(c.amount));
+            m_lst.Menu_Delete_Delete1toN_Click();
+        } else {
+            m_lst.Menu_Delete_DeleteSelected_Click();
+        }
+        EXPECT_EQ(dpts(), c.left);
+        EXPECT_EQ(m_lst.StatusBar1->panelText(4), QString::fromLatin1(c.count));
+        EXPECT_EQ(m_lst.ListView1->selectedItems().size(), QString::fromLatin1(c.count).toInt());
+    }
+}
+
 TEST_F(PrintLstTest, ClicksAndKeysOverTheListRefreshTheSelectedCount)
 {
     writeBytes(QStringLiteral("ticket.run"), fiveTickets());
