@@ -2,7 +2,7 @@
 # Installs the Debian packages the project builds and tests with, when missing.
 set -e
 PACKAGES="build-essential cmake libgtest-dev libsqlite3-dev qt6-base-dev libqt6opengl6-dev \
-qt6-charts-dev libzint-dev zbar-tools fonts-liberation fonts-open-sans poppler-utils libbenchmark-dev"
+qt6-charts-dev libzint-dev zbar-tools fonts-liberation fonts-open-sans fonts-dejavu-core poppler-utils libbenchmark-dev"
 MISSING=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
