@@ -464,9 +464,11 @@ private:
         if (print) {
             const double perPixel = 13.5 / job.printer().TwipsPerPixelX();
             const int gw = nearest(glyph.width() * glyphScale * perPixel);
+            const int gh = nearest(glyph.height() * glyphScale * perPixel);
             const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
-            job.printerDC().stretchBlt(gx, nearest(y + rowPitch / 2.0 - 15 * pps), gw,
-                                       nearest(glyph.height() * glyphScale * perPixel), glyph, 0, 0,
+            // In the middle of its row, at any zoom and however far the row
+            // grew.
+            job.printerDC().stretchBlt(gx, nearest(y + (rowPitch - gh) / 2.0), gw, gh, glyph, 0, 0,
                                        glyph.width(), glyph.height());
         } else if (page && page->dc()) {
             const int gx = job.ItemLeftPx.value - 5 + (rtl ? colW : 0);

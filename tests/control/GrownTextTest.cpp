@@ -2,12 +2,14 @@
 // and what keeps off the page's foot, read off the printed PDF by the
 // poppler tools at 96, 300 and 600 dpi and at Zoom 100 and 50.
 #include <QSet>
+#include <QStandardItemModel>
 #include <functional>
 
 #include "HostFormFixture.h"
 #include "InkPages.h"
 #include "control/core/JobContext.h"
 #include "platform/controls/CheckBox.h"
+#include "platform/controls/DataGrid.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/ListBox.h"
 
@@ -309,6 +311,94 @@ TEST_F(GrownText, PreviewPagesHoldThePrintedLines)
         }
         // The lines and the label's three.
         EXPECT_EQ(shown, 123);
+        m_control->ClosePreviewForms();
+    }
+}
+
+// What one control leaves to the next, and how grown rows keep their
+// parts: the same form printed again, after a list box, prints the same;
+// a list box prints its rows on white after a grey label; a check-box
+// list's glyphs stay on their rows; a data grid's two-line heading at
+// HeadLines 1.5 keeps both lines above the first record.
+TEST_F(GrownText, GrownRowsKeepTheirPartsAndLeaveNothingBehind)
+{
+    for (const Job& job : {Job{96, 100}, Job{300, 50}, Job{600, 100}}) {
+        SCOPED_TRACE(testing::Message() << job.dpi << " dpi, Zoom " << job.zoom);
+        startAt(job.dpi);
+        // The label is printed first (equal tops keep the form's order),
+        // the list at the first control's place.
+        text<Label>("Grey", 600, 4000, 3000, 285, QStringLiteral("Grey label"))
+            ->setBackColor(0xC0C0C0);
+        auto* list = add<ListBox>("Sizes", 300, 600, 3000, 1800);
+        list->setStyle(1);
+        for (int k = 1; k <= 4; ++k)
+            list->AddItem(QStringLiteral("Size%1 gjpqy").arg(k));
+        list->setSelected(1, true);
+        QStandardItemModel model(2, 1);
+        model.setItem(0, 0, new QStandardItem(QStringLiteral("Record")));
+        auto* grid = add<DataGrid>("Orders", 6000, 3600, 2000, 1500);
+        grid->setDataSource(&model);
+        grid->column(0).Caption = QStringLiteral("Hgj one\nHgj Second");
+        grid->setHeadLines(1.5);
+        add<MultiLineTextBox>("Notes", 300, 6000, 4000, 1200)
+            ->setText(QStringLiteral("Note one\nNote two\nNote three"));
+        const QList<Word> first = print(job);
+        const QImage page = InkPages::page(pdfFile(), 1, job.dpi, path(QStringLiteral("page")));
+        // Another control's list-box job between two prints of this form.
+        {
+            QWidget other;
+            auto* otherList = new ListBox(&other);
+            otherList->Move(300, 600, 3000, 1500);
+            otherList->AddItem(QStringLiteral("Other"));
+            auto* otherControl = new Zentrel(&other);
+            otherControl->InitProperties();
+            otherControl->Move(6500, 0, 800, 375);
+            ASSERT_TRUE(otherControl->LVPrint());
+        }
+        ASSERT_TRUE(m_control->LVPrint());
+        const QList<Word> again = InkPages::words(pdfFile(), job.dpi);
+        ASSERT_EQ(again.size(), first.size());
+        for (int i = 0; i < first.size(); ++i)
+            EXPECT_EQ(again[i].box, first[i].box) << first[i].text.toStdString();
+
+        // The list rows, as far apart as their entries from the list's top:
+        // white right of their text, each glyph's ink in the middle.
+        QList<QRectF> entries;
+        for (int k = 1; k <= 4; ++k) {
+            entries << InkPages::find(first, QStringLiteral("Size%1").arg(k)).box;
+            ASSERT_FALSE(entries.last().isNull()) << k;
+        }
+        const double pitch = entries[1].top() - entries[0].top();
+        for (int k = 0; k < 4; ++k) {
+            const QRectF& entry = entries[k];
+            const QPoint blank(qRound(entry.right() + job.px(600)), qRound(entry.center().y()));
+            EXPECT_EQ(qGray(page.pixel(blank)), 255) << "row " << k;
+            const double rowTop = job.firstTop(600) + entry.top() - entries[0].top();
+            const QRect row(0, qRound(rowTop), qRound(entry.left()) - 1, qRound(pitch) - 1);
+            const int top = InkPages::firstInkRow(page, row);
+            ASSERT_GE(top, 0) << "row " << k;
+            EXPECT_NEAR((top + InkPages::lastInkRow(page, row)) / 2.0, rowTop + pitch / 2, 1.5)
+                << "row " << k;
+        }
+        const QRectF second = InkPages::find(first, QStringLiteral("Second")).box;
+        const QRectF record = InkPages::find(first, QStringLiteral("Record")).box;
+        ASSERT_FALSE(second.isNull());
+        EXPECT_LE(second.bottom(), record.top());
+
+        // In the preview (at Zoom 100, where its lines stand apart), the
+        // heading's second line as tall as its first.
+        if (job.zoom != 100)
+            continue;
+        ASSERT_TRUE(m_control->Preview());
+        const QImage preview = SharedState::get().PreviewPages.front()->page();
+        const int left = qRound(6000 / 15.0 * job.zoom / 100) + 40;
+        QList<QPair<int, int>> lines;
+        for (const auto& run : inkRuns(preview, left, left + 8, preview.height())) {
+            if (run.second - run.first >= 3)
+                lines << run;
+        }
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines[1].second - lines[1].first, lines[0].second - lines[0].first);
         m_control->ClosePreviewForms();
     }
 }

@@ -1,5 +1,6 @@
 #include "InkPages.h"
 
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -70,6 +71,8 @@ QImage page(const QString& pdf, int page, double dotsPerInch, const QString& ste
                            number, QStringLiteral("-l"), number, QStringLiteral("-gray"),
                            QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}) != 0)
         return {};
+    // A 600 dpi page is larger than the readers' default limit.
+    QImageReader::setAllocationLimit(0);
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
 }
 
