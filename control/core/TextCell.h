@@ -12,6 +12,18 @@
 // CntrT, `frame` the printer's Framed and the page's frame.
 struct TextCell
 {
+    static TextCell at(qint32 left, qint32 top, qint32 width, qint32 height,
+                       const QString& caption)
+    {
+        TextCell cell;
+        cell.left = left;
+        cell.top = top;
+        cell.width = width;
+        cell.height = height;
+        cell.caption = caption;
+        return cell;
+    }
+
     qint32 left = 0;
     qint32 top = 0;
     qint32 width = 0;

@@ -180,12 +180,7 @@ private:
 
     TextCell captionCell(int left, int top, int width, int height) const
     {
-        TextCell cell;
-        cell.left = left;
-        cell.top = top;
-        cell.width = width;
-        cell.height = height;
-        cell.caption = caption;
+        TextCell cell = TextCell::at(left, top, width, height, caption);
         cell.align = captionAlign;
         cell.wordWrap = true;
         cell.transparent = true;

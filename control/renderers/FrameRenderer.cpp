@@ -120,8 +120,8 @@ private:
         int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
         if (read("RightToLeft").toBool())
             capLeft = nearest(exactWidth + capLeft - 1 - capW - 8);
-        TextCell cell = captionCell(capLeft, nearest(125 / ptp * scale + y - capH / 2.0),
-                                    capW + 2, capH);
+        TextCell cell = TextCell::at(capLeft, nearest(125 / ptp * scale + y - capH / 2.0),
+                                     capW + 2, capH, caption);
         cell.transparent = true;
         job.drawTextCell(cell, frameBox());
     }
@@ -160,18 +160,8 @@ private:
     // below it.
     void drawPrintedCaption(int capLeft, int capW, int capH)
     {
-        job.drawTextCell(captionCell(capLeft, nearest(4 / ptp + y), capW, capH), frameBox());
-    }
-
-    TextCell captionCell(int left, int top, int width, int height) const
-    {
-        TextCell cell;
-        cell.left = left;
-        cell.top = top;
-        cell.width = width;
-        cell.height = height;
-        cell.caption = caption;
-        return cell;
+        job.drawTextCell(TextCell::at(capLeft, nearest(4 / ptp + y), capW, capH, caption),
+                         frameBox());
     }
 
     // The frame's box, drawn from a pixel above its top.
