@@ -39,6 +39,8 @@ public:
         if (job.yield())
             return;
         takeCaptionAndGlyph();
+        if (!keepCaptionOnPage())
+            return;
         if (print)
             drawOnPrinter();
         else
@@ -114,22 +116,71 @@ private:
         glyphScale = job.control.ScalePrnGrph() * scale;
     }
 
+    // A caption grown so far that it would run into the page's foot starts
+    // the control on the next page, where it fits there; false when
+    // composing stops.
+    bool keepCaptionOnPage()
+    {
+        if (caption.isEmpty() || (!print && !job.page()))
+            return true;
+        const TextCell cell = targetCaptionCell();
+        const DrawnCell drawn = job.measureTextCell(cell);
+        const int reach = std::max(cell.top + drawn.height, drawn.textBottom.value) -
+                          job.CurrentY.value;
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        if (job.CurrentY.value + reach <= room || job.TopMarginPx.value + reach > room)
+            return true;
+        job.NewPage();
+        if (job.StopComposing)
+            return false;
+        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
+        applyColours();
+        return true;
+    }
+
+    // The caption cell at the control's place on the job's target, its
+    // font selected there.
+    TextCell targetCaptionCell()
+    {
+        if (print) {
+            job.printer().setFont(printerFontOf(font, scale));
+            TextCell cell = captionCell(
+                nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
+                nearest(shared.PrinterScale * 4 + job.CurrentY.value),
+                nearest(item.Width / ptp * scale), printedLineHeight());
+            cell.inset = 0;
+            return cell;
+        }
+        OffScreenDC* page = job.page();
+        // The caption is black on the preview whatever the control's colour.
+        page->setTextColor(Black);
+        page->setFont(font);
+        TextCell cell = captionCell(nearest(previewBoxLeft() + 17), job.CurrentY.value + 5,
+                                    nearest(item.Width / ptp * scale - 20), lineH);
+        cell.transparent = false;
+        cell.inset = 0;
+        return cell;
+    }
+
+    double previewBoxLeft() const
+    {
+        return (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
+    }
+
+    int printedLineHeight()
+    {
+        return nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
+                       shared.PrinterScale * 8);
+    }
+
     void drawInPreview()
     {
         OffScreenDC* page = job.page();
         if (!page)
             return;
-        // The caption is black on the preview whatever the control's colour.
-        page->setTextColor(Black);
-        page->setFont(font);
-        const double boxLeft = (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
-        if (!caption.isEmpty()) {
-            TextCell cell = captionCell(nearest(boxLeft + 17), job.CurrentY.value + 5,
-                                        nearest(item.Width / ptp * scale - 20), lineH);
-            cell.transparent = false;
-            cell.inset = 0;
-            job.drawTextCell(cell, controlBox());
-        }
+        const double boxLeft = previewBoxLeft();
+        if (!caption.isEmpty())
+            job.drawTextCell(targetCaptionCell(), controlBox());
         // The glyph moves right once by the offset of a right-justified
         // control.
         int x = nearest(boxLeft);
@@ -144,13 +195,14 @@ private:
     void drawOnPrinter()
     {
         job.printer().setFont(printerFontOf(font, scale));
-        const int heightPx = nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
-                                     shared.PrinterScale * 8);
+        const int heightPx = printedLineHeight();
         if (job.yield())
             return;
         job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
         const double pps = shared.PrinterPenScale;
-        drawPrintedCaption(heightPx);
+        // The caption cell, at the control's left for either alignment,
+        // grown where it would cut its caption.
+        job.drawTextCell(targetCaptionCell(), controlBox());
         if (shared.PrintAborted)
             return;
         int x = 0;
@@ -163,19 +215,6 @@ private:
                 y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
         }
         job.DibCopyPicture(job.control.baki, glyphScale, x, y);
-    }
-
-    // The caption cell, at the control's left for either alignment. Where
-    // `heightPx` would cut its text it grows to hold the whole caption, and
-    // a caption that then reaches below the control's box moves the
-    // controls below it.
-    void drawPrintedCaption(int heightPx)
-    {
-        const int top = nearest(shared.PrinterScale * 4 + job.CurrentY.value);
-        TextCell cell = captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
-                                    top, nearest(item.Width / ptp * scale), heightPx);
-        cell.inset = 0;
-        job.drawTextCell(cell, controlBox());
     }
 
     TextCell captionCell(int left, int top, int width, int height) const

@@ -216,6 +216,13 @@ TEST_F(GrownText, NothingPrintsOverThePageFoot)
                                QStringLiteral("00%1 0%1 %1").arg(k + 1) + Wrapping);
          },
          3},
+        {"wrapping check-box captions near the foot",
+         [](GrownText& t) {
+             for (int k = 0; k < 3; ++k)
+                 t.text<CheckBox>("Near", 14300 + 200 * k, 300 + 2200 * k, 2000, 255,
+                                  QStringLiteral("00%1 0%1 %1").arg(k + 1) + Wrapping);
+         },
+         3},
     };
     for (const auto& [name, build, count] : cases) {
         for (const Job& job : Jobs) {
