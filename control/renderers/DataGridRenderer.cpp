@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -332,17 +333,21 @@ private:
     }
 
     // The least height of a row whose cells hold `lines` lines of the
-    // row's font whole; 0 for none.
+    // row's font whole; 0 for none. Every row has the same font: it is
+    // measured once.
     int wholeRowHeight(int lines)
     {
         if (lines <= 0)
             return 0;
+        const auto known = m_wholeRowHeights.find(lines);
+        if (known != m_wholeRowHeights.end())
+            return known->second;
         TextCell cell;
         cell.top = m_job.CurrentY.value;
         cell.caption = QStringList(lines, QStringLiteral("Ag")).join(QLatin1Char('\n'));
         cell.inset = 0;
         cell.divider = 0;
-        return m_job.measureTextCell(cell).height;
+        return m_wholeRowHeights[lines] = m_job.measureTextCell(cell).height;
     }
 
     // The cells of one row in the current block of columns, the first
@@ -513,6 +518,7 @@ private:
     bool m_headerPending = false;
     bool m_rowRepeat = false;
     int m_lastRowH = 0;
+    std::map<int, int> m_wholeRowHeights;
 
     bool m_saved = false;
     int m_savedHeight = 0;
