@@ -1,5 +1,7 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -35,6 +37,59 @@
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Toolbar.h"
 #include "support/QStringPrinter.h"
+
+// A host's own classes: on the bare control base (of no kind, whatever
+// their names), subclasses of the platform's controls, and classes that
+// declare a kind of their own.
+namespace host {
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+class Shape : public platform::Control<QWidget>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+class PlainLabel : public platform::Control<QLabel>
+{
+    using Control::Control;
+};
+class ShopLabel : public platform::Label
+{
+    Q_OBJECT
+    using platform::Label::Label;
+};
+class PlainShopLabel : public platform::Label
+{
+    using platform::Label::Label;
+};
+class ShopDataGrid : public platform::DataGrid
+{
+    Q_OBJECT
+    using platform::DataGrid::DataGrid;
+};
+class ShopVsGrid : public platform::FlexGrid
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "VSFlexGrid")
+    using platform::FlexGrid::FlexGrid;
+};
+class OutsideListView : public platform::Control<QTreeWidget>
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "ListView")
+    using Control::Control;
+};
+} // namespace host
+namespace shop {
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+} // namespace shop
 
 using namespace platform;
 
@@ -76,6 +131,16 @@ TEST(ControlTypeNames, EachControlReportsItsTypeName)
         {new StatusBar(&form), "StatusBar"},
         {new TabStrip(&form), "TabStrip"},
         {new Toolbar(&form), "Toolbar"},
+        {new host::Label(&form), ""},
+        {new shop::Label(&form), ""},
+        {new host::Shape(&form), ""},
+        {new host::PlainLabel(&form), ""},
+        {new QLabel(&form), ""},
+        {new host::ShopLabel(&form), "Label"},
+        {new host::PlainShopLabel(&form), "Label"},
+        {new host::ShopDataGrid(&form), "DataGrid"},
+        {new host::ShopVsGrid(&form), "VSFlexGrid"},
+        {new host::OutsideListView(&form), "ListView"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormMember::typeName(c.control), QString::fromLatin1(c.typeName));
@@ -301,3 +366,5 @@ TEST(MultiLineTextBox, LineStartsFollowChangesOfTextWidthAndFont)
         EXPECT_NE(lines(fresh), before); // the change moves the lines
     }
 }
+
+#include "ControlMembersTest.moc"
