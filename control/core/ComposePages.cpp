@@ -73,21 +73,26 @@ bool endsForm(const QWidget* widget)
     return widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget->parentWidget());
 }
 
-// Where a plain Qt widget stands in its parent, in pixels. The content of a
-// scroll area counts at its unscrolled place, so a form held in a scroll
-// area prints whole whatever its scroll bars show.
-QPoint unscrolledPlace(const QWidget* widget)
+// How far a scroll area has scrolled the widget it holds as its content,
+// in pixels (none for any other widget). The content counts at its
+// unscrolled place, so a form held in a scroll area prints whole whatever
+// its scroll bars show.
+QPoint scrolledBy(const QWidget* widget)
 {
-    QPoint place = widget->pos();
     const QWidget* viewport = widget->parentWidget();
     const auto* area =
         viewport ? qobject_cast<const QScrollArea*>(viewport->parentWidget()) : nullptr;
-    if (area && area->viewport() == viewport && area->widget() == widget) {
-        const int across = area->horizontalScrollBar()->value();
-        place +=
-            QPoint(area->isRightToLeft() ? -across : across, area->verticalScrollBar()->value());
-    }
-    return place;
+    if (!area || area->viewport() != viewport || area->widget() != widget)
+        return {};
+    const int across = area->horizontalScrollBar()->value();
+    return {area->isRightToLeft() ? -across : across, area->verticalScrollBar()->value()};
+}
+
+// Adds a place in pixels to sums in twips.
+void addPixels(QPoint pixels, Twips& leftSum, Twips& topSum)
+{
+    leftSum += Twips{double(pixels.x() * HostFormAdapter::TwipsPerPixel)};
+    topSum += Twips{double(pixels.y() * HostFormAdapter::TwipsPerPixel)};
 }
 
 // Whether a record's type name makes it grid-like for the gap pass.
@@ -318,6 +323,7 @@ private:
             top = (y1 >= y2 ? y2 : y1) + topSum.value;
             height = -((y1 >= y2 ? y1 : y2) + topSum.value);
         } else {
+            addPixels(scrolledBy(control), leftSum, topSum);
             top = member(control, "Top").toDouble() + topSum.value;
             left = member(control, "Left").toDouble() + leftSum.value;
             width = member(control, "Width").toDouble();
@@ -355,9 +361,7 @@ private:
             if (!FormMember::of(up)) {
                 if (up->isHidden())
                     return false;
-                const QPoint place = unscrolledPlace(up) * HostFormAdapter::TwipsPerPixel;
-                leftSum += Twips{double(place.x())};
-                topSum += Twips{double(place.y())};
+                addPixels(up->pos() + scrolledBy(up), leftSum, topSum);
                 continue;
             }
             if (immediate && !member(up, "Visible").toBool())
@@ -367,6 +371,7 @@ private:
                 return false;
             leftSum += Twips{member(up, "Left").toDouble()};
             topSum += Twips{member(up, "Top").toDouble()};
+            addPixels(scrolledBy(up), leftSum, topSum);
         }
         shown = QStringLiteral("True");
         return true;

@@ -10,6 +10,7 @@
 #include "HostFormFixture.h"
 #include "platform/controls/FlexGrid.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/PictureBox.h"
 
 using namespace platform;
 
@@ -127,16 +128,21 @@ TEST_F(ContainerPlaces, ControlsBesideAGridInAContainerPrintAsBesideOneOnTheForm
     }
 }
 
-// A form's content in a scroll area prints and previews where the same
-// controls print straight on a form at the content's unscrolled place,
-// however far it is scrolled: labels scrolled out of sight print too.
+// A form's content in a scroll area (a plain widget, or a picture box of
+// ours holding the controls) prints and previews where the same controls
+// print straight on a form at the content's unscrolled place, however far
+// it is scrolled: labels scrolled out of sight print too.
 TEST_F(ContainerPlaces, AScrollAreasContentPrintsAtItsUnscrolledPlace)
 {
     const struct
     {
         const char* name;
         double scrolled; // of the scroll bars' range
-    } cases[] = {{"Top", 0.0}, {"Middle", 0.5}, {"End", 1.0}};
+        bool pictureBox; // the content is a picture box, not a plain widget
+    } cases[] = {{"Top", 0.0, false},
+                 {"Middle", 0.5, false},
+                 {"End", 1.0, false},
+                 {"PictureBoxInTheMiddle", 0.5, true}};
     const struct
     {
         const char* caption;
@@ -148,7 +154,7 @@ TEST_F(ContainerPlaces, AScrollAreasContentPrintsAtItsUnscrolledPlace)
         fresh();
         auto* area = new QScrollArea(m_form.get());
         area->setGeometry(20, 30, 400, 300);
-        auto* content = new QWidget;
+        QWidget* content = c.pictureBox ? new PictureBox : new QWidget;
         content->resize(800, 900);
         for (const auto& l : labels)
             label(content, l.caption, l.left, l.top);
