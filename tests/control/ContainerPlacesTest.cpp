@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <functional>
 
 #include "HostFormFixture.h"
 #include "platform/controls/FlexGrid.h"
@@ -72,59 +71,30 @@ protected:
 // The grid's container stands at 600, 900 twips on the form; the controls
 // beside the grid and below it print where they print beside the same grid
 // placed on the form at 600 + 150, 900 + 300. A group box prints nothing of
-// its own, so its whole pages match; a frame adds its own lines.
+// its own, so its preview matches too; a frame adds its own lines.
 TEST_F(ContainerPlaces, ControlsBesideAGridInAContainerPrintAsBesideOneOnTheForm)
 {
     const struct
     {
         const char* name;
-        std::function<QWidget*(QWidget* form)> container;
+        bool groupBox; // else a frame of ours
         qint16 zoom;
-        bool wholePage;
-    } cases[] = {
-        {"GroupBox",
-         [](QWidget* form) {
-             auto* box = new QGroupBox(form);
-             box->setGeometry(40, 60, 300, 200);
-             return box;
-         },
-         100, true},
-        {"Frame",
-         [](QWidget* form) {
-             auto* frame = new Frame(form);
-             frame->Move(600, 900, 4500, 3000);
-             return frame;
-         },
-         100, false},
-        {"FrameAtHalfZoom",
-         [](QWidget* form) {
-             auto* frame = new Frame(form);
-             frame->Move(600, 900, 4500, 3000);
-             return frame;
-         },
-         50, false},
-    };
+    } cases[] = {{"GroupBox", true, 100}, {"Frame", false, 100}, {"FrameAtHalfZoom", false, 50}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fresh();
-        gridAndNeighbours(c.container(m_form.get()), QPoint(150, 300));
+        QWidget* container = c.groupBox ? new QGroupBox(m_form.get()) : new Frame(m_form.get());
+        container->setGeometry(40, 60, 300, 200);
+        gridAndNeighbours(container, QPoint(150, 300));
         const auto [inContainer, previewed] = printAndPreview(c.zoom);
         fresh();
         gridAndNeighbours(m_form.get(), QPoint(750, 1200));
         const auto [onForm, expectedPreview] = printAndPreview(c.zoom);
         ASSERT_EQ(onForm.size(), 10u); // six cells, three controls, the page number
-        if (c.wholePage) {
-            EXPECT_EQ(inContainer, onForm);
+        EXPECT_EQ(inContainer, onForm);
+        if (c.groupBox) {
             EXPECT_TRUE(previewed == expectedPreview);
-            continue;
         }
-        std::vector<Placed> ours;
-        for (const Placed& text : inContainer)
-            if (std::find_if(onForm.begin(), onForm.end(), [&](const Placed& p) {
-                    return std::get<1>(p) == std::get<1>(text);
-                }) != onForm.end())
-                ours.push_back(text);
-        EXPECT_EQ(ours, onForm);
     }
 }
 
@@ -147,8 +117,8 @@ TEST_F(ContainerPlaces, AScrollAreasContentPrintsAtItsUnscrolledPlace)
     {
         const char* caption;
         int left, top;
-    } labels[] = {{"First", 300, 300}, {"Wide", 7500, 600}, {"Middle", 300, 6000},
-                  {"Last", 300, 12600}};
+    } labels[] = {
+        {"First", 300, 300}, {"Wide", 7500, 600}, {"Middle", 300, 6000}, {"Last", 300, 12600}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fresh();
