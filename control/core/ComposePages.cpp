@@ -1,6 +1,9 @@
 // Page composition: the page geometry of a job, the host form's printable
 // controls in order, their gaps, and the renderer of each.
+#include <QMdiSubWindow>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWidget>
 #include <optional>
 
@@ -74,33 +77,41 @@ QVariant member(const QWidget* control, const char* name)
     return JobContext::member(control, name);
 }
 
-QWidget* containerOf(const QWidget* control)
+// Whether a widget ends the forms' nesting: a window, or the child form of
+// a multiple-document area.
+bool endsForm(const QWidget* widget)
 {
-    return qobject_cast<QWidget*>(member(control, "Container").value<QObject*>());
+    return widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget->parentWidget());
 }
 
-// Whether a plain Qt widget between a control and its form hides it (a tab
-// page not in front, a hidden panel). Only what stands below the form
-// counts: on a form not yet shown the controls still print.
-bool hiddenByPlainWidget(const QWidget* control, const QWidget* form)
+// How far a scroll area has scrolled the widget it holds as its content,
+// in pixels (none for any other widget). The content counts at its
+// unscrolled place, so a form held in a scroll area prints whole whatever
+// its scroll bars show.
+QPoint scrolledBy(const QWidget* widget)
 {
-    for (const QWidget* up = control->parentWidget(); up && up != form; up = up->parentWidget()) {
-        if (!FormMember::of(up) && up->isHidden())
-            return true;
-    }
-    return false;
+    const QWidget* viewport = widget->parentWidget();
+    const auto* area =
+        viewport ? qobject_cast<const QScrollArea*>(viewport->parentWidget()) : nullptr;
+    if (!area || area->viewport() != viewport || area->widget() != widget)
+        return {};
+    const int across = area->horizontalScrollBar()->value();
+    return {area->isRightToLeft() ? -across : across, area->verticalScrollBar()->value()};
 }
 
-// Adds the places of the plain Qt widgets between a control and its
-// container (a panel on the form, a tab page) to the sums, in twips.
-void addPlainOffsets(const QWidget* control, const QWidget* container, Twips& leftSum,
-                     Twips& topSum)
+// Adds a place in pixels to sums in twips.
+void addPixels(QPoint pixels, Twips& leftSum, Twips& topSum)
 {
-    for (const QWidget* up = control->parentWidget(); up && up != container;
-         up = up->parentWidget()) {
-        leftSum += Twips{double(up->x() * HostFormAdapter::TwipsPerPixel)};
-        topSum += Twips{double(up->y() * HostFormAdapter::TwipsPerPixel)};
-    }
+    leftSum += Twips{double(pixels.x() * HostFormAdapter::TwipsPerPixel)};
+    topSum += Twips{double(pixels.y() * HostFormAdapter::TwipsPerPixel)};
+}
+
+// Whether a record's type name makes it grid-like for the gap pass.
+bool gridLikeType(const QString& type, bool sideBySide)
+{
+    return !sideBySide && (type == QLatin1String("DataGrid") || type == QLatin1String("TDBGrid") ||
+                           type == QLatin1String("DBGrid") || type == QLatin1String("ListView") ||
+                           type.endsWith(QLatin1String("FlexGrid")));
 }
 
 // The composition of one job over the host form, a step at a time.
@@ -295,7 +306,7 @@ private:
         if (member(control, "Tag").toString() == NoPrint)
             return std::nullopt;
         m_shared.CurrentControl = control;
-        if (!member(control, "Visible").toBool() || hiddenByPlainWidget(control, host().widget()))
+        if (!member(control, "Visible").toBool())
             return std::nullopt;
         if (typeIs(control, {"Image", "PictureBox"}) &&
             member(control, "Picture").value<QImage>().isNull())
@@ -323,6 +334,7 @@ private:
             top = (y1 >= y2 ? y2 : y1) + topSum.value;
             height = -((y1 >= y2 ? y1 : y2) + topSum.value);
         } else {
+            addPixels(scrolledBy(control), leftSum, topSum);
             top = member(control, "Top").toDouble() + topSum.value;
             left = member(control, "Left").toDouble() + leftSum.value;
             width = member(control, "Width").toDouble();
@@ -343,27 +355,34 @@ private:
         return record;
     }
 
-    // The containers between a control and the form: the immediate one
-    // must be visible, none may be "noprint". Sums their lefts and tops and
-    // the places of the plain widgets between them; false when the control
-    // is not to be printed. `shown` is the immediate container's
-    // visibility as text.
+    // One walk from a control up to the form. Of the containers on the way
+    // (our own controls: frames, picture boxes) the immediate one must be
+    // visible and none may be "noprint"; no plain Qt widget on the way may
+    // be hidden (a tab page not in front, a hidden panel). Sums the
+    // containers' lefts and tops and the places of the plain widgets, in
+    // twips; false when the control is not to be printed. `shown` is the
+    // immediate container's visibility as text.
     bool climbContainers(QWidget* control, Twips& leftSum, Twips& topSum, QString& shown) const
     {
-        QWidget* container = containerOf(control);
-        const bool visible =
-            container && (container == host().widget() || member(container, "Visible").toBool());
-        if (!visible)
-            return false;
-        addPlainOffsets(control, container, leftSum, topSum);
-        for (QWidget* c = container; c && c != host().widget();) {
-            if (member(c, "Tag").toString() == NoPrint)
+        const QWidget* form = host().widget();
+        bool immediate = true;
+        for (QWidget* up = control->parentWidget(); up != form; up = up->parentWidget()) {
+            if (!up || endsForm(up))
+                return false; // on no form, or on another one
+            if (!FormMember::of(up)) {
+                if (up->isHidden())
+                    return false;
+                addPixels(up->pos() + scrolledBy(up), leftSum, topSum);
+                continue;
+            }
+            if (immediate && !member(up, "Visible").toBool())
                 return false;
-            leftSum += Twips{member(c, "Left").toDouble()};
-            topSum += Twips{member(c, "Top").toDouble()};
-            QWidget* outer = containerOf(c);
-            addPlainOffsets(c, outer, leftSum, topSum);
-            c = outer;
+            immediate = false;
+            if (member(up, "Tag").toString() == NoPrint)
+                return false;
+            leftSum += Twips{member(up, "Left").toDouble()};
+            topSum += Twips{member(up, "Top").toDouble()};
+            addPixels(scrolledBy(up), leftSum, topSum);
         }
         shown = QStringLiteral("True");
         return true;
@@ -380,10 +399,13 @@ private:
     }
 
     // 11. Gaps: the distance from the record before, or "Down" below a
-    // grid-like control.
+    // grid-like control. Beside a grid the gap is counted from the grid's
+    // bottom in the form's coordinates, as the records hold them, so a grid
+    // in a container and a control on the form meet on one scale.
     void setGaps()
     {
         std::vector<PrintItem>& items = m_job.PrintItems;
+        const bool sideBySide = m_control.SideBySide();
         for (size_t j = 0; j < items.size(); ++j) {
             PrintItem& record = items[j];
             if (j == 0) {
@@ -391,23 +413,12 @@ private:
                 continue;
             }
             const PrintItem& before = items[j - 1];
-            try {
-                if (!isGridLike(before.Control, m_control.SideBySide())) {
-                    record.TopGap = record.Top - before.Top;
-                    continue;
-                }
-                const double gridHeight = member(before.Control, "Height").toDouble();
-                if (record.Top < before.Top + gridHeight) {
-                    if (!typeIs(record.Control, {"Line"}))
-                        record.TopGap = nearest(
-                            member(record.Control, "Top").toDouble() -
-                            (member(before.Control, "Top").toDouble() + std::abs(gridHeight)));
-                } else {
-                    record.Placement = Down;
-                }
-            } catch (const MemberError&) {
-                // A control gone since it was collected keeps a gap of 0.
-            }
+            if (!gridLikeType(before.TypeName, sideBySide))
+                record.TopGap = record.Top - before.Top;
+            else if (record.Top >= before.Top + before.Height)
+                record.Placement = Down;
+            else if (record.TypeName != QLatin1String("Line"))
+                record.TopGap = record.Top - (before.Top + std::abs(before.Height));
         }
     }
 

@@ -33,6 +33,7 @@ class PropertyBag;
 class ZENTREL_EXPORT Zentrel : public platform::Control<QWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Zentrel")
     Q_CLASSINFO("Version", "V.6.1")
     Q_PROPERTY(Chromos Color READ Color WRITE setColor)
     Q_PROPERTY(Orenti Orientation READ Orientation WRITE setOrientation)

@@ -10,6 +10,7 @@ namespace platform {
 class CheckBox : public Control<QCheckBox>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "CheckBox")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(int Value READ Value WRITE setValue)

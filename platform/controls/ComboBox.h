@@ -12,6 +12,7 @@ namespace platform {
 class ComboBox : public Control<QComboBox>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "ComboBox")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Text READ Text WRITE setText)
     Q_PROPERTY(int ListCount READ ListCount)

@@ -10,6 +10,7 @@ namespace platform {
 class CommandButton : public Control<QPushButton>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "CommandButton")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
 

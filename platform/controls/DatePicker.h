@@ -14,6 +14,7 @@ namespace platform {
 class DatePicker : public Control<QDateEdit>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "DatePicker")
     CONTROL_PROPERTIES
     Q_PROPERTY(double Value READ Value WRITE setValue)
 

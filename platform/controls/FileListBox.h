@@ -9,6 +9,7 @@ namespace platform {
 class FileListBox : public ListBox
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "FileListBox")
     Q_PROPERTY(QString Path READ Path WRITE setPath)
     Q_PROPERTY(QString Pattern READ Pattern WRITE setPattern)
 

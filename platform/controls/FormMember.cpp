@@ -11,8 +11,6 @@ namespace {
 
 quint64 nextCreationIndex = 0;
 
-const char* const PlatformPrefix = "platform::";
-
 // The "TypeName" class information the class itself declares (not one it
 // inherits); null when it declares none.
 const char* ownTypeName(const QMetaObject* meta)
@@ -22,12 +20,6 @@ const char* ownTypeName(const QMetaObject* meta)
             return meta->classInfo(i).value();
     }
     return nullptr;
-}
-
-QString withoutNamespace(const char* className)
-{
-    const QString name = QString::fromLatin1(className);
-    return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
 }
 
 } // namespace
@@ -45,17 +37,15 @@ QString FormMember::typeName(const QObject* object)
 {
     if (!object)
         return QString();
-    // The nearest class that names a kind: one that declares its type name,
-    // or one of our own controls, so that a host's subclass of a control
-    // (with or without its own meta-object) is still that control.
+    // The nearest class that declares its kind: a host's subclass of a
+    // control (with or without its own meta-object) is still that control.
+    // A class's own name says nothing: a host class named "Label" on the
+    // bare control base is of no kind, as a plain Qt widget is.
     for (const QMetaObject* meta = object->metaObject(); meta; meta = meta->superClass()) {
         if (const char* declared = ownTypeName(meta))
             return QString::fromLatin1(declared);
-        if (QByteArray(meta->className()).startsWith(PlatformPrefix))
-            return withoutNamespace(meta->className());
     }
-    // A class of none of our kinds is its own kind.
-    return withoutNamespace(object->metaObject()->className());
+    return QString();
 }
 
 QWidget* FormMember::containerOf(const QWidget* control)

@@ -25,11 +25,12 @@ public:
 
     // The control part of an object; null for an object that is no control.
     static const FormMember* of(const QObject* object);
-    // The type name a control reports ("Label", "TextBox", "ListView"): that
-    // of the nearest class in its line that names a kind, by "TypeName"
-    // class information of its own or as one of our controls (its name
-    // without the namespace); a host's subclass of a Label is a "Label".
-    // A class of no such line reports its own name. Empty for no object.
+    // The type name a control reports ("Label", "TextBox", "ListView"):
+    // the "TypeName" class information of the nearest class in its line
+    // that declares one (every control class of ours does), so a host's
+    // subclass of a Label is a "Label". Empty for an object of no declared
+    // kind (a plain Qt widget, a host class on the bare control base) and
+    // for no object.
     static QString typeName(const QObject* object);
     // The container a control sits in: the nearest control around it (a
     // frame, a picture box), else its form (its window, or the child form

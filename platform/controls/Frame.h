@@ -11,6 +11,7 @@ namespace platform {
 class Frame : public Control<QGroupBox>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Frame")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)

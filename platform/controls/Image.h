@@ -13,6 +13,7 @@ namespace platform {
 class Image : public Control<QWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Image")
     CONTROL_PROPERTIES
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
     Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)

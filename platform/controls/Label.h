@@ -11,6 +11,7 @@ namespace platform {
 class Label : public Control<QLabel>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Label")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(int Alignment READ Alignment WRITE setAlignment)

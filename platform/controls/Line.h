@@ -15,6 +15,7 @@ namespace platform {
 class Line : public QWidget, public FormMember
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Line")
     Q_PROPERTY(double X1 READ X1 WRITE setX1)
     Q_PROPERTY(double Y1 READ Y1 WRITE setY1)
     Q_PROPERTY(double X2 READ X2 WRITE setX2)

@@ -10,6 +10,7 @@ namespace platform {
 class ListBox : public Control<QListWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "ListBox")
     CONTROL_PROPERTIES
     Q_PROPERTY(int ListCount READ ListCount)
     Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)

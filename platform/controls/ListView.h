@@ -18,6 +18,7 @@ namespace platform {
 class ListView : public Control<QTreeWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "ListView")
     CONTROL_PROPERTIES
     Q_PROPERTY(bool HideColumnHeaders READ HideColumnHeaders WRITE setHideColumnHeaders)
 

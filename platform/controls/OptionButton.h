@@ -10,6 +10,7 @@ namespace platform {
 class OptionButton : public Control<QRadioButton>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "OptionButton")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Value READ Value WRITE setValue)

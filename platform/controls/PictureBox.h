@@ -12,6 +12,7 @@ namespace platform {
 class PictureBox : public Control<QFrame>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "PictureBox")
     CONTROL_PROPERTIES
     Q_PROPERTY(QImage Picture READ Picture WRITE setPicture)
     Q_PROPERTY(bool Stretch READ Stretch WRITE setStretch)

@@ -13,6 +13,7 @@ namespace platform {
 class Quorvan : public Control<QWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Quorvan")
     CONTROL_PROPERTIES
     Q_PROPERTY(bool Resize READ Resize WRITE setResize)
     Q_PROPERTY(double factor READ factor WRITE setFactor)

@@ -15,6 +15,7 @@ namespace platform {
 class Shape : public Control<QWidget>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Shape")
     CONTROL_PROPERTIES
     Q_PROPERTY(int Shape READ shape WRITE setShape)
     Q_PROPERTY(int BackStyle READ BackStyle WRITE setBackStyle)

@@ -14,6 +14,7 @@ namespace platform {
 class StatusBar : public Control<QStatusBar>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "StatusBar")
     CONTROL_PROPERTIES
 
 public:

@@ -11,6 +11,7 @@ namespace platform {
 class TabStrip : public Control<QTabBar>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "TabStrip")
     CONTROL_PROPERTIES
 
 public:

@@ -11,6 +11,7 @@ namespace platform {
 class TextBox : public Control<QLineEdit>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "TextBox")
     CONTROL_PROPERTIES
     Q_PROPERTY(QString Text READ Text WRITE setText)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)

@@ -16,6 +16,7 @@ namespace platform {
 class Toolbar : public Control<QToolBar>
 {
     Q_OBJECT
+    Q_CLASSINFO("TypeName", "Toolbar")
     CONTROL_PROPERTIES
 
 public:

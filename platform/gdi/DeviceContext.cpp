@@ -138,12 +138,33 @@ bool glyphPerCharacter(const QString& line)
     return true;
 }
 
+// The smaller bearing of a line's two ends on one side: whichever end the
+// layout shows there (the logical last character stands at the left of a
+// right-to-left line), its ink reaches no farther out than that. A blank
+// has no ink of its own, so a blank end counts from its advance.
+int endBearing(const QFontMetrics& metrics, const QString& line, bool left)
+{
+    const auto bearing = [&](QChar ch) {
+        const int value = left ? metrics.leftBearing(ch) : metrics.rightBearing(ch);
+        return ch.isSpace() ? qMin(0, value) : value;
+    };
+    return qMin(bearing(line.front()), bearing(line.back()));
+}
+
 // The ink of one line of text around its baseline, from where the line
-// starts to where it ends (`width`, its advance or more).
+// starts to where it ends (`width`, its advance or more). Its ends are
+// told by both ends' bearings, whatever the line's direction; a line of
+// another script is measured whole as well (a slanted font made from an
+// upright one is not in its measure, the bearings are).
 QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
 {
-    if (!glyphPerCharacter(line))
-        return metrics.tightBoundingRect(line);
+    int left = endBearing(metrics, line, true);
+    int right = width - 1 - endBearing(metrics, line, false);
+    if (!glyphPerCharacter(line)) {
+        const QRect whole = metrics.tightBoundingRect(line);
+        return QRect(QPoint(qMin(left, whole.left()), whole.top()),
+                     QPoint(qMax(right, whole.right()), whole.bottom()));
+    }
     int top = 0;
     int bottom = 0;
     for (const QChar ch : line) {
@@ -153,55 +174,68 @@ QRect lineInk(const QFontMetrics& metrics, const QString& line, int width)
         top = qMin(top, glyph.top());
         bottom = qMax(bottom, glyph.bottom());
     }
-    // A glyph's ink starts and ends its bearings inside its advance (outside
-    // it where a bearing is negative); a blank has no ink of its own, so a
-    // blank at either end counts from its advance.
-    const auto bearing = [](QChar ch, int value) { return ch.isSpace() ? qMin(0, value) : value; };
-    const int left = bearing(line.front(), metrics.leftBearing(line.front()));
-    const int right = width - 1 - bearing(line.back(), metrics.rightBearing(line.back()));
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// How far the glyphs of a text's first line (of its first paragraph, where
+// that wraps) rise above the font's ascent (the ring of an "Å"), in
+// pixels; 0 where none does. Only glyphs beyond ASCII are looked at: ASCII
+// glyphs rise a pixel at the most, accents well past the ascent.
+int riseAboveAscent(const QFontMetrics& metrics, const QString& text)
+{
+    const QString first = text.section(QLatin1Char('\n'), 0, 0);
+    if (std::all_of(first.begin(), first.end(), [](QChar ch) { return ch.unicode() < 0x80; }))
+        return 0;
+    int top = 0;
+    if (!glyphPerCharacter(first)) {
+        top = metrics.tightBoundingRect(first).top();
+    } else {
+        for (const QChar ch : first) {
+            if (ch.unicode() >= 0x80)
+                top = qMin(top, metrics.boundingRect(ch).top());
+        }
+    }
+    return qMax(0, -top - metrics.ascent());
+}
+
 // Whether a glyph of a text reaches past the advance of its line (a
-// negative bearing, as an italic "f" has at its right), or above the font's
-// ascent or below its descent (an accent over a capital), so that its ink
-// may leave the box of its lines. Sideways on one line only a glyph at
-// either end can, on several any glyph, as any may end a line. Up and down
-// only glyphs beyond ASCII are looked at: accents reach well past the
-// font's ascent, ASCII glyphs a pixel or two at the most. A blank has no
+// negative bearing, as an italic "f" has at its right, or the first letter
+// of a slanted right-to-left line), or below the font's descent, so that
+// its ink may leave the box of its lines. Sideways on one line only a
+// glyph at either end can (at either side, whichever way the line runs),
+// on several any glyph, as any may end a line. Down only glyphs beyond
+// ASCII are looked at, as for the rise above the ascent. A blank has no
 // ink.
 bool glyphsOverhang(const QFontMetrics& metrics, const QString& text, bool oneLine)
 {
-    const auto overhangs = [&metrics](QChar ch, bool left, bool right) {
-        return !ch.isSpace() &&
-               ((left && metrics.leftBearing(ch) < 0) || (right && metrics.rightBearing(ch) < 0));
+    const auto overhangs = [&metrics](QChar ch) {
+        return !ch.isSpace() && (metrics.leftBearing(ch) < 0 || metrics.rightBearing(ch) < 0);
     };
-    const auto tall = [&metrics](QChar ch) {
+    const auto low = [&metrics](QChar ch) {
         if (ch.unicode() < 0x80)
             return false;
         const QRect glyph = metrics.boundingRect(ch);
-        return !glyph.isEmpty() &&
-               (glyph.top() < -metrics.ascent() || glyph.bottom() >= metrics.descent());
+        return !glyph.isEmpty() && glyph.bottom() >= metrics.descent();
     };
-    if (std::any_of(text.begin(), text.end(), tall))
+    if (std::any_of(text.begin(), text.end(), low))
         return true;
     if (oneLine)
-        return overhangs(text.front(), true, false) || overhangs(text.back(), false, true);
-    return std::any_of(text.begin(), text.end(),
-                       [&overhangs](QChar ch) { return overhangs(ch, true, true); });
+        return overhangs(text.front()) || overhangs(text.back());
+    return std::any_of(text.begin(), text.end(), overhangs);
 }
 
 // Whether the ink of a text laid out as `bounds` (the box of its lines, as
-// the font metrics give it) may show outside `box`. A line's box reaches the
-// font's full ascent and descent, so a line whose box leaves a low cell may
-// still keep every glyph inside it, and a line whose box lies inside keeps
-// its glyphs inside unless one overhangs that box (glyphsOverhang); only ink
-// that really leaves the box needs a clip (on a PDF page each clip costs a
-// new graphics state).
+// the font metrics give it) may show outside `area` (its box, reaching up
+// as far as its first line rises above the ascent). A line's box reaches
+// the font's full ascent and descent, so a line whose box leaves a low
+// cell may still keep every glyph inside it, and a line whose box lies
+// inside keeps its glyphs inside unless one overhangs that box
+// (glyphsOverhang); only ink that really leaves the area needs a clip (on
+// a PDF page each clip costs a new graphics state).
 bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& shown,
-               const QRect& bounds, const QRect& box, int qtFlags)
+               const QRect& bounds, const QRect& area, int qtFlags)
 {
-    if (box.contains(bounds)) {
+    if (area.contains(bounds)) {
         // One line's box is the font's height rounded out at its edges;
         // several lines are at least twice as high.
         const bool oneLine =
@@ -221,7 +255,7 @@ bool inkLeaves(const QFontMetrics& metrics, const QFont& font, const QString& sh
     const QRect ink = lineInk(metrics, shown, bounds.width())
                           .translated(bounds.left(), bounds.top() + metrics.ascent())
                           .adjusted(-Slack, -Slack, Slack, Slack);
-    return !box.contains(ink);
+    return !area.contains(ink);
 }
 
 // Whether `line` is one plain line that a boxed drawText of the font lays
@@ -619,10 +653,16 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
             // a path and a new graphics state on a PDF page. The clip is
             // decided here, so the painter never clips the text to the same
             // box again (which costs it a saved state of its own).
+            // Ink that rises above the ascent at the box's top (an accent
+            // over a capital) is not cut there; sideways and below it is.
             const bool clipped = !(flags & Gdi::DT_NOCLIP);
             const int drawFlags = qtFlags | Qt::TextDontClip;
-            if (clipped && inkLeaves(metrics, m_font, shown, bounds, box, qtFlags))
-                painter.setClipRect(box);
+            if (clipped) {
+                const QRect area =
+                    box.isEmpty() ? box : box.adjusted(0, -riseAboveAscent(metrics, shown), 0, 0);
+                if (inkLeaves(metrics, m_font, shown, bounds, area, qtFlags))
+                    painter.setClipRect(area);
+            }
             // The background behind the lines, cut at the box as a clip
             // would cut it. The painter's own background behind each line
             // lies inside it, so the painter is spared drawing it again

@@ -48,6 +48,16 @@ public:
     using Label::Label;
 };
 
+// A host's own label on the bare control base: of no kind, whatever its name.
+namespace shop {
+class Label : public Control<QLabel>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+    using Control::Control;
+};
+} // namespace shop
+
 // A host's subclasses of controls, with and without a meta-object of their own.
 class ShopLabel : public Label
 {
@@ -258,7 +268,8 @@ TEST_F(PrintedPlaces, TheFirstControlsTopFollowsTheMarginAndItsTop)
 }
 
 // What a page takes and in which order: hidden containers, "noprint" two
-// containers up, controls parked left of -555, kinds never printed, and
+// containers up, controls parked left of -555, kinds never printed, a
+// host's class of no kind, and
 // equal tops in the order the controls were made.
 TEST_F(PrintedPlaces, ThePageTakesOnlyPrintableControlsTopToBottom)
 {
@@ -277,6 +288,7 @@ TEST_F(PrintedPlaces, ThePageTakesOnlyPrintableControlsTopToBottom)
     button->setCaption(QStringLiteral("Button"));
     (new DialogLabel(m_form.get()))->setCaption(QStringLiteral("Dialog"));
     (new ImageListLabel(m_form.get()))->setCaption(QStringLiteral("Images"));
+    (new shop::Label(m_form.get()))->setText(QStringLiteral("Own kind"));
     label("SameB", 3000, 1500);
     label("SameA", 300, 1500);
     label("Early", 300, 1200);

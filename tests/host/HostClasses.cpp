@@ -44,12 +44,24 @@ bool Printer::EndDoc()
     Name::~Name() = default;
 
 HOST_CLASS_BODY(PictureBox)
-HOST_CLASS_BODY(Label)
 HOST_CLASS_BODY(Line)
 HOST_CLASS_BODY(TextBox)
 HOST_CLASS_BODY(Frame)
 HOST_CLASS_BODY(Image)
-HOST_CLASS_BODY(Shape)
+
+#define HOST_WIDGET_BODY(Name, Base)                                                               \
+    Name::Name(QWidget* parent) : Base(parent)                                                     \
+    {                                                                                              \
+        ++constructedCount;                                                                        \
+    }                                                                                              \
+    Name::~Name() = default;
+
+HOST_WIDGET_BODY(Label, platform::Control<QLabel>)
+HOST_WIDGET_BODY(Shape, platform::Control<QWidget>)
+
+namespace shop {
+HOST_WIDGET_BODY(Label, platform::Control<QLabel>)
+} // namespace shop
 
 QString Values::signBlank(double)
 {

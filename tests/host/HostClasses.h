@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
-class QWidget;
+#include "platform/controls/Control.h"
 
 // The host program's own classes, named like the platform's controls and
 // declared with the same constructors, so that their symbols would meet the
@@ -47,14 +49,43 @@ private:
     };
 
 HOST_CLASS(PictureBox)
-HOST_CLASS(Label)
 HOST_CLASS(Line)
 HOST_CLASS(TextBox)
 HOST_CLASS(Frame)
 HOST_CLASS(Image)
-HOST_CLASS(Shape)
 
 #undef HOST_CLASS
+
+// The shop's own widgets on the platform's bare control base, named like
+// the platform's kinds but of none of them: a job leaves them out.
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+public:
+    explicit Label(QWidget* parent = nullptr);
+    ~Label() override;
+};
+
+class Shape : public platform::Control<QWidget>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+public:
+    explicit Shape(QWidget* parent = nullptr);
+    ~Shape() override;
+};
+
+namespace shop {
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    CONTROL_PROPERTIES
+public:
+    explicit Label(QWidget* parent = nullptr);
+    ~Label() override;
+};
+} // namespace shop
 
 // The shop's own number texts: count their calls and answer "host".
 class Values

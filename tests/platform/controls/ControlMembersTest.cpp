@@ -1,5 +1,7 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -35,6 +37,41 @@
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Toolbar.h"
 #include "support/QStringPrinter.h"
+
+// A host's own classes: on the bare control base (of no kind, whatever
+// their names), and classes that declare a kind of their own. (Subclasses
+// of the platform's controls print as their kinds: PrintedPlaces.)
+namespace host {
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+class Shape : public platform::Control<QWidget>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+class ShopVsGrid : public platform::FlexGrid
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "VSFlexGrid")
+    using platform::FlexGrid::FlexGrid;
+};
+class OutsideListView : public platform::Control<QTreeWidget>
+{
+    Q_OBJECT
+    Q_CLASSINFO("TypeName", "ListView")
+    using Control::Control;
+};
+} // namespace host
+namespace shop {
+class Label : public platform::Control<QLabel>
+{
+    Q_OBJECT
+    using Control::Control;
+};
+} // namespace shop
 
 using namespace platform;
 
@@ -76,6 +113,12 @@ TEST(ControlTypeNames, EachControlReportsItsTypeName)
         {new StatusBar(&form), "StatusBar"},
         {new TabStrip(&form), "TabStrip"},
         {new Toolbar(&form), "Toolbar"},
+        {new host::Label(&form), ""},
+        {new shop::Label(&form), ""},
+        {new host::Shape(&form), ""},
+        {new QLabel(&form), ""},
+        {new host::ShopVsGrid(&form), "VSFlexGrid"},
+        {new host::OutsideListView(&form), "ListView"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormMember::typeName(c.control), QString::fromLatin1(c.typeName));
@@ -301,3 +344,5 @@ TEST(MultiLineTextBox, LineStartsFollowChangesOfTextWidthAndFont)
         EXPECT_NE(lines(fresh), before); // the change moves the lines
     }
 }
+
+#include "ControlMembersTest.moc"

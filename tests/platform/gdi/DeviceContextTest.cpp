@@ -395,7 +395,8 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
     // ink stays inside them, descenders and a line wider than its box do
     // not. At 17 and 34 pixels a line is as high as the font (19 and 38),
     // so its glyphs' ink decides. Whether or not the device context clips, the
-    // page must show the text drawn with a clip to its box.
+    // page must show the text drawn with a clip to its box, open at the top
+    // where accents rise above the font's ascent at the box's top.
     struct Case
     {
         const char* name;
@@ -405,6 +406,7 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
         bool opaque;
         bool overflows; // the clip changes what is drawn
         QFont font = textFont(20);
+        bool openTop = false; // ink rising above the font's ascent is not cut at the top
     };
     const int left = Gdi::DT_LEFT | Gdi::DT_NOPREFIX;
     const Case cases[] = {
@@ -490,8 +492,24 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
          {10, 10, 190, 24},
          left,
          false,
+         false,
+         textFont(12),
+         true},
+        {"accents above a box the line is wider than",
+         QStringLiteral("\u00C5ngstr\u00F6m \u00C9t\u00E9 \u00C5ngstr\u00F6m"),
+         {10, 10, 100, 24},
+         left,
+         false,
          true,
-         textFont(12)},
+         textFont(12),
+         true},
+        {"right-aligned italic Hebrew in a box two pixels wider than its advance",
+         QStringLiteral("\u05E9\u05DC\u05D5\u05DD"),
+         {10, 4, 100, 56},
+         Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         false,
+         true,
+         textFont(40, true)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -514,7 +532,9 @@ TEST(DeviceContext, DrawTextCutsWhatLeavesItsBoxAsAClipToTheBoxWould)
             QImage image(200, 60, QImage::Format_RGB32);
             image.fill(Qt::white);
             QPainter painter(&image);
-            if (clip)
+            if (clip && c.openTop)
+                painter.setClipRect(QRect(box.left(), 0, box.width(), box.bottom() + 1));
+            else if (clip)
                 painter.setClipRect(box);
             if (c.opaque)
                 painter.fillRect(QFontMetrics(font).boundingRect(box, qtFlags, c.text),
