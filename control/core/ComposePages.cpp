@@ -55,23 +55,6 @@ bool isPrintableKind(const QWidget* control)
            isFlexGridName(control);
 }
 
-bool isGridLike(const QWidget* control, bool sideBySide)
-{
-    return !sideBySide && (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid", "ListView"}) ||
-                           isFlexGridName(control));
-}
-
-// Grid-likeness from a record's kind as it was collected.
-bool isGridLikeRecord(const PrintItem& record, bool sideBySide)
-{
-    return !sideBySide &&
-           (record.TypeName == QLatin1String("DataGrid") ||
-            record.TypeName == QLatin1String("TDBGrid") ||
-            record.TypeName == QLatin1String("DBGrid") ||
-            record.TypeName == QLatin1String("ListView") ||
-            record.TypeName.endsWith(QLatin1String("FlexGrid")));
-}
-
 QVariant member(const QWidget* control, const char* name)
 {
     return JobContext::member(control, name);
@@ -106,7 +89,8 @@ void addPixels(QPoint pixels, Twips& leftSum, Twips& topSum)
     topSum += Twips{double(pixels.y() * HostFormAdapter::TwipsPerPixel)};
 }
 
-// Whether a record's type name makes it grid-like for the gap pass.
+// Whether a record's type name makes it grid-like: the record after it is
+// placed from its printed bottom.
 bool gridLikeType(const QString& type, bool sideBySide)
 {
     return !sideBySide && (type == QLatin1String("DataGrid") || type == QLatin1String("TDBGrid") ||
@@ -453,7 +437,8 @@ private:
         // A control below a text that grew out of its box clears it; one
         // after a grid, placed from the grid's printed bottom, starts no
         // higher than where such a text ends.
-        m_job.clearTextAbove(record, j > 0 && isGridLikeRecord(m_job.PrintItems[j - 1], m_control.SideBySide()));
+        m_job.clearTextAbove(
+            record, j > 0 && gridLikeType(m_job.PrintItems[j - 1].TypeName, m_control.SideBySide()));
         m_shared.CurrentControl = record.Control.data();
         const Renderer renderer = m_printing ? row.print : row.preview;
         if (!record.Control)
