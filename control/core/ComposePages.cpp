@@ -437,8 +437,8 @@ private:
         // A control below a text that grew out of its box clears it; one
         // after a grid, placed from the grid's printed bottom, starts no
         // higher than where such a text ends.
-        m_job.clearTextAbove(
-            record, j > 0 && gridLikeType(m_job.PrintItems[j - 1].TypeName, m_control.SideBySide()));
+        m_job.clearTextAbove(record, j > 0 && gridLikeType(m_job.PrintItems[j - 1].TypeName,
+                                                           m_control.SideBySide()));
         m_shared.CurrentControl = record.Control.data();
         const Renderer renderer = m_printing ? row.print : row.preview;
         if (!record.Control)

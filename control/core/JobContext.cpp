@@ -384,14 +384,14 @@ DrawnCell JobContext::measureTextCell(const TextCell& cell)
         const OffScreenDC* target = page();
         if (!target)
             return {cell.height, PagePx{cell.top}};
-        const int textHeight = target->CaptionHeight(cell.left, cell.top, cell.width, cell.caption,
-                                                     cell.align, cell.wordWrap, cell.inset,
-                                                     cell.divider);
+        const int textHeight =
+            target->CaptionHeight(cell.left, cell.top, cell.width, cell.caption, cell.align,
+                                  cell.wordWrap, cell.inset, cell.divider);
         if (textHeight <= 0)
             return {cell.height, PagePx{cell.top}};
-        const qreal depth = target->CaptionDepth(cell.left, cell.top, cell.width, cell.caption,
-                                                 cell.align, cell.wordWrap, cell.inset,
-                                                 cell.divider);
+        const qreal depth =
+            target->CaptionDepth(cell.left, cell.top, cell.width, cell.caption, cell.align,
+                                 cell.wordWrap, cell.inset, cell.divider);
         // The caption starts two pixels below the cell's top.
         return {std::max(cell.height, textHeight + 2), PagePx{nearest(cell.top + depth)}};
     }

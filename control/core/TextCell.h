@@ -12,8 +12,7 @@
 // CntrT, `frame` the printer's Framed and the page's frame.
 struct TextCell
 {
-    static TextCell at(qint32 left, qint32 top, qint32 width, qint32 height,
-                       const QString& caption)
+    static TextCell at(qint32 left, qint32 top, qint32 width, qint32 height, const QString& caption)
     {
         TextCell cell;
         cell.left = left;

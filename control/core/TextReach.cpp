@@ -14,9 +14,8 @@ PagePx TextReach::place(Twips top, PagePx placed, const PageScale& scale, bool a
     for (const Held& held : m_held) {
         if (!below(held))
             continue;
-        const PagePx least = afterGrid ? held.textBottom
-                                       : scale.advance(held.textBottom,
-                                                       top - held.boxBottom);
+        const PagePx least =
+            afterGrid ? held.textBottom : scale.advance(held.textBottom, top - held.boxBottom);
         start = std::max(start, least);
     }
     m_held.erase(std::remove_if(m_held.begin(), m_held.end(), below), m_held.end());

@@ -125,8 +125,8 @@ private:
             return true;
         const TextCell cell = targetCaptionCell();
         const DrawnCell drawn = job.measureTextCell(cell);
-        const int reach = std::max(cell.top + drawn.height, drawn.textBottom.value) -
-                          job.CurrentY.value;
+        const int reach =
+            std::max(cell.top + drawn.height, drawn.textBottom.value) - job.CurrentY.value;
         const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
         if (job.CurrentY.value + reach <= room || job.TopMarginPx.value + reach > room)
             return true;
@@ -144,10 +144,9 @@ private:
     {
         if (print) {
             job.printer().setFont(printerFontOf(font, scale));
-            TextCell cell = captionCell(
-                nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
-                nearest(shared.PrinterScale * 4 + job.CurrentY.value),
-                nearest(item.Width / ptp * scale), printedLineHeight());
+            TextCell cell = captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
+                                        nearest(shared.PrinterScale * 4 + job.CurrentY.value),
+                                        nearest(item.Width / ptp * scale), printedLineHeight());
             cell.inset = 0;
             return cell;
         }

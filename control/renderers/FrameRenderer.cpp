@@ -120,8 +120,8 @@ private:
         int capLeft = nearest((item.Left + 55) / ptp * scale + job.LeftMarginPx.value);
         if (read("RightToLeft").toBool())
             capLeft = nearest(exactWidth + capLeft - 1 - capW - 8);
-        TextCell cell = TextCell::at(capLeft, nearest(125 / ptp * scale + y - capH / 2.0),
-                                     capW + 2, capH, caption);
+        TextCell cell = TextCell::at(capLeft, nearest(125 / ptp * scale + y - capH / 2.0), capW + 2,
+                                     capH, caption);
         cell.transparent = true;
         job.drawTextCell(cell, frameBox());
     }

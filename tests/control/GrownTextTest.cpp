@@ -65,11 +65,11 @@ protected:
     {
         endHost();
         startHost();
-        m_printers = std::make_unique<Printers>(
-            QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
-            [dpi](const QString&) -> std::unique_ptr<Printer> {
-                return std::make_unique<PdfPrinter>(dpi);
-            });
+        m_printers =
+            std::make_unique<Printers>(QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
+                                       [dpi](const QString&) -> std::unique_ptr<Printer> {
+                                           return std::make_unique<PdfPrinter>(dpi);
+                                       });
         Printers::install(m_printers.get());
     }
     // The form printed as `job`; its words.
@@ -180,8 +180,8 @@ TEST_F(GrownText, OnlyTextBelowItsOwnBoxMovesWhatStandsBelowIt)
     };
     for (const MoveCase& c : cases) {
         for (const Job& job : Jobs) {
-            SCOPED_TRACE(testing::Message() << c.name << " at " << job.dpi << " dpi, Zoom "
-                                            << job.zoom);
+            SCOPED_TRACE(testing::Message()
+                         << c.name << " at " << job.dpi << " dpi, Zoom " << job.zoom);
             startAt(job.dpi);
             c.build(*this);
             c.check(print(job), job);
@@ -226,8 +226,8 @@ TEST_F(GrownText, NothingPrintsOverThePageFoot)
     };
     for (const auto& [name, build, count] : cases) {
         for (const Job& job : Jobs) {
-            SCOPED_TRACE(testing::Message() << name << " at " << job.dpi << " dpi, Zoom "
-                                            << job.zoom);
+            SCOPED_TRACE(testing::Message()
+                         << name << " at " << job.dpi << " dpi, Zoom " << job.zoom);
             startAt(job.dpi);
             build(*this);
             const QList<Word> words = print(job);

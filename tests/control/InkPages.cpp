@@ -13,9 +13,9 @@ QList<Word> words(const QString& pdf, double dotsPerInch)
     if (!poppler.waitForFinished(60000))
         return {};
     const QString xml = QString::fromUtf8(poppler.readAllStandardOutput());
-    static const QRegularExpression tag(QStringLiteral(
-        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-        "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    static const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
     const double px = dotsPerInch / 72.0;
     QList<Word> found;
     int page = 0;
