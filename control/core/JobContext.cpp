@@ -432,6 +432,18 @@ DrawnCell JobContext::drawTextCell(const TextCell& cell, const ControlBox& box)
     return drawn;
 }
 
+qint32 JobContext::cellReach(const TextCell& cell, PagePx from)
+{
+    const DrawnCell drawn = measureTextCell(cell);
+    return std::max(cell.top + drawn.height, drawn.textBottom.value) - from.value;
+}
+
+bool JobContext::needsNewPage(PagePx top, qint32 reach) const
+{
+    const qint32 room = shared.PageHeightPx.value - FootMarginPx.value;
+    return top.value + reach > room && TopMarginPx.value + reach <= room;
+}
+
 ControlBox JobContext::itemBox(PagePx pageTop, Twips height) const
 {
     return {Twips{double(item().Top)} + height, pageTop + scale().toPixels(height)};

@@ -140,6 +140,13 @@ public:
     // Draws the cell, and holds its text for the controls below where it
     // ends below its control's box.
     DrawnCell drawTextCell(const TextCell& cell, const ControlBox& box);
+    // How far below `from` the cell reaches as it is drawn: its grown fill
+    // or its text's last line, whichever ends lower.
+    qint32 cellReach(const TextCell& cell, PagePx from);
+    // Whether what reaches `reach` pixels below `top` runs into the page's
+    // foot yet fits below a new page's top margin: then it starts the next
+    // page (what is taller than a page prints where it stands).
+    bool needsNewPage(PagePx top, qint32 reach) const;
     // The box of the record being drawn, whose top is at `pageTop`, for a
     // control height of `height`.
     ControlBox itemBox(PagePx pageTop, Twips height) const;

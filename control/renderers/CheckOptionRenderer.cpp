@@ -123,12 +123,7 @@ private:
     {
         if (caption.isEmpty() || (!print && !job.page()))
             return true;
-        const TextCell cell = targetCaptionCell();
-        const DrawnCell drawn = job.measureTextCell(cell);
-        const int reach =
-            std::max(cell.top + drawn.height, drawn.textBottom.value) - job.CurrentY.value;
-        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
-        if (job.CurrentY.value + reach <= room || job.TopMarginPx.value + reach > room)
+        if (!job.needsNewPage(job.CurrentY, job.cellReach(targetCaptionCell(), job.CurrentY)))
             return true;
         job.NewPage();
         if (job.StopComposing)

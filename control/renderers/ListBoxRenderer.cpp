@@ -391,10 +391,8 @@ private:
     // page, where it fits there; false when composing stops.
     bool keepListOnPage()
     {
-        const int rows = std::min(rowsPerCol, count);
-        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
-        const auto fitsFrom = [&](int top) { return top + rows * rowPitch <= room; };
-        if (rows == 0 || fitsFrom(listTop) || !fitsFrom(job.TopMarginPx.value))
+        if (count == 0 ||
+            !job.needsNewPage(PagePx{listTop}, std::min(rowsPerCol, count) * rowPitch))
             return true;
         job.NewPage();
         if (job.StopComposing)

@@ -349,15 +349,7 @@ private:
     // as a control that tall would; false when composing stops.
     bool keepBlockOnPage()
     {
-        const TextCell cell = singleBlockCell();
-        const DrawnCell drawn = job.measureTextCell(cell);
-        const int printed =
-            std::max(cell.top + drawn.height, drawn.textBottom.value) - job.CurrentY.value;
-        const auto fitsFrom = [&](int top) {
-            return top + printed + job.FootMarginPx.value <= shared.PageHeightPx.value;
-        };
-        // A text taller than a whole page prints where it stands.
-        if (fitsFrom(job.CurrentY.value) || !fitsFrom(job.TopMarginPx.value))
+        if (!job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY)))
             return true;
         if (!continueOnNewPage())
             return false;
