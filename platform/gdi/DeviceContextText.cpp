@@ -228,17 +228,19 @@ QRectF plainLinePlace(const QFontMetricsF& metrics, const QRect& box, int qtFlag
     return QRectF(x, y, advance, height);
 }
 
-// The box of the lines of `text` in `box`, as QFontMetrics::boundingRect
-// gives it, measuring a plain line without a text layout.
-QRect textBounds(const QFontMetrics& metrics, const QFont& font, const QRect& box, int qtFlags,
-                 const QString& text)
+// The box of the lines of `text` in `box`, unrounded, as
+// QFontMetricsF::boundingRect gives it (QFontMetrics::boundingRect gives the
+// same box rounded out to whole pixels), measuring a plain line without a
+// text layout.
+QRectF textBounds(const QFont& font, const QRect& box, int qtFlags, const QString& text)
 {
+    const QFontMetricsF metrics(font);
     if (plainLine(font, Qt::LeftToRight, qtFlags, text)) {
-        const QRectF place = plainLinePlace(QFontMetricsF(font), box, qtFlags, text);
+        const QRectF place = plainLinePlace(metrics, box, qtFlags, text);
         if (!place.isEmpty())
-            return place.toAlignedRect();
+            return place;
     }
-    return metrics.boundingRect(box, qtFlags, text);
+    return metrics.boundingRect(QRectF(box), qtFlags, text);
 }
 
 // Draws a plain line as the painter's own boxed drawText would; false,
@@ -296,7 +298,7 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     const QRect box = toQRect(rect.normalized());
     const QFontMetrics metrics(m_font);
     const QRect bounds =
-        shown.isEmpty() ? QRect() : textBounds(metrics, m_font, box, qtFlags, shown);
+        shown.isEmpty() ? QRect() : textBounds(m_font, box, qtFlags, shown).toAlignedRect();
 
     GdiCall c = call(QStringLiteral("DrawText"));
     c.rect = rect;
@@ -339,30 +341,14 @@ int DeviceContext::drawText(const QString& text, const GdiRect& rect, int flags)
     return bounds.height();
 }
 
-int DeviceContext::textHeight(const QString& text, const GdiRect& rect, int flags) const
+TextLayout DeviceContext::textLayout(const QString& text, const GdiRect& rect, int flags) const
 {
     const QString shown = drawnText(text);
     if (shown.isEmpty())
-        return 0;
-    return textBounds(QFontMetrics(m_font), m_font, toQRect(rect.normalized()), qtTextFlags(flags),
-                      shown)
-        .height();
-}
-
-qreal DeviceContext::textDepth(const QString& text, const GdiRect& rect, int flags) const
-{
-    const QString shown = drawnText(text);
-    if (shown.isEmpty())
-        return 0;
+        return {};
     const QRect box = toQRect(rect.normalized());
-    const int qtFlags = qtTextFlags(flags);
-    const QFontMetricsF metrics(m_font);
-    if (plainLine(m_font, Qt::LeftToRight, qtFlags, shown)) {
-        const QRectF place = plainLinePlace(metrics, box, qtFlags, shown);
-        if (!place.isEmpty())
-            return place.bottom() - box.top();
-    }
-    return metrics.boundingRect(QRectF(box), qtFlags, shown).bottom() - box.top();
+    const QRectF bounds = textBounds(m_font, box, qtTextFlags(flags), shown);
+    return {bounds.toAlignedRect().height(), bounds.bottom() - box.top()};
 }
 
 QSize DeviceContext::textExtent(const QString& text) const
