@@ -261,10 +261,13 @@ private:
             return false;
         takeSingleBlockText();
         const TextCell cell = singleBlockCell();
-        const int blockPx =
-            qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
         const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
                                : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
+        // The box's own height decides a long text without laying it out.
+        if (job.CurrentY.value + heightPx > room)
+            return true;
+        const int blockPx =
+            qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
         return job.CurrentY.value + blockPx > room;
     }
 
@@ -411,18 +414,46 @@ private:
     }
 
     // The end of the lines from `first` that fit above the page's foot as
-    // they print, their cell grown to hold them (at least one line).
+    // they print, their cell grown to hold them (at least one line). The
+    // search starts at the lines the page's room holds at the line spacing
+    // and steps out from there, so that a page costs work in proportion to
+    // its own lines; the fit grows with the lines, so it finds the most
+    // that fit.
     int lastLineOnPage(int first)
     {
+        const int lineCount = int(starts.size());
         const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
         const auto fits = [&](int last) {
             const DrawnCell drawn = job.measureTextCell(chunkCell(first, last));
             return job.CurrentY.value + drawn.height <= room && drawn.textBottom.value <= room;
         };
+        const int estimate =
+            qBound(first + 1, first + (room - job.CurrentY.value) / lineStep, lineCount);
+        // The last count known to fit (or the one line a page always takes)
+        // and the first known not to.
         int fitting = first + 1;
-        int over = int(starts.size()) + 1;
-        if (fits(over - 1))
-            return over - 1;
+        int over = lineCount + 1;
+        if (fits(estimate)) {
+            fitting = estimate;
+            for (int step = 1; fitting < lineCount; step *= 2) {
+                const int next = qMin(lineCount, fitting + step);
+                if (!fits(next)) {
+                    over = next;
+                    break;
+                }
+                fitting = next;
+            }
+        } else {
+            over = estimate;
+            for (int step = 1; over - step > first + 1; step *= 2) {
+                const int next = over - step;
+                if (fits(next)) {
+                    fitting = next;
+                    break;
+                }
+                over = next;
+            }
+        }
         while (over - fitting > 1) {
             const int middle = fitting + (over - fitting) / 2;
             (fits(middle) ? fitting : over) = middle;
