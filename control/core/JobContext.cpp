@@ -406,7 +406,11 @@ DrawnCell JobContext::measureTextCell(const TextCell& cell)
 
 DrawnCell JobContext::drawTextCell(const TextCell& cell)
 {
-    const DrawnCell drawn = measureTextCell(cell);
+    return drawTextCell(cell, measureTextCell(cell));
+}
+
+DrawnCell JobContext::drawTextCell(const TextCell& cell, const DrawnCell& drawn)
+{
     if (printing()) {
         DrawTextCell(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
                      cell.frame, qint16(cell.wordWrap ? -1 : 0), cell.inset,

@@ -2,7 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRawFont>
 #include <algorithm>
+#include <bitset>
 
 #include "platform/gdi/DeviceContextTools.h"
 
@@ -243,6 +245,50 @@ QRectF textBounds(const QFont& font, const QRect& box, int qtFlags, const QStrin
     return metrics.boundingRect(QRectF(box), qtFlags, text);
 }
 
+// Whether the character is one of the font's own glyphs (`ascii` holds
+// which of the printable ASCII characters are) in the Latin range: no
+// control, mark or format character, nothing a fallback font draws.
+bool ownLatinGlyph(const QRawFont& font, const std::bitset<128>& ascii, QChar ch)
+{
+    const char16_t c = ch.unicode();
+    if (c < 0x80)
+        return ascii[c];
+    return c >= 0xA0 && c < 0x250 && c != 0xAD && font.supportsCharacter(ch);
+}
+
+// Several lines that do not wrap, each cut to its first character, where
+// every character is one of the font's own Latin glyphs: the layout gives a
+// line the ascent and descent of the fonts of its glyphs, so these lines
+// lie as high as the text's own, and are laid out in a fraction of the
+// time. An empty string where that does not hold (one line, wrapping,
+// mnemonics, other scripts, fallback glyphs).
+QString lineStandIns(const QFont& font, int qtFlags, const QString& text)
+{
+    if ((qtFlags & Qt::TextWordWrap) || !text.contains(QLatin1Char('\n')) ||
+        ((qtFlags & Qt::TextShowMnemonic) && text.contains(QLatin1Char('&'))))
+        return {};
+    const QRawFont raw = QRawFont::fromFont(font);
+    std::bitset<128> ascii;
+    ascii[size_t('\t')] = true;
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        ascii[c] = raw.supportsCharacter(QChar(c));
+    QString standIns;
+    bool lineStart = true;
+    for (const QChar ch : text) {
+        if (ch == QLatin1Char('\n')) {
+            standIns += ch;
+            lineStart = true;
+            continue;
+        }
+        if (!ownLatinGlyph(raw, ascii, ch))
+            return {};
+        if (lineStart)
+            standIns += ch;
+        lineStart = false;
+    }
+    return standIns;
+}
+
 // Draws a plain line as the painter's own boxed drawText would; false,
 // drawing nothing, where the line is not plain.
 bool drawPlainLine(QPainter& painter, const QRect& box, int qtFlags, const QString& line)
@@ -347,7 +393,9 @@ TextLayout DeviceContext::textLayout(const QString& text, const GdiRect& rect, i
     if (shown.isEmpty())
         return {};
     const QRect box = toQRect(rect.normalized());
-    const QRectF bounds = textBounds(m_font, box, qtTextFlags(flags), shown);
+    const int qtFlags = qtTextFlags(flags);
+    const QString standIns = lineStandIns(m_font, qtFlags, shown);
+    const QRectF bounds = textBounds(m_font, box, qtFlags, standIns.isEmpty() ? shown : standIns);
     return {bounds.toAlignedRect().height(), bounds.bottom() - box.top()};
 }
 
