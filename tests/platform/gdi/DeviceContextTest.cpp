@@ -610,6 +610,8 @@ TEST(ImageDevice, AStoredPageKeepsEveryPixelAndTakesMoreDrawing)
     const Case cases[] = {
         {"text and a box", true, 0},
         {"six hundred colours", true, 600},
+        // A row of colours all different, longer than a run holds.
+        {"a row of two hundred colours", true, 200, false},
         {"black and white", false, 0},
         // White, the box and the shades: one colour more than a table holds.
         {"exactly 257 colours", true, 255, false},
