@@ -366,9 +366,13 @@ void Ticketstp::ChangeStyle(qint16& Index)
     if (!FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags))
         return;
 
-    // A face left blank keeps the font the field is drawn in.
-    if (!choice.name.isEmpty()) {
-        field->setFontName(choice.name);
+    // A face left blank stays blank. A chosen face is drawn as the layout
+    // will hold it, cut to its field, so that the preview shows the face
+    // that prints.
+    const QString stored =
+        Values::trimBlanks(Values::fixedWidth(choice.name, TicketFileRecord::FontNameWidth));
+    if (!stored.isEmpty()) {
+        field->setFontName(stored);
         m_blankFace[size_t(Index)] = false;
     }
     field->setToolTipText(choice.name + QStringLiteral(" : ") + Values::signBlank(choice.size));
