@@ -117,7 +117,8 @@ QList<FontFaces::Style> FontFaces::styles(const QString& face)
     // is nearer to them than to the regular weight.
     for (const QString& style : QFontDatabase::styles(family)) {
         const QFont font = QFontDatabase::font(family, style, 12);
-        has[styleIndex(font.weight() >= QFont::DemiBold, font.style() != QFont::StyleNormal)] = true;
+        has[styleIndex(font.weight() >= QFont::DemiBold, font.style() != QFont::StyleNormal)] =
+            true;
     }
     const bool any = std::any_of(std::begin(has), std::end(has), [](bool h) { return h; });
     QList<Style> offered;

@@ -119,9 +119,9 @@ protected:
     // The font of each text of `pdf`, as pdftohtml finds them.
     static QMap<QString, QString> textFonts(const QString& pdf)
     {
-        const QString xml = run(QStringLiteral("pdftohtml"),
-                                {QStringLiteral("-xml"), QStringLiteral("-stdout"),
-                                 QStringLiteral("-i"), pdf});
+        const QString xml =
+            run(QStringLiteral("pdftohtml"),
+                {QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), pdf});
         QMap<QString, QString> families;
         static const QRegularExpression spec(
             QStringLiteral("<fontspec id=\"(\\d+)\"[^>]*family=\"([^\"]*)\""));
@@ -219,9 +219,9 @@ TEST_F(FacePrintedTest, TheFaceTheDialogShowsIsTheFacePrinted)
         const QString pdf = printTicket();
         ASSERT_FALSE(pdf.isEmpty());
         // The barcode's digits print in Liberation Sans.
-        EXPECT_EQ(embeddedFonts(pdf),
-                  (QSet<QString>{QStringLiteral("LiberationSerif"), QStringLiteral("LiberationSans"),
-                                 QString::fromLatin1(c.printed)}));
+        EXPECT_EQ(embeddedFonts(pdf), (QSet<QString>{QStringLiteral("LiberationSerif"),
+                                                     QStringLiteral("LiberationSans"),
+                                                     QString::fromLatin1(c.printed)}));
         const QMap<QString, QString> fonts = textFonts(pdf);
         EXPECT_EQ(fonts.value(QStringLiteral("149 5 90003028")), QStringLiteral("LiberationSerif"));
         EXPECT_EQ(fonts.value(QStringLiteral("WMB.MERINO CARDI")), QString::fromLatin1(c.printed));

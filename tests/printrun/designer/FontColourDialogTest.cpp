@@ -319,7 +319,12 @@ TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
         {"Open Sans Light", false, true, {"Regular", "Italic"}, "Italic", ""},
         {"DejaVu Sans", true, true, {"Regular", "Bold"}, "", "Prints as DejaVu Sans Bold"},
         {"", false, false, Four, "Regular", "Prints as Liberation Sans Regular"},
-        {"Arial", false, false, {"Bold"}, "", "Prints as Open Sans Condensed Bold",
+        {"Arial",
+         false,
+         false,
+         {"Bold"},
+         "",
+         "Prints as Open Sans Condensed Bold",
          "Open Sans Condensed"},
     };
     for (const auto& c : cases) {
@@ -342,8 +347,8 @@ TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
         choice.bold = c.bold;
         choice.italic = c.italic;
         ASSERT_TRUE(FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags));
-        EXPECT_EQ(std::make_tuple(choice.name, choice.bold, choice.italic),
-                  std::make_tuple(QString::fromLatin1(c.other ? c.other : c.face), c.bold,
-                                  c.italic));
+        EXPECT_EQ(
+            std::make_tuple(choice.name, choice.bold, choice.italic),
+            std::make_tuple(QString::fromLatin1(c.other ? c.other : c.face), c.bold, c.italic));
     }
 }

@@ -1,10 +1,10 @@
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
-#include <QChartView>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -363,8 +363,8 @@ TEST_F(PrintMgrOptionsTest, StatisticsWindowShowsTheDatabaseEachTimeItIsShown)
             QStringLiteral("%1 in %2 = %3 ").arg(type).arg(today.year()).arg(c.total)))
             << stats.MSChart1->FootnoteText().toStdString();
         EXPECT_EQ(stats.MSChart1->Data(today.month(), 1), c.total);
-        const auto* axis = qobject_cast<QValueAxis*>(
-            stats.MSChart1->view()->chart()->axes(Qt::Vertical).value(0));
+        const auto* axis =
+            qobject_cast<QValueAxis*>(stats.MSChart1->view()->chart()->axes(Qt::Vertical).value(0));
         ASSERT_NE(axis, nullptr);
         EXPECT_EQ(axis->max(), c.total);
     }
