@@ -25,6 +25,7 @@
 #include "printrun/designer/CurrencyFiles.h"
 #include "printrun/designer/DesignerHost.h"
 #include "printrun/designer/FontColourDialog.h"
+#include "printrun/designer/FontFaces.h"
 #include "printrun/designer/TicketTypePictures.h"
 #include "printrun/designer/ticketbas.h"
 #include "printrun/engine/PrintRoutines.h"
@@ -369,8 +370,7 @@ void Ticketstp::ChangeStyle(qint16& Index)
     // A face left blank stays blank. A chosen face is drawn as the layout
     // will hold it, cut to its field, so that the preview shows the face
     // that prints.
-    const QString stored =
-        Values::trimBlanks(Values::fixedWidth(choice.name, TicketFileRecord::FontNameWidth));
+    const QString stored = FontFaces::storedName(choice.name);
     if (!stored.isEmpty()) {
         field->setFontName(stored);
         m_blankFace[size_t(Index)] = false;
