@@ -3,8 +3,8 @@
 // - a host form holding one flexible grid of 10,000 rows and 12 columns,
 //   previewed (pages composed in memory) and printed to the built-in "PDF"
 //   printer;
-// - a host form holding one many-line text box of 10 to 100 KB, printed to
-//   "PDF" (the sizes show how the time grows with the text).
+// - a host form holding one many-line text box of 25 to 400 KB, previewed
+//   and printed to "PDF" (the sizes show how the time grows with the text).
 //
 //   bench/control_bench [--benchmark_filter=Preview|Print|LongText]
 //   CONTROL_BENCH_OUTPUT=folder keeps the printed PDF files there.
@@ -247,6 +247,32 @@ BENCHMARK(BM_PrintFlexGridToPdf)
     ->UseRealTime();
 
 // Argument: the text's size in KB.
+void BM_PreviewLongText(benchmark::State& state)
+{
+    Environment environment;
+    NotesForm notes(int(state.range(0)));
+    int pages = 0;
+    measureJobs(
+        state,
+        [&] {
+            const bool shown = notes.control->Preview();
+            pages = int(SharedState::get().PreviewPages.size());
+            return shown;
+        },
+        [] { JobWindows::Finir(); });
+    state.counters["lines"] = notes.box->LineCount();
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_PreviewLongText)
+    ->Arg(25)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->UseRealTime();
+
 void BM_PrintLongTextToPdf(benchmark::State& state)
 {
     Environment environment;
@@ -256,10 +282,10 @@ void BM_PrintLongTextToPdf(benchmark::State& state)
     state.counters["lines"] = notes.box->LineCount();
 }
 BENCHMARK(BM_PrintLongTextToPdf)
-    ->Arg(10)
     ->Arg(25)
-    ->Arg(50)
     ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(3)

@@ -89,13 +89,20 @@ void addPixels(QPoint pixels, Twips& leftSum, Twips& topSum)
     topSum += Twips{double(pixels.y() * HostFormAdapter::TwipsPerPixel)};
 }
 
+// The grid kinds, by type name: their records keep the control's height,
+// and print grid-like (see gridLikeType).
+bool isGridKind(const QString& type)
+{
+    return type == QLatin1String("DataGrid") || type == QLatin1String("TDBGrid") ||
+           type == QLatin1String("DBGrid") || type == QLatin1String("ListView") ||
+           type.endsWith(QLatin1String("FlexGrid"));
+}
+
 // Whether a record's type name makes it grid-like: the record after it is
 // placed from its printed bottom.
 bool gridLikeType(const QString& type, bool sideBySide)
 {
-    return !sideBySide && (type == QLatin1String("DataGrid") || type == QLatin1String("TDBGrid") ||
-                           type == QLatin1String("DBGrid") || type == QLatin1String("ListView") ||
-                           type.endsWith(QLatin1String("FlexGrid")));
+    return !sideBySide && isGridKind(type);
 }
 
 // The composition of one job over the host form, a step at a time.
@@ -322,8 +329,10 @@ private:
             top = member(control, "Top").toDouble() + topSum.value;
             left = member(control, "Left").toDouble() + leftSum.value;
             width = member(control, "Width").toDouble();
-            if (typeIs(control, {"DataGrid", "TDBGrid", "DBGrid"}) || isFlexGridName(control) ||
-                (typeIs(control, {"ListView"}) && !m_control.SideBySide()))
+            // Side by side a list view keeps no height, as it is not
+            // grid-like there.
+            if (isGridKind(typeOf(control)) &&
+                !(typeIs(control, {"ListView"}) && m_control.SideBySide()))
                 height = member(control, "Height").toDouble();
             else if (typeIs(control, {"Shape"}))
                 height = -member(control, "Height").toDouble();

@@ -384,34 +384,33 @@ DrawnCell JobContext::measureTextCell(const TextCell& cell)
         const OffScreenDC* target = page();
         if (!target)
             return {cell.height, PagePx{cell.top}};
-        const int textHeight =
-            target->CaptionHeight(cell.left, cell.top, cell.width, cell.caption, cell.align,
+        const TextLayout text =
+            target->CaptionLayout(cell.left, cell.top, cell.width, cell.caption, cell.align,
                                   cell.wordWrap, cell.inset, cell.divider);
-        if (textHeight <= 0)
+        if (text.height <= 0)
             return {cell.height, PagePx{cell.top}};
-        const qreal depth =
-            target->CaptionDepth(cell.left, cell.top, cell.width, cell.caption, cell.align,
-                                 cell.wordWrap, cell.inset, cell.divider);
         // The caption starts two pixels below the cell's top.
-        return {std::max(cell.height, textHeight + 2), PagePx{nearest(cell.top + depth)}};
+        return {std::max(cell.height, text.height + 2), PagePx{nearest(cell.top + text.depth)}};
     }
     const double pps = 7.4 / printer().TwipsPerPixelX();
     const qint16 wrap = cell.wordWrap ? -1 : 0;
     const GdiRect box = captionBox(textCell(cell.left, cell.top, cell.width, 1 << 20, pps), wrap,
                                    cell.inset, cell.divider, pps);
-    const int textHeight = printerDC().textHeight(Values::trimBlanks(cell.caption), box,
-                                                  textCellFlags(cell.align, wrap));
-    if (textHeight <= 0)
+    const TextLayout text = printerDC().textLayout(Values::trimBlanks(cell.caption), box,
+                                                   textCellFlags(cell.align, wrap));
+    if (text.height <= 0)
         return {cell.height, PagePx{cell.top}};
-    const qreal depth = printerDC().textDepth(Values::trimBlanks(cell.caption), box,
-                                              textCellFlags(cell.align, wrap));
-    return {std::max(cell.height, leastCellHeight(textHeight, cell.inset, pps)),
-            PagePx{nearest(box.top + depth)}};
+    return {std::max(cell.height, leastCellHeight(text.height, cell.inset, pps)),
+            PagePx{nearest(box.top + text.depth)}};
 }
 
 DrawnCell JobContext::drawTextCell(const TextCell& cell)
 {
-    const DrawnCell drawn = measureTextCell(cell);
+    return drawTextCell(cell, measureTextCell(cell));
+}
+
+DrawnCell JobContext::drawTextCell(const TextCell& cell, const DrawnCell& drawn)
+{
     if (printing()) {
         DrawTextCell(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
                      cell.frame, qint16(cell.wordWrap ? -1 : 0), cell.inset,

@@ -137,6 +137,8 @@ public:
     // the page's, is the caption's.
     DrawnCell measureTextCell(const TextCell& cell);
     DrawnCell drawTextCell(const TextCell& cell);
+    // Draws the cell as `drawn`, its measure just taken.
+    DrawnCell drawTextCell(const TextCell& cell, const DrawnCell& drawn);
     // Draws the cell, and holds its text for the controls below where it
     // ends below its control's box.
     DrawnCell drawTextCell(const TextCell& cell, const ControlBox& box);

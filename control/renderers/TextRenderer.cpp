@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QVector>
+#include <optional>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -261,10 +262,13 @@ private:
             return false;
         takeSingleBlockText();
         const TextCell cell = singleBlockCell();
-        const int blockPx =
-            qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
         const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
                                : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
+        // The box's own height decides a long text without laying it out.
+        if (job.CurrentY.value + heightPx > room)
+            return true;
+        const int blockPx =
+            qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
         return job.CurrentY.value + blockPx > room;
     }
 
@@ -382,9 +386,12 @@ private:
         while (first < lineCount) {
             if (job.yield())
                 return;
-            const int last = lastLineOnPage(first);
-            textBottom = job.drawTextCell(chunkCell(first, last)).textBottom;
-            first = last;
+            const PageLines lines = linesOnPage(first);
+            const TextCell cell = chunkCell(first, lines.last);
+            textBottom =
+                (lines.drawn ? job.drawTextCell(cell, *lines.drawn) : job.drawTextCell(cell))
+                    .textBottom;
+            first = lines.last;
             if (first < lineCount && !continueOnNewPage())
                 return;
         }
@@ -410,22 +417,63 @@ private:
         return cell;
     }
 
-    // The end of the lines from `first` that fit above the page's foot as
-    // they print, their cell grown to hold them (at least one line).
-    int lastLineOnPage(int first)
+    // The lines of one page: they end before `last`, and `drawn` is their
+    // cell as measured where the search measured it.
+    struct PageLines
     {
+        int last = 0;
+        std::optional<DrawnCell> drawn;
+    };
+
+    // The lines from `first` that fit above the page's foot as they print,
+    // their cell grown to hold them (at least one line). The search starts
+    // at the lines the page's room holds at the line spacing and steps out
+    // from there, so that a page costs work in proportion to its own lines;
+    // the fit grows with the lines, so it finds the most that fit.
+    PageLines linesOnPage(int first)
+    {
+        const int lineCount = int(starts.size());
         const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        DrawnCell measured;
         const auto fits = [&](int last) {
-            const DrawnCell drawn = job.measureTextCell(chunkCell(first, last));
-            return job.CurrentY.value + drawn.height <= room && drawn.textBottom.value <= room;
+            measured = job.measureTextCell(chunkCell(first, last));
+            return job.CurrentY.value + measured.height <= room &&
+                   measured.textBottom.value <= room;
         };
-        int fitting = first + 1;
-        int over = int(starts.size()) + 1;
-        if (fits(over - 1))
-            return over - 1;
-        while (over - fitting > 1) {
-            const int middle = fitting + (over - fitting) / 2;
-            (fits(middle) ? fitting : over) = middle;
+        // The most lines known to fit (or the one line a page always takes)
+        // and the fewest known not to.
+        PageLines fitting{first + 1, std::nullopt};
+        const auto fit = [&](int last) { fitting = {last, measured}; };
+        int over = lineCount + 1;
+        const int estimate =
+            qBound(first + 1, first + (room - job.CurrentY.value) / lineStep, lineCount);
+        if (fits(estimate)) {
+            fit(estimate);
+            for (int step = 1; fitting.last < lineCount; step *= 2) {
+                const int next = qMin(lineCount, fitting.last + step);
+                if (!fits(next)) {
+                    over = next;
+                    break;
+                }
+                fit(next);
+            }
+        } else {
+            over = estimate;
+            for (int step = 1; over - step > first + 1; step *= 2) {
+                const int next = over - step;
+                if (fits(next)) {
+                    fit(next);
+                    break;
+                }
+                over = next;
+            }
+        }
+        while (over - fitting.last > 1) {
+            const int middle = fitting.last + (over - fitting.last) / 2;
+            if (fits(middle))
+                fit(middle);
+            else
+                over = middle;
         }
         return fitting;
     }

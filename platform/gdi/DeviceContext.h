@@ -20,6 +20,16 @@ class QTextDocument;
 
 namespace platform {
 
+// A text as drawText lays it out in a rectangle: the height drawText
+// returns, and where its last line ends below the rectangle's top, in
+// unrounded pixels (the bottom of that line's ascent and descent, not
+// rounded out to a whole pixel as the height is). Both 0 for no text.
+struct TextLayout
+{
+    int height = 0;
+    qreal depth = 0;
+};
+
 // A device context: drawing calls in device pixels over a device (a page
 // image, the printer, a recorder), with the drawing state kept between
 // calls as the Windows graphics interface keeps it: background colour, text
@@ -106,12 +116,9 @@ public:
     // DT_NOPREFIX; clipped to the rectangle unless DT_NOCLIP. The text ends
     // at its first NUL character. Returns the height of the text drawn.
     int drawText(const QString& text, const GdiRect& rect, int flags);
-    // The height drawText gives the text in the rectangle, drawing nothing.
-    int textHeight(const QString& text, const GdiRect& rect, int flags) const;
-    // Where the last line of the text ends below the rectangle's top, in
-    // unrounded pixels: the bottom of that line's box (its ascent and
-    // descent), not rounded out to a whole pixel as textHeight is.
-    qreal textDepth(const QString& text, const GdiRect& rect, int flags) const;
+    // The text laid out in the rectangle as drawText lays it out, drawing
+    // nothing (one layout for both measures).
+    TextLayout textLayout(const QString& text, const GdiRect& rect, int flags) const;
     // Width and height of a line of text in the font.
     QSize textExtent(const QString& text) const;
 

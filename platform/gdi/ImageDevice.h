@@ -10,10 +10,10 @@ namespace platform {
 // image (black and white only) where every colour drawn becomes the nearer
 // of the two. A new page is white.
 //
-// A finished colour page can be stored in fewer bytes, exactly: one byte a
-// pixel over a table of its colours when it has no more than 256 of them,
-// else three. Its pixels read back as they were, and drawing on it again
-// first unpacks it.
+// A finished colour page can be stored in fewer bytes, exactly: runs of
+// indexes into a table of its colours when it has no more than 256 of them,
+// else three bytes a pixel. Its pixels read back as they were, and drawing
+// on it again first unpacks it.
 class ImageDevice : public GdiDevice
 {
 public:
@@ -21,7 +21,7 @@ public:
 
     ImageDevice(int width, int height, bool colour);
 
-    bool isColour() const { return m_image.format() != QImage::Format_Mono; }
+    bool isColour() const { return m_colour; }
     QImage page() const { return image(); }
 
     // Packs the page until it is drawn on again.
@@ -33,9 +33,22 @@ public:
     QImage image() const override;
 
 private:
+    // A stored page of few colours: its colour table, and its rows as runs
+    // of indexes into it (none when it has too many colours).
+    struct Packed
+    {
+        QList<QRgb> colours;
+        QByteArray runs;
+    };
+    static Packed packRuns(const QImage& page);
+    static QImage unpackRuns(const Packed& packed, QSize size);
     void unpack();
 
+    // The page; while stored, its three-byte form or nothing (see m_packed).
     QImage m_image;
+    QSize m_size;
+    bool m_colour = true;
+    Packed m_packed;
     bool m_stored = false;
 };
 

@@ -258,10 +258,12 @@ namespace {
 // The rows of ink in a column of an image: one run per text line.
 QList<QPair<int, int>> inkRuns(const QImage& image, int left, int right, int bottom)
 {
+    // Grey once: the ink tests would convert the whole page for every row.
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     QList<QPair<int, int>> runs;
     int start = -1;
     for (int y = 0; y < bottom; ++y) {
-        const bool ink = InkPages::firstInkRow(image, QRect(left, y, right - left, 1)) >= 0;
+        const bool ink = InkPages::firstInkRow(grey, QRect(left, y, right - left, 1)) >= 0;
         if (ink && start < 0)
             start = y;
         if (!ink && start >= 0) {

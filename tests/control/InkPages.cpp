@@ -69,11 +69,12 @@ QImage page(const QString& pdf, int page, double dotsPerInch, const QString& ste
     if (QProcess::execute(QStringLiteral("pdftoppm"),
                           {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
                            number, QStringLiteral("-l"), number, QStringLiteral("-gray"),
-                           QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, stem}) != 0)
+                           QStringLiteral("-singlefile"), pdf, stem}) != 0)
         return {};
-    // A 600 dpi page is larger than the readers' default limit.
+    // A 600 dpi page is larger than the readers' default limit. The page
+    // comes as a plain grey map: no compression to write and read back.
     QImageReader::setAllocationLimit(0);
-    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+    return QImage(stem + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
 }
 
 namespace {

@@ -294,6 +294,53 @@ TEST(DeviceContext, DrawTextEndsAtTheFirstNul)
     EXPECT_EQ(cut.image(), reference.image());
 }
 
+// The measure of a text is the box Qt's own font metrics give the lines
+// drawText lays out (rounded out for the height), whichever way it is
+// taken: lines of the font's own glyphs, lines with glyphs of fallback
+// fonts or accents above the ascent, wrapped and single lines.
+TEST(DeviceContext, TextLayoutIsTheBoxOfTheLinesDrawn)
+{
+    struct Case
+    {
+        const char* name;
+        QString text;
+        QString laidOut; // the text as the layout sees it
+        int flags;
+        QFont font;
+    };
+    const QString lines = QStringLiteral("  Stock\n\nprice\t12\n  \nlast line  ");
+    const QString mixed = QStringLiteral("Stock\n\u00c5ngstr\u00f6m\nprice \u4e2d\u6587 "
+                                         "\u0639\u0631\u0628\u064a \u0905\u0906 \u0e01\u0e02\nend");
+    const Case cases[] = {
+        {"own glyphs, blank and empty lines", lines, lines, Gdi::DT_NOPREFIX, textFont()},
+        {"own glyphs, large italic, right", lines, lines, Gdi::DT_RIGHT | Gdi::DT_NOPREFIX,
+         textFont(37, true)},
+        {"fallback glyphs", mixed, mixed, Gdi::DT_NOPREFIX, textFont()},
+        {"CR LF lines, cut at NUL", QStringLiteral("A\r\nB\rC") + QChar(0) + QStringLiteral("\nD"),
+         QStringLiteral("A\nB\nC"), Gdi::DT_NOPREFIX, textFont()},
+        {"wrapped", QStringLiteral("one two three four five six seven"),
+         QStringLiteral("one two three four five six seven"), Gdi::DT_WORDBREAK | Gdi::DT_NOPREFIX,
+         textFont()},
+        {"one line", QStringLiteral("Stock"), QStringLiteral("Stock"), Gdi::DT_NOPREFIX,
+         textFont(11)},
+    };
+    const GdiRect box{3, 7, 83, 1 << 20};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeviceContext dc = page(120, 400);
+        dc.selectFont(c.font);
+        const TextLayout layout = dc.textLayout(c.text, box, c.flags);
+        int qtFlags = Qt::AlignTop | (c.flags & Gdi::DT_RIGHT ? Qt::AlignRight : Qt::AlignLeft);
+        if (c.flags & Gdi::DT_WORDBREAK)
+            qtFlags |= Qt::TextWordWrap;
+        const QRectF expected = QFontMetricsF(c.font).boundingRect(
+            QRectF(box.left, box.top, box.width(), box.height()), qtFlags, c.laidOut);
+        EXPECT_EQ(layout.height, expected.toAlignedRect().height());
+        EXPECT_DOUBLE_EQ(layout.depth, expected.bottom() - box.top);
+        EXPECT_EQ(layout.height, dc.drawText(c.text, box, c.flags));
+    }
+}
+
 TEST(DeviceContext, InvertRectTurnsBlackWhiteAndWhiteBlack)
 {
     DeviceContext dc = page();
@@ -563,6 +610,8 @@ TEST(ImageDevice, AStoredPageKeepsEveryPixelAndTakesMoreDrawing)
     const Case cases[] = {
         {"text and a box", true, 0},
         {"six hundred colours", true, 600},
+        // A row of colours all different, longer than a run holds.
+        {"a row of two hundred colours", true, 200, false},
         {"black and white", false, 0},
         // White, the box and the shades: one colour more than a table holds.
         {"exactly 257 colours", true, 255, false},
