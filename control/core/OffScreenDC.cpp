@@ -184,25 +184,6 @@ GdiRect captionBoxOf(GdiRect cell, int divider)
 
 } // namespace
 
-int OffScreenDC::CaptionHeight(int nLeft, int nTop, int nnWidth, const QString& sCaption,
-                               int CaptionAlign, bool Wr, int CntrT, int Divider) const
-{
-    if (!m_memory || sCaption.isEmpty())
-        return 0;
-    const GdiRect text = captionBoxOf(fillCell(nLeft, nTop, nnWidth, 1 << 20, CntrT), Divider);
-    return m_memory->textHeight(sCaption, text, captionFlags(sCaption, CaptionAlign, Wr));
-}
-
-qreal OffScreenDC::CaptionDepth(int nLeft, int nTop, int nnWidth, const QString& sCaption,
-                                int CaptionAlign, bool Wr, int CntrT, int Divider) const
-{
-    if (!m_memory || sCaption.isEmpty())
-        return 0;
-    const GdiRect text = captionBoxOf(fillCell(nLeft, nTop, nnWidth, 1 << 20, CntrT), Divider);
-    return text.top - nTop +
-           m_memory->textDepth(sCaption, text, captionFlags(sCaption, CaptionAlign, Wr));
-}
-
 void OffScreenDC::FillRect(int nLeft, int nTop, int nnWidth, int nHeight, const QString& sCaption,
                            int CaptionAlign, int frame, bool Wr, bool Grid, int CntrT,
                            bool transpar, int Divider)

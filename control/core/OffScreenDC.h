@@ -58,14 +58,6 @@ public:
                   const QString& sCaption = QString(), int CaptionAlign = 0, int frame = 0,
                   bool Wr = false, bool Grid = false, int CntrT = 0, bool transpar = false,
                   int Divider = 0);
-    // The height FillRect gives its caption in a cell at (nLeft, nTop) of
-    // the width; 0 for an empty caption. The caption starts two pixels
-    // below the cell's top.
-    int CaptionHeight(int nLeft, int nTop, int nnWidth, const QString& sCaption, int CaptionAlign,
-                      bool Wr, int CntrT, int Divider) const;
-    // Where its caption's last line ends below the cell's top, unrounded.
-    qreal CaptionDepth(int nLeft, int nTop, int nnWidth, const QString& sCaption, int CaptionAlign,
-                       bool Wr, int CntrT, int Divider) const;
     // A cell one pixel inside the rectangle, as FillRect.
     void Draw3DRect(int nLeft, int nTop, int nWidth, int nHeight,
                     const QString& sCaption = QString(), int CaptionAlign = 0, int frame = 0,
