@@ -220,7 +220,9 @@ private:
         m_firstCol = 0;
         m_rowsDrawn = 0;
         m_move = m_approx > 0 ? 0 : -1;
-        m_headerPending = m_print || m_grid.ColumnHeaders();
+        // The header row heads every block and page, in preview as in
+        // print.
+        m_headerPending = true;
         m_rowRepeat = false;
         m_lastRowH = m_rowH;
     }
@@ -392,7 +394,7 @@ private:
         m_grid.setFirstRow(0);
         m_grid.setRow(0);
         m_rowsDrawn = 0;
-        m_headerPending = m_print || m_grid.ColumnHeaders();
+        m_headerPending = true;
         m_move = 0;
         return true;
     }
@@ -416,7 +418,7 @@ private:
                 m_job.printerDC().setBkColor(m_back);
                 m_job.printerDC().setTextColor(m_fore);
             }
-            m_headerPending = m_print || m_grid.ColumnHeaders();
+            m_headerPending = true;
         }
         return true;
     }
