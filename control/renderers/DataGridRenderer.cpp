@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -250,7 +251,11 @@ private:
             for (int c = 0; c < m_count && rowEmpty; ++c)
                 rowEmpty = m_grid.CellText(c, bookmark).isEmpty();
             const int ownH = startRow(headerRow);
-            const int rowH = drawRowCells(rowCells(headerRow, ownH, gridLines, bookmark), ownH);
+            const std::vector<TextCell> cells = rowCells(headerRow, ownH, gridLines, bookmark);
+            const bool measured = !headerRow && m_measured && m_measured->first == bookmark;
+            const int rowH = measured ? m_measured->second : grownHeight(cells, ownH);
+            m_measured.reset();
+            drawRowCells(cells, rowH);
             m_lastRowH = rowH;
 
             // The row's end.
@@ -312,8 +317,9 @@ private:
         return rowH;
     }
 
-    // The cells of one row in the current block of columns, the first
-    // column again before them where row headers repeat, at `rowH`.
+    // The cells of one row in the current block of columns from the row's
+    // left edge, the first column again before them where row headers
+    // repeat, at `rowH`.
     std::vector<TextCell> rowCells(bool headerRow, int rowH, int gridLines, int bookmark)
     {
         std::vector<int> cols;
@@ -350,22 +356,29 @@ private:
             if (!m_rtl)
                 x += w;
         }
-        m_job.ItemLeftPx = {x};
         return cells;
     }
 
-    // Draws the row's cells, the row grown to hold its tallest cell's text
-    // whole; returns the row's height as drawn.
-    int drawRowCells(std::vector<TextCell> cells, int rowH)
+    // The height of a row of these cells: theirs, grown to hold the tallest
+    // cell's text whole.
+    int grownHeight(const std::vector<TextCell>& cells, int rowH)
     {
         int height = rowH;
         for (const TextCell& cell : cells)
             height = std::max(height, m_job.measureTextCell(cell).height);
+        return height;
+    }
+
+    // Draws the row's cells at the row's height; the next cell's place is
+    // after the row.
+    void drawRowCells(std::vector<TextCell> cells, int height)
+    {
         for (TextCell& cell : cells) {
             cell.height = height;
             m_job.drawTextCell(cell);
         }
-        return height;
+        if (!cells.empty())
+            m_job.ItemLeftPx = {cells.back().left + (m_rtl ? 0 : cells.back().width)};
     }
 
     // The next block of columns, from the first record again; false when
@@ -395,6 +408,7 @@ private:
         m_grid.setRow(0);
         m_rowsDrawn = 0;
         m_headerPending = true;
+        m_measured.reset();
         m_move = 0;
         return true;
     }
@@ -404,11 +418,17 @@ private:
     bool advanceRow(bool headerRow, int rowH)
     {
         m_job.CurrentY += PagePx{rowH};
-        const int reserve = rowH + m_job.PortraitFootPadPx.value - m_job.LandscapeFootTrimPx.value +
-                            nearest(20 * m_ps);
         // Never right after the header row, so that each page carries a
         // record; never after the last record.
-        if (!headerRow && m_move >= 0 && m_job.CurrentY.value >= m_job.footTop().value - reserve) {
+        if (headerRow || m_move < 0)
+            return true;
+        // The row's height looks ahead, or the next record's where that
+        // grows taller (the grid stands at the next record).
+        const int bookmark = m_grid.Bookmark();
+        m_measured = {bookmark, grownHeight(rowCells(false, m_rowH, 0, bookmark), m_rowH)};
+        const int reserve = std::max(rowH, m_measured->second) + m_job.PortraitFootPadPx.value -
+                            m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps);
+        if (m_job.CurrentY.value >= m_job.footTop().value - reserve) {
             m_job.NewPage();
             if (m_job.StopComposing)
                 return false;
@@ -497,6 +517,8 @@ private:
     bool m_headerPending = false;
     bool m_rowRepeat = false;
     int m_lastRowH = 0;
+    // The record measured for the page-break look-ahead, and its height.
+    std::optional<std::pair<int, int>> m_measured;
 
     bool m_saved = false;
     int m_savedHeight = 0;

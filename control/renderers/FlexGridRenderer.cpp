@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -297,6 +298,7 @@ private:
     // the grid is to end (stopped).
     bool drawBlock(int firstCol, int lastCol, int lastRow, bool rowRepeat)
     {
+        m_measured.reset();
         const bool colRepeatHeader = m_job.control.ColRepeatHeader();
         const double ps = m_job.printerScale();
         bool repeatPending = false;
@@ -455,14 +457,16 @@ private:
         return height;
     }
 
-    // How much higher than its own height row `r` is drawn.
+    // How much higher than its own height row `r` is drawn. The height is
+    // kept for drawing the row next.
     int rowGrowth(int r, int firstCol, int lastCol, bool rowRepeat)
     {
         if (m_grid.RowHeight(r) == 0)
             return 0;
         const int rowH = rowHeight(r);
         std::vector<Cell> cells = rowCells(r, firstCol, lastCol, rowRepeat, rowLeft(), rowH);
-        return grownHeight(cells, rowH) - rowH;
+        m_measured = {r, grownHeight(cells, rowH)};
+        return m_measured->second - rowH;
     }
 
     // Draws row `r`; returns its height as drawn.
@@ -471,7 +475,9 @@ private:
         m_shared.CurrentColor = 0;
         m_rowH = rowHeight(r);
         std::vector<Cell> cells = rowCells(r, firstCol, lastCol, rowRepeat, rowLeft(), m_rowH);
-        const int height = grownHeight(cells, m_rowH);
+        const int height =
+            m_measured && m_measured->first == r ? m_measured->second : grownHeight(cells, m_rowH);
+        m_measured.reset();
         for (Cell& cell : cells) {
             cell.text.height = height;
             selectFont(cell.font);
@@ -596,6 +602,8 @@ private:
 
     int m_entryY = 0;
     int m_rowH = 0;
+    // The row measured for the page-break look-ahead, and its height.
+    std::optional<std::pair<int, int>> m_measured;
     int m_gridLines = 0;
     bool m_wordWrap = false;
     bool m_rtl = false;
