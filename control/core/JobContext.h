@@ -129,7 +129,8 @@ public:
     double printerScale() const;
     // Twips of one page pixel down: PixelTwipsY when printing.
     double pixelTwipsY() const;
-    // The height of "A" in `font` on the page being composed, in its pixels.
+    // The height of "A" in `font` on the page being composed, in its pixels
+    // (when printing, the font becomes the printer's).
     int letterPixels(const QFont& font);
     // Where the page's foot margin starts: the bottom of the room that
     // what is composed on the page may take.

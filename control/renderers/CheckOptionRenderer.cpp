@@ -171,13 +171,9 @@ private:
     // offset of a right-justified control; the caption does not.
     void drawCaptionAndGlyph()
     {
-        if (print) {
-            selectCaptionFont();
-            if (job.yield())
-                return;
-            job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-        }
         const TextCell cell = captionCell();
+        if (print && job.yield())
+            return;
         const DrawnCell drawn = print || !caption.isEmpty() ? job.drawTextCell(cell, controlBox())
                                                             : job.measureTextCell(cell);
         if (shared.PrintAborted)
