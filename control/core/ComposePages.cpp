@@ -181,19 +181,22 @@ private:
         m_job.PrintItems.reserve(size_t(host().Count() + 1));
         JobWindows::ShowProgressOverlay(hostWidget, &m_control, m_control.HideStopBtn());
         m_job.throwIfHostGone();
-        m_job.CurrentY = m_printing ? m_job.TopMarginPx + PagePx{20} : m_job.TopMarginPx;
+        // The first control's place counts from 20 pixels below the top
+        // margin, in preview as in print.
+        m_job.CurrentY = m_job.TopMarginPx + PagePx{20};
         m_job.Reach.clear();
     }
 
-    // 4. The page in page pixels.
+    // 4. The page in page pixels. A preview page is as high as the page a
+    // 96 dpi printer prints, so that its foot is that page's.
     void setPageSize()
     {
         const double paperWidth = nearest(m_printer.Width());
         const double paperHeight = nearest(m_printer.Height());
         if (!m_printing) {
-            m_shared.PageTwipsPerPixel = 15.0;
-            m_shared.PageHeightPx = {nearest(paperHeight / 15.0)};
-            m_shared.PageWidthPx = {nearest(paperWidth / 15.0 / 1.064)};
+            m_shared.PageTwipsPerPixel = PreviewTwipsPerPixel;
+            m_shared.PageHeightPx = {nearest(paperHeight / PreviewTwipsPerPixel / 1.0064)};
+            m_shared.PageWidthPx = {nearest(paperWidth / PreviewTwipsPerPixel / 1.064)};
         } else {
             m_shared.PageTwipsPerPixel = m_printer.TwipsPerPixelX();
             m_shared.PageHeightPx = {nearest(paperHeight / m_printer.TwipsPerPixelY() / 1.0064)};

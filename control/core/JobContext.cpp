@@ -110,6 +110,39 @@ qint32 leastCellHeight(qint32 textHeight, qint16 noInset, double pps)
     return height;
 }
 
+// A text cell on a device context at `pps` pixels a pen unit: the fill
+// (unless transparent) in the cell's own colour, the trimmed caption over
+// it in the context's font and text colour, an optional black frame. The
+// caption never takes the background colour another control left. A page
+// gets its pen and brush back (its other drawings use what is selected);
+// the printer keeps them selected.
+void paintTextCell(DeviceContext& dc, const TextCell& c, double pps, bool keepTools)
+{
+    const GdiRect cell = textCell(c.left, c.top, c.width, c.height, pps);
+    const GdiPen pen = dc.pen();
+    const GdiBrush brush = dc.brush();
+    if (!c.transparent) {
+        dc.selectPen(GdiPen{Gdi::PS_NULL, 0, 0});
+        dc.selectBrush(GdiBrush::solid(c.fill));
+        dc.rectangle(cell.left, nearest(cell.top + 4 * pps), cell.right, cell.bottom + 2);
+    }
+    const qint16 wrap = c.wordWrap ? -1 : 0;
+    dc.setBkMode(Gdi::TRANSPARENT);
+    dc.drawText(Values::trimBlanks(c.caption),
+                captionBox(cell, wrap, c.insets ? 0 : 5, c.divider, pps),
+                textCellFlags(c.align, wrap));
+    if (c.frame) {
+        GdiRect frame = cell;
+        frame.top = nearest(frame.top + pps);
+        dc.frameRect(frame, GdiBrush::solid(Black));
+    }
+    dc.setBkMode(Gdi::OPAQUE);
+    if (!keepTools) {
+        dc.selectPen(pen);
+        dc.selectBrush(brush);
+    }
+}
+
 // The printer's pixels and fonts, drawing nothing: where pages before the
 // range are composed, so that they measure as the printed ones do.
 class DiscardingPrinterDevice : public PrinterDevice
@@ -169,6 +202,44 @@ Printer& JobContext::printer() const
 bool JobContext::composingSkippedPage() const
 {
     return printing() && shared.PageCount + 1 < FromPageCopy - 1;
+}
+
+double JobContext::penScale() const
+{
+    return printing() ? shared.PrinterPenScale : 7.4 / PreviewTwipsPerPixel;
+}
+
+double JobContext::printerScale() const
+{
+    return printing() ? shared.PrinterScale : 7.058824 / PreviewTwipsPerPixel;
+}
+
+double JobContext::pixelTwipsY() const
+{
+    return printing() ? shared.PixelTwipsY : PreviewTwipsPerPixel;
+}
+
+int JobContext::letterPixels(const QFont& font)
+{
+    if (printing()) {
+        printer().setFont(Printer::Font::of(font));
+        return printerDC().textExtent(QStringLiteral("A")).height();
+    }
+    DeviceContext* dc = cellDC();
+    if (!dc)
+        return 0;
+    const QFont before = dc->selectFont(dc->deviceFont(font));
+    const int height = dc->textExtent(QStringLiteral("A")).height();
+    dc->selectFont(before);
+    return height;
+}
+
+DeviceContext* JobContext::cellDC()
+{
+    if (printing())
+        return &printerDC();
+    OffScreenDC* target = page();
+    return target ? target->dc() : nullptr;
 }
 
 DeviceContext& JobContext::printerDC()
@@ -277,7 +348,7 @@ void JobContext::NewPage()
 {
     try {
         // Twips per pixel of the margins from the second page on.
-        const double tpp = printing() ? printer().TwipsPerPixelY() : 15.0;
+        const double tpp = printing() ? printer().TwipsPerPixelY() : PreviewTwipsPerPixel;
         const bool stopButton = !control.HideStopBtn();
         if (stopButton && shared.PageCount == FromPageCopy - 3)
             JobWindows::SetStopForeColor(Black);
@@ -380,28 +451,20 @@ void JobContext::startPageMargins(double tpp)
 
 DrawnCell JobContext::measureTextCell(const TextCell& cell)
 {
-    if (!printing()) {
-        const OffScreenDC* target = page();
-        if (!target)
-            return {cell.height, PagePx{cell.top}};
-        const TextLayout text =
-            target->CaptionLayout(cell.left, cell.top, cell.width, cell.caption, cell.align,
-                                  cell.wordWrap, cell.inset, cell.divider);
-        if (text.height <= 0)
-            return {cell.height, PagePx{cell.top}};
-        // The caption starts two pixels below the cell's top.
-        return {std::max(cell.height, text.height + 2), PagePx{nearest(cell.top + text.depth)}};
-    }
-    const double pps = 7.4 / printer().TwipsPerPixelX();
+    DeviceContext* dc = cellDC();
+    if (!dc)
+        return {cell.height, PagePx{cell.top}, PagePx{cell.top}};
+    const double pps = penScale();
     const qint16 wrap = cell.wordWrap ? -1 : 0;
+    const qint16 noInset = cell.insets ? 0 : 5;
     const GdiRect box = captionBox(textCell(cell.left, cell.top, cell.width, 1 << 20, pps), wrap,
-                                   cell.inset, cell.divider, pps);
-    const TextLayout text = printerDC().textLayout(Values::trimBlanks(cell.caption), box,
-                                                   textCellFlags(cell.align, wrap));
+                                   noInset, cell.divider, pps);
+    const TextLayout text = dc->textLayout(Values::trimBlanks(cell.caption), box,
+                                           textCellFlags(cell.align, wrap));
     if (text.height <= 0)
-        return {cell.height, PagePx{cell.top}};
-    return {std::max(cell.height, leastCellHeight(text.height, cell.inset, pps)),
-            PagePx{nearest(box.top + text.depth)}};
+        return {cell.height, PagePx{cell.top}, PagePx{box.top}};
+    return {std::max(cell.height, leastCellHeight(text.height, noInset, pps)),
+            PagePx{nearest(box.top + text.depth)}, PagePx{box.top}};
 }
 
 DrawnCell JobContext::drawTextCell(const TextCell& cell)
@@ -411,14 +474,12 @@ DrawnCell JobContext::drawTextCell(const TextCell& cell)
 
 DrawnCell JobContext::drawTextCell(const TextCell& cell, const DrawnCell& drawn)
 {
-    if (printing()) {
-        DrawTextCell(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
-                     cell.frame, qint16(cell.wordWrap ? -1 : 0), cell.inset,
-                     qint16(cell.transparent ? -1 : 0), cell.divider);
-    } else if (OffScreenDC* target = page()) {
-        target->FillRect(cell.left, cell.top, cell.width, drawn.height, cell.caption, cell.align,
-                         cell.frame, cell.wordWrap, false, cell.inset, cell.transparent,
-                         cell.divider);
+    if (DeviceContext* dc = cellDC()) {
+        TextCell grown = cell;
+        grown.height = drawn.height;
+        if (printing())
+            shared.CellFillColor = cell.fill;
+        paintTextCell(*dc, grown, penScale(), printing());
     }
     return drawn;
 }
@@ -439,7 +500,7 @@ qint32 JobContext::cellReach(const TextCell& cell, PagePx from)
 
 bool JobContext::needsNewPage(PagePx top, qint32 reach) const
 {
-    const qint32 room = shared.PageHeightPx.value - FootMarginPx.value;
+    const qint32 room = footTop().value;
     return top.value + reach > room && TopMarginPx.value + reach <= room;
 }
 
@@ -457,24 +518,46 @@ void JobContext::clearTextAbove(const PrintItem& record, bool afterGrid)
     CurrentY += Reach.place(Twips{double(record.Top)}, placed, scale(), afterGrid) - placed;
 }
 
+// The header and footer cells of a page, as the printer draws them.
+namespace {
+
+TextCell titleCell(qint32 left, qint32 top, qint32 width, qint32 height, const QString& caption,
+                   qint32 align)
+{
+    TextCell cell = TextCell::at(left, top, width, height, caption);
+    cell.align = align;
+    cell.wordWrap = true;
+    cell.transparent = true;
+    return cell;
+}
+
+} // namespace
+
 void JobContext::DrawPageTitles()
 {
     OffScreenDC* target = page();
-    if (!target)
+    if (!target || !target->dc())
         return;
     target->setFont(titleFont());
     target->setBackColor(White);
     target->setTextColor(Black);
     const int width = shared.PageWidthPx.value - LeftMarginPx.value - RightMarginPx.value;
     const int align = control.TopFootAlignTxt();
-    target->FillRect(LeftMarginPx.value - 2, 0, width, TopMarginPx.value - 3, control.TopTitle(),
-                     align, 0, true, true, 0, false, 5);
     QString footer;
     if (control.PagesNumbers())
         footer = control.FootTitle() + QStringLiteral(" ") +
                  Values::signBlank(shared.CurrentPage + FromPageCopy - 1);
-    target->FillRect(LeftMarginPx.value - 2, shared.PageHeightPx.value - FootMarginPx.value + 6,
-                     width, FootMarginPx.value, footer, align, 0, true, true, 5, true, 5);
+    // At the printed titles' places, so that the page's band is the
+    // printed page's.
+    const double pps = penScale();
+    paintTextCell(
+        *target->dc(),
+        titleCell(LeftMarginPx.value, footTop().value, width, FootMarginPx.value, footer, align),
+        pps, false);
+    paintTextCell(
+        *target->dc(),
+        titleCell(LeftMarginPx.value, 0, width, TopMarginPx.value, control.TopTitle(), align), pps,
+        false);
 }
 
 void JobContext::PrintPageTitles()
@@ -490,8 +573,8 @@ void JobContext::PrintPageTitles()
         footer += QStringLiteral(" ") + Values::signBlank(shared.PageCount);
     const int width = shared.PageWidthPx.value - LeftMarginPx.value - RightMarginPx.value;
     const int align = control.TopFootAlignTxt();
-    DrawTextCell(LeftMarginPx.value, shared.PageHeightPx.value - FootMarginPx.value, width,
-                 FootMarginPx.value, footer, align, 0, -1, 5, -1, 5);
+    DrawTextCell(LeftMarginPx.value, footTop().value, width, FootMarginPx.value, footer, align, 0,
+                 -1, 5, -1, 5);
     DrawTextCell(LeftMarginPx.value, 0, width, TopMarginPx.value, control.TopTitle(), align, 0, -1,
                  5, -1, 5);
     printer().setFontSize(10);
@@ -502,24 +585,16 @@ void JobContext::DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Heig
                               qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
                               qint16 Transparent, qint16 Divider)
 {
-    DeviceContext& dc = printerDC();
-    if (Transparent)
-        dc.setBkMode(Gdi::TRANSPARENT);
     shared.PrinterPenScale = 7.4 / printer().TwipsPerPixelX();
-    const double pps = shared.PrinterPenScale;
-    const GdiRect cell = textCell(Left, Top, Width, Height, pps);
-    if (!Transparent) {
-        dc.selectPen(GdiPen{Gdi::PS_NULL, 0, 0});
-        dc.selectBrush(GdiBrush::solid(shared.CellFillColor));
-        dc.rectangle(cell.left, nearest(cell.top + 4 * pps), cell.right, cell.bottom + 2);
-    }
-    GdiRect frame = cell;
-    dc.drawText(Values::trimBlanks(Caption), captionBox(cell, WordWrap, NoInset, Divider, pps),
-                textCellFlags(Align, WordWrap));
-    frame.top = nearest(frame.top + pps);
-    if (Framed != 0)
-        dc.frameRect(frame, GdiBrush::solid(Black));
-    dc.setBkMode(Gdi::OPAQUE);
+    TextCell cell = TextCell::at(Left, Top, Width, Height, Caption);
+    cell.align = Align;
+    cell.frame = Framed != 0;
+    cell.wordWrap = WordWrap != 0;
+    cell.insets = NoInset == 0;
+    cell.transparent = Transparent != 0;
+    cell.fill = shared.CellFillColor;
+    cell.divider = Divider;
+    paintTextCell(printerDC(), cell, shared.PrinterPenScale, true);
 }
 
 qint32 JobContext::DibCopyPicture(QWidget* fo, double Scalefactor, qint32 Pr_LM, qint32 Tyes)

@@ -119,6 +119,23 @@ public:
     // Whether the page being composed lies before FromPage.
     bool composingSkippedPage() const;
 
+    // ---- The scales of the page being composed ----
+    // A preview page is laid out as a 96 dpi printer prints (15 twips a
+    // pixel), so that at Zoom 100 it shows the rows, breaks and insets of
+    // that print. Pen units (insets, frames, small offsets) in page pixels:
+    // PrinterPenScale when printing.
+    double penScale() const;
+    // PrinterScale when printing.
+    double printerScale() const;
+    // Twips of one page pixel down: PixelTwipsY when printing.
+    double pixelTwipsY() const;
+    // The height of "A" in `font` on the page being composed, in its pixels
+    // (when printing, the font becomes the printer's).
+    int letterPixels(const QFont& font);
+    // Where the page's foot margin starts: the bottom of the room that
+    // what is composed on the page may take.
+    PagePx footTop() const { return shared.PageHeightPx - FootMarginPx; }
+
     // ---- Members of host controls by name ----
     // The member's value, or MemberError (no control, no such member).
     static QVariant member(const QWidget* control, const char* name);
@@ -131,10 +148,11 @@ public:
     bool hostRightToLeft() const;
 
     // ---- Operations the renderers call ----
-    // A text cell on the job's target (a preview page or the printer): at
-    // the cell's own height wherever that holds its whole caption, grown to
-    // hold it where that would cut it, and no more. The printer's font, or
-    // the page's, is the caption's.
+    // A text cell on the job's target (a preview page or the printer), at
+    // the same places on both: at the cell's own height wherever that holds
+    // its whole caption, grown to hold it where that would cut it, and no
+    // more. The printer's font, or the page's, is the caption's, and so is
+    // its text colour.
     DrawnCell measureTextCell(const TextCell& cell);
     DrawnCell drawTextCell(const TextCell& cell);
     // Draws the cell as `drawn`, its measure just taken.
@@ -159,9 +177,9 @@ public:
     // composition at the end of the page range).
     void NewPage();
     // One text cell on the printer's device context: fill (unless
-    // Transparent) in CellFillColor, the trimmed caption in the printer's
-    // font and text colour, an optional black frame. The caption is taken
-    // by value: the caller's text is left as it was.
+    // Transparent) in CellFillColor, the trimmed caption over it in the
+    // printer's font and text colour, an optional black frame. The caption
+    // is taken by value: the caller's text is left as it was.
     void DrawTextCell(qint32 Left, qint32 Top, qint32 Width, qint32 Height, QString Caption,
                       qint32 Align, qint16 Framed, qint16 WordWrap, qint16 NoInset,
                       qint16 Transparent, qint16 Divider);
@@ -209,6 +227,9 @@ public:
     QFont titleFont() const;
 
 private:
+    // Where text cells are drawn: the printer's device context or the
+    // preview page's; null when there is no page.
+    platform::DeviceContext* cellDC();
     // The steps of NewPage: the finished preview page kept (false when the
     // preview stops for want of memory) or the printed page ended, then the
     // next page's margins.

@@ -184,19 +184,6 @@ GdiRect captionBoxOf(GdiRect cell, int divider)
 
 } // namespace
 
-TextLayout OffScreenDC::CaptionLayout(int nLeft, int nTop, int nnWidth, const QString& sCaption,
-                                      int CaptionAlign, bool Wr, int CntrT, int Divider) const
-{
-    if (!m_memory || sCaption.isEmpty())
-        return {};
-    const GdiRect text = captionBoxOf(fillCell(nLeft, nTop, nnWidth, 1 << 20, CntrT), Divider);
-    TextLayout laidOut =
-        m_memory->textLayout(sCaption, text, captionFlags(sCaption, CaptionAlign, Wr));
-    if (laidOut.height > 0)
-        laidOut.depth += text.top - nTop;
-    return laidOut;
-}
-
 void OffScreenDC::FillRect(int nLeft, int nTop, int nnWidth, int nHeight, const QString& sCaption,
                            int CaptionAlign, int frame, bool Wr, bool Grid, int CntrT,
                            bool transpar, int Divider)

@@ -9,7 +9,6 @@
 
 namespace platform {
 class DeviceContext;
-struct TextLayout;
 } // namespace platform
 class QWidget;
 
@@ -59,12 +58,6 @@ public:
                   const QString& sCaption = QString(), int CaptionAlign = 0, int frame = 0,
                   bool Wr = false, bool Grid = false, int CntrT = 0, bool transpar = false,
                   int Divider = 0);
-    // The caption as FillRect lays it out in a cell at (nLeft, nTop) of the
-    // width: its height (0 for an empty caption), and where its last line
-    // ends below the cell's top, unrounded. The caption starts two pixels
-    // below the cell's top.
-    platform::TextLayout CaptionLayout(int nLeft, int nTop, int nnWidth, const QString& sCaption,
-                                       int CaptionAlign, bool Wr, int CntrT, int Divider) const;
     // A cell one pixel inside the rectangle, as FillRect.
     void Draw3DRect(int nLeft, int nTop, int nWidth, int nHeight,
                     const QString& sCaption = QString(), int CaptionAlign = 0, int frame = 0,

@@ -17,6 +17,9 @@ inline qint32 nearest(double value)
     return platform::Values::toInt32(value);
 }
 
+// Twips of a preview page's pixel: a preview page is a 96 dpi page.
+constexpr double PreviewTwipsPerPixel = 15.0;
+
 struct Twips
 {
     double value = 0;

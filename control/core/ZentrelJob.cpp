@@ -19,10 +19,11 @@ using namespace platform;
 
 namespace {
 
-// Page pixels per centimetre of the first page's margins in a preview.
-constexpr double PreviewPixelsPerCm = 50.33;
 // Twips per centimetre.
 constexpr double TwipsPerCm = 567.0;
+// Page pixels per centimetre of a preview's margins: those of a 96 dpi
+// printer, on the first page as on the later ones.
+constexpr double PreviewPixelsPerCm = TwipsPerCm / PreviewTwipsPerPixel;
 
 // Marks the one job (or dialog) running in this process; a second one asked
 // for from an event handler while the first yields is refused.

@@ -41,10 +41,9 @@ public:
         takeCaptionAndGlyph();
         if (!keepCaptionOnPage())
             return;
-        if (print)
-            drawOnPrinter();
-        else
-            drawInPreview();
+        if (!print && !job.page())
+            return;
+        drawCaptionAndGlyph();
     }
 
 private:
@@ -60,8 +59,7 @@ private:
         job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
         // A fixed look-ahead, whatever the control's own height.
         const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + 34 + job.FootMarginPx.value > shared.PageHeightPx.value ||
-            (newPageTag && job.CurrentItem > 0)) {
+        if (job.CurrentY.value + 34 > job.footTop().value || (newPageTag && job.CurrentItem > 0)) {
             job.NewPage();
             if (job.StopComposing)
                 return false;
@@ -69,13 +67,12 @@ private:
         return true;
     }
 
-    // Alignment, font, line height, caption alignment and glyph offset.
+    // Alignment, font, caption alignment and glyph offset.
     void takeLayout()
     {
         const int alignment = read("Alignment").toInt();
         font = read("Font").value<QFont>();
         job.control.SurfaceFont = font;
-        lineH = nearest(surfaceLetterHeight(job) + 4.0);
         captionAlign = job.hostRightToLeft() ? 1 : 0;
         glyphOffset = alignment == 1 ? nearest(item.Width / ptp * scale - 20 * printerRatio) : 0;
     }
@@ -93,7 +90,9 @@ private:
             job.printerDC().setBkColor(White);
         } else if (OffScreenDC* page = job.page()) {
             page->setBackColor(White);
-            page->setTextColor(fore);
+            // The caption is black on the preview whatever the control's
+            // colour.
+            page->setTextColor(Black);
         }
         shared.CellFillColor = back;
     }
@@ -112,6 +111,7 @@ private:
             glyph = checkGlyph(set);
         else if (PictureBox* stock = set ? job.control.Optik : job.control.Optinon)
             glyph = stock->Picture();
+        glyphHeight = glyph.height();
         carryGlyph(job.control.baki, glyph);
         glyphScale = job.control.ScalePrnGrph() * scale;
     }
@@ -123,7 +123,7 @@ private:
     {
         if (caption.isEmpty() || (!print && !job.page()))
             return true;
-        if (!job.needsNewPage(job.CurrentY, job.cellReach(targetCaptionCell(), job.CurrentY)))
+        if (!job.needsNewPage(job.CurrentY, job.cellReach(captionCell(), job.CurrentY)))
             return true;
         job.NewPage();
         if (job.StopComposing)
@@ -133,91 +133,64 @@ private:
         return true;
     }
 
-    // The caption cell at the control's place on the job's target, its
-    // font selected there.
-    TextCell targetCaptionCell()
+    // The caption's font at the zoom, selected on the job's target; the
+    // height of its letter "A" there.
+    int selectCaptionFont()
     {
+        QFont scaled = font;
+        if (scale != 1.0)
+            scaled.setPointSizeF(font.pointSizeF() * scale);
         if (print) {
             job.printer().setFont(printerFontOf(font, scale));
-            TextCell cell = captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
-                                        nearest(shared.PrinterScale * 4 + job.CurrentY.value),
-                                        nearest(item.Width / ptp * scale), printedLineHeight());
-            cell.inset = 0;
-            return cell;
+            return job.printerDC().textExtent(QStringLiteral("A")).height();
         }
-        OffScreenDC* page = job.page();
-        // The caption is black on the preview whatever the control's colour.
-        page->setTextColor(Black);
-        page->setFont(font);
-        TextCell cell = captionCell(nearest(previewBoxLeft() + 17), job.CurrentY.value + 5,
-                                    nearest(item.Width / ptp * scale - 20), lineH);
-        cell.transparent = false;
-        cell.inset = 0;
-        return cell;
+        if (OffScreenDC* page = job.page())
+            page->setFont(scaled);
+        return job.letterPixels(scaled);
     }
 
-    double previewBoxLeft() const
+    // The caption cell right of the glyph, a line of the caption's font
+    // high, at the same place on a preview page as on the printer.
+    TextCell captionCell()
     {
-        return (item.Left / ptp + job.LeftMarginPx.value + glyphOffset) * scale;
-    }
-
-    int printedLineHeight()
-    {
-        return nearest(job.printerDC().textExtent(QStringLiteral("A")).height() +
-                       shared.PrinterScale * 8);
-    }
-
-    void drawInPreview()
-    {
-        OffScreenDC* page = job.page();
-        if (!page)
-            return;
-        const double boxLeft = previewBoxLeft();
-        if (!caption.isEmpty())
-            job.drawTextCell(targetCaptionCell(), controlBox());
-        // The glyph moves right once by the offset of a right-justified
-        // control.
-        int x = nearest(boxLeft);
-        int y = nearest(lineH / 2.0 - 1 + job.CurrentY.value);
-        if (!isCheckBox) {
-            x += 1;
-            y = nearest(lineH / 2.0 - 6 + job.CurrentY.value);
-        }
-        page->Printpic(job.control.baki, glyphScale, 1, x, job.CurrentY.value + lineH, true, y);
-    }
-
-    void drawOnPrinter()
-    {
-        job.printer().setFont(printerFontOf(font, scale));
-        const int heightPx = printedLineHeight();
-        if (job.yield())
-            return;
-        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-        const double pps = shared.PrinterPenScale;
-        // The caption cell, at the control's left for either alignment,
-        // grown where it would cut its caption.
-        job.drawTextCell(targetCaptionCell(), controlBox());
-        if (shared.PrintAborted)
-            return;
-        int x = 0;
-        int y = nearest((heightPx - 30) / 2.0 / pps + job.CurrentY.value);
-        if (isCheckBox) {
-            x = nearest(13 * pps + job.ItemLeftPx.value + glyphOffset);
-        } else {
-            x = job.ItemLeftPx.value + glyphOffset + 8;
-            if (!set)
-                y = nearest((heightPx - 30 * pps) / 2.0 / pps + job.CurrentY.value);
-        }
-        job.DibCopyPicture(job.control.baki, glyphScale, x, y);
-    }
-
-    TextCell captionCell(int left, int top, int width, int height) const
-    {
-        TextCell cell = TextCell::at(left, top, width, height, caption);
+        lineH = selectCaptionFont();
+        const double ps = job.printerScale();
+        TextCell cell =
+            TextCell::at(nearest(job.penScale() * 30 + job.ItemLeftPx.value),
+                         nearest(ps * 4 + job.CurrentY.value), nearest(item.Width / ptp * scale),
+                         nearest(lineH + ps * 8), caption);
         cell.align = captionAlign;
         cell.wordWrap = true;
         cell.transparent = true;
+        cell.insets = true;
         return cell;
+    }
+
+    // The caption (on the printer also an empty one), then the glyph
+    // centred on the caption's first line. The glyph moves right by the
+    // offset of a right-justified control; the caption does not.
+    void drawCaptionAndGlyph()
+    {
+        const TextCell cell = captionCell();
+        if (print && job.yield())
+            return;
+        const DrawnCell drawn = print || !caption.isEmpty() ? job.drawTextCell(cell, controlBox())
+                                                            : job.measureTextCell(cell);
+        if (shared.PrintAborted)
+            return;
+        const int x =
+            print ? (isCheckBox ? nearest(13 * job.penScale() + job.ItemLeftPx.value + glyphOffset)
+                                : job.ItemLeftPx.value + glyphOffset + 8)
+                  : job.ItemLeftPx.value + glyphOffset + (isCheckBox ? 0 : 1);
+        // The glyph's height as each target copies it.
+        const double glyphPx =
+            print ? glyphHeight * glyphScale * 14.6 / job.printer().TwipsPerPixelY()
+                  : glyphHeight * glyphScale * 16 / 15.8;
+        const int y = nearest(drawn.textTop.value + (lineH - nearest(glyphPx)) / 2.0);
+        if (print)
+            job.DibCopyPicture(job.control.baki, glyphScale, x, y);
+        else if (OffScreenDC* page = job.page())
+            page->Printpic(job.control.baki, glyphScale, 1, x, job.CurrentY.value + lineH, true, y);
     }
 
     ControlBox controlBox() const
@@ -236,6 +209,7 @@ private:
     double printerRatio = 0;
     QFont font;
     int lineH = 0;
+    int glyphHeight = 0;
     int captionAlign = 0;
     int glyphOffset = 0;
     bool isCheckBox = false;

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <optional>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -33,7 +33,7 @@ class DataGridPass
 public:
     DataGridPass(JobContext& job, DataGrid& grid, bool print)
         : m_job(job), m_shared(job.shared), m_grid(grid), m_print(print),
-          m_tpp(job.shared.PageTwipsPerPixel), m_ps(job.shared.PrinterScale)
+          m_tpp(job.shared.PageTwipsPerPixel), m_ps(job.printerScale())
     {
     }
 
@@ -61,21 +61,12 @@ private:
                 std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
             m_top = m_job.CurrentY.value;
         };
-        const auto test = [&] {
-            const int h = letterHeight(m_job);
-            if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value +
-                        (m_print ? 4 : 2) * h >
-                    m_shared.PageHeightPx.value ||
-                newPageTagged(m_job, &m_grid))
-                m_job.NewPage();
-        };
-        if (m_print) {
-            gap();
-            test();
-        } else {
-            test();
-            gap();
-        }
+        // The gap, then four letters of look-ahead, in preview as in print.
+        gap();
+        const int h = letterHeight(m_job);
+        if (m_job.CurrentY.value + m_job.TopMarginPx.value + 4 * h > m_job.footTop().value ||
+            newPageTagged(m_job, &m_grid))
+            m_job.NewPage();
         return !m_job.StopComposing;
     }
 
@@ -191,31 +182,21 @@ private:
         }
     }
 
-    // Fonts and the base row height.
+    // Fonts and the base row height, on a preview page as on the printer.
     void takeFontsAndRowHeight()
     {
         m_gridFont = m_grid.font();
-        double fontScale = 1.0;
-        m_refSize = m_gridFont.pointSizeF();
-        if (m_print) {
-            m_refSize = m_gridFont.pointSizeF() * 1.1;
-            if (m_job.DrawScale != 1.0)
-                m_refSize *= m_job.DrawScale * m_job.DrawScale;
-            fontScale = m_job.DrawScale;
-            m_rowH = nearest(m_grid.RowHeight() / m_tpp * fontScale * m_savedScale +
-                             3 * m_shared.PrinterPenScale);
-            if (m_job.DrawScale < 1.0)
-                m_rowH += 4;
-            else if (m_job.DrawScale > 1.0)
-                m_rowH -= 4;
-            if (m_isDataGrid)
-                m_rowH += 5;
-        } else {
-            fontScale = m_job.DrawScale;
-            m_rowH = nearest(m_grid.RowHeight() / m_tpp * fontScale * m_savedScale);
-            if (fontScale < 1.0)
-                m_rowH += 3;
-        }
+        m_refSize = m_gridFont.pointSizeF() * 1.1;
+        if (m_job.DrawScale != 1.0)
+            m_refSize *= m_job.DrawScale * m_job.DrawScale;
+        m_rowH = nearest(m_grid.RowHeight() / m_tpp * m_job.DrawScale * m_savedScale +
+                         3 * m_job.penScale());
+        if (m_job.DrawScale < 1.0)
+            m_rowH += 4;
+        else if (m_job.DrawScale > 1.0)
+            m_rowH -= 4;
+        if (m_isDataGrid)
+            m_rowH += 5;
         m_rowH = std::max(m_rowH, 1);
     }
 
@@ -240,7 +221,9 @@ private:
         m_firstCol = 0;
         m_rowsDrawn = 0;
         m_move = m_approx > 0 ? 0 : -1;
-        m_headerPending = m_print || m_grid.ColumnHeaders();
+        // The header row heads every block and page, in preview as in
+        // print.
+        m_headerPending = true;
         m_rowRepeat = false;
         m_lastRowH = m_rowH;
     }
@@ -262,13 +245,18 @@ private:
             if (m_job.control.GridLinesOK())
                 gridLines = m_print ? 1 : std::min(m_grid.RowDividerStyle(), 1);
             m_shared.CurrentColor = 0;
-            const int rowH = startRow(headerRow);
             // The record is empty when every column's text is.
             const int bookmark = m_grid.Bookmark();
             bool rowEmpty = true;
             for (int c = 0; c < m_count && rowEmpty; ++c)
                 rowEmpty = m_grid.CellText(c, bookmark).isEmpty();
-            drawRowCells(headerRow, rowH, gridLines, bookmark);
+            const int ownH = startRow(headerRow);
+            const std::vector<TextCell> cells = rowCells(headerRow, ownH, gridLines, bookmark);
+            const bool measured = !headerRow && m_measured && m_measured->first == bookmark;
+            const int rowH = measured ? m_measured->second : grownHeight(cells, ownH);
+            m_measured.reset();
+            drawRowCells(cells, rowH);
+            m_lastRowH = rowH;
 
             // The row's end.
             if (headerRow) {
@@ -290,24 +278,26 @@ private:
         return true;
     }
 
-    // The colours and font of a row, and its left edge; returns its height.
+    // The colours and font of a row, and its left edge; returns its own
+    // height.
     int startRow(bool headerRow)
     {
+        m_rowBack = m_back;
+        m_rowFore = m_fore;
+        if (headerRow && (!m_print || m_job.colorMode() != 0)) {
+            m_rowBack = HeaderGrey;
+            m_rowFore = Black;
+        }
         if (m_print) {
-            if (headerRow && m_job.colorMode() != 0) {
-                m_job.printerDC().setBkColor(HeaderGrey);
-                m_shared.CellFillColor = HeaderGrey;
-                m_job.printerDC().setTextColor(Black);
-            } else {
-                m_job.printerDC().setBkColor(m_back);
-                m_job.printerDC().setTextColor(m_fore);
-                m_shared.CellFillColor = m_back;
-            }
+            m_job.printerDC().setBkColor(m_rowBack);
+            m_job.printerDC().setTextColor(m_rowFore);
+            m_shared.CellFillColor = m_rowBack;
+        } else if (OffScreenDC* page = m_job.page()) {
+            page->setTextColor(m_rowFore);
         }
         QFont rowFont = m_gridFont;
         if (m_job.DrawScale != 1.0)
-            rowFont = sized(m_gridFont,
-                            m_gridFont.pointSizeF() * m_job.DrawScale * (m_print ? 1.0 : 1.1));
+            rowFont = sized(m_gridFont, m_gridFont.pointSizeF() * m_job.DrawScale);
         if (m_print)
             m_job.printer().setFont(Printer::Font::of(rowFont));
         else if (OffScreenDC* page = m_job.page())
@@ -315,13 +305,8 @@ private:
 
         int rowH = m_rowH;
         if (headerRow)
-            rowH = m_print
-                       ? nearest(m_grid.HeadLines() *
-                                 nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps))
-                       : nearest(m_grid.HeadLines() * m_rowH);
-        // A row too low for its lines grows to hold them whole.
-        rowH = std::max(rowH, wholeRowHeight(headerRow ? int(std::ceil(m_grid.HeadLines())) : 1));
-        m_lastRowH = rowH;
+            rowH = nearest(m_grid.HeadLines() *
+                           nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps));
 
         const PrintItem& item = m_job.item();
         m_job.ItemLeftPx = {
@@ -332,60 +317,68 @@ private:
         return rowH;
     }
 
-    // The least height of a row whose cells hold `lines` lines of the
-    // row's font whole; 0 for none. Every row has the same font: it is
-    // measured once.
-    int wholeRowHeight(int lines)
-    {
-        if (lines <= 0)
-            return 0;
-        const auto known = m_wholeRowHeights.find(lines);
-        if (known != m_wholeRowHeights.end())
-            return known->second;
-        TextCell cell;
-        cell.top = m_job.CurrentY.value;
-        cell.caption = QStringList(lines, QStringLiteral("Ag")).join(QLatin1Char('\n'));
-        cell.inset = 0;
-        cell.divider = 0;
-        return m_wholeRowHeights[lines] = m_job.measureTextCell(cell).height;
-    }
-
-    // The cells of one row in the current block of columns, the first
-    // column again before them where row headers repeat.
-    void drawRowCells(bool headerRow, int rowH, int gridLines, int bookmark)
+    // The cells of one row in the current block of columns from the row's
+    // left edge, the first column again before them where row headers
+    // repeat, at `rowH`.
+    std::vector<TextCell> rowCells(bool headerRow, int rowH, int gridLines, int bookmark)
     {
         std::vector<int> cols;
         if (m_rowRepeat && m_firstCol > 0)
             cols.push_back(0);
         for (int c = m_firstCol; c <= m_lastCol; ++c)
             cols.push_back(c);
+        std::vector<TextCell> cells;
+        int x = m_job.ItemLeftPx.value;
         int carried = 0;
         for (int col : cols) {
             m_grid.setCol(col);
             const DataGridColumn& column = m_grid.column(col);
             if (!column.Visible)
                 continue;
-            const int a = column.Alignment == 3 ? 0 : column.Alignment;
-            const QString text = headerRow ? column.Caption : m_grid.CellText(col, bookmark);
             const int w = nearest(colPx(col) * m_job.DrawScale);
             if (m_rtl)
-                m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
-            if (m_print) {
-                const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
-                const int divider = d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
-                carried = d - 1;
-                m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
-                                   qint16(gridLines), qint16(column.WrapText ? -1 : 0), 0, 0,
-                                   qint16(divider));
-            } else if (OffScreenDC* page = m_job.page()) {
-                page->setBackColor(headerRow ? HeaderGrey : m_back);
-                page->setTextColor(headerRow ? Black : m_fore);
-                page->FillRect(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, rowH, text, a,
-                               gridLines, column.WrapText, false, 0, false, 5);
-            }
+                x -= w;
+            // The divider: a cell whose left neighbour has none widens its
+            // text over its left edge.
+            const int d = column.DividerStyle == 1 ? 2 : column.DividerStyle;
+            const int divider = d == 0 ? (carried < 0 ? -3 : -1) : (carried < 0 ? -2 : carried);
+            carried = d - 1;
+            TextCell cell =
+                TextCell::at(x, m_job.CurrentY.value, w, rowH,
+                             headerRow ? column.Caption : m_grid.CellText(col, bookmark));
+            cell.align = column.Alignment == 3 ? 0 : column.Alignment;
+            cell.frame = gridLines != 0;
+            cell.wordWrap = column.WrapText;
+            cell.insets = true;
+            cell.fill = m_rowBack;
+            cell.divider = qint16(divider);
+            cells.push_back(cell);
             if (!m_rtl)
-                m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+                x += w;
         }
+        return cells;
+    }
+
+    // The height of a row of these cells: theirs, grown to hold the tallest
+    // cell's text whole.
+    int grownHeight(const std::vector<TextCell>& cells, int rowH)
+    {
+        int height = rowH;
+        for (const TextCell& cell : cells)
+            height = std::max(height, m_job.measureTextCell(cell).height);
+        return height;
+    }
+
+    // Draws the row's cells at the row's height; the next cell's place is
+    // after the row.
+    void drawRowCells(std::vector<TextCell> cells, int height)
+    {
+        for (TextCell& cell : cells) {
+            cell.height = height;
+            m_job.drawTextCell(cell);
+        }
+        if (!cells.empty())
+            m_job.ItemLeftPx = {cells.back().left + (m_rtl ? 0 : cells.back().width)};
     }
 
     // The next block of columns, from the first record again; false when
@@ -414,7 +407,8 @@ private:
         m_grid.setFirstRow(0);
         m_grid.setRow(0);
         m_rowsDrawn = 0;
-        m_headerPending = m_print || m_grid.ColumnHeaders();
+        m_headerPending = true;
+        m_measured.reset();
         m_move = 0;
         return true;
     }
@@ -424,14 +418,17 @@ private:
     bool advanceRow(bool headerRow, int rowH)
     {
         m_job.CurrentY += PagePx{rowH};
-        const int reserve = m_print
-                                ? m_job.FootMarginPx.value + rowH + m_job.PortraitFootPadPx.value -
-                                      m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps)
-                                : m_job.FootMarginPx.value + rowH;
         // Never right after the header row, so that each page carries a
         // record; never after the last record.
-        if (!headerRow && m_move >= 0 &&
-            m_job.CurrentY.value >= m_shared.PageHeightPx.value - reserve) {
+        if (headerRow || m_move < 0)
+            return true;
+        // The row's height looks ahead, or the next record's where that
+        // grows taller (the grid stands at the next record).
+        const int bookmark = m_grid.Bookmark();
+        m_measured = {bookmark, grownHeight(rowCells(false, m_rowH, 0, bookmark), m_rowH)};
+        const int reserve = std::max(rowH, m_measured->second) + m_job.PortraitFootPadPx.value -
+                            m_job.LandscapeFootTrimPx.value + nearest(20 * m_ps);
+        if (m_job.CurrentY.value >= m_job.footTop().value - reserve) {
             m_job.NewPage();
             if (m_job.StopComposing)
                 return false;
@@ -441,7 +438,7 @@ private:
                 m_job.printerDC().setBkColor(m_back);
                 m_job.printerDC().setTextColor(m_fore);
             }
-            m_headerPending = m_print || m_grid.ColumnHeaders();
+            m_headerPending = true;
         }
         return true;
     }
@@ -509,6 +506,8 @@ private:
     double m_refSize = 0;
     qint32 m_back = White;
     qint32 m_fore = Black;
+    qint32 m_rowBack = White;
+    qint32 m_rowFore = Black;
 
     // Where the rows have got to.
     int m_approx = 0;
@@ -518,7 +517,8 @@ private:
     bool m_headerPending = false;
     bool m_rowRepeat = false;
     int m_lastRowH = 0;
-    std::map<int, int> m_wholeRowHeights;
+    // The record measured for the page-break look-ahead, and its height.
+    std::optional<std::pair<int, int>> m_measured;
 
     bool m_saved = false;
     int m_savedHeight = 0;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -75,10 +76,9 @@ private:
         const PagePx old = m_job.CurrentY;
         m_entryY = nearest(old.value + item.TopGap / m_tpp * m_job.DrawScale);
         m_job.CurrentY = {std::max(m_entryY, old.value)};
+        // Four letters of look-ahead, in preview as in print.
         const int h = letterHeight(m_job);
-        const int k = m_print ? 4 : 2;
-        if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value + k * h >
-                m_shared.PageHeightPx.value ||
+        if (m_job.CurrentY.value + m_job.TopMarginPx.value + 4 * h > m_job.footTop().value ||
             newPageTagged(m_job, &m_grid))
             m_job.NewPage();
     }
@@ -224,7 +224,8 @@ private:
         return cols - 1;
     }
 
-    // Step 5: the font and the scales.
+    // Step 5: the font scale. The rows are as high on a preview page as on
+    // a printed one.
     void chooseFontAndScales()
     {
         QFont font = sized(m_grid.font(), m_grid.font().pointSizeF() * 1.1);
@@ -233,19 +234,6 @@ private:
             const double asked = font.pointSizeF() * m_job.DrawScale;
             font = sized(font, asked);
             m_fontScale = font.pointSizeF() / asked * m_job.DrawScale;
-        }
-        m_rowScale = 1.0;
-        if (!m_print) {
-            // The about box measures in twips.
-            double r = 70.0 / (letterHeight(m_job) * 15.0);
-            if (r > 1.0701)
-                r = 1.07;
-            if (r < 1.0) {
-                r = (1 - r) * 0.683 + 1;
-                if (r > 1.0601)
-                    r = 1.0;
-            }
-            m_rowScale = r;
         }
     }
 
@@ -265,11 +253,10 @@ private:
     {
         m_job.CurrentY += PagePx{2 * m_rowH};
         const int nextH = nextRowHeight(0);
-        const double e = m_print ? 17 * m_shared.PrinterScale : 20;
+        const double e = 17 * m_job.printerScale();
         if (fit == Zentrel::SplitNewPage ||
             m_job.CurrentY.value + m_rowH >=
-                m_shared.PageHeightPx.value -
-                    (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + e)) {
+                m_job.footTop().value - (nextH + m_job.PortraitFootPadPx.value + e)) {
             m_job.NewPage();
             readGridLines();
             if (m_job.StopComposing)
@@ -304,17 +291,16 @@ private:
     {
         if (row >= m_grid.Rows())
             return 0;
-        const double twips = m_grid.RowHeight(row);
-        return m_print ? nearest(twips / m_shared.PixelTwipsY * m_job.DrawScale)
-                       : nearest(twips / m_shared.PixelTwipsY);
+        return nearest(m_grid.RowHeight(row) / m_job.pixelTwipsY() * m_job.DrawScale);
     }
 
     // One pass over the rows for the columns firstCol..lastCol; false when
     // the grid is to end (stopped).
     bool drawBlock(int firstCol, int lastCol, int lastRow, bool rowRepeat)
     {
+        m_measured.reset();
         const bool colRepeatHeader = m_job.control.ColRepeatHeader();
-        const double ps = m_shared.PrinterScale;
+        const double ps = m_job.printerScale();
         bool repeatPending = false;
         int remembered = 0;
         // Data rows drawn on the page: a page carries at least one, so a
@@ -346,12 +332,12 @@ private:
                 ++r;
                 continue;
             }
-            drawRow(r, firstCol, lastCol, rowRepeat);
+            const int drawnH = drawRow(r, firstCol, lastCol, rowRepeat);
             if (r >= m_fixedRows)
                 ++dataRowsOnPage;
 
-            // Step 10: the row's end.
-            m_job.CurrentY += PagePx{m_rowH};
+            // Step 10: the row's end, below the row as drawn.
+            m_job.CurrentY += PagePx{drawnH};
             if (r >= lastRow)
                 break;
             if (repeatPending && r == m_fixedRows - 1) {
@@ -359,12 +345,12 @@ private:
                 repeatPending = false;
                 continue;
             }
-            const int nextH = nextRowHeight(r + 1);
-            const double d = m_print ? 15 * ps : 20;
+            // The next row's look-ahead, and as much more as its cells grow.
+            const int nextH = nextRowHeight(r + 1) + rowGrowth(r + 1, firstCol, lastCol, rowRepeat);
+            const double d = 15 * ps;
             if (dataRowsOnPage > 0 &&
                 m_job.CurrentY.value >=
-                    m_shared.PageHeightPx.value -
-                        (m_job.FootMarginPx.value + nextH + m_job.PortraitFootPadPx.value + d)) {
+                    m_job.footTop().value - (nextH + m_job.PortraitFootPadPx.value + d)) {
                 m_job.NewPage();
                 readGridLines();
                 if (m_job.StopComposing)
@@ -380,35 +366,41 @@ private:
         return true;
     }
 
-    void drawRow(int r, int firstCol, int lastCol, bool rowRepeat)
+    // One cell of a row: its text cell, font and text colour.
+    struct Cell
     {
-        startRow(r);
+        TextCell text;
+        QFont font;
+        qint32 fore = Black;
+        int col = 0;
+        // The column's left edge (the printed cell stands right of it).
+        int left = 0;
+    };
+
+    // The cells of row `r` in the columns firstCol..lastCol (column 0 first
+    // when the row header repeats), at their places from `left` along the
+    // row at the current top, each as high as the row.
+    std::vector<Cell> rowCells(int r, int firstCol, int lastCol, bool rowRepeat, int left, int rowH)
+    {
         const int pageW = m_shared.PageWidthPx.value;
         const double limit = m_print ? pageW / 0.9 : 1.05 * pageW;
-
-        // The row's columns: column 0 first when the row header repeats.
         std::vector<int> columns;
         if (rowRepeat && firstCol > 0)
             columns.push_back(0);
         for (int c = firstCol; c <= lastCol; ++c)
             columns.push_back(c);
 
-        bool firstCell = true;
+        std::vector<Cell> cells;
+        int x = left;
         for (int c : columns) {
             if (m_grid.ColWidth(c) == 0)
                 continue;
+            m_grid.setRow(r);
             m_grid.setCol(c);
             const QString text = m_grid.TextMatrix(r, c);
             int a = m_grid.CellAlignment();
             if (a == GeneralAlignment)
                 a = m_grid.ColAlignment(c);
-            const int align = pageAlignment(a, m_rtl, text);
-
-            // The cell's font at the zoom.
-            const QFont cellFont = m_grid.cellFont();
-            QFont font = cellFont;
-            if (m_job.DrawScale != 1.0)
-                font = sized(font, cellFont.pointSizeF() * m_job.DrawScale);
 
             const int w = m_grid.ColWidth(c) < 0
                               ? nearest(1100 / m_tpp * m_job.DrawScale)
@@ -416,41 +408,111 @@ private:
             // The rest of the row is cut at the page's edge; the row's
             // first cell is drawn in any case (cut by the page), so that a
             // column wider than the page still prints.
-            if (!m_rtl) {
-                if (!firstCell && m_job.ItemLeftPx.value + w > limit)
-                    break;
-            } else {
-                m_job.ItemLeftPx = {m_job.ItemLeftPx.value - w};
-                if (!firstCell && m_job.ItemLeftPx.value < m_job.LeftMarginPx.value)
-                    break;
-            }
-            firstCell = false;
+            if (m_rtl)
+                x -= w;
+            if (!cells.empty() && (m_rtl ? x < m_job.LeftMarginPx.value : x + w > limit))
+                break;
 
+            Cell cell;
+            // The cell's font at the zoom.
+            cell.font = m_grid.cellFont();
+            if (m_job.DrawScale != 1.0)
+                cell.font = sized(cell.font, cell.font.pointSizeF() * m_job.DrawScale);
             const auto [back, fore] = cellColours(r, c);
-            const int y = m_job.CurrentY.value;
-            drawCellText(w, y, text, align, font, back, fore);
-            if (!m_vsKind)
-                drawPicture(w, y);
+            cell.fore = fore;
+            cell.col = c;
+            cell.left = x;
+            // The printer's cell stands five pixels right of the column.
+            cell.text = TextCell::at(m_print ? x + 5 : x, m_job.CurrentY.value, w, rowH, text);
+            cell.text.align = pageAlignment(a, m_rtl, text);
+            cell.text.frame = m_gridLines != 0;
+            cell.text.wordWrap = m_wordWrap;
+            cell.text.insets = true;
+            cell.text.fill = back;
+            cells.push_back(cell);
             if (!m_rtl)
-                m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
+                x += w;
         }
+        return cells;
     }
 
-    // The row's height at the zoom and its first cell's left edge.
-    void startRow(int r)
+    // The cell's font on the job's target.
+    void selectFont(const QFont& font)
+    {
+        if (m_print)
+            m_job.printer().setFont(Printer::Font::of(font));
+        else if (OffScreenDC* page = m_job.page())
+            page->setFont(font);
+    }
+
+    // The height of a row of these cells: theirs, grown to hold the
+    // tallest cell's text whole.
+    int grownHeight(std::vector<Cell>& cells, int rowH)
+    {
+        int height = rowH;
+        for (Cell& cell : cells) {
+            selectFont(cell.font);
+            height = std::max(height, m_job.measureTextCell(cell.text).height);
+        }
+        return height;
+    }
+
+    // How much higher than its own height row `r` is drawn. The height is
+    // kept for drawing the row next.
+    int rowGrowth(int r, int firstCol, int lastCol, bool rowRepeat)
+    {
+        if (m_grid.RowHeight(r) == 0)
+            return 0;
+        const int rowH = rowHeight(r);
+        std::vector<Cell> cells = rowCells(r, firstCol, lastCol, rowRepeat, rowLeft(), rowH);
+        m_measured = {r, grownHeight(cells, rowH)};
+        return m_measured->second - rowH;
+    }
+
+    // Draws row `r`; returns its height as drawn.
+    int drawRow(int r, int firstCol, int lastCol, bool rowRepeat)
     {
         m_shared.CurrentColor = 0;
-        const double rowTwips = m_grid.RowHeight(r);
-        m_rowH = m_print
-                     ? nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale +
-                               7.4 * m_shared.PrinterScale)
-                     : nearest(rowTwips / m_shared.PixelTwipsY * m_fontScale * m_rowScale + 3) - 3;
-        const PrintItem& item = m_job.item();
-        m_job.ItemLeftPx = {
-            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
+        m_rowH = rowHeight(r);
+        std::vector<Cell> cells = rowCells(r, firstCol, lastCol, rowRepeat, rowLeft(), m_rowH);
+        const int height =
+            m_measured && m_measured->first == r ? m_measured->second : grownHeight(cells, m_rowH);
+        m_measured.reset();
+        for (Cell& cell : cells) {
+            cell.text.height = height;
+            selectFont(cell.font);
+            if (m_print)
+                m_job.printerDC().setTextColor(cell.fore);
+            else if (OffScreenDC* page = m_job.page())
+                page->setTextColor(cell.fore);
+            m_job.drawTextCell(cell.text);
+            if (!m_vsKind) {
+                m_grid.setRow(r);
+                m_grid.setCol(cell.col);
+                drawPicture(cell.left, cell.text.width, cell.text.top, height);
+            }
+        }
+        // The next cell's place.
+        if (!cells.empty())
+            m_job.ItemLeftPx = {cells.back().left + (m_rtl ? 0 : cells.back().text.width)};
+        return height;
+    }
+
+    // The row's height at the zoom: as on the printer on a preview page.
+    int rowHeight(int r) const
+    {
+        return nearest(m_grid.RowHeight(r) / m_job.pixelTwipsY() * m_fontScale +
+                       7.4 * m_job.printerScale());
+    }
+
+    // The row's first cell's left edge.
+    int rowLeft() const
+    {
         if (m_rtl)
-            m_job.ItemLeftPx = {m_shared.PageWidthPx.value - m_job.RightMarginPx.value -
-                                m_job.LeftMarginPx.value};
+            return m_shared.PageWidthPx.value - m_job.RightMarginPx.value -
+                   m_job.LeftMarginPx.value;
+        const PrintItem& item = m_job.item();
+        return nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
     }
 
     // Back and fore colour of a cell: the grid's own in colour, else black
@@ -469,31 +531,15 @@ private:
         return {rgbOf(back), rgbOf(fore)};
     }
 
-    void drawCellText(int w, int y, const QString& text, int align, const QFont& font, qint32 back,
-                      qint32 fore)
-    {
-        if (m_print) {
-            m_shared.CellFillColor = back;
-            m_job.printer().setFont(Printer::Font::of(font));
-            m_job.printerDC().setTextColor(fore);
-            m_job.DrawTextCell(m_job.ItemLeftPx.value + 5, y, w, m_rowH, text, align,
-                               qint16(m_gridLines), qint16(m_wordWrap ? -1 : 0), 0, 0, 5);
-        } else if (OffScreenDC* page = m_job.page()) {
-            page->setBackColor(back);
-            page->setFont(font);
-            page->setTextColor(fore);
-            page->FillRect(m_job.ItemLeftPx.value, y, w, m_rowH, text, align, m_gridLines,
-                           m_wordWrap, true, 0, false, 5);
-        }
-    }
-
-    void drawPicture(int w, int y)
+    // The cell's picture in the column at `left`, `w` wide, in a row at y
+    // of height rowH.
+    void drawPicture(int left, int w, int y, int rowH)
     {
         const QImage picture = m_grid.CellPicture();
         if (picture.isNull())
             return;
         const double ds = m_job.DrawScale;
-        const int dy = std::max(0, nearest((m_rowH - picture.height() * ds) / 2));
+        const int dy = std::max(0, nearest((rowH - picture.height() * ds) / 2));
         int dx = 0;
         switch (m_grid.CellPictureAlignment()) {
         case 3:
@@ -509,7 +555,7 @@ private:
         default:
             break;
         }
-        const int x = m_job.ItemLeftPx.value + dx;
+        const int x = left + dx;
         if (m_print) {
             // The picture's screen pixels in printer pixels.
             const double perPixel = 15.0 / m_job.printer().TwipsPerPixelX();
@@ -556,6 +602,8 @@ private:
 
     int m_entryY = 0;
     int m_rowH = 0;
+    // The row measured for the page-break look-ahead, and its height.
+    std::optional<std::pair<int, int>> m_measured;
     int m_gridLines = 0;
     bool m_wordWrap = false;
     bool m_rtl = false;
@@ -563,7 +611,6 @@ private:
     int m_fixedRows = 0;
     int m_fixedCols = 0;
     double m_fontScale = 1.0;
-    double m_rowScale = 1.0;
 
     bool m_saved = false;
     int m_savedRow = 0;

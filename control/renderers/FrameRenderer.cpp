@@ -52,8 +52,7 @@ private:
         const Twips gap{double(item.TopGap)};
         job.CurrentY = job.scale().advance(job.CurrentY, gap);
         const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-        if (surfaceLetterHeight(job) + job.CurrentY.value + job.FootMarginPx.value >
-                shared.PageHeightPx.value ||
+        if (surfaceLetterHeight(job) + job.CurrentY.value > job.footTop().value ||
             (job.CurrentItem > 0 && newPageTag)) {
             job.NewPage();
             job.CurrentY = job.scale().advance(job.CurrentY, gap);
@@ -160,8 +159,9 @@ private:
     // below it.
     void drawPrintedCaption(int capLeft, int capW, int capH)
     {
-        job.drawTextCell(TextCell::at(capLeft, nearest(4 / ptp + y), capW, capH, caption),
-                         frameBox());
+        TextCell cell = TextCell::at(capLeft, nearest(4 / ptp + y), capW, capH, caption);
+        cell.fill = back;
+        job.drawTextCell(cell, frameBox());
     }
 
     // The frame's box, drawn from a pixel above its top.

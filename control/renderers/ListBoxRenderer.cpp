@@ -50,21 +50,13 @@ int letterHeightIn(const QFont& font)
     return screen.textExtent(QStringLiteral("A")).height();
 }
 
-// The height of one printed list-box row: the font's size in rows of 24
-// twips a point plus a little.
-int printedRowHeight(JobContext& job)
-{
-    return nearest(job.printer().FontSize() * 24 / job.shared.PixelTwipsY +
-                   3.5 * job.shared.PrinterPenScale);
-}
-
 // One file list: its working values and the steps that draw it, in order.
 class FileListPass
 {
 public:
     FileListPass(JobContext& job, FileListBox* list, bool print)
         : job(job), shared(job.shared), list(list), item(job.item()), print(print),
-          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale), pageH(shared.PageHeightPx.value)
+          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale)
     {
     }
 
@@ -108,10 +100,9 @@ private:
     bool placeOnPage()
     {
         job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
+        // Four letters of look-ahead, in preview as in print.
         const int th = letterHeight(job);
-        if (job.CurrentY.value + (print ? 4 : 2) * th + job.TopMarginPx.value +
-                    job.FootMarginPx.value >
-                pageH ||
+        if (job.CurrentY.value + 4 * th + job.TopMarginPx.value > job.footTop().value ||
             newPageTagged(job, list))
             return newPage();
         return true;
@@ -177,6 +168,8 @@ private:
             }
             if (job.yield())
                 break;
+            if (col == 1)
+                rowDrawnH = rowHeightFrom(i, count);
             drawCell(i);
             if (job.StopComposing) {
                 if (print)
@@ -197,21 +190,46 @@ private:
         return true;
     }
 
+    // The cell of name i in a row of height `height` at the current top.
+    TextCell cellOf(int i, int height) const
+    {
+        TextCell cell =
+            TextCell::at(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, height, list->List(i));
+        cell.insets = true;
+        // Printed names wrap over the page's white; previewed ones stay on
+        // one line on the list's colour.
+        cell.wordWrap = print;
+        cell.transparent = print;
+        cell.fill = rgbOf(list->BackColor());
+        return cell;
+    }
+
+    // The cell font on the job's target.
+    void selectFont()
+    {
+        if (print)
+            job.printer().setFont(Printer::Font::of(font));
+        else if (OffScreenDC* page = job.page())
+            page->setFont(font);
+    }
+
+    // The height of the row that starts with name `first`: the cells' own,
+    // grown to hold the tallest name whole.
+    int rowHeightFrom(int first, int count)
+    {
+        selectFont();
+        int height = rowH;
+        for (int i = first; i < std::min(count, first + perRow); ++i)
+            height = std::max(height, job.measureTextCell(cellOf(i, rowH)).height);
+        return height;
+    }
+
     void drawCell(int i)
     {
         shared.CurrentColor = 0;
         job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value + xOff) * ds)};
-        if (print) {
-            job.printer().setFont(Printer::Font::of(font));
-            job.DrawTextCell(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, rowH,
-                             list->List(i).trimmed(), 0, 0, -1, 0, -1, 5);
-        } else if (OffScreenDC* page = job.page()) {
-            page->setBackColor(rgbOf(list->BackColor()));
-            page->setFont(font);
-            page->FillRect(job.ItemLeftPx.value + 5, job.CurrentY.value, colW, rowH, list->List(i),
-                           0, 0, false, true, 1, false, 5);
-            page->setBackColor(back);
-        }
+        selectFont();
+        job.drawTextCell(cellOf(i, rowDrawnH));
     }
 
     // A full row: the next row below it, on a new page where it would not
@@ -220,9 +238,9 @@ private:
     {
         col = 1;
         xOff = 0;
-        job.CurrentY += PagePx{rowH};
+        job.CurrentY += PagePx{rowDrawnH};
         // A new page only when names follow.
-        if (namesFollow && job.CurrentY.value >= pageH - (job.FootMarginPx.value + rowH + 20)) {
+        if (namesFollow && job.CurrentY.value >= job.footTop().value - (rowH + 20)) {
             if (!newPage())
                 return false;
             if (!print) {
@@ -254,11 +272,12 @@ private:
     const bool print;
     const double tpp;
     const double ds;
-    const int pageH;
 
     QFont font;
     double ratio = 1.0;
     int rowH = 0;
+    // The height of the row being drawn, grown to hold its names.
+    int rowDrawnH = 0;
     int colW = 0;
     int perRow = 1;
     int rowTop = 0;
@@ -287,12 +306,14 @@ void PrintFileListBox(JobContext& job)
 }
 
 // One list box: its working values and the steps that draw it, in order.
+// A preview page lays it out as a 96 dpi printer prints it.
 class ListBoxPass
 {
 public:
     ListBoxPass(JobContext& job, ListBox* list)
         : job(job), shared(job.shared), list(list), item(job.item()), print(job.printing()),
-          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale), pps(shared.PrinterPenScale)
+          tpp(shared.PageTwipsPerPixel), ds(job.DrawScale), pps(job.penScale()),
+          pxScale(job.penScale() * 7.2 / 7.4)
     {
     }
 
@@ -301,8 +322,8 @@ public:
         job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
         listTop = job.CurrentY.value;
         takeFontAndColours();
-        measureCells();
         placeCheckGlyph();
+        measureCells();
         countRowsAndColumns();
         if (!keepListOnPage())
             return;
@@ -331,42 +352,37 @@ private:
         }
     }
 
-    // The cell sizes. The rows and columns are counted by the row height;
-    // a row too low for its text is drawn as high as the text needs.
-    void measureCells()
-    {
-        rowH = print ? printedRowHeight(job) : nearest((letterHeightIn(font) + 1.57) * ds);
-        rowH = std::max(rowH, 1);
-        colW = nearest(list->Width() / tpp * ds);
-        if (list->Columns() > 1)
-            colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
-        rowPitch = rowH;
-        for (int k = 0; k < list->ListCount(); ++k) {
-            if (!list->List(k).isEmpty()) {
-                const int grown = job.measureTextCell(rowCell(k, 0)).height;
-                rowPitch = std::max(rowH, print ? nearest(grown + 4 * pps) : grown);
-                break;
-            }
-        }
-    }
-
-    // Where a check-box list's glyph stands in its cell and how far the
-    // text moves aside for it.
+    // Where a check-box list's glyph stands in its row and how far the text
+    // moves aside for it.
     void placeCheckGlyph()
     {
-        pxScale = 7.2 / job.printer().TwipsPerPixelX();
         checks = list->Style() == 1;
         rtl = list->RightToLeft();
         if (checks) {
-            glyphTop = print ? nearest((rowPitch - 18 * pps) / 2) : nearest((rowPitch - 16) / 2.0);
             glyphW = nearest(9 * pxScale);
-            indent = print ? Values::toInt16(9 * pps) : Values::toInt16(8 * pps);
+            indent = Values::toInt16(9 * pps);
         }
         if (rtl) {
             glyphW = 10;
             indent = 10;
         }
         align = rtl ? 1 : 0;
+    }
+
+    // The cell sizes, and each entry's row: as high as the cells, grown to
+    // hold the entry's text whole.
+    void measureCells()
+    {
+        const double points = print ? job.printer().FontSize() : font.pointSizeF();
+        rowH = std::max(1, nearest(points * 24 / job.pixelTwipsY() + 3.5 * pps));
+        colW = nearest(list->Width() / tpp * ds);
+        if (list->Columns() > 1)
+            colW = nearest(double(colW) / (list->Columns() + 1) * 1.36);
+        pitches.clear();
+        for (int k = 0; k < list->ListCount(); ++k) {
+            const int grown = job.measureTextCell(rowCell(k, 0)).height;
+            pitches.push_back(std::max(rowH, nearest(grown + 4 * pps)));
+        }
     }
 
     // Rows per column and the columns used; a list shorter than one row
@@ -387,12 +403,24 @@ private:
         rowsPerCol = std::max(rowsPerCol, 1);
     }
 
+    // The height of the tallest column of entries.
+    int tallestColumn() const
+    {
+        int tallest = 0;
+        for (int first = 0; first < count; first += rowsPerCol) {
+            int height = 0;
+            for (int k = first; k < std::min(count, first + rowsPerCol); ++k)
+                height += pitches[size_t(k)];
+            tallest = std::max(tallest, height);
+        }
+        return tallest;
+    }
+
     // A list whose rows would run into the page's foot starts on the next
     // page, where it fits there; false when composing stops.
     bool keepListOnPage()
     {
-        if (count == 0 ||
-            !job.needsNewPage(PagePx{listTop}, std::min(rowsPerCol, count) * rowPitch))
+        if (count == 0 || !job.needsNewPage(PagePx{listTop}, tallestColumn()))
             return true;
         job.NewPage();
         if (job.StopComposing)
@@ -403,7 +431,7 @@ private:
     }
 
     // The items column by column, each column top to bottom from the
-    // list's top.
+    // list's top, each row below the one before as it was drawn.
     void drawItems()
     {
         glyphScale = job.control.ScalePrnGrph() * ds;
@@ -414,7 +442,7 @@ private:
                 drawItemText(k);
                 if (checks)
                     drawCheckGlyph(k);
-                job.CurrentY += PagePx{rowPitch};
+                job.CurrentY += PagePx{pitches[size_t(k)]};
             }
             job.CurrentY = {listTop};
             job.ItemLeftPx = {job.ItemLeftPx.value + colW};
@@ -424,22 +452,12 @@ private:
     // The cell of item k in a row at y.
     TextCell rowCell(int k, int y) const
     {
-        TextCell cell;
-        cell.caption = list->List(k);
+        TextCell cell = TextCell::at(nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale),
+                                     nearest(y + pxScale),
+                                     nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
+                                     nearest(rowH - 4 * pps), list->List(k));
         cell.align = align;
-        if (print) {
-            cell.left = nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale);
-            cell.top = nearest(y + pxScale);
-            cell.width = nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps);
-            cell.height = nearest(rowH - 4 * pps);
-            cell.inset = 0;
-        } else {
-            cell.left = job.ItemLeftPx.value + indent;
-            cell.top = y;
-            cell.width = colW - glyphW + 14;
-            cell.height = rowH;
-            cell.inset = 0;
-        }
+        cell.insets = true;
         return cell;
     }
 
@@ -455,24 +473,25 @@ private:
                          job.itemBox(PagePx{listTop}, Twips{double(list->Height())}));
     }
 
+    // The entry's glyph in the middle of its row, at any zoom and however
+    // far the row grew.
     void drawCheckGlyph(int k)
     {
         const int y = job.CurrentY.value;
+        const int pitch = pitches[size_t(k)];
         const QImage glyph = checkGlyph(list->Selected(k));
         if (print) {
             const double perPixel = 13.5 / job.printer().TwipsPerPixelX();
             const int gw = nearest(glyph.width() * glyphScale * perPixel);
             const int gh = nearest(glyph.height() * glyphScale * perPixel);
             const int gx = rtl ? job.ItemLeftPx.value + colW - gw : job.ItemLeftPx.value;
-            // In the middle of its row, at any zoom and however far the row
-            // grew.
-            job.printerDC().stretchBlt(gx, nearest(y + (rowPitch - gh) / 2.0), gw, gh, glyph, 0, 0,
+            job.printerDC().stretchBlt(gx, nearest(y + (pitch - gh) / 2.0), gw, gh, glyph, 0, 0,
                                        glyph.width(), glyph.height());
         } else if (page && page->dc()) {
             const int gx = job.ItemLeftPx.value - 5 + (rtl ? colW : 0);
-            page->dc()->stretchBlt(gx, y + glyphTop,
-                                   nearest(glyph.width() * glyphScale * 16 / 15.9),
-                                   nearest(glyph.height() * glyphScale * 16 / 15.8), glyph, 0, 0,
+            const int gh = nearest(glyph.height() * glyphScale * 16 / 15.8);
+            page->dc()->stretchBlt(gx, nearest(y + (pitch - gh) / 2.0),
+                                   nearest(glyph.width() * glyphScale * 16 / 15.9), gh, glyph, 0, 0,
                                    glyph.width(), glyph.height());
         }
     }
@@ -485,18 +504,17 @@ private:
     const double tpp;
     const double ds;
     const double pps;
+    const double pxScale;
 
     int listTop = 0;
     QFont font;
     qint32 fore = 0;
     OffScreenDC* page = nullptr;
     int rowH = 1;
-    int rowPitch = 1;
+    std::vector<int> pitches;
     int colW = 0;
-    double pxScale = 0;
     bool checks = false;
     bool rtl = false;
-    int glyphTop = 8;
     int glyphW = 0;
     int indent = 0;
     int align = 0;

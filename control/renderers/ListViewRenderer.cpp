@@ -24,7 +24,7 @@ class ListViewPass
 public:
     ListViewPass(JobContext& job, ListView& list, bool print)
         : m_job(job), m_shared(job.shared), m_list(list), m_print(print),
-          m_tpp(job.shared.PageTwipsPerPixel), m_ps(job.shared.PrinterScale)
+          m_tpp(job.shared.PageTwipsPerPixel), m_ps(job.printerScale())
     {
     }
 
@@ -60,19 +60,15 @@ private:
             m_job.CurrentY = {std::max(old, nearest(item.TopGap / m_tpp * m_job.DrawScale + old))};
             m_listTop = m_job.CurrentY.value;
         };
-        if (m_print)
-            gap();
+        // The gap, then four letters of look-ahead, in preview as in print.
+        gap();
         const int th = letterHeight(m_job);
-        if (m_job.CurrentY.value + (m_print ? 4 : 2) * th + m_job.TopMarginPx.value +
-                    m_job.FootMarginPx.value >
-                m_shared.PageHeightPx.value ||
+        if (m_job.CurrentY.value + 4 * th + m_job.TopMarginPx.value > m_job.footTop().value ||
             newPageTagged(m_job, &m_list)) {
             m_job.NewPage();
             if (m_job.StopComposing)
                 return false;
         }
-        if (!m_print)
-            gap();
         return true;
     }
 
@@ -154,18 +150,17 @@ private:
         }
     }
 
-    // The row font and height.
+    // The row height: that of the printed rows, measured in the printed
+    // font, on a preview page as on the printer.
     void takeRowHeight()
     {
-        const QFont font = rowFont();
-        if (m_print) {
-            m_job.printer().setFont(Printer::Font::of(font));
-            m_rowH = nearest(m_job.printer().TextHeight(QStringLiteral("A")) * 1.2 /
-                                 m_shared.PixelTwipsY +
-                             7.2 * m_ps);
-        } else {
-            m_rowH = nearest(font.pointSizeF() * 2.121);
-        }
+        QFont font = m_list.font();
+        font =
+            sized(font, font.pointSizeF() * 1.1 * (m_job.DrawScale != 1.0 ? m_job.DrawScale : 1.0));
+        m_job.printer().setFont(Printer::Font::of(font));
+        m_rowH =
+            nearest(m_job.printer().TextHeight(QStringLiteral("A")) * 1.2 / m_job.pixelTwipsY() +
+                    7.2 * m_ps);
         m_rowH = std::max(m_rowH, 1);
     }
 
@@ -206,14 +201,10 @@ private:
             m_shared.CurrentColor = 0;
             const bool headerRow = m_header;
             startRow(headerRow);
-            drawRowCells(headerRow, i);
-
-            if (headerRow) {
+            // Each row below the one before as it was drawn.
+            m_job.CurrentY += PagePx{drawRowCells(headerRow, i)};
+            if (headerRow)
                 m_header = false;
-                if (!m_print)
-                    m_job.CurrentY += PagePx{1};
-            }
-            m_job.CurrentY += PagePx{m_rowH};
 
             if (!headerRow && i == n && m_split) {
                 if (!startNextBlock())
@@ -234,11 +225,13 @@ private:
     {
         const QFont font = rowFont();
         if (m_print) {
-            m_shared.CellFillColor = headerRow ? HeaderGrey : White;
-            m_job.printerDC().setBkColor(m_shared.CellFillColor);
+            m_rowFill = headerRow ? HeaderGrey : White;
+            m_shared.CellFillColor = m_rowFill;
+            m_job.printerDC().setBkColor(m_rowFill);
             m_job.printer().setFont(Printer::Font::of(font));
         } else if (OffScreenDC* page = m_job.page()) {
-            page->setBackColor(headerRow ? HeaderGrey : rgbOf(m_list.BackColor()));
+            m_rowFill = headerRow ? HeaderGrey : rgbOf(m_list.BackColor());
+            page->setBackColor(m_rowFill);
             if (headerRow)
                 page->setTextColor(Black);
             page->setFont(font);
@@ -247,9 +240,24 @@ private:
     }
 
     // The cells of row `i` (or the header row) in the current block of
-    // columns, the first column again before them where it repeats.
-    void drawRowCells(bool headerRow, int i)
+    // columns, the first column again before them where it repeats; the
+    // row grows to hold its tallest cell whole. Returns its drawn height.
+    int drawRowCells(bool headerRow, int i)
     {
+        std::vector<TextCell> cells = rowCells(headerRow, i);
+        int height = m_rowH;
+        for (const TextCell& cell : cells)
+            height = std::max(height, m_job.measureTextCell(cell).height);
+        for (TextCell& cell : cells) {
+            cell.height = height;
+            m_job.drawTextCell(cell);
+        }
+        return height;
+    }
+
+    std::vector<TextCell> rowCells(bool headerRow, int i)
+    {
+        std::vector<TextCell> cells;
         std::vector<int> cols;
         if (m_repeatFirst && m_firstCol > 1)
             cols.push_back(1);
@@ -264,16 +272,17 @@ private:
             else
                 text = m_list.subItem(i, j - 1);
             const int w = cellWidth(j);
-            const int align = m_list.columnHeaderAlignment(j);
-            if (m_print) {
-                m_job.DrawTextCell(m_job.ItemLeftPx.value, m_job.CurrentY.value, w, m_rowH, text,
-                                   align, qint16(m_frame), 0, 0, 0, 5);
-            } else if (OffScreenDC* page = m_job.page()) {
-                page->FillRect(m_job.ItemLeftPx.value + 5, m_job.CurrentY.value, w, m_rowH, text,
-                               align, m_frame, false, true, 0, false, 5);
-            }
+            // The preview's cells stand five pixels right of their column.
+            TextCell cell = TextCell::at(m_job.ItemLeftPx.value + (m_print ? 0 : 5),
+                                         m_job.CurrentY.value, w, m_rowH, text);
+            cell.align = m_list.columnHeaderAlignment(j);
+            cell.frame = m_frame != 0;
+            cell.insets = true;
+            cell.fill = m_rowFill;
+            cells.push_back(cell);
             m_job.ItemLeftPx = {m_job.ItemLeftPx.value + w};
         }
+        return cells;
     }
 
     // The next block of columns, from the first item again; false when the
@@ -317,11 +326,9 @@ private:
     // header row first on it; false when the composition stops.
     bool breakPageIfFull()
     {
-        const int reserve = m_print ? 3 * m_rowH + m_job.FootMarginPx.value +
-                                          m_job.PortraitFootPadPx.value -
-                                          m_job.LandscapeFootTrimPx.value
-                                    : m_job.FootMarginPx.value + m_rowH + 20;
-        if (m_job.CurrentY.value < m_shared.PageHeightPx.value - reserve)
+        const int reserve =
+            3 * m_rowH + m_job.PortraitFootPadPx.value - m_job.LandscapeFootTrimPx.value;
+        if (m_job.CurrentY.value < m_job.footTop().value - reserve)
             return true;
         m_header = !m_list.HideColumnHeaders();
         m_job.NewPage();
@@ -383,6 +390,7 @@ private:
     bool m_header = false;
     bool m_repeatFirst = false;
     int m_frame = 0;
+    qint32 m_rowFill = White;
 };
 
 void renderListView(JobContext& job, bool print)

@@ -59,7 +59,7 @@ void carry(JobContext& job, QWidget* control)
 // starts the next page first; false when the composition is to stop.
 bool roomOnPage(JobContext& job)
 {
-    if (job.CurrentY.value < job.shared.PageHeightPx.value - job.FootMarginPx.value)
+    if (job.CurrentY < job.footTop())
         return true;
     job.NewPage();
     return !job.StopComposing;

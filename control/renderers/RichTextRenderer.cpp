@@ -34,8 +34,7 @@ void enter(JobContext& job, const QWidget* box, double lookahead)
 {
     const double tpp = job.shared.PageTwipsPerPixel;
     job.CurrentY = {nearest(job.CurrentY.value + job.item().TopGap / tpp * job.DrawScale)};
-    if (job.CurrentY.value + lookahead + job.FootMarginPx.value > job.shared.PageHeightPx.value ||
-        newPageTagged(job, box))
+    if (job.CurrentY.value + lookahead > job.footTop().value || newPageTagged(job, box))
         job.NewPage();
 }
 

@@ -45,8 +45,7 @@ void drawShape(JobContext& job)
     job.CurrentY = job.scale().advance(job.CurrentY, gap);
     const double letter = surfaceLetterHeight(job);
     const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-    if (letter + job.CurrentY.value + job.FootMarginPx.value > shared.PageHeightPx.value ||
-        (job.CurrentItem > 0 && newPageTag)) {
+    if (letter + job.CurrentY.value > job.footTop().value || (job.CurrentItem > 0 && newPageTag)) {
         job.NewPage();
         job.CurrentY = job.scale().advance(job.CurrentY, gap);
         if (job.StopComposing)
@@ -97,7 +96,7 @@ void DrawLineControl(JobContext& job)
 
     const qint32 colour = rgbOf(read("BorderColor", Black).toInt());
     job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-    if (job.CurrentY.value + 14 + job.FootMarginPx.value - 20 > shared.PageHeightPx.value ||
+    if (job.CurrentY.value + 14 - 20 > job.footTop().value ||
         (job.CurrentItem > 0 && tagsNewPage(control))) {
         job.NewPage();
         if (job.CurrentY.value < job.TopMarginPx.value + 30)

@@ -14,7 +14,6 @@
 #include "platform/controls/FormMember.h"
 #include "platform/controls/MultiLineTextBox.h"
 #include "platform/gdi/DeviceContext.h"
-#include "platform/gdi/ImageDevice.h"
 #include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printer.h"
 #include "platform/runtime/Values.h"
@@ -84,20 +83,6 @@ QString linesOf(const QString& text, const QVector<int>& starts, int first, int 
     return lines.join(QLatin1Char('\n'));
 }
 
-// A screen surface at 96 dots per inch (the page pixels of a preview),
-// for the height of the letter "A" in the control surface's design font.
-int designLetterHeight()
-{
-    static const int height = [] {
-        DeviceContext screen(std::make_unique<ImageDevice>(1, 1, true));
-        QFont design(QStringLiteral("Arial"));
-        design.setPointSizeF(8.25);
-        screen.selectFont(screen.deviceFont(design));
-        return screen.textExtent(QStringLiteral("A")).height();
-    }();
-    return height;
-}
-
 qint32 rgbOf(qint32 colour)
 {
     return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
@@ -162,26 +147,13 @@ private:
     {
         job.CurrentY = scale.advance(job.CurrentY, Twips{double(item.TopGap)});
         const bool newPageTag = read("Tag", QString()).toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + heightTwips / ptp + job.FootMarginPx.value >
-                shared.PageHeightPx.value ||
+        if (job.CurrentY.value + heightTwips / ptp > job.footTop().value ||
             (newPageTag && job.CurrentItem > 0)) {
             job.NewPage();
             if (job.StopComposing)
                 return false;
         }
-        keepClearOfHeader();
         return true;
-    }
-
-    // A preview page's first line keeps a letter's height below the top
-    // margin.
-    void keepClearOfHeader()
-    {
-        if (print)
-            return;
-        const int letter = designLetterHeight();
-        if (letter + job.TopMarginPx.value > job.CurrentY.value)
-            job.CurrentY = {letter + job.TopMarginPx.value};
     }
 
     void chooseColours()
@@ -262,14 +234,12 @@ private:
             return false;
         takeSingleBlockText();
         const TextCell cell = singleBlockCell();
-        const int room = print ? shared.PageHeightPx.value - job.FootMarginPx.value
-                               : shared.PageHeightPx.value - (job.FootMarginPx.value + lineHeight);
         // The box's own height decides a long text without laying it out.
-        if (job.CurrentY.value + heightPx > room)
+        if (job.CurrentY.value + heightPx > job.footTop().value)
             return true;
         const int blockPx =
             qMax(heightPx, cell.top - job.CurrentY.value + job.measureTextCell(cell).height);
-        return job.CurrentY.value + blockPx > room;
+        return job.CurrentY.value + blockPx > job.footTop().value;
     }
 
     // The width of a printed block's cell.
@@ -300,52 +270,25 @@ private:
             wrap = true;
     }
 
-    // The cell of a single block at the control's place. On the printer it
-    // starts a pixel below the control's top.
+    // The cell of a single block at the control's place, a pixel below the
+    // control's top, on a preview page as on the printer.
     TextCell singleBlockCell()
     {
         computeItemLeft();
-        TextCell cell;
-        cell.caption = text;
+        double widthFactor = 1.0;
+        int heightAdj = -12;
+        if (isLabel && read("AutoSize", false).toBool()) {
+            widthFactor = 1.03;
+            heightAdj = 8;
+        }
+        TextCell cell =
+            TextCell::at(job.ItemLeftPx.value, job.CurrentY.value + 1,
+                         widthOfCell(heightAdj, widthFactor), heightPx + heightAdj, text);
         cell.align = alignment;
-        cell.frame = qint16(border);
+        cell.frame = border != 0;
         cell.wordWrap = wrap;
         cell.transparent = transparent;
-        cell.divider = 5;
-        if (print) {
-            double widthFactor = 1.0;
-            int heightAdj = -12;
-            if (isLabel && read("AutoSize", false).toBool()) {
-                widthFactor = 1.03;
-                heightAdj = 8;
-            }
-            cell.left = job.ItemLeftPx.value;
-            cell.top = job.CurrentY.value + 1;
-            cell.width = widthOfCell(heightAdj, widthFactor);
-            cell.height = heightPx + heightAdj;
-            cell.inset = 1;
-            return cell;
-        }
-        double widthFactor = 1.0;
-        int heightAdj = job.DrawScale < 1.0 ? 3 : 0;
-        int blockPx = heightPx;
-        if (isLabel) {
-            widthFactor = 1.0001;
-            heightAdj = 2;
-            if (read("AutoSize", false).toBool())
-                widthFactor = 1.01;
-            if (job.DrawScale < 1.0) {
-                heightAdj = 4;
-                widthFactor = 1.01;
-            }
-        } else {
-            blockPx -= 3;
-        }
-        cell.left = job.ItemLeftPx.value + 1;
-        cell.top = job.CurrentY.value;
-        cell.width = nearest(item.Width / ptp * job.DrawScale * widthFactor);
-        cell.height = nearest(heightAdj + blockPx * job.DrawScale);
-        cell.inset = 5;
+        cell.fill = back;
         return cell;
     }
 
@@ -355,10 +298,7 @@ private:
     {
         if (!job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY)))
             return true;
-        if (!continueOnNewPage())
-            return false;
-        keepClearOfHeader();
-        return true;
+        return continueOnNewPage();
     }
 
     // One block at the control's place: its cell grows to hold its whole
@@ -412,8 +352,8 @@ private:
         cell.height = (last - first) * lineStep;
         cell.caption = linesOf(text, starts, first, last);
         cell.align = alignment;
-        cell.frame = qint16(border);
-        cell.inset = qint16(print ? 5 : 0);
+        cell.frame = border != 0;
+        cell.fill = back;
         return cell;
     }
 
@@ -433,7 +373,7 @@ private:
     PageLines linesOnPage(int first)
     {
         const int lineCount = int(starts.size());
-        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        const int room = job.footTop().value;
         DrawnCell measured;
         const auto fits = [&](int last) {
             measured = job.measureTextCell(chunkCell(first, last));

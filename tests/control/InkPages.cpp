@@ -79,11 +79,11 @@ QImage page(const QString& pdf, int page, double dotsPerInch, const QString& ste
 
 namespace {
 
-bool rowHasInk(const QImage& image, int y, const QRect& area)
+bool rowHasInk(const QImage& image, int y, const QRect& area, int darkerThan = 128)
 {
     const uchar* line = image.constScanLine(y);
     for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x) {
-        if (line[x] < 128)
+        if (line[x] < darkerThan)
             return true;
     }
     return false;
@@ -91,24 +91,42 @@ bool rowHasInk(const QImage& image, int y, const QRect& area)
 
 } // namespace
 
-int firstInkRow(const QImage& image, const QRect& area)
+int firstInkRow(const QImage& image, const QRect& area, int darkerThan)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     for (int y = std::max(0, area.top()); y <= std::min(grey.height() - 1, area.bottom()); ++y) {
-        if (rowHasInk(grey, y, area))
+        if (rowHasInk(grey, y, area, darkerThan))
             return y;
     }
     return -1;
 }
 
-int lastInkRow(const QImage& image, const QRect& area)
+int lastInkRow(const QImage& image, const QRect& area, int darkerThan)
 {
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     for (int y = std::min(grey.height() - 1, area.bottom()); y >= std::max(0, area.top()); --y) {
-        if (rowHasInk(grey, y, area))
+        if (rowHasInk(grey, y, area, darkerThan))
             return y;
     }
     return -1;
+}
+
+QList<QPair<int, int>> inkRuns(const QImage& image, const QRect& area)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    QList<QPair<int, int>> runs;
+    int start = -1;
+    const int bottom = std::min(grey.height() - 1, area.bottom());
+    for (int y = std::max(0, area.top()); y <= bottom + 1; ++y) {
+        const bool ink = y <= bottom && rowHasInk(grey, y, area);
+        if (ink && start < 0)
+            start = y;
+        if (!ink && start >= 0) {
+            runs.append({start, y - 1});
+            start = -1;
+        }
+    }
+    return runs;
 }
 
 } // namespace InkPages

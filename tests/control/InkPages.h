@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPair>
 #include <QRect>
 #include <QRectF>
 #include <QString>
@@ -29,8 +30,11 @@ int pageCount(const QList<Word>& all);
 QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem);
 
 // The first and last rows of `image` inside `area` holding a pixel darker
-// than mid-grey; -1 for none.
-int firstInkRow(const QImage& image, const QRect& area);
-int lastInkRow(const QImage& image, const QRect& area);
+// than mid-grey (or than `darkerThan`); -1 for none.
+int firstInkRow(const QImage& image, const QRect& area, int darkerThan = 128);
+int lastInkRow(const QImage& image, const QRect& area, int darkerThan = 128);
+// The runs of rows inside `area` that hold ink, top to bottom, each as its
+// first and last row: one run per line of text in a column.
+QList<QPair<int, int>> inkRuns(const QImage& image, const QRect& area);
 
 } // namespace InkPages

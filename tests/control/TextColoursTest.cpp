@@ -1,7 +1,9 @@
 // A text control's colours, alignment, frame and transparency, printed and
-// previewed. The preview cell of a control at Left 600, Top 600, 3000 x 450
-// twips lies at x 25 + 40 + 1 (0.5 cm at 50.33 pixels a centimetre, 15
-// twips a pixel, one pixel in), y 75 + 40, 200 pixels wide and 30 + 2 high.
+// previewed. A preview page lays the cell out as a 96 dpi printer prints
+// it: the cell of a control at Left 600, Top 600, 3000 x 450 twips starts
+// at x 19 + 40 (0.5 cm at 37.8 pixels a centimetre, 15 twips a pixel),
+// y 57 + 20 + 40 + 1, 188 pixels wide and 18 high; its frame's top row is
+// at y 118, its fill starts at 120.
 #include <cmath>
 
 #include "HostFormFixture.h"
@@ -114,7 +116,7 @@ protected:
         ASSERT_TRUE(m_control->Preview());
         const QImage page =
             SharedState::get().previewPage(0)->page().convertToFormat(QImage::Format_RGB32);
-        const QRect cell(66, 115, 200, 32);
+        const QRect cell(59, 119, 189, 17);
         const QRgb back = rgbOf(c.transparent ? 0xFFFFFF : c.drawnBack);
         EXPECT_EQ(page.pixel(cell.left() + 3, cell.bottom() - 3) & 0xFFFFFF, back & 0xFFFFFF);
         QRect ink;

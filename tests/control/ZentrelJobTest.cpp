@@ -239,12 +239,14 @@ TEST_F(ZentrelJob, PageGeometryAndMargins)
     };
     // A4 is 11906 x 16838 twips. The 300 dpi recorder has 4.8 twips per
     // pixel (5 once rounded), the 600 dpi PDF printer 2.4 (2), the 2880 dpi
-    // recorder 0.5 (taken as 1 for the first page).
+    // recorder 0.5 (taken as 1 for the first page). A preview page is the
+    // page of a 96 dpi printer (15 twips a pixel) as high, as wide as its
+    // view.
     const Case cases[] = {
         {"Recorder", false, 2465, 3486, 57, 170, 59, 177},
         {"PDF", false, 4929, 6971, 142, 425, 118, 354},
         {"Fine", false, 23661, 33462, 284, 850, 567, 1701},
-        {"Recorder", true, 810, 1123, 25, 75, 19, 57},
+        {"Recorder", true, 810, 1115, 19, 57, 19, 57},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.printer) + (c.preview ? " preview" : " print"));
