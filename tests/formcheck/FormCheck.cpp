@@ -439,8 +439,8 @@ private:
             .arg(c.rightToLeft);
     }
 
-    // Controls of one row: level ones print on one page, and level where
-    // nothing above them moved them; a pixel or two apart as far apart.
+    // Controls of one row: level ones print level and on one page; a pixel
+    // or two apart as far apart.
     void level()
     {
         for (int a = 0; a < m_form.controls.size(); ++a) {
@@ -459,8 +459,6 @@ private:
                               .arg(y.firstPage));
                     continue;
                 }
-                if (m_pushed[a] || m_pushed[b])
-                    continue;
                 if (style(a) == style(b)) {
                     const double off = y.firstTop - x.firstTop - m_job.px(apart);
                     if (std::abs(off) > m_slack)
@@ -518,7 +516,48 @@ private:
                                   .arg(y.firstTop - x.firstTop, 0, 'f', 1));
                 }
             }
+            notTooLow(b);
         }
+    }
+
+    // Nor further from the controls it stands below or beside than the
+    // form has it: below one, its distance from where that one's box or
+    // text ends (a line's room for a grid's or a list's last cell); beside
+    // one, as far below that one's top as on the form. A line's room more
+    // for its own text's place in its box.
+    void notTooLow(int b)
+    {
+        const Extent& y = m_extent[b];
+        double lowest = -1;
+        QString anchor;
+        for (int a = 0; a < m_form.controls.size(); ++a) {
+            const Extent& x = m_extent[a];
+            if (a == b || x.words == 0 || contains(a, b) || contains(b, a))
+                continue;
+            const Form::Box boxA = relationBox(a, b), boxB = relationBox(b, a);
+            double bound = -1;
+            if (above(a, b) && x.lastPage == y.firstPage) {
+                const double end = std::max(x.lastBottom + x.first.box.height(),
+                                            x.firstTop + m_job.px(boxA.bottom - boxA.top));
+                bound = end + m_job.px(std::max(0, boxB.top - boxA.bottom));
+            } else if (!sameColumns(a, b) && boxA.top <= boxB.top && boxB.top < boxA.bottom &&
+                       x.firstPage == y.firstPage) {
+                bound = x.firstTop + m_job.px(boxB.top - boxA.top) + x.first.box.height();
+            }
+            if (bound > lowest) {
+                lowest = bound;
+                anchor = nameOf(m_form, a);
+            }
+        }
+        const Control& c = m_form.controls[b];
+        const double room = std::max(y.first.box.height(), m_job.px(c.height) / 2);
+        if (lowest >= 0 && y.firstTop > lowest + room + m_slack)
+            fault(QStringLiteral("%1 prints at %2 on page %3, %4 px lower than %5 puts it")
+                      .arg(nameOf(m_form, b))
+                      .arg(y.firstTop, 0, 'f', 1)
+                      .arg(y.firstPage)
+                      .arg(y.firstTop - lowest - room, 0, 'f', 1)
+                      .arg(anchor));
     }
 
     void fault(const QString& message) { m_faults << message; }
