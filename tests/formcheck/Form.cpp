@@ -197,7 +197,7 @@ public:
 
     Form make()
     {
-        m_form.rightToLeft = m_draw.chance(15);
+        m_form.rightToLeft = m_draw.chance(25);
         const int end = m_draw.chance(35) ? m_draw.between(14000, 24000)
                                           : m_draw.between(3000, 14000);
         int y = m_draw.between(120, 600);
@@ -279,7 +279,7 @@ private:
                 return Kind::Frame;
             if (n <= 9)
                 return Kind::GroupBox;
-            if (n <= 12 && lastInRow)
+            if (n <= 16 && lastInRow)
                 return Kind::ScrollArea;
         }
         if (n <= 40)
@@ -358,6 +358,10 @@ private:
         case Kind::Label:
             c.fontSize = fontSize(8, 18);
             c.autoSize = m_draw.chance(30);
+            // Such a label prints its lines a little wider than its box: it
+            // leaves that room free.
+            if (c.autoSize)
+                c.width = c.width * 96 / 100 - 30;
             caption(c, 3, 40);
             if (m_draw.chance(3)) {
                 // A text taller than a page.
@@ -418,13 +422,16 @@ private:
         // Containers that are plain Qt widgets take whole pixels.
         c.left -= c.left % 15;
         c.top -= c.top % 15;
+        // Half a scroll area's content is wider than its view, as far as the
+        // form's right edge (a scroll area ends its row).
+        const bool wide = c.kind == Kind::ScrollArea && m_draw.chance(50);
+        if (wide)
+            c.width = std::max(2400, c.width / 2);
         c.width -= c.width % 15;
         const int index = m_form.add(c);
         int y = inset;
         const int rows = m_draw.between(1, 3);
-        const int right = c.kind == Kind::ScrollArea && m_draw.chance(50)
-                              ? std::min(c.width + m_draw.between(600, 4000), FormRight - c.left)
-                              : c.width - 120;
+        const int right = wide ? FormRight - c.left - 120 : c.width - 120;
         for (int r = 0; r < rows; ++r)
             y = std::max(y, row(index, 120, right, y, depth + 1));
         Control& made = m_form.controls[index];

@@ -66,6 +66,7 @@ public:
         order();
         level();
         distances();
+        across();
         return m_faults;
     }
 
@@ -482,6 +483,31 @@ private:
         }
     }
 
+    // Across, every place is the form's: controls that print their first
+    // word alike print it as far apart as they stand (left to right forms).
+    void across()
+    {
+        if (m_form.rightToLeft)
+            return;
+        for (int a = 0; a < m_form.controls.size(); ++a) {
+            for (int b = a + 1; b < m_form.controls.size(); ++b) {
+                const Extent& x = m_extent[a];
+                const Extent& y = m_extent[b];
+                if (x.words == 0 || y.words == 0 || style(a) != style(b))
+                    continue;
+                const int apart = m_form.formBox(b).left - m_form.formBox(a).left;
+                const double printed = y.first.box.left() - x.first.box.left();
+                if (std::abs(printed - m_job.px(apart)) > m_slack)
+                    fault(QStringLiteral("%1 stands %2 twips right of %3 but prints %4 px right "
+                                         "of it")
+                              .arg(nameOf(m_form, b))
+                              .arg(apart)
+                              .arg(nameOf(m_form, a))
+                              .arg(printed, 0, 'f', 1));
+            }
+        }
+    }
+
     // Below: never nearer the printed text above than the form's distance;
     // where nothing moved, every distance the form's.
     void distances()
@@ -523,8 +549,9 @@ private:
     // Nor further from the controls it stands below or beside than the
     // form has it: below one, its distance from where that one's box or
     // text ends (a line's room for a grid's or a list's last cell); beside
-    // one, as far below that one's top as on the form. A line's room more
-    // for its own text's place in its box.
+    // one (or in its row, a pixel or three lower or higher), as far below
+    // that one's top as on the form. A line's room more for its own text's
+    // place in its box.
     void notTooLow(int b)
     {
         const Extent& y = m_extent[b];
@@ -540,8 +567,8 @@ private:
                 const double end = std::max(x.lastBottom + x.first.box.height(),
                                             x.firstTop + m_job.px(boxA.bottom - boxA.top));
                 bound = end + m_job.px(std::max(0, boxB.top - boxA.bottom));
-            } else if (!sameColumns(a, b) && boxA.top <= boxB.top && boxB.top < boxA.bottom &&
-                       x.firstPage == y.firstPage) {
+            } else if (!sameColumns(a, b) && x.firstPage == y.firstPage &&
+                       boxA.top - 3 * 15 <= boxB.top && boxB.top < boxA.bottom - Touching) {
                 bound = x.firstTop + m_job.px(boxB.top - boxA.top) + x.first.box.height();
             }
             if (bound > lowest) {
