@@ -426,7 +426,7 @@ private:
         // form's right edge (a scroll area ends its row).
         const bool wide = c.kind == Kind::ScrollArea && m_draw.chance(50);
         if (wide)
-            c.width = std::max(2400, c.width / 2);
+            c.width = std::max(2400, c.width / 3);
         c.width -= c.width % 15;
         const int index = m_form.add(c);
         int y = inset;
