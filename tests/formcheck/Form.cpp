@@ -102,9 +102,9 @@ int Form::scrollAreaOf(int index) const
 
 QString Form::dump() const
 {
-    QString out = QStringLiteral("form of seed %1%2\n")
-                      .arg(seed)
-                      .arg(rightToLeft ? QStringLiteral(", right to left") : QString());
+    QString out = (seed < 0 ? QStringLiteral("form made by hand")
+                            : QStringLiteral("form of seed %1").arg(seed)) +
+                  (rightToLeft ? QStringLiteral(", right to left\n") : QStringLiteral("\n"));
     for (int i = 0; i < controls.size(); ++i) {
         const Control& c = controls[i];
         out += QStringLiteral("c%1 %2 in %3: Left %4 Top %5 Width %6 Height %7, %8 pt")

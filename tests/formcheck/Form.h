@@ -59,7 +59,7 @@ struct Control
 
 struct Form
 {
-    quint32 seed = 0;
+    qint64 seed = -1; // -1 for a form made by hand
     bool rightToLeft = false;
     QList<Control> controls;
 
