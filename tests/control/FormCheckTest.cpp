@@ -172,9 +172,9 @@ TEST_F(FormChecker, PlainFormsPrintClean)
     Form form;
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 3; ++col)
-            form.add(box(Kind::Label, 300 + 3300 * col, 600 + 400 * row, 3000, 300, 2));
-    form.add(box(Kind::TextBox, 300, 2400, 3000, 315, 2));
-    form.add(box(Kind::TextBox, 3600, 2400, 3000, 315, 2));
+            form.add(box(Kind::Label, 300 + 3300 * col, 600 + 500 * row, 3000, 400, 2));
+    form.add(box(Kind::TextBox, 300, 2700, 3000, 315, 2));
+    form.add(box(Kind::TextBox, 3600, 2700, 3000, 315, 2));
     const QStringList faults = checkAll(form, allJobs());
     EXPECT_TRUE(faults.isEmpty()) << report(form, faults);
 }

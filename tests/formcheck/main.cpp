@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "FormCheck.h"
+#include "support/TestFonts.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ void quietNotes(QtMsgType type, const QMessageLogContext&, const QString& messag
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The suite's fonts, so that a seed prints as it does there.
+    TestFonts::install();
     QApplication app(argc, argv);
     qInstallMessageHandler(quietNotes);
     Options options;
