@@ -6,7 +6,7 @@
 
 namespace InkPages {
 
-QList<Word> words(const QString& pdf, double dotsPerInch)
+Reading read(const QString& pdf, double dotsPerInch)
 {
     QProcess poppler;
     poppler.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
@@ -14,24 +14,30 @@ QList<Word> words(const QString& pdf, double dotsPerInch)
         return {};
     const QString xml = QString::fromUtf8(poppler.readAllStandardOutput());
     static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"|<word xMin=\"(-?[0-9.]+)\" "
+                       "yMin=\"(-?[0-9.]+)\" xMax=\"(-?[0-9.]+)\" yMax=\"(-?[0-9.]+)\">([^<]*)</word>"));
     const double px = dotsPerInch / 72.0;
-    QList<Word> found;
-    int page = 0;
+    Reading found;
+    int& page = found.pages;
     for (auto it = tag.globalMatch(xml); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
+            if (++page == 1)
+                found.paper = QSizeF(m.captured(1).toDouble() * px, m.captured(2).toDouble() * px);
             continue;
         }
-        const QPointF from(m.captured(1).toDouble() * px, m.captured(2).toDouble() * px);
-        const QPointF to(m.captured(3).toDouble() * px, m.captured(4).toDouble() * px);
-        QString text = m.captured(5);
+        const QPointF from(m.captured(3).toDouble() * px, m.captured(4).toDouble() * px);
+        const QPointF to(m.captured(5).toDouble() * px, m.captured(6).toDouble() * px);
+        QString text = m.captured(7);
         text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        found << Word{page, text, QRectF(from, to)};
+        found.words << Word{page, text, QRectF(from, to)};
     }
     return found;
+}
+
+QList<Word> words(const QString& pdf, double dotsPerInch)
+{
+    return read(pdf, dotsPerInch).words;
 }
 
 QList<Word> wordsOn(const QList<Word>& all, int page, const QString& prefix)
@@ -63,13 +69,16 @@ int pageCount(const QList<Word>& all)
     return pages;
 }
 
-QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem)
+QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem, bool sharp)
 {
     const QString number = QString::number(page);
-    if (QProcess::execute(QStringLiteral("pdftoppm"),
-                          {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
-                           number, QStringLiteral("-l"), number, QStringLiteral("-gray"),
-                           QStringLiteral("-singlefile"), pdf, stem}) != 0)
+    QStringList arguments{QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+                          number, QStringLiteral("-l"), number, QStringLiteral("-gray"),
+                          QStringLiteral("-singlefile")};
+    if (sharp)
+        arguments << QStringLiteral("-aa") << QStringLiteral("no") << QStringLiteral("-aaVector")
+                  << QStringLiteral("no");
+    if (QProcess::execute(QStringLiteral("pdftoppm"), arguments << pdf << stem) != 0)
         return {};
     // A 600 dpi page is larger than the readers' default limit. The page
     // comes as a plain grey map: no compression to write and read back.

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QRect>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 // What a printed PDF shows, read by the poppler tools rather than by the
@@ -20,6 +21,14 @@ struct Word
 };
 
 QList<Word> words(const QString& pdf, double dotsPerInch);
+// The words, the first page's size and the count of pages.
+struct Reading
+{
+    QList<Word> words;
+    QSizeF paper;
+    int pages = 0;
+};
+Reading read(const QString& pdf, double dotsPerInch);
 // The words of one page that start with `prefix`, top to bottom.
 QList<Word> wordsOn(const QList<Word>& all, int page, const QString& prefix);
 // The first word that is `text`; a null box when there is none.
@@ -27,7 +36,10 @@ Word find(const QList<Word>& all, const QString& text);
 int pageCount(const QList<Word>& all);
 
 // Page `page` of the PDF at the resolution, grey; a null image on failure.
-QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem);
+// A sharp page is drawn without smoothing, so that lines thinner than a
+// pixel still show as ink.
+QImage page(const QString& pdf, int page, double dotsPerInch, const QString& stem,
+            bool sharp = false);
 
 // The first and last rows of `image` inside `area` holding a pixel darker
 // than mid-grey (or than `darkerThan`); -1 for none.
