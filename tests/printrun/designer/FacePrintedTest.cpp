@@ -123,9 +123,9 @@ protected:
             run(QStringLiteral("pdftohtml"),
                 {QStringLiteral("-xml"), QStringLiteral("-stdout"), QStringLiteral("-i"), pdf});
         QMap<QString, QString> families;
-        static const QRegularExpression spec(
+        static const QRegularExpression fontEntry(
             QStringLiteral("<fontspec id=\"(\\d+)\"[^>]*family=\"([^\"]*)\""));
-        for (auto m = spec.globalMatch(xml); m.hasNext();) {
+        for (auto m = fontEntry.globalMatch(xml); m.hasNext();) {
             const QRegularExpressionMatch font = m.next();
             families.insert(font.captured(1), font.captured(2));
         }
