@@ -61,17 +61,6 @@ public:
     }
 
 protected:
-    void startAt(double dpi)
-    {
-        endHost();
-        startHost();
-        m_printers =
-            std::make_unique<Printers>(QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
-                                       [dpi](const QString&) -> std::unique_ptr<Printer> {
-                                           return std::make_unique<PdfPrinter>(dpi);
-                                       });
-        Printers::install(m_printers.get());
-    }
     // The form printed as `job`; its words.
     QList<Word> print(const Job& job)
     {

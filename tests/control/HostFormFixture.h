@@ -63,6 +63,18 @@ protected:
         m_form->setWindowTitle(QStringLiteral("Shop report"));
         m_form->resize(640, 900);
     }
+    // A fresh form whose only printer is a PDF printer of `dpi`.
+    void startAt(double dpi)
+    {
+        endHost();
+        startHost();
+        m_printers = std::make_unique<platform::Printers>(
+            QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
+            [dpi](const QString&) -> std::unique_ptr<platform::Printer> {
+                return std::make_unique<platform::PdfPrinter>(dpi);
+            });
+        platform::Printers::install(m_printers.get());
+    }
     void endHost()
     {
         JobWindows::Finir();

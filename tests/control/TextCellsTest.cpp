@@ -59,18 +59,6 @@ public:
     }
 
 protected:
-    // A fresh form whose only printer is a PDF printer of `dpi`.
-    void startAt(double dpi)
-    {
-        endHost();
-        startHost();
-        m_printers =
-            std::make_unique<Printers>(QStringList{QStringLiteral("PDF")}, QStringLiteral("PDF"),
-                                       [dpi](const QString&) -> std::unique_ptr<Printer> {
-                                           return std::make_unique<PdfPrinter>(dpi);
-                                       });
-        Printers::install(m_printers.get());
-    }
     void addControl(int zoom)
     {
         m_control = new Zentrel(m_form.get());
