@@ -472,6 +472,11 @@ DrawnCell JobContext::drawTextCell(const TextCell& cell)
     return drawTextCell(cell, measureTextCell(cell));
 }
 
+void JobContext::drawRowCell(const TextCell& cell)
+{
+    drawTextCell(cell, DrawnCell{cell.height, PagePx{cell.top}, PagePx{cell.top}});
+}
+
 DrawnCell JobContext::drawTextCell(const TextCell& cell, const DrawnCell& drawn)
 {
     if (DeviceContext* dc = cellDC()) {

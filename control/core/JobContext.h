@@ -157,6 +157,9 @@ public:
     DrawnCell drawTextCell(const TextCell& cell);
     // Draws the cell as `drawn`, its measure just taken.
     DrawnCell drawTextCell(const TextCell& cell, const DrawnCell& drawn);
+    // Draws a cell of a row whose height was already grown to hold every
+    // cell's caption (a grid or list row), without laying its text out again.
+    void drawRowCell(const TextCell& cell);
     // Draws the cell, and holds its text for the controls below where it
     // ends below its control's box.
     DrawnCell drawTextCell(const TextCell& cell, const ControlBox& box);

@@ -375,7 +375,7 @@ private:
     {
         for (TextCell& cell : cells) {
             cell.height = height;
-            m_job.drawTextCell(cell);
+            m_job.drawRowCell(cell);
         }
         if (!cells.empty())
             m_job.ItemLeftPx = {cells.back().left + (m_rtl ? 0 : cells.back().width)};

@@ -485,7 +485,7 @@ private:
                 m_job.printerDC().setTextColor(cell.fore);
             else if (OffScreenDC* page = m_job.page())
                 page->setTextColor(cell.fore);
-            m_job.drawTextCell(cell.text);
+            m_job.drawRowCell(cell.text);
             if (!m_vsKind) {
                 m_grid.setRow(r);
                 m_grid.setCol(cell.col);

@@ -250,7 +250,7 @@ private:
             height = std::max(height, m_job.measureTextCell(cell).height);
         for (TextCell& cell : cells) {
             cell.height = height;
-            m_job.drawTextCell(cell);
+            m_job.drawRowCell(cell);
         }
         return height;
     }
