@@ -31,4 +31,12 @@ struct PrintItem
     // The control's type name when it was collected: a control deleted
     // since is still met as the kind it was.
     QString TypeName;
+    // The control's box on the form, in the coordinates of Top: its height,
+    // and its columns from Across to AcrossEnd.
+    qint32 BoxHeight = 0;
+    qint32 Across = 0;
+    qint32 AcrossEnd = 0;
+    // The height of its first line of text (its font's line), at least one
+    // twip: a control in its columns that starts within it stands beside it.
+    qint32 FirstLine = 1;
 };

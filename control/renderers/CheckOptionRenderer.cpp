@@ -32,15 +32,12 @@ public:
 
     void run()
     {
-        if (!placeOnPage())
-            return;
+        takeEntryValues();
         takeLayout();
         applyColours();
         if (job.yield())
             return;
         takeCaptionAndGlyph();
-        if (!keepCaptionOnPage())
-            return;
         if (print)
             drawOnPrinter();
         else
@@ -50,23 +47,27 @@ public:
 private:
     QVariant read(const char* name) const { return JobContext::member(control.data(), name); }
 
-    // The control's top on the page, after a page break where a fixed
-    // look-ahead does not fit or the control asks for one; false when
-    // composing stops.
-    bool placeOnPage()
+public:
+    // Whether the control, its top at CurrentY, would rather start the next
+    // page: a fixed look-ahead, whatever its own height, or its grown
+    // caption does not fit here, and fits a fresh page.
+    bool startsNewPage()
+    {
+        takeEntryValues();
+        if (job.needsNewPage(job.CurrentY, 34))
+            return true;
+        takeLayout();
+        takeCaptionAndGlyph();
+        if (caption.isEmpty() || (!print && !job.page()))
+            return false;
+        return job.needsNewPage(job.CurrentY, job.cellReach(targetCaptionCell(), job.CurrentY));
+    }
+
+private:
+    void takeEntryValues()
     {
         shared.CurrentColor = 0;
         printerRatio = job.printer().TwipsPerPixelY() / 7.2;
-        job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-        // A fixed look-ahead, whatever the control's own height.
-        const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + 34 + job.FootMarginPx.value > shared.PageHeightPx.value ||
-            (newPageTag && job.CurrentItem > 0)) {
-            job.NewPage();
-            if (job.StopComposing)
-                return false;
-        }
-        return true;
     }
 
     // Alignment, font, line height, caption alignment and glyph offset.
@@ -114,23 +115,6 @@ private:
             glyph = stock->Picture();
         carryGlyph(job.control.baki, glyph);
         glyphScale = job.control.ScalePrnGrph() * scale;
-    }
-
-    // A caption grown so far that it would run into the page's foot starts
-    // the control on the next page, where it fits there; false when
-    // composing stops.
-    bool keepCaptionOnPage()
-    {
-        if (caption.isEmpty() || (!print && !job.page()))
-            return true;
-        if (!job.needsNewPage(job.CurrentY, job.cellReach(targetCaptionCell(), job.CurrentY)))
-            return true;
-        job.NewPage();
-        if (job.StopComposing)
-            return false;
-        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-        applyColours();
-        return true;
     }
 
     // The caption cell at the control's place on the job's target, its
@@ -258,6 +242,11 @@ void DrawCheckOption(JobContext& job)
     }
 }
 
+bool checkOptionStartsNewPage(JobContext& job)
+{
+    return CheckOptionPass(job).startsNewPage();
+}
+
 } // namespace
 
 void DrawCheckOptionControl(JobContext& job)
@@ -266,3 +255,4 @@ void DrawCheckOptionControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::CheckOption, DrawCheckOptionControl, DrawCheckOptionControl)
+ZENTREL_PLACING(RenderKind::CheckOption, nullptr, checkOptionStartsNewPage)

@@ -55,27 +55,7 @@ private:
         m_rtl = (type == QLatin1String("DataGrid") || type.contains(QLatin1String("Tdb"))) &&
                 m_grid.RightToLeft();
         m_isDataGrid = type == QLatin1String("DataGrid");
-        const auto gap = [&] {
-            const int old = m_job.CurrentY.value;
-            m_job.CurrentY = {
-                std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
-            m_top = m_job.CurrentY.value;
-        };
-        const auto test = [&] {
-            const int h = letterHeight(m_job);
-            if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value +
-                        (m_print ? 4 : 2) * h >
-                    m_shared.PageHeightPx.value ||
-                newPageTagged(m_job, &m_grid))
-                m_job.NewPage();
-        };
-        if (m_print) {
-            gap();
-            test();
-        } else {
-            test();
-            gap();
-        }
+        m_top = m_job.CurrentY.value;
         return !m_job.StopComposing;
     }
 
@@ -550,4 +530,14 @@ void PrintDataGrid(JobContext& job)
     renderDataGrid(job, true);
 }
 
+namespace {
+
+bool firstRowsDoNotFit(JobContext& job)
+{
+    return firstRowsStartNewPage(job, job.printing() ? 4 : 2);
+}
+
+} // namespace
+
 ZENTREL_RENDERERS(RenderKind::DataGrid, PreviewDataGrid, PrintDataGrid)
+ZENTREL_PLACING(RenderKind::DataGrid, gridEntry, firstRowsDoNotFit)

@@ -67,21 +67,8 @@ public:
     }
 
 private:
-    // Step 1: the gap, and a new page when not even the top of the grid
-    // fits.
-    void enter()
-    {
-        const PrintItem& item = m_job.item();
-        const PagePx old = m_job.CurrentY;
-        m_entryY = nearest(old.value + item.TopGap / m_tpp * m_job.DrawScale);
-        m_job.CurrentY = {std::max(m_entryY, old.value)};
-        const int h = letterHeight(m_job);
-        const int k = m_print ? 4 : 2;
-        if (m_job.CurrentY.value + m_job.TopMarginPx.value + m_job.FootMarginPx.value + k * h >
-                m_shared.PageHeightPx.value ||
-            newPageTagged(m_job, &m_grid))
-            m_job.NewPage();
-    }
+    // Step 1: the grid's top, where the composition placed it.
+    void enter() { m_entryY = m_job.CurrentY.value; }
 
     void readGridLines()
     {
@@ -593,4 +580,14 @@ void PrintFlexGrid(JobContext& job)
     renderFlexGrid(job, true);
 }
 
+namespace {
+
+bool firstRowsDoNotFit(JobContext& job)
+{
+    return firstRowsStartNewPage(job, job.printing() ? 4 : 2);
+}
+
+} // namespace
+
 ZENTREL_RENDERERS(RenderKind::FlexGrid, PreviewFlexGrid, PrintFlexGrid)
+ZENTREL_PLACING(RenderKind::FlexGrid, gridEntry, firstRowsDoNotFit)

@@ -42,4 +42,14 @@ bool nextIsGrid(const JobContext& job)
     return next && FormMember::typeName(next->Control.data()).endsWith(QLatin1String("Grid"));
 }
 
+bool firstRowsStartNewPage(JobContext& job, int letters)
+{
+    return job.needsNewPage(job.CurrentY, job.TopMarginPx.value + letters * letterHeight(job));
+}
+
+PagePx gridEntry(JobContext& job, bool afterBreak)
+{
+    return job.flowTopNotAbove(afterBreak);
+}
+
 } // namespace GridCommon

@@ -28,4 +28,12 @@ bool newPageTagged(const JobContext& job, const QWidget* control);
 // Whether the entry after the current one is a "*Grid" control.
 bool nextIsGrid(const JobContext& job);
 
+// The grids', list views' and file lists' page test: a new page where not
+// even `letters` letter heights below the top margin fit, counted from the
+// grid's top.
+bool firstRowsStartNewPage(JobContext& job, int letters);
+// Grids and list views keep their top no higher than where the record
+// before them left CurrentY.
+PagePx gridEntry(JobContext& job, bool afterBreak);
+
 } // namespace GridCommon

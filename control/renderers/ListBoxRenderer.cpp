@@ -70,8 +70,6 @@ public:
 
     void run()
     {
-        if (!placeOnPage())
-            return;
         buildCellFont();
         measureCells();
         rowTop = job.CurrentY.value;
@@ -101,19 +99,6 @@ private:
                 finishPrint();
             return false;
         }
-        return true;
-    }
-
-    // Top gap and page test; false when composing stops.
-    bool placeOnPage()
-    {
-        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
-        const int th = letterHeight(job);
-        if (job.CurrentY.value + (print ? 4 : 2) * th + job.TopMarginPx.value +
-                    job.FootMarginPx.value >
-                pageH ||
-            newPageTagged(job, list))
-            return newPage();
         return true;
     }
 
@@ -298,19 +283,29 @@ public:
 
     void run()
     {
-        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
+        takeLayout();
+        drawItems();
+    }
+
+    // Whether the list, its top at CurrentY, would rather start the next
+    // page: its rows do not fit here, and fit a fresh page.
+    bool startsNewPage()
+    {
+        takeLayout();
+        return count > 0 && job.needsNewPage(PagePx{listTop}, rowsPerCol * rowPitch);
+    }
+
+private:
+    void takeLayout()
+    {
         listTop = job.CurrentY.value;
         takeFontAndColours();
         measureCells();
         placeCheckGlyph();
         countRowsAndColumns();
-        if (!keepListOnPage())
-            return;
-        drawItems();
-        job.CurrentY = {listTop};
+        keepColumnsInBox();
     }
 
-private:
     // The item font, scaled with the zoom, and the text colour as read. The
     // rows are on white, whatever the control drawn before left.
     void takeFontAndColours()
@@ -387,38 +382,66 @@ private:
         rowsPerCol = std::max(rowsPerCol, 1);
     }
 
-    // A list whose rows would run into the page's foot starts on the next
-    // page, where it fits there; false when composing stops.
-    bool keepListOnPage()
+    // The columns that lie inside the list's box: where more would be
+    // needed, the list grows downwards instead.
+    void keepColumnsInBox()
     {
-        if (count == 0 ||
-            !job.needsNewPage(PagePx{listTop}, std::min(rowsPerCol, count) * rowPitch))
-            return true;
-        job.NewPage();
-        if (job.StopComposing)
-            return false;
-        listTop = job.CurrentY.value;
-        takeFontAndColours();
-        return true;
+        const int boxW = nearest(list->Width() / tpp * ds);
+        const int inside = std::max(1, boxW / std::max(colW, 1));
+        if (cols <= inside)
+            return;
+        cols = inside;
+        rowsPerCol = (count + cols - 1) / cols;
     }
 
     // The items column by column, each column top to bottom from the
-    // list's top.
+    // list's top; a list longer than the rest of the page goes on over the
+    // next pages, a block of columns on each.
     void drawItems()
     {
         glyphScale = job.control.ScalePrnGrph() * ds;
-        job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        const int boxPx = nearest(list->Height() / tpp * ds);
         int k = 0;
+        int top = listTop;
+        int bottom = listTop;
+        while (k < count) {
+            const int rowsHere =
+                std::min(rowsPerCol, std::max(1, (room - top) / std::max(rowPitch, 1)));
+            const int rows = std::min(rowsHere, (count - k + cols - 1) / cols);
+            k = drawBlock(k, top, rows);
+            bottom = top + rows * rowPitch;
+            if (k < count) {
+                job.extendExtent(PagePx{bottom});
+                job.NewPage();
+                if (job.StopComposing)
+                    return;
+                takeFontAndColours();
+                top = job.CurrentY.value;
+            }
+        }
+        if (top != listTop || bottom > listTop + boxPx)
+            job.extendExtent(PagePx{bottom});
+        // The list's top, or where it would stand had its box ended with
+        // its last row.
+        job.CurrentY = {top == listTop ? listTop : bottom - boxPx};
+    }
+
+    // Items from k in `rows` rows a column from `top`; the next item.
+    int drawBlock(int k, int top, int rows)
+    {
+        job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
         for (int c = 0; c < cols && k < count; ++c) {
-            for (int r = 0; r < rowsPerCol && k < count; ++r, ++k) {
+            job.CurrentY = {top};
+            for (int r = 0; r < rows && k < count; ++r, ++k) {
                 drawItemText(k);
                 if (checks)
                     drawCheckGlyph(k);
                 job.CurrentY += PagePx{rowPitch};
             }
-            job.CurrentY = {listTop};
             job.ItemLeftPx = {job.ItemLeftPx.value + colW};
         }
+        return k;
     }
 
     // The cell of item k in a row at y.
@@ -443,16 +466,17 @@ private:
         return cell;
     }
 
-    // An item's text; a row that reaches below the list's box moves the
-    // controls below it.
+    // An item's text; a row whose text reaches below its row moves the
+    // controls below the list.
     void drawItemText(int k)
     {
         if (print)
             job.printerDC().setTextColor(fore);
         else if (!page)
             return;
-        job.drawTextCell(rowCell(k, job.CurrentY.value),
-                         job.itemBox(PagePx{listTop}, Twips{double(list->Height())}));
+        const DrawnCell drawn = job.drawTextCell(rowCell(k, job.CurrentY.value));
+        if (drawn.textBottom.value > job.CurrentY.value + rowPitch)
+            job.extendExtent(drawn.textBottom);
     }
 
     void drawCheckGlyph(int k)
@@ -514,7 +538,20 @@ void DrawListBoxControl(JobContext& job)
     ListBoxPass(job, list).run();
 }
 
+bool listBoxStartsNewPage(JobContext& job)
+{
+    auto* list = qobject_cast<ListBox*>(job.currentControl());
+    return list && ListBoxPass(job, list).startsNewPage();
+}
+
+bool fileListStartsNewPage(JobContext& job)
+{
+    return firstRowsStartNewPage(job, job.printing() ? 4 : 2);
+}
+
 } // namespace
 
 ZENTREL_RENDERERS(RenderKind::FileList, PreviewFileListBox, PrintFileListBox)
 ZENTREL_RENDERERS(RenderKind::ListBox, DrawListBoxControl, DrawListBoxControl)
+ZENTREL_PLACING(RenderKind::FileList, nullptr, fileListStartsNewPage)
+ZENTREL_PLACING(RenderKind::ListBox, nullptr, listBoxStartsNewPage)

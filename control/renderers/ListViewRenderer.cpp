@@ -51,28 +51,10 @@ private:
         return sized(own, size);
     }
 
-    // The gap and the entry page test; false when the composition stops.
+    // The list's top, where the composition placed it.
     bool enter()
     {
-        const PrintItem& item = m_job.item();
-        const auto gap = [&] {
-            const int old = m_job.CurrentY.value;
-            m_job.CurrentY = {std::max(old, nearest(item.TopGap / m_tpp * m_job.DrawScale + old))};
-            m_listTop = m_job.CurrentY.value;
-        };
-        if (m_print)
-            gap();
-        const int th = letterHeight(m_job);
-        if (m_job.CurrentY.value + (m_print ? 4 : 2) * th + m_job.TopMarginPx.value +
-                    m_job.FootMarginPx.value >
-                m_shared.PageHeightPx.value ||
-            newPageTagged(m_job, &m_list)) {
-            m_job.NewPage();
-            if (m_job.StopComposing)
-                return false;
-        }
-        if (!m_print)
-            gap();
+        m_listTop = m_job.CurrentY.value;
         return true;
     }
 
@@ -405,4 +387,14 @@ void PrintListView(JobContext& job)
     renderListView(job, true);
 }
 
+namespace {
+
+bool firstRowsDoNotFit(JobContext& job)
+{
+    return firstRowsStartNewPage(job, job.printing() ? 4 : 2);
+}
+
+} // namespace
+
 ZENTREL_RENDERERS(RenderKind::ListView, PreviewListView, PrintListView)
+ZENTREL_PLACING(RenderKind::ListView, gridEntry, firstRowsDoNotFit)

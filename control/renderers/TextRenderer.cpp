@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QVector>
+#include <cmath>
 
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
@@ -83,6 +84,18 @@ QString linesOf(const QString& text, const QVector<int>& starts, int first, int 
     return lines.join(QLatin1Char('\n'));
 }
 
+// Where each word of a text starts (a word runs to the next one's start,
+// taking the blanks and line ends after it).
+QVector<int> wordStarts(const QString& text)
+{
+    QVector<int> starts{0};
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (!text.at(i).isSpace() && text.at(i - 1).isSpace())
+            starts << int(i);
+    }
+    return starts;
+}
+
 // A screen surface at 96 dots per inch (the page pixels of a preview),
 // for the height of the letter "A" in the control surface's design font.
 int designLetterHeight()
@@ -121,23 +134,43 @@ public:
     void run()
     {
         takeEntryValues();
-        if (!placeOnPage())
-            return;
+        keepClearOfHeader();
+        job.startExtent();
         chooseColours();
         applyColours();
         shared.CellFillColor = back;
-        if (!copyFont())
+        copyFont();
+        if (job.yield())
             return;
         measureLineHeight();
         measureMultiLine();
-        if (!needsLongTextLoop()) {
-            takeSingleBlockText();
-            if (!keepBlockOnPage())
-                return;
-            drawSingleBlock();
+        if (needsLongTextLoop()) {
+            drawLongText();
             return;
         }
-        drawLongText();
+        takeSingleBlockText();
+        if (blockFitsPage())
+            drawSingleBlock();
+        else
+            drawWordChunks();
+    }
+
+    // Whether the control, its top at CurrentY, would rather start the next
+    // page: its box does not fit here, or its grown text would run into the
+    // foot, and either fits a fresh page. A text taller than a page prints
+    // where it stands and goes on over the next pages.
+    bool startsNewPage()
+    {
+        takeEntryValues();
+        if (job.needsNewPage(job.CurrentY, qint32(std::ceil(heightTwips / ptp))))
+            return true;
+        copyFont();
+        measureLineHeight();
+        measureMultiLine();
+        if (needsLongTextLoop())
+            return false;
+        takeSingleBlockText();
+        return job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY));
     }
 
 private:
@@ -153,23 +186,6 @@ private:
             alignment = read("Alignment", 0).toInt();
         else
             alignment = job.hostRightToLeft() ? 1 : 0;
-    }
-
-    // The control's top on the page, after a page break where it does not
-    // fit or asks for one; false when composing stops.
-    bool placeOnPage()
-    {
-        job.CurrentY = scale.advance(job.CurrentY, Twips{double(item.TopGap)});
-        const bool newPageTag = read("Tag", QString()).toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + heightTwips / ptp + job.FootMarginPx.value >
-                shared.PageHeightPx.value ||
-            (newPageTag && job.CurrentItem > 0)) {
-            job.NewPage();
-            if (job.StopComposing)
-                return false;
-        }
-        keepClearOfHeader();
-        return true;
     }
 
     // A preview page's first line keeps a letter's height below the top
@@ -202,9 +218,8 @@ private:
         }
     }
 
-    // The control's font scaled with the zoom, given to the printer; false
-    // when the job was stopped during the yield.
-    bool copyFont()
+    // The control's font scaled with the zoom, given to the printer.
+    void copyFont()
     {
         const QFont own = read("Font", QFont()).value<QFont>();
         copy = own;
@@ -212,7 +227,6 @@ private:
             copy.setPointSizeF(own.pointSizeF() * job.DrawScale / (print ? 1.0 : 1.1));
         if (print)
             job.printer().setFont(Printer::Font::of(copy));
-        return !job.yield();
     }
 
     // The height of one line in page pixels.
@@ -345,16 +359,11 @@ private:
         return cell;
     }
 
-    // A block whose grown text would run into the foot starts a new page,
-    // as a control that tall would; false when composing stops.
-    bool keepBlockOnPage()
+    // Whether the block, grown to hold its text, ends above the page's foot.
+    bool blockFitsPage()
     {
-        if (!job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY)))
-            return true;
-        if (!continueOnNewPage())
-            return false;
-        keepClearOfHeader();
-        return true;
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        return job.CurrentY.value + job.cellReach(singleBlockCell(), job.CurrentY) <= room;
     }
 
     // One block at the control's place: its cell grows to hold its whole
@@ -383,7 +392,10 @@ private:
             if (job.yield())
                 return;
             const int last = lastLineOnPage(first);
-            textBottom = job.drawTextCell(chunkCell(first, last)).textBottom;
+            const TextCell cell = chunkCell(first, last);
+            const DrawnCell drawn = job.drawTextCell(cell);
+            textBottom = drawn.textBottom;
+            job.extendExtent(std::max(textBottom, PagePx{cell.top + drawn.height}));
             first = last;
             if (first < lineCount && !continueOnNewPage())
                 return;
@@ -391,6 +403,62 @@ private:
         // The control's top as if its box ended where its last line ends, so
         // that the next control keeps its form distance below the text.
         job.CurrentY = {textBottom.value - controlPx};
+    }
+
+    // A text taller than the rest of the page, a run of whole words at a
+    // time: each page takes the words that fit above its foot (at least
+    // one), each word exactly once.
+    void drawWordChunks()
+    {
+        const QVector<int> starts = wordStarts(text);
+        const int words = int(starts.size());
+        const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
+        PagePx textBottom = job.CurrentY;
+        int first = 0;
+        while (first < words) {
+            if (job.yield())
+                return;
+            const int last = lastWordOnPage(starts, first);
+            const TextCell cell = wordCell(starts, first, last);
+            const DrawnCell drawn = job.drawTextCell(cell);
+            textBottom = drawn.textBottom;
+            job.extendExtent(std::max(textBottom, PagePx{cell.top + drawn.height}));
+            first = last;
+            if (first < words && !continueOnNewPage())
+                return;
+        }
+        job.CurrentY = {textBottom.value - controlPx};
+    }
+
+    // The words [first, last) in the block's cell at the current top, the
+    // cell as high as they need.
+    TextCell wordCell(const QVector<int>& starts, int first, int last)
+    {
+        TextCell cell = singleBlockCell();
+        const int from = starts[first];
+        const int to = last < starts.size() ? starts[last] : int(text.size());
+        cell.caption = text.mid(from, to - from);
+        cell.height = 1;
+        return cell;
+    }
+
+    // The end of the words from `first` that fit above the page's foot.
+    int lastWordOnPage(const QVector<int>& starts, int first)
+    {
+        const int room = shared.PageHeightPx.value - job.FootMarginPx.value;
+        const auto fits = [&](int last) {
+            const TextCell cell = wordCell(starts, first, last);
+            return job.CurrentY.value + job.cellReach(cell, job.CurrentY) <= room;
+        };
+        int fitting = first + 1;
+        int over = int(starts.size()) + 1;
+        if (fits(over - 1))
+            return over - 1;
+        while (over - fitting > 1) {
+            const int middle = fitting + (over - fitting) / 2;
+            (fits(middle) ? fitting : over) = middle;
+        }
+        return fitting;
     }
 
     // The cell of the lines [first, last) at the current top.
@@ -481,6 +549,11 @@ void renderText(JobContext& job, bool print)
     TextPass(job, print).run();
 }
 
+bool textStartsNewPage(JobContext& job)
+{
+    return TextPass(job, job.printing()).startsNewPage();
+}
+
 } // namespace
 
 void PreviewTextControl(JobContext& job)
@@ -498,3 +571,4 @@ void PrintTextControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::Text, PreviewTextControl, PrintTextControl)
+ZENTREL_PLACING(RenderKind::Text, nullptr, textStartsNewPage)
