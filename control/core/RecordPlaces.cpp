@@ -67,7 +67,7 @@ long RecordPlaces::latestBeside(size_t j) const
 {
     const std::vector<PrintItem>& items = *m_items;
     for (size_t i = j; i-- > 0;) {
-        if (m_extents[i].drawn && relate(items[i], items[j]) == Relation::Beside &&
+        if (m_extents[i].begun && relate(items[i], items[j]) == Relation::Beside &&
             levelsWith(i, j))
             return long(i);
     }
@@ -138,7 +138,7 @@ PagePx RecordPlaces::place(size_t j, int page, PagePx flow, const PageScale& sca
                 scale.advance(a.firstTop, twips(record.Top) - twips(items[size_t(anchor)].Top));
             if (std::abs(level.value - flow.value) > 1)
                 top = level;
-        } else if (a.lastPage == page) {
+        } else if (a.drawn && a.lastPage == page) {
             // It began on an earlier page: the record follows its end.
             top = std::max(flow, a.lastBottom);
         }
@@ -160,6 +160,7 @@ PagePx RecordPlaces::placeBesideLead(size_t j, PagePx leadTop, int page,
 void RecordPlaces::begin(size_t j, int page, PagePx top)
 {
     PrintedExtent& e = m_extents.at(j);
+    e.begun = true;
     e.firstPage = page;
     e.firstTop = top;
     e.lastPage = page;

@@ -22,6 +22,8 @@
 // the row starts a new page together.
 struct PrintedExtent
 {
+    // Its top is known; it is drawn to its end.
+    bool begun = false;
     bool drawn = false;
     // The page (counted from 0 by the pages finished before it) and the
     // top of the record's box there.
