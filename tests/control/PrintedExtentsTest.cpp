@@ -82,6 +82,7 @@ class PrintedExtents : public HostFormFixture
 {
 public:
     using HostFormFixture::add;
+    using TempDirTest::path;
     template <class T>
     T* text(const char* name, int left, int top, int width, int height, const QString& caption,
             QWidget* on = nullptr)
@@ -342,6 +343,118 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
             startAt(job.dpi);
             c.build(*this);
             c.check(print(job));
+        }
+    }
+}
+
+// After a grid a text grew beside (made after it) or before it (standing
+// a little higher), in other columns: the label below both starts where the
+// grid's printing ends and no higher than the text's last line.
+void gridWithGrownText(PrintedExtents& t, bool textBefore, int rows, const QString& text)
+{
+    if (textBefore)
+        t.text<Label>("Grown", 4800, 1400, 2000, 285, text);
+    auto* grid = t.add<FlexGrid>("Stock", 300, 1500, 4000, 3000);
+    grid->setRows(rows);
+    grid->setCols(2);
+    for (int r = 0; r < rows; ++r)
+        grid->setTextMatrix(r, 0, QStringLiteral("Row%1").arg(r));
+    if (!textBefore)
+        t.text<Label>("Grown", 4800, 1500, 2000, 285, text);
+    t.text<Label>("Next", 300, 4800, 2000, 285, QStringLiteral("Next"));
+}
+
+void expectNextAfterGridAndText(PrintedExtents& t, const Printed& p, int rows)
+{
+    const Word next = p.only(QStringLiteral("Next"));
+    const Word lastRow = p.only(QStringLiteral("Row%1").arg(rows - 1));
+    const Word lastWord = p.only(QStringLiteral("gjpqy"));
+    // The grid's printing ends with its last row's frame: the lowest ink
+    // in its column, between its last row and the next label.
+    const QImage page = InkPages::page(t.pdfFile(), 1, p.job.dpi, t.path(QStringLiteral("grid")));
+    const int gridEnd = InkPages::lastInkRow(
+        page, QRect(qRound(lastRow.box.left()), qRound(lastRow.box.top()), qRound(p.job.px(3000)),
+                    qRound(next.box.top() - lastRow.box.top()) - 1));
+    ASSERT_GE(gridEnd, 0);
+    const double lowest = std::max<double>(gridEnd, lastWord.box.bottom());
+    EXPECT_GE(next.box.top(), lowest);
+    // Right below it: a grid's printing ends a row below its last one; and
+    // a label sets its text a little below its top.
+    const double row = p.only(QStringLiteral("Row1")).box.top() -
+                       p.only(QStringLiteral("Row0")).box.top();
+    EXPECT_LE(next.box.top(), lowest + row + p.job.px(200));
+}
+
+// A column of controls whose one-line captions end below their boxes: each
+// prints clear of the caption above it.
+void expectRowsClear(const Printed& p, const QString& prefix, int count)
+{
+    for (int k = 1; k < count; ++k) {
+        const Word upper = p.only(QStringLiteral("%1%2").arg(prefix).arg(k));
+        const Word lower = p.only(QStringLiteral("%1%2").arg(prefix).arg(k + 1));
+        EXPECT_GE(lower.box.top(), upper.box.bottom() - 0.5) << k;
+    }
+}
+
+TEST_F(PrintedExtents, ControlsAfterGridsListViewsAndLowCaptionsKeepClear)
+{
+    const QString longText =
+        QStringLiteral("Grown winter coats scarves and gloves reduced winter coats scarves and "
+                       "gloves reduced winter coats scarves and gloves reduced gjpqy");
+    const QString shortText = QStringLiteral("Grown two lines gjpqy");
+    const std::tuple<const char*, std::function<void(PrintedExtents&)>,
+                     std::function<void(PrintedExtents&, const Printed&)>>
+        cases[] = {
+            {"a text grown beside a short grid holds the next label below its last line",
+             [&](PrintedExtents& t) { gridWithGrownText(t, false, 2, longText); },
+             [](PrintedExtents& t, const Printed& p) { expectNextAfterGridAndText(t, p, 2); }},
+            {"a text grown before a longer grid: the next label follows the grid",
+             [&](PrintedExtents& t) { gridWithGrownText(t, true, 9, shortText); },
+             [](PrintedExtents& t, const Printed& p) { expectNextAfterGridAndText(t, p, 9); }},
+            {"a label beside a list view stands level with it, one below follows it",
+             [](PrintedExtents& t) {
+                 auto* list = t.add<ListView>("Stock", 300, 600, 4000, 3000);
+                 list->addColumnHeader(QStringLiteral("Name"), 2000);
+                 for (int i = 1; i <= 3; ++i)
+                     list->addItem(QStringLiteral("Item%1").arg(i));
+                 t.text<Label>("Beside", 4800, 600, 1500, 285, QStringLiteral("Beside"));
+                 t.text<Label>("Below", 4800, 3700, 1500, 285, QStringLiteral("Below"));
+             },
+             [](PrintedExtents&, const Printed& p) {
+                 EXPECT_NEAR(p.only(QStringLiteral("Beside")).box.top(),
+                             p.only(QStringLiteral("Name")).box.top(), p.job.px(150));
+                 const Word last = p.only(QStringLiteral("Item3"));
+                 const Word below = p.only(QStringLiteral("Below"));
+                 EXPECT_GE(below.box.top(), last.box.bottom());
+                 EXPECT_LE(below.box.top(), last.box.bottom() + p.job.px(600));
+             }},
+            {"check boxes 255 twips apart clear the descenders of the one above",
+             [](PrintedExtents& t) {
+                 for (int k = 1; k <= 4; ++k)
+                     t.text<CheckBox>("Size", 300, 600 + 255 * k, 2500, 255,
+                                      QStringLiteral("Sizegjpqy%1").arg(k));
+             },
+             [](PrintedExtents&, const Printed& p) {
+                 expectRowsClear(p, QStringLiteral("Sizegjpqy"), 4);
+             }},
+            {"14 pt labels 200 twips apart clear the descenders of the one above",
+             [](PrintedExtents& t) {
+                 for (int k = 1; k <= 4; ++k)
+                     t.text<Label>("Big", 300, 600 + 200 * k, 2500, 200,
+                                   QStringLiteral("Biggjpqy%1").arg(k))
+                         ->setFontSize(14);
+             },
+             [](PrintedExtents&, const Printed& p) {
+                 expectRowsClear(p, QStringLiteral("Biggjpqy"), 4);
+             }},
+        };
+    for (const auto& [name, build, check] : cases) {
+        for (const Job& job : Zooms) {
+            SCOPED_TRACE(testing::Message()
+                         << name << " at " << job.dpi << " dpi, Zoom " << job.zoom);
+            startAt(job.dpi);
+            build(*this);
+            check(*this, print(job));
         }
     }
 }
