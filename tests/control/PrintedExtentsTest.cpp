@@ -459,4 +459,50 @@ TEST_F(PrintedExtents, ControlsAfterGridsListViewsAndLowCaptionsKeepClear)
     }
 }
 
+// The first row with ink in a column of the form on a preview page, above
+// its foot margin; -1 for none.
+int previewInk(const QImage& page, int formLeft, int formWidth)
+{
+    const int left = qRound(formLeft / 15.0);
+    return InkPages::firstInkRow(
+        page, QRect(left, 0, qRound(formWidth / 15.0), page.height() - qRound(1.5 * 37.8)));
+}
+
+// The preview places them as the print does: the label beside a box that
+// runs over pages beside its first line, and a row at the foot on the
+// next page together.
+TEST_F(PrintedExtents, ThePreviewPlacesThemAsThePrintDoes)
+{
+    boxWithLabelBeside(*this, 160);
+    m_control = new Zentrel(m_form.get());
+    m_control->InitProperties();
+    m_control->Move(9600, 0, 800, 375);
+    ASSERT_TRUE(m_control->Preview());
+    {
+        const QImage first = SharedState::get().PreviewPages.front()->page();
+        const int line = previewInk(first, 300, 1000);
+        const int beside = previewInk(first, 6600, 1000);
+        ASSERT_GE(line, 0);
+        EXPECT_NEAR(beside, line, 4);
+    }
+    m_control->ClosePreviewForms();
+
+    for (const bool captionFirst : {true, false}) {
+        SCOPED_TRACE(captionFirst);
+        startAt(96);
+        rowAtTheFoot(*this, captionFirst);
+        m_control = new Zentrel(m_form.get());
+        m_control->InitProperties();
+        m_control->Move(9600, 0, 800, 375);
+        ASSERT_TRUE(m_control->Preview());
+        const auto& pages = SharedState::get().PreviewPages;
+        ASSERT_EQ(pages.size(), 2u);
+        EXPECT_LT(previewInk(pages[0]->page(), 1600, 2500), 0);
+        const int remark = previewInk(pages[1]->page(), 1600, 2500);
+        ASSERT_GE(remark, 0);
+        EXPECT_NEAR(previewInk(pages[1]->page(), 300, 1200), remark, 3);
+        m_control->ClosePreviewForms();
+    }
+}
+
 } // namespace
