@@ -14,8 +14,9 @@ struct PrintItem
     // The right offset plus the control's left on the form (a line: its
     // containers' lefts only).
     qint32 Left = 0;
-    // Distance down from the item before (its Top for the first item); a
-    // renderer adds it to CurrentY on entry.
+    // Distance down from the item before (its Top for the first item); the
+    // composition places the item by it where nothing beside or above it
+    // printed past its box.
     qint32 TopGap = 0;
     // Grids and list views: their height; shapes: minus theirs; lines:
     // minus the lower end; 0 for the rest.
