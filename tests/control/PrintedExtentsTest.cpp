@@ -94,7 +94,6 @@ public:
         return control;
     }
     QWidget* form() { return m_form.get(); }
-    int m_kept = 0;
 
     void startAt(double dpi)
     {
@@ -114,8 +113,6 @@ public:
         m_control->Move(9600, 0, 800, 375);
         m_control->setZoom(qint16(job.zoom));
         EXPECT_TRUE(m_control->LVPrint());
-        if (qEnvironmentVariableIsSet("KEEP_PDF"))
-            QFile::copy(pdfFile(), qEnvironmentVariable("KEEP_PDF") + QString::number(m_kept++) + ".pdf");
         return {InkPages::words(pdfFile(), job.dpi), job};
     }
     QString pdfFile()
