@@ -407,7 +407,8 @@ private:
                     record.Height -= by;
             }
             for (size_t b = a + 1; b < areas.size(); ++b) {
-                if (areas[b].viewTop >= area.viewBottom && !area.area->isAncestorOf(areas[b].area)) {
+                if (areas[b].viewTop >= area.viewBottom &&
+                    !area.area->isAncestorOf(areas[b].area)) {
                     areas[b].viewTop += by;
                     areas[b].viewBottom += by;
                 }

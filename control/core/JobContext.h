@@ -11,9 +11,9 @@
 
 #include "control/core/PageUnits.h"
 #include "control/core/PrintItem.h"
+#include "control/core/RecordPlaces.h"
 #include "control/core/SharedState.h"
 #include "control/core/TextCell.h"
-#include "control/core/RecordPlaces.h"
 
 namespace platform {
 class DeviceContext;

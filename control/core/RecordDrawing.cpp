@@ -195,8 +195,9 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
 bool RecordDrawing::rowStartsNewPage(size_t lead, PagePx leadTop)
 {
     const auto tagged = [&](size_t k) {
-        return k > 0 && JobContext::memberOr(m_job.PrintItems[k].Control.data(), "Tag")
-                                .toString() == NewPageTag;
+        return k > 0 &&
+               JobContext::memberOr(m_job.PrintItems[k].Control.data(), "Tag").toString() ==
+                   NewPageTag;
     };
     if (tagged(lead) || startsNewPage(lead, leadTop))
         return true;
@@ -283,8 +284,8 @@ void RecordDrawing::drawBesideBeforeContinuing(size_t j)
         RendererState kept(m_job);
         m_job.CurrentItem = qint16(k);
         m_job.shared.CurrentControl = m_job.PrintItems[k].Control.data();
-        const PagePx top = std::max(m_job.Places.place(k, page, m_job.CurrentY, m_job.scale()),
-                                    m_job.TopMarginPx);
+        const PagePx top =
+            std::max(m_job.Places.place(k, page, m_job.CurrentY, m_job.scale()), m_job.TopMarginPx);
         if (startsNewPage(k, top))
             continue;
         m_job.CurrentY = top;

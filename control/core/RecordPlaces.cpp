@@ -116,8 +116,8 @@ PagePx RecordPlaces::lowestBound(size_t j, int page, const PageScale& scale, lon
             // no higher than where they end.
             top = std::max(top, e.lastBottom);
         } else if (e.grown) {
-            top = std::max(top, scale.advance(e.lastBottom,
-                                              twips(record.Top) - twips(boxBottom(items[i]))));
+            top = std::max(
+                top, scale.advance(e.lastBottom, twips(record.Top) - twips(boxBottom(items[i]))));
         }
     }
     return top;

@@ -153,10 +153,7 @@ private:
     }
 
     // The frame's box, drawn from a pixel above its top.
-    ControlBox frameBox() const
-    {
-        return {PagePx{y - 1 + h}};
-    }
+    ControlBox frameBox() const { return {PagePx{y - 1 + h}}; }
 
     JobContext& job;
     SharedState& shared;

@@ -30,12 +30,6 @@ int letterHeight(JobContext& job)
     return screen.textExtent(QStringLiteral("A")).height();
 }
 
-bool newPageTagged(const JobContext& job, const QWidget* control)
-{
-    return job.CurrentItem != 0 &&
-           JobContext::memberOr(control, "Tag").toString() == QLatin1String("newpage");
-}
-
 bool nextIsGrid(const JobContext& job)
 {
     const PrintItem* next = job.nextItem();

@@ -22,9 +22,6 @@ QFont sized(QFont font, double points);
 // The height of the letter "A" in the control's own font, in page pixels
 // of a 96 dpi screen: the look-ahead unit of the grids' entry page tests.
 int letterHeight(JobContext& job);
-// Whether the entry's "newpage" tag asks for a page break (never for the
-// first entry).
-bool newPageTagged(const JobContext& job, const QWidget* control);
 // Whether the entry after the current one is a "*Grid" control.
 bool nextIsGrid(const JobContext& job);
 

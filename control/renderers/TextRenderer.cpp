@@ -122,7 +122,7 @@ class TextPass
 public:
     TextPass(JobContext& job, bool print)
         : job(job), shared(job.shared), control(job.currentControl()), item(job.item()),
-          read(control, print), scale(job.scale()), ptp(shared.PageTwipsPerPixel), print(print)
+          read(control, print), ptp(shared.PageTwipsPerPixel), print(print)
     {
         const QString type = typeOf(control);
         isLabel = type == QLatin1String("Label");
@@ -520,7 +520,6 @@ private:
     const QPointer<QWidget> control;
     const PrintItem& item;
     const Reader read;
-    const PageScale scale;
     const double ptp;
     const bool print;
     bool isLabel = false;

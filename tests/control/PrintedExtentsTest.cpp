@@ -163,7 +163,9 @@ void expectBesideFirstLine(const Printed& p, int lines)
 // order: both start the next page, level.
 void rowAtTheFoot(PrintedExtents& t, bool captionFirst)
 {
-    const auto caption = [&] { t.text<Label>("Caption", 300, 14300, 1200, 285, QStringLiteral("Remarks:")); };
+    const auto caption = [&] {
+        t.text<Label>("Caption", 300, 14300, 1200, 285, QStringLiteral("Remarks:"));
+    };
     if (captionFirst)
         caption();
     t.text<Label>("Remark", 1600, 14300, 2500, 285, QStringLiteral("Remark ") + Wrapping);
@@ -235,8 +237,7 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
              EXPECT_NEAR(p.only(QStringLiteral("Leftmost")).box.left() - margin, p.job.px(300),
                          p.job.px(45));
          }},
-        {"a label whose box overlaps a wrapping label's by 15 twips prints below its lines",
-         Both,
+        {"a label whose box overlaps a wrapping label's by 15 twips prints below its lines", Both,
          [](PrintedExtents& t) {
              t.text<Label>("Wraps", 300, 600, 1500, 285, QStringLiteral("Wraps ") + Wrapping);
              t.text<Label>("Under", 300, 870, 1500, 285, QStringLiteral("Under"));
@@ -259,8 +260,7 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
              const Word above = p.only(QStringLiteral("Above"));
              const Word level = p.only(QStringLiteral("Level"));
              EXPECT_NEAR(level.box.top() - above.box.top(), p.job.px(450), 1.5);
-             EXPECT_NEAR(level.box.top(), p.only(QStringLiteral("Cell0")).box.top(),
-                         p.job.px(150));
+             EXPECT_NEAR(level.box.top(), p.only(QStringLiteral("Cell0")).box.top(), p.job.px(150));
          }},
         {"a label beside a data grid that prints taller than its box stays level with its top",
          Both,
@@ -278,8 +278,7 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
                              p.only(QStringLiteral("Above")).box.top(),
                          p.job.px(450), 1.5);
          }},
-        {"a list box of 30 entries keeps them inside its box, clear of the label beside it",
-         Both,
+        {"a list box of 30 entries keeps them inside its box, clear of the label beside it", Both,
          [](PrintedExtents& t) {
              auto* list = t.add<ListBox>("Sizes", 300, 600, 2400, 1500);
              for (int k = 1; k <= 30; ++k)
@@ -294,8 +293,7 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
                      EXPECT_LT(word.box.right(), beside.box.left()) << word.text.toStdString();
              }
          }},
-        {"a scroll area's content below its viewport keeps clear of the label below the area",
-         Both,
+        {"a scroll area's content below its viewport keeps clear of the label below the area", Both,
          [](PrintedExtents& t) {
              auto* area = new QScrollArea(t.form());
              area->setGeometry(20, 40, 400, 140);
@@ -320,7 +318,8 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
          Both, [](PrintedExtents& t) { rowAtTheFoot(t, false); }, expectRowOnNextPage},
         {"a frame whose box would cross the foot starts the next page with its check boxes", Both,
          [](PrintedExtents& t) {
-             auto* frame = t.text<Frame>("Choices", 300, 13600, 4000, 1800, QStringLiteral("Choices"));
+             auto* frame =
+                 t.text<Frame>("Choices", 300, 13600, 4000, 1800, QStringLiteral("Choices"));
              t.text<CheckBox>("Gift", 200, 400, 2500, 255, QStringLiteral("Gift"), frame);
              t.text<CheckBox>("Express", 200, 1300, 2500, 255, QStringLiteral("Express"), frame);
          },
@@ -377,8 +376,8 @@ void expectNextAfterGridAndText(PrintedExtents& t, const Printed& p, int rows)
     EXPECT_GE(next.box.top(), lowest);
     // Right below it: a grid's printing ends a row below its last one; and
     // a label sets its text a little below its top.
-    const double row = p.only(QStringLiteral("Row1")).box.top() -
-                       p.only(QStringLiteral("Row0")).box.top();
+    const double row =
+        p.only(QStringLiteral("Row1")).box.top() - p.only(QStringLiteral("Row0")).box.top();
     EXPECT_LE(next.box.top(), lowest + row + p.job.px(200));
 }
 
