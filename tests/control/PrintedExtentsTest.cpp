@@ -31,7 +31,7 @@ struct Job
 };
 
 // What one print gave: its words, and its pages' foot (where the foot margin
-// or the footer starts, whichever is higher) and paper width.
+// or the footer starts, whichever is higher).
 struct Printed
 {
     QList<Word> words;
@@ -72,11 +72,6 @@ struct Printed
         EXPECT_EQ(QSet<QString>(seen.begin(), seen.end()).size(), count) << prefix.toStdString();
     }
 };
-
-bool overlap(const QRectF& a, const QRectF& b)
-{
-    return a.intersects(b.adjusted(0.5, 0.5, -0.5, -0.5));
-}
 
 class PrintedExtents : public HostFormFixture
 {
