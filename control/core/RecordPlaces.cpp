@@ -159,7 +159,9 @@ PagePx RecordPlaces::placeBesideLead(size_t j, PagePx leadTop, int page,
 
 void RecordPlaces::begin(size_t j, int page, PagePx top)
 {
-    PrintedExtent& e = m_extents.at(j);
+    if (j >= m_extents.size())
+        return;
+    PrintedExtent& e = m_extents[j];
     e.begun = true;
     e.firstPage = page;
     e.firstTop = top;
@@ -170,7 +172,9 @@ void RecordPlaces::begin(size_t j, int page, PagePx top)
 
 void RecordPlaces::reach(size_t j, int page, PagePx bottom)
 {
-    PrintedExtent& e = m_extents.at(j);
+    if (j >= m_extents.size())
+        return;
+    PrintedExtent& e = m_extents[j];
     if (page > e.lastPage || !m_marked[j])
         e.lastBottom = bottom;
     else
