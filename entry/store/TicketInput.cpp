@@ -115,4 +115,11 @@ QString missingSizeProblem(const QString& scaleName, int sizePosition)
         .arg(Values::trimBlanks(Values::storedField(scaleName)), QString::number(sizePosition + 1));
 }
 
+QString changedSizesProblem(const QString& scaleName)
+{
+    return QStringLiteral("The sizes of the size scale \"%1\" have changed. Check the quantities "
+                          "and Accept again.")
+        .arg(Values::trimBlanks(Values::storedField(scaleName)));
+}
+
 } // namespace TicketInput

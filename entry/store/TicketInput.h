@@ -41,4 +41,8 @@ QString waitingProblem(const QString& sizeCaption, qint64 waiting, qint32 highes
 // size there, naming the scale and the position as the user counts it (1 to 7).
 QString missingSizeProblem(const QString& scaleName, int sizePosition);
 
+// The message for a scale that gained sizes since its quantity boxes were
+// shown: the boxes now shown were not seen when the ticket was accepted.
+QString changedSizesProblem(const QString& scaleName);
+
 } // namespace TicketInput

@@ -177,14 +177,23 @@ std::optional<double> MainFrm::checkedNewTicketEntries(SizeQuantities& quantitie
     if (!scaleListed(Combo1[6]))
         return refuse(QStringLiteral("Sizescale entered has not been setup."), Combo1[6]);
     // The quantities are read from the boxes of the scale the field names,
-    // however the name came into it. A box still shown for a size the scale
-    // no longer has (edited in its file since) is refused, not dropped: the
-    // user sees the scale's sizes and decides.
+    // however the name came into it. Where the scale was edited in its file
+    // since its boxes were shown, nothing is stored: a box still shown for a
+    // size the scale no longer has, or a box that was hidden (and may hold
+    // what was typed for another scale) shown again for a size it gained.
+    // The user sees the scale's sizes and decides.
     if (const std::optional<ScaleSizes> sizes = sizesOfScale(Combo1[6]->Text())) {
         const int stray = quantityWithoutSize(1, *sizes);
+        std::array<bool, SizeCount> shownBefore{};
+        for (int p = 0; p < SizeCount; ++p)
+            shownBefore[size_t(p)] = Text2[size_t(p)]->Visible();
         showScaleSizes(1, *sizes);
         if (stray >= 0)
             return refuse(TicketInput::missingSizeProblem(Combo1[6]->Text(), stray), Combo1[6]);
+        for (int p = 0; p < SizeCount; ++p) {
+            if (Text2[size_t(p)]->Visible() && !shownBefore[size_t(p)])
+                return refuse(TicketInput::changedSizesProblem(Combo1[6]->Text()), Combo1[6]);
+        }
     }
     if (!colourListed(Combo1[4]))
         return refuse(QStringLiteral("Colour entered has not been setup."), Combo1[4]);

@@ -113,7 +113,8 @@ bool recordMatches(const TicketRecord& rec, const SearchFields& f)
         f.colour.left(3).toUpper() !=
             Values::fixedWidth(rec.ColourID, TicketRecord::ColourIDWidth).toUpper())
         return false;
-    // Prices compare as the numbers their texts give, so "12.5" finds 12.50.
+    // Prices compare as the numbers their texts give, so "12.5" finds 12.50;
+    // a price of blanks alone, trimmed to nothing, is no filter.
     if (!f.price.isEmpty() &&
         Values::numericValue(f.price) != Values::numericValue(Values::generalNumber(rec.Price)))
         return false;
@@ -307,9 +308,10 @@ void MainFrm::searchRecords()
                 addResultLine(ListView1, recNo, rec);
         }
     } else {
-        const SearchFields fields{Combo1[13]->Text(), Combo1[12]->Text(), Combo1[11]->Text(),
-                                  Combo1[10]->Text(), Combo1[9]->Text(),  Combo1[8]->Text(),
-                                  Combo1[7]->Text(),  Text1[2]->Text()};
+        const SearchFields fields{Combo1[13]->Text(), Combo1[12]->Text(),
+                                  Combo1[11]->Text(), Combo1[10]->Text(),
+                                  Combo1[9]->Text(),  Combo1[8]->Text(),
+                                  Combo1[7]->Text(),  Values::trimBlanks(Text1[2]->Text())};
         // One pass over the record file; a record that cannot be read ends it.
         m_store.ScanRecords([&](qint32 recNo, const TicketRecord& rec) {
             if (recordMatches(rec, fields)) {

@@ -1,7 +1,10 @@
 #include "platform/controls/FontSubstitutes.h"
 
-#include <QCoreApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+#include <QRegularExpression>
 #include <QString>
 
 namespace platform {
@@ -42,6 +45,37 @@ void installAtStart()
     FontSubstitutes::install();
 }
 
+// Cut names (lower case, as Qt matches faces) and the one face each stands
+// for; cuts that several faces share or that name a face of their own are
+// left out: those print in the face Qt finds for them.
+QHash<QString, QString> cutNames()
+{
+    using namespace FontSubstitutes;
+    QHash<QString, QString> families; // lower case: spelled as installed
+    for (const QString& installed : QFontDatabase::families()) {
+        const QString family = withoutFoundry(installed);
+        families.insert(family.toLower(), family);
+    }
+    QHash<QString, QStringList> cuts;
+    for (const QString& family : std::as_const(families)) {
+        if (family.size() > StoredNameWidth)
+            cuts[family.left(StoredNameWidth).trimmed().toLower()].append(family);
+    }
+    QHash<QString, QString> unique;
+    for (auto cut = cuts.cbegin(); cut != cuts.cend(); ++cut) {
+        if (cut.value().size() == 1 && !families.contains(cut.key()) &&
+            QFont::substitutes(cut.key()).isEmpty())
+            unique.insert(cut.key(), cut.value().first());
+    }
+    return unique;
+}
+
+QHash<QString, QString>& installedCuts()
+{
+    static QHash<QString, QString> cuts;
+    return cuts;
+}
+
 } // namespace
 
 namespace FontSubstitutes {
@@ -55,6 +89,24 @@ void install()
         if (!QFont::substitutes(face).contains(font, Qt::CaseInsensitive))
             QFont::insertSubstitution(face, font);
     }
+    static bool cutsInstalled = false;
+    if (!cutsInstalled && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        cutsInstalled = true;
+        installedCuts() = cutNames();
+        for (auto cut = installedCuts().cbegin(); cut != installedCuts().cend(); ++cut)
+            QFont::insertSubstitution(cut.key(), cut.value());
+    }
+}
+
+QString withoutFoundry(const QString& family)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    return QString(family).remove(foundry);
+}
+
+QString uncut(const QString& stored)
+{
+    return installedCuts().value(stored.trimmed().toLower(), stored);
 }
 
 QStringList faces()

@@ -1,7 +1,11 @@
 #include "platform/shell/SingleInstance.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QWidget>
 
 #include <unistd.h>
@@ -14,6 +18,10 @@ namespace {
 const QByteArray RaiseRequest("raise\n");
 constexpr int ConnectTimeoutMs = 1000;
 constexpr int WriteTimeoutMs = 1000;
+// Longer than one start holds the lock: asking and taking the name.
+constexpr int LockWaitMs = 3000;
+// Hex digits of the folder digest kept in a key: 80 bits.
+constexpr int FolderDigestLength = 20;
 
 } // namespace
 
@@ -33,6 +41,19 @@ QString SingleInstance::serverNameFor(const QString& key)
     return QStringLiteral("%1.%2").arg(key).arg(qulonglong(::getuid()));
 }
 
+QString SingleInstance::folderKey(const QString& name, const QString& folder)
+{
+    const QFileInfo info(folder);
+    // A folder that cannot be resolved (removed meanwhile) keys by its
+    // absolute path.
+    QString path = info.canonicalFilePath();
+    if (path.isEmpty())
+        path = QDir::cleanPath(info.absoluteFilePath());
+    const QByteArray digest =
+        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("%1 %2").arg(name, QString::fromLatin1(digest.left(FolderDigestLength)));
+}
+
 bool SingleInstance::isListening() const
 {
     return m_server && m_server->isListening();
@@ -42,6 +63,18 @@ bool SingleInstance::activatePrevInstance()
 {
     if (isListening())
         return false;
+    // Two starts at once must not both find the name free and both take it
+    // (the later one clearing the earlier one's socket as left over): the
+    // asking and the taking happen under a lock. QLockFile takes over a lock
+    // whose holder died; a lock still held after the wait is not waited for
+    // any longer, so no start is refused for good.
+    QLockFile lock(QDir(QDir::tempPath()).filePath(m_name + QStringLiteral(".lock")));
+    lock.tryLock(LockWaitMs);
+    return askOrTakeTheName();
+}
+
+bool SingleInstance::askOrTakeTheName()
+{
     if (askRunningInstance())
         return true;
     if (listen())

@@ -10,9 +10,10 @@ class QWidget;
 
 namespace platform {
 
-// One running instance per key (a program's window title) and user. The
-// first instance listens on a local socket named after the key; a later
-// start finds it, asks it to restore and raise its window, and ends.
+// One running instance per key (a program's window title, or a program and
+// its working folder) and user. The first instance listens on a local socket
+// named after the key; a later start finds it, asks it to restore and raise
+// its window, and ends.
 //
 // The server keeps Qt's default socket options: with any option set,
 // QLocalServer silently takes over a name another instance still serves.
@@ -39,11 +40,18 @@ public:
     // two users of one machine each get their own instance.
     static QString serverNameFor(const QString& key);
 
+    // The key of a program that runs once per working folder: its name and a
+    // digest of the folder's canonical path, so that every spelling of one
+    // folder meets one instance and the socket name stays short however
+    // long the path is.
+    static QString folderKey(const QString& name, const QString& folder);
+
 signals:
     // A later start asked for the window; it has been brought to the front.
     void activationRequested();
 
 private:
+    bool askOrTakeTheName();
     bool askRunningInstance();
     bool listen();
     void acceptConnections();

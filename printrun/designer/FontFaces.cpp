@@ -7,7 +7,9 @@
 #include <QSet>
 #include <algorithm>
 
+#include "entry/store/TicketFileRecord.h"
 #include "platform/controls/FontSubstitutes.h"
+#include "platform/runtime/Values.h"
 
 using namespace platform;
 
@@ -75,12 +77,12 @@ QStringList FontFaces::names(const QString& stored)
     // The first spelling of a name is kept: the stored one, then the
     // table's, then the installed font's.
     QStringList candidates;
-    if (!stored.isEmpty())
+    if (!stored.isEmpty() && listed(stored) == stored)
         candidates.append(stored);
     candidates.append(FontSubstitutes::faces());
     for (const QString& family : QFontDatabase::families()) {
         if (isTextFace(family))
-            candidates.append(family);
+            candidates.append(FontSubstitutes::withoutFoundry(family));
     }
     QStringList names;
     QSet<QString> seen;
@@ -96,18 +98,27 @@ QStringList FontFaces::names(const QString& stored)
     return names;
 }
 
+QString FontFaces::listed(const QString& stored)
+{
+    FontSubstitutes::install();
+    return FontSubstitutes::uncut(stored);
+}
+
+QString FontFaces::storedName(const QString& face)
+{
+    return Values::trimBlanks(Values::fixedWidth(face, TicketFileRecord::FontNameWidth));
+}
+
 QList<FontFaces::Style> FontFaces::styles(const QString& face)
 {
     bool has[4] = {};
-    if (!face.isEmpty()) {
-        const QString family = printingFamily(face);
-        // Semi-bold and heavier count as bold: the weight the bold flag
-        // asks for is nearer to them than to the regular weight.
-        for (const QString& style : QFontDatabase::styles(family)) {
-            const QFont font = QFontDatabase::font(family, style, 12);
-            has[styleIndex(font.weight() >= QFont::DemiBold, font.style() != QFont::StyleNormal)] =
-                true;
-        }
+    const QString family = printingFamily(face);
+    // Semi-bold and heavier count as bold: the weight the bold flag asks for
+    // is nearer to them than to the regular weight.
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont font = QFontDatabase::font(family, style, 12);
+        has[styleIndex(font.weight() >= QFont::DemiBold, font.style() != QFont::StyleNormal)] =
+            true;
     }
     const bool any = std::any_of(std::begin(has), std::end(has), [](bool h) { return h; });
     QList<Style> offered;
@@ -119,19 +130,25 @@ QList<FontFaces::Style> FontFaces::styles(const QString& face)
     return offered;
 }
 
+QFont FontFaces::printingFont(const QString& face)
+{
+    FontSubstitutes::install();
+    const QString name = storedName(face);
+    return QFont(name.isEmpty() ? QString::fromLatin1(FontSubstitutes::BlankFace) : name);
+}
+
 QString FontFaces::printedAs(const QString& face, bool bold, bool italic)
 {
-    if (face.isEmpty())
-        return QString();
-    QFont font(face);
+    QFont font = printingFont(face);
     font.setBold(bold);
     font.setItalic(italic);
     const QFontInfo printed(font);
+    const QString family = FontSubstitutes::withoutFoundry(printed.family());
     const QString style = printed.styleName();
-    return style.isEmpty() ? printed.family() : printed.family() + QLatin1Char(' ') + style;
+    return style.isEmpty() ? family : family + QLatin1Char(' ') + style;
 }
 
 QString FontFaces::printingFamily(const QString& face)
 {
-    return QFontInfo(QFont(face)).family();
+    return FontSubstitutes::withoutFoundry(QFontInfo(printingFont(face)).family());
 }

@@ -151,7 +151,8 @@ QWidget* FontColourForm::buildFaces()
     m_faces->setObjectName(QStringLiteral("Face"));
     const QStringList names = FontFaces::names(m_start.name);
     m_faces->addItems(names);
-    const int row = m_start.name.isEmpty() ? -1 : names.indexOf(m_start.name);
+    // A name cut by the layout's field is the face it was cut from.
+    const int row = m_start.name.isEmpty() ? -1 : names.indexOf(FontFaces::listed(m_start.name));
     if (row >= 0)
         m_faces->setCurrentRow(row);
     connect(m_faces, &QListWidget::itemSelectionChanged, this, [this] {
@@ -275,9 +276,10 @@ QGroupBox* FontColourForm::buildSample()
 void FontColourForm::showSample()
 {
     const FontColourDialog::Choice shown = result();
-    // No face: the field prints in the font before it, which the dialog
-    // does not know; the sample takes the dialog's own.
-    QFont font = shown.name.isEmpty() ? this->font() : QFont(shown.name);
+    // The sample is drawn in the font that prints the face as the layout
+    // will store it (cut to its field; a blank face in the face that stands
+    // for it).
+    QFont font = FontFaces::printingFont(shown.name);
     font.setPointSizeF(shown.size > 0 ? shown.size : 8);
     font.setBold(shown.bold);
     font.setItalic(shown.italic);
@@ -288,14 +290,14 @@ void FontColourForm::showSample()
     palette.setColor(QPalette::WindowText, ColourValue::toQColor(shown.colour));
     m_sample->setPalette(palette);
 
-    // A face that another font prints (a substitute, a fallback for a face
-    // not installed) or that lacks the style chosen says what prints.
+    // A face that another font prints (a blank face, a substitute, a
+    // fallback for a face not installed, a name whose cut names another
+    // face) or that lacks the style chosen says what prints.
     const bool asChosen =
         shown.name.compare(FontFaces::printingFamily(shown.name), Qt::CaseInsensitive) == 0 &&
         highlighted(m_styles) != nullptr;
     const QString printed = FontFaces::printedAs(shown.name, shown.bold, shown.italic);
-    m_printedAs->setText(asChosen || printed.isEmpty() ? QString()
-                                                       : QStringLiteral("Prints as ") + printed);
+    m_printedAs->setText(asChosen ? QString() : QStringLiteral("Prints as ") + printed);
 }
 
 FontColourDialog::Choice FontColourForm::result() const

@@ -25,6 +25,7 @@
 #include "printrun/designer/CurrencyFiles.h"
 #include "printrun/designer/DesignerHost.h"
 #include "printrun/designer/FontColourDialog.h"
+#include "printrun/designer/FontFaces.h"
 #include "printrun/designer/TicketTypePictures.h"
 #include "printrun/designer/ticketbas.h"
 #include "printrun/engine/PrintRoutines.h"
@@ -366,9 +367,12 @@ void Ticketstp::ChangeStyle(qint16& Index)
     if (!FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags))
         return;
 
-    // A face left blank keeps the font the field is drawn in.
-    if (!choice.name.isEmpty()) {
-        field->setFontName(choice.name);
+    // A face left blank stays blank. A chosen face is drawn as the layout
+    // will hold it, cut to its field, so that the preview shows the face
+    // that prints.
+    const QString stored = FontFaces::storedName(choice.name);
+    if (!stored.isEmpty()) {
+        field->setFontName(stored);
         m_blankFace[size_t(Index)] = false;
     }
     field->setToolTipText(choice.name + QStringLiteral(" : ") + Values::signBlank(choice.size));

@@ -10,6 +10,7 @@
 
 #include "platform/barcode/BarcodeControl.h"
 #include "platform/controls/CommandButton.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
 #include "platform/controls/Shape.h"
@@ -248,12 +249,11 @@ void Ticketstp::ShowTicketPreview()
     for (int i = 0; i < FieldCount; ++i) {
         Label* field = Label1[size_t(i)];
         field->setVisible(layout.ShowField[i] == -1);
-        // A blank name or a size of no points cannot be drawn: the field
-        // keeps the font it has.
+        // A blank name is drawn in the face it prints in; a size of no
+        // points cannot be drawn: the field keeps the size it has.
         const QString name = Values::trimBlanks(layout.FontName[i]);
         m_blankFace[size_t(i)] = name.isEmpty();
-        if (!name.isEmpty())
-            field->setFontName(name);
+        field->setFontName(name.isEmpty() ? QString::fromLatin1(FontSubstitutes::BlankFace) : name);
         field->setToolTipText(Values::fixedWidth(layout.FontName[i], 20) + QStringLiteral(" : ") +
                               Values::signBlank(layout.FontSize[i]));
         if (layout.FontSize[i] > 0)

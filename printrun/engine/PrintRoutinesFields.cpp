@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "platform/barcode/Barcode.h"
+#include "platform/controls/FontSubstitutes.h"
 #include "platform/printing/Printer.h"
 #include "platform/runtime/Values.h"
 #include "printrun/engine/PrintHost.h"
@@ -37,10 +38,10 @@ double PrintRoutines::halfPitch() const
 
 void PrintRoutines::setFieldFont(Printer& printer, const TicketFileRecord& ticket, int index)
 {
-    // A blank name or a size of 0 keeps the printer's font.
+    // A blank name prints in one face, whatever field came before; a size of
+    // 0 keeps the printer's size.
     const QString name = Values::trimBlanks(ticket.FontName[index]);
-    if (!name.isEmpty())
-        printer.setFontName(name);
+    printer.setFontName(name.isEmpty() ? QString::fromLatin1(FontSubstitutes::BlankFace) : name);
     printer.setFontBold(ticket.FontBold[index] != 0);
     printer.setFontItalic(ticket.FontItalic[index] != 0);
     printer.setFontUnderline(ticket.FontUnderline[index] != 0);

@@ -61,6 +61,13 @@ TicketStats::TicketStats(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void TicketStats::Show()
 {
+    // The window lives on between showings while tickets are printed: each
+    // showing reads the database again, for the year and type chosen. The
+    // fill of the window's load is still fresh.
+    if (m_filledOnLoad)
+        m_filledOnLoad = false;
+    else
+        Stats(qint16(HScroll1->value()));
     if (isMinimized())
         showNormal();
     else
@@ -77,6 +84,7 @@ void TicketStats::Form_Load()
         Combo1->AddItem(QString(QChar(letter)));
     Combo1->setListIndex(0);
     Stats(0);
+    m_filledOnLoad = true;
 }
 
 void TicketStats::Combo1_Click()

@@ -22,7 +22,8 @@ public:
     // Builds the window and fills it for the current year and all tickets.
     explicit TicketStats(QWidget* parent = nullptr);
 
-    // Shows the window without blocking, brought to the front.
+    // Shows the window without blocking, brought to the front, with the
+    // database as it is now.
     void Show();
 
     // Fills the chart for `Year` (0: the current year) and returns the year
@@ -41,4 +42,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The chart was filled by the window's load and not yet shown.
+    bool m_filledOnLoad = false;
 };

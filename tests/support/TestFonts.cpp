@@ -40,8 +40,8 @@ const TestFace TestFaces[] = {
     {"test-twenty-one.ttf", "dejavu/DejaVuSerif.ttf", TestFonts::TwentyOneLetters, nullptr},
     {"test-twenty-six-wide.ttf", "liberation/LiberationMono-Regular.ttf", TestFonts::TwentySixWide,
      nullptr},
-    {"test-twenty-six-tall.ttf", "liberation/LiberationSerif-Italic.ttf",
-     TestFonts::TwentySixTall, nullptr},
+    {"test-twenty-six-tall.ttf", "liberation/LiberationSerif-Italic.ttf", TestFonts::TwentySixTall,
+     nullptr},
     {"test-foundry-urw.ttf", "open-sans/OpenSans-Regular.ttf", TestFonts::TwoFoundries, "urw"},
     {"test-foundry-ukwn.ttf", "open-sans/OpenSans-Regular.ttf", TestFonts::TwoFoundries, "UKWN"},
 };
@@ -116,8 +116,9 @@ void install()
     if (!made || !linkProjectFonts(fonts) || !file.open(QIODevice::WriteOnly) ||
         file.write(configuration(fonts, root.filePath(QStringLiteral("cache"))).toUtf8()) < 0) {
         // Without the project's fonts the tests' expectations cannot hold.
-        std::fprintf(stderr, "The tests' fonts could not be set up in %s (are fonts-liberation, "
-                             "fonts-open-sans and fonts-dejavu-core installed?)\n",
+        std::fprintf(stderr,
+                     "The tests' fonts could not be set up in %s (are fonts-liberation, "
+                     "fonts-open-sans and fonts-dejavu-core installed?)\n",
                      qPrintable(root.path()));
         std::exit(2);
     }

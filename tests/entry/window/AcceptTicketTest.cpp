@@ -357,14 +357,14 @@ TEST_F(AcceptTicketTest, InvalidTicketsAreRefusedWithNothingWritten)
 
 TEST_F(AcceptTicketTest, ATypedScaleShowsItsSizesAndAcceptStoresOnlyThose)
 {
-    writeBytes(QStringLiteral("ZRNZ.DAT"), scaleLine("SHOES", {"3", "4", "5", "6", "7", "8", "9"}) +
-                                               scaleLine("DRESS", {"6", "8", "10", "12", "14"}) +
-                                               scaleLine("KIDS", {"2-3", "4-5", "6-7"}));
+    const QByteArray scales = scaleLine("SHOES", {"3", "4", "5", "6", "7", "8", "9"}) +
+                              scaleLine("DRESS", {"6", "8", "10", "12", "14"}) +
+                              scaleLine("KIDS", {"2-3", "4-5", "6-7"});
+    writeBytes(QStringLiteral("ZRNZ.DAT"), scales);
     startWindow();
     const QStringList shoes{"3", "4", "5", "6", "7", "8", "9"};
     const QStringList dress{"6", "8", "10", "12", "14"};
-    const QStringList shortDress{"6", "8", "10"};
-    const QByteArray dressEdited = scaleLine("DRESS", {"6", "8", "10"});
+    const QStringList longDress{"6", "8", "10", "12", "14", "16", "18"};
     const QString notSetUp = QStringLiteral("Sizescale entered has not been setup.");
     const struct
     {
@@ -375,24 +375,38 @@ TEST_F(AcceptTicketTest, ATypedScaleShowsItsSizesAndAcceptStoresOnlyThose)
         QList<qint32> stored; // OrderQty of sizes 1 to 7; empty: refused
         QString message;
         QByteArray scalesAtAccept; // the size-scale file then, when changed
+        QStringList sizesAfter;    // the boxes shown after the refusal, when changed
     } cases[] = {
-        {"fewer sizes", "SHOES     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
-        {"more sizes", "KIDS      ", "SHOES", shoes, {1, 2, 3, 0, 0, 0, 0}, {}, {}},
-        {"trailing blanks", "SHOES     ", "DRESS   ", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
-        {"same scale retyped", "DRESS     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}},
-        {"unlisted name", "SHOES     ", "BABY", {}, {}, notSetUp, {}},
-        {"other letter case", "SHOES     ", "dress", {}, {}, notSetUp, {}},
+        {"fewer sizes", "SHOES     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}, {}},
+        {"more sizes", "KIDS      ", "SHOES", shoes, {1, 2, 3, 0, 0, 0, 0}, {}, {}, {}},
+        {"trailing blanks", "SHOES     ", "DRESS   ", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}, {}},
+        {"same scale retyped", "DRESS     ", "DRESS", dress, {1, 2, 3, 4, 5, 0, 0}, {}, {}, {}},
+        {"unlisted name", "SHOES     ", "BABY", {}, {}, notSetUp, {}, {}},
+        {"other letter case", "SHOES     ", "dress", {}, {}, notSetUp, {}, {}},
         {"scale shortened in its file since",
          "DRESS     ",
          "DRESS",
          dress,
          {},
          "The size scale \"DRESS\" has no size in position 4: no quantity can be stored for it.",
-         dressEdited},
+         scaleLine("DRESS", {"6", "8", "10"}),
+         {"6", "8", "10"}},
+        // Boxes 6 and 7, hidden with what was typed for SHOES, are not stored
+        // for the sizes DRESS gained.
+        {"scale lengthened in its file since",
+         "SHOES     ",
+         "DRESS",
+         dress,
+         {},
+         "The sizes of the size scale \"DRESS\" have changed. Check the quantities and Accept "
+         "again.",
+         scaleLine("DRESS", {"6", "8", "10", "12", "14", "16", "18"}),
+         longDress},
     };
     int row = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        writeBytes(QStringLiteral("ZRNZ.DAT"), scales);
         for (int p = 0; p < 7; ++p)
             frm->Text2[size_t(p)]->setText(QString());
         Ticket t;
@@ -429,7 +443,7 @@ TEST_F(AcceptTicketTest, ATypedScaleShowsItsSizesAndAcceptStoresOnlyThose)
             EXPECT_EQ(readBytes(QStringLiteral("ZRNDB.DAT")), records);
             EXPECT_EQ(readBytes(QStringLiteral("ZRPRT.DAT")), printFile);
             // The boxes are those of the scale as its file now holds it.
-            EXPECT_EQ(shownSizes(true), c.scalesAtAccept.isEmpty() ? c.sizes : shortDress);
+            EXPECT_EQ(shownSizes(true), c.scalesAtAccept.isEmpty() ? c.sizes : c.sizesAfter);
             continue;
         }
         EXPECT_TRUE(since(mark).isEmpty());

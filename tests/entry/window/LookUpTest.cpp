@@ -354,6 +354,8 @@ TEST_F(LookUpTest, FieldSearchMatchesLeadingTextColourAndPrice)
         {"price", -2, "12.5", {"1", "4"}},
         {"price with blanks around it", -2, " 12.5 ", {"1", "4"}},
         {"price with two decimals", -2, "3.00", {"5"}},
+        {"price of one blank", -2, " ", {"1", "2", "4", "5"}},
+        {"price of blanks", -2, "   ", {"1", "2", "4", "5"}},
         {"scale", 7, "ki", {"4"}},
         {"fit", 8, "L", {"1", "2", "4", "5"}},
         {"supplier", 11, "NORTHWIND X", {}},

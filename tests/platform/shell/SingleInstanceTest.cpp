@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUuid>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -89,4 +90,42 @@ TEST(SingleInstanceTest, SocketFileLeftByADeadInstanceIsTakenOver)
 
     SingleInstance second(key);
     EXPECT_TRUE(second.activatePrevInstance());
+}
+
+TEST(SingleInstanceTest, AFolderKeyNamesTheFolderHoweverItIsWritten)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("shop")));
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("other")));
+    const QString longName(200, QLatin1Char('x'));
+    ASSERT_TRUE(dir.mkpath(longName));
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("shop")), dir.filePath(QStringLiteral("link"))));
+    const QString shop =
+        SingleInstance::folderKey(QStringLiteral("Program"), dir.filePath(QStringLiteral("shop")));
+
+    const struct
+    {
+        const char* name;
+        QString folder;
+        bool sameAsShop;
+    } cases[] = {
+        {"trailing slash", dir.filePath(QStringLiteral("shop/")), true},
+        {"through its parent", dir.filePath(QStringLiteral("other/../shop")), true},
+        {"through a link", dir.filePath(QStringLiteral("link")), true},
+        {"another folder", dir.filePath(QStringLiteral("other")), false},
+        {"a long path", dir.filePath(longName), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString key = SingleInstance::folderKey(QStringLiteral("Program"), c.folder);
+        EXPECT_EQ(key == shop, c.sameAsShop);
+        // Short enough for a local socket's path however long the folder's.
+        EXPECT_EQ(key.size(), shop.size());
+        SingleInstance instance(key);
+        EXPECT_FALSE(instance.activatePrevInstance());
+        EXPECT_TRUE(instance.isListening());
+    }
 }

@@ -68,7 +68,9 @@ TEST_F(FontColourDialogTest, StoredFontsShowAsStoredAndComeBackUnchanged)
         {"Arial", 8, false, false, false, "0", "Regular"},
         {"DejaVu Sans", 10, false, false, false, "255", "Regular"},
         {"Liberation Serif", 14, true, true, true, "8421376", "Bold Italic"},
-        {"Garamond", 9, false, true, false, "0", "Italic"}, // neither installed nor substituted
+        // Neither installed nor substituted: the font that prints it has no
+        // italic of its own, and the flag comes back as it was.
+        {"Garamond", 9, false, true, false, "0", ""},
         {"", 8, false, false, false, "0", "Regular"},
         {"arial", 10, true, false, false, "0", "Bold"}, // the stored spelling is listed
     };
@@ -307,6 +309,7 @@ TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
         QStringList styles;
         const char* highlighted;
         const char* printedAs;
+        const char* other = nullptr; // another face highlighted in the dialog
     } cases[] = {
         {"Arial", false, false, Four, "Regular", "Prints as Liberation Sans Regular"},
         {"Small Fonts", true, true, Four, "Bold Italic",
@@ -314,13 +317,26 @@ TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
         {"Open Sans Condensed", false, false, {"Bold"}, "", "Prints as Open Sans Condensed Bold"},
         {"Open Sans Condensed", true, false, {"Bold"}, "Bold", ""},
         {"Open Sans Light", false, true, {"Regular", "Italic"}, "Italic", ""},
-        {"DejaVu Sans", true, true, Four, "Bold Italic", ""}, // oblique counts as italic
-        {"", false, false, Four, "Regular", ""},
+        {"DejaVu Sans", true, true, {"Regular", "Bold"}, "", "Prints as DejaVu Sans Bold"},
+        {"", false, false, Four, "Regular", "Prints as Liberation Sans Regular"},
+        {"Arial",
+         false,
+         false,
+         {"Bold"},
+         "",
+         "Prints as Open Sans Condensed Bold",
+         "Open Sans Condensed"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.face) + (c.bold ? " bold" : "") + (c.italic ? " italic" : ""));
+        SCOPED_TRACE(std::string(c.face) + (c.bold ? " bold" : "") + (c.italic ? " italic" : "") +
+                     (c.other ? std::string(", then ") + c.other : std::string()));
         QObject guard;
         whenShown<QDialog>(&guard, [&](QDialog* dialog) {
+            if (c.other) {
+                auto* faces = part<QListWidget>(dialog, "Face");
+                faces->setCurrentItem(
+                    faces->findItems(QString::fromLatin1(c.other), Qt::MatchExactly).value(0));
+            }
             EXPECT_EQ(rows(dialog, "FontStyle"), c.styles);
             EXPECT_EQ(current(dialog, "FontStyle"), QString::fromLatin1(c.highlighted));
             EXPECT_EQ(part<QLabel>(dialog, "PrintedAs")->text(), QString::fromLatin1(c.printedAs));
@@ -331,7 +347,8 @@ TEST_F(FontColourDialogTest, StylesAreTheFacesOwnAndSayWhatPrints)
         choice.bold = c.bold;
         choice.italic = c.italic;
         ASSERT_TRUE(FontColourDialog::current().choose(choice, FontColourDialog::DefaultFlags));
-        EXPECT_EQ(std::make_tuple(choice.name, choice.bold, choice.italic),
-                  std::make_tuple(QString::fromLatin1(c.face), c.bold, c.italic));
+        EXPECT_EQ(
+            std::make_tuple(choice.name, choice.bold, choice.italic),
+            std::make_tuple(QString::fromLatin1(c.other ? c.other : c.face), c.bold, c.italic));
     }
 }

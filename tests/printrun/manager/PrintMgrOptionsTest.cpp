@@ -1,12 +1,15 @@
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
 #include "PrintMgrFixture.h"
+#include "platform/controls/ComboBox.h"
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/ListView.h"
@@ -15,6 +18,8 @@
 #include "platform/printing/Printers.h"
 #include "platform/printing/RecordingPrinter.h"
 #include "printrun/manager/SettingsFile.h"
+#include "printrun/manager/StatisticsChart.h"
+#include "printrun/manager/StatisticsDatabase.h"
 #include "printrun/manager/TicketStats.h"
 #include "printrun/stock/KVPBv11Lib.h"
 
@@ -315,6 +320,54 @@ TEST_F(PrintMgrOptionsTest, StatisticsWindowIsMadeOnceAndClosedAtUnload)
 
     w.Form_Unload();
     EXPECT_EQ(w.ticketStats(), nullptr);
+}
+
+// Tickets printed while the window is away are counted when it is shown
+// again, for the type chosen, however it went away.
+TEST_F(PrintMgrOptionsTest, StatisticsWindowShowsTheDatabaseEachTimeItIsShown)
+{
+    const QDate today = QDate::currentDate();
+    const struct
+    {
+        const char* name;
+        int type; // index of the type choice
+        void (*away)(QWidget*);
+        const char* letter; // of the tickets printed meanwhile
+        int total;          // the type's count after them
+    } cases[] = {
+        {"closed", 0, [](QWidget* w) { w->close(); }, "A", 150},
+        {"minimised, letter A", 1, [](QWidget* w) { w->showMinimized(); }, "A", 150},
+        {"left open, letter A", 1, [](QWidget*) {}, "B", 141},
+        {"left open", 0, [](QWidget*) {}, "B", 150},
+    };
+    PrintMgr& w = load();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path(StatisticsDatabase::FileName));
+        StatisticsDatabase database;
+        ASSERT_TRUE(database.CreateStatsDb());
+        ASSERT_TRUE(database.addPrintedTickets(today, QStringLiteral("A"), 141));
+        run(QStringLiteral("Ticket Stats"));
+        TicketStats& stats = *w.ticketStats();
+        stats.Combo1->setListIndex(c.type);
+        stats.Combo1_Click();
+        const QString type = stats.Combo1->Text();
+        EXPECT_TRUE(stats.MSChart1->FootnoteText().startsWith(
+            QStringLiteral("%1 in %2 = 141 ").arg(type).arg(today.year())));
+        c.away(&stats);
+        ASSERT_TRUE(database.addPrintedTickets(today, QString::fromLatin1(c.letter), 9));
+
+        run(QStringLiteral("Ticket Stats"));
+        EXPECT_TRUE(stats.isVisible() && !stats.isMinimized());
+        EXPECT_TRUE(stats.MSChart1->FootnoteText().startsWith(
+            QStringLiteral("%1 in %2 = %3 ").arg(type).arg(today.year()).arg(c.total)))
+            << stats.MSChart1->FootnoteText().toStdString();
+        EXPECT_EQ(stats.MSChart1->Data(today.month(), 1), c.total);
+        const auto* axis =
+            qobject_cast<QValueAxis*>(stats.MSChart1->view()->chart()->axes(Qt::Vertical).value(0));
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->max(), c.total);
+    }
 }
 
 TEST_F(PrintMgrOptionsTest, DataPathIsCheckedSavedAndReloaded)
