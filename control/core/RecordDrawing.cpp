@@ -1,6 +1,7 @@
 #include "control/core/RecordDrawing.h"
 
 #include <QPointer>
+#include <algorithm>
 #include <optional>
 
 #include "control/core/JobContext.h"
@@ -167,15 +168,14 @@ bool RecordDrawing::drawRecord(size_t j)
 bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
 {
     const int page = m_job.pageIndex();
+    const bool lead = m_job.Places.leadOf(j) == j;
     PagePx top = m_job.Places.place(j, page, flowOf(j, &row, false), m_job.scale());
+    if (lead)
+        top = m_job.Places.placeRow(j, top, page, m_job.scale());
     top = std::max(top, m_job.TopMarginPx);
     bool newPage = false;
-    if (m_job.PrintItems[j].Control) {
-        if (m_job.Places.leadOf(j) == j)
-            newPage = rowStartsNewPage(j, top);
-        else
-            newPage = startsNewPage(j, top);
-    }
+    if (m_job.PrintItems[j].Control)
+        newPage = lead ? rowStartsNewPage(j, top) : startsNewPage(j, top);
     if (newPage) {
         m_job.NewPage();
         if (m_job.StopComposing)
@@ -271,12 +271,27 @@ bool RecordDrawing::goesOnOverPages(size_t j) const
     }
 }
 
+// The records after j that stand beside it or in its row (a frame's
+// children beside it among them), in order.
+std::vector<size_t> RecordDrawing::besideOf(size_t j) const
+{
+    const std::vector<PrintItem>& items = m_job.PrintItems;
+    const std::vector<size_t>& row = m_job.Places.membersOf(m_job.Places.leadOf(j));
+    std::vector<size_t> beside;
+    for (size_t k = j + 1; k < items.size(); ++k) {
+        if (std::find(row.begin(), row.end(), k) != row.end() ||
+            RecordPlaces::relate(items[j], items[k]) == RecordPlaces::Relation::Beside)
+            beside.push_back(k);
+    }
+    return beside;
+}
+
 void RecordDrawing::drawBesideBeforeContinuing(size_t j)
 {
     const int page = m_job.pageIndex();
-    for (const size_t k : m_job.Places.membersOf(m_job.Places.leadOf(j))) {
-        if (k <= j || m_job.Places.extent(k).drawn || !m_job.PrintItems[k].Control ||
-            goesOnOverPages(k) || !m_job.Places.levelOn(k, page))
+    for (const size_t k : besideOf(j)) {
+        if (m_job.Places.extent(k).drawn || !m_job.PrintItems[k].Control || goesOnOverPages(k) ||
+            !m_job.Places.levelOn(k, page))
             continue;
         const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
         if (!row)

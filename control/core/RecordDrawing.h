@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "control/core/PageUnits.h"
 
@@ -34,6 +35,7 @@ private:
     // The records beside record j, drawn on its first page before it goes
     // on to the next.
     void drawBesideBeforeContinuing(size_t j);
+    std::vector<size_t> besideOf(size_t j) const;
     bool goesOnOverPages(size_t j) const;
     // The renderer of a record, its failures met as its kind meets them;
     // false when the job is to stop at once.

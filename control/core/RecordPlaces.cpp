@@ -157,6 +157,19 @@ PagePx RecordPlaces::placeBesideLead(size_t j, PagePx leadTop, int page,
     return lowestBound(j, page, scale, latestGridAbove(j, page), level);
 }
 
+PagePx RecordPlaces::placeRow(size_t lead, PagePx leadTop, int page, const PageScale& scale) const
+{
+    const std::vector<PrintItem>& items = *m_items;
+    qint32 lower = 0;
+    for (const size_t j : m_members[lead]) {
+        if (m_extents[j].begun)
+            continue;
+        const PagePx level = scale.advance(leadTop, twips(items[j].Top) - twips(items[lead].Top));
+        lower = std::max(lower, placeBesideLead(j, leadTop, page, scale).value - level.value);
+    }
+    return leadTop + PagePx{lower};
+}
+
 void RecordPlaces::begin(size_t j, int page, PagePx top)
 {
     if (j >= m_extents.size())

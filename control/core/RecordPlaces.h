@@ -80,6 +80,9 @@ public:
     // Where record j would start level with the lead of its row, were the
     // lead at `leadTop` on `page`.
     PagePx placeBesideLead(size_t j, PagePx leadTop, int page, const PageScale& scale) const;
+    // Where the lead of a row starts so that the records of its row, level
+    // with it, clear what they stand below: `leadTop`, or lower.
+    PagePx placeRow(size_t lead, PagePx leadTop, int page, const PageScale& scale) const;
 
     // Reports while a record is drawn: its top, and where its printing
     // reaches past its box.
