@@ -88,10 +88,16 @@ long RecordPlaces::latestGridAbove(size_t j, int page) const
 
 bool RecordPlaces::standsByGrid(size_t i, size_t grid) const
 {
+    // Beside it, whichever was made first; not below it.
     const std::vector<PrintItem>& items = *m_items;
-    if (i > grid)
-        return true;
-    return relate(items[i], items[grid]) == Relation::Beside;
+    return i > grid ? relate(items[grid], items[i]) == Relation::Beside
+                    : relate(items[i], items[grid]) == Relation::Beside;
+}
+
+bool RecordPlaces::followsBelowGrid(size_t j, size_t grid) const
+{
+    // The record before it was placed below the grid: the gap from it holds.
+    return j > grid + 1 && relate((*m_items)[grid], (*m_items)[j - 1]) == Relation::Below;
 }
 
 bool RecordPlaces::levelOn(size_t j, int page) const
@@ -142,7 +148,8 @@ PagePx RecordPlaces::place(size_t j, int page, PagePx flow, const PageScale& sca
             // It began on an earlier page: the record follows its end.
             top = std::max(flow, a.lastBottom);
         }
-    } else if (grid >= 0) {
+    } else if (grid >= 0 && !followsBelowGrid(j, size_t(grid))) {
+        // Right below the grid: where its printing ends.
         top = m_extents[size_t(grid)].lastBottom;
     }
     return lowestBound(j, page, scale, grid, top);

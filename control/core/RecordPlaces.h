@@ -99,6 +99,9 @@ private:
     long latestGridAbove(size_t j, int page) const;
     long latestBeside(size_t j) const;
     bool standsByGrid(size_t i, size_t grid) const;
+    // Whether record j, below grid-like record `grid`, comes after another
+    // record below that grid.
+    bool followsBelowGrid(size_t j, size_t grid) const;
     // Whether record j is placed level with record i when it stands beside
     // it.
     bool levelsWith(size_t i, size_t j) const;
