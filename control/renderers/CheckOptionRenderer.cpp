@@ -123,9 +123,14 @@ private:
     {
         if (print) {
             job.printer().setFont(printerFontOf(font, scale));
-            TextCell cell = captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
-                                        nearest(shared.PrinterScale * 4 + job.CurrentY.value),
-                                        nearest(item.Width / ptp * scale), printedLineHeight());
+            // The caption right of the glyph, ending where the control's box
+            // ends (a right-aligned caption would print past it otherwise;
+            // the cell draws a few pen widths wider than asked).
+            const int glyphRoom = nearest(shared.PrinterPenScale * 33);
+            TextCell cell =
+                captionCell(nearest(shared.PrinterPenScale * 30 + job.ItemLeftPx.value),
+                            nearest(shared.PrinterScale * 4 + job.CurrentY.value),
+                            nearest(item.Width / ptp * scale) - glyphRoom, printedLineHeight());
             cell.inset = 0;
             return cell;
         }

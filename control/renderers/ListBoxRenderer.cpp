@@ -454,6 +454,10 @@ private:
             cell.left = nearest(job.ItemLeftPx.value + pxScale * indent + 5 * pxScale);
             cell.top = nearest(y + pxScale);
             cell.width = nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps);
+            // Its text ends inside its column (the cell draws a few pen
+            // widths wider than asked).
+            const int columnRight = job.ItemLeftPx.value - indent + colW;
+            cell.width = std::min(cell.width, columnRight - cell.left - nearest(3 * pps));
             cell.height = nearest(rowH - 4 * pps);
             cell.inset = 0;
         } else {
