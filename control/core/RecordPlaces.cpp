@@ -40,11 +40,20 @@ void RecordPlaces::reset(const std::vector<PrintItem>& items, std::vector<Flow> 
     m_marked.assign(items.size(), false);
     m_lead.assign(items.size(), 0);
     m_members.assign(items.size(), {});
+    m_holder.assign(items.size(), -1);
+    for (size_t j = 0; j < items.size(); ++j)
+        m_holder[j] = frameHolding(j);
     // Each record joins the earliest open row whose lead it stands beside;
-    // a row closes once the records pass its lead's box.
+    // a row closes once the records pass its lead's box. A frame's children
+    // join the frame's row.
     std::vector<size_t> open;
     for (size_t j = 0; j < items.size(); ++j) {
         std::erase_if(open, [&](size_t lead) { return items[j].Top >= boxBottom(items[lead]); });
+        if (const long frame = m_holder[j]; frame >= 0) {
+            m_lead[j] = m_lead[size_t(frame)];
+            m_members[m_lead[j]].push_back(j);
+            continue;
+        }
         const auto row = std::find_if(open.begin(), open.end(), [&](size_t lead) {
             return relate(items[lead], items[j]) == Relation::Beside && levelsWith(lead, j);
         });
@@ -58,6 +67,34 @@ void RecordPlaces::reset(const std::vector<PrintItem>& items, std::vector<Flow> 
     }
 }
 
+long RecordPlaces::frameHolding(size_t j) const
+{
+    const std::vector<PrintItem>& items = *m_items;
+    const PrintItem& record = items[j];
+    for (size_t i = j; i-- > 0;) {
+        const PrintItem& frame = items[i];
+        if (frame.TypeName == QLatin1String("Frame") && record.Top < boxBottom(frame) &&
+            record.Across >= frame.Across && record.Across < frame.AcrossEnd)
+            return long(i);
+    }
+    return -1;
+}
+
+bool RecordPlaces::sharesFrame(size_t i, size_t j) const
+{
+    // A record held by a frame is placed from the frame and what the frame
+    // holds; what stands outside moves the frame, and the frame its
+    // children.
+    const long frame = m_holder[j];
+    if (frame < 0)
+        return true;
+    for (long up = m_holder[i]; up >= 0; up = m_holder[size_t(up)]) {
+        if (up == frame)
+            return true;
+    }
+    return false;
+}
+
 bool RecordPlaces::levelsWith(size_t i, size_t j) const
 {
     return m_flows[i] == Flow::Plain || (m_flows[i] == Flow::Grid && m_flows[j] != Flow::Grid);
@@ -68,10 +105,12 @@ long RecordPlaces::latestBeside(size_t j) const
     const std::vector<PrintItem>& items = *m_items;
     for (size_t i = j; i-- > 0;) {
         if (m_extents[i].begun && relate(items[i], items[j]) == Relation::Beside &&
-            levelsWith(i, j))
+            levelsWith(i, j) && sharesFrame(i, j))
             return long(i);
     }
-    return -1;
+    // The frame that holds it.
+    const long frame = m_holder[j];
+    return frame >= 0 && m_extents[size_t(frame)].begun ? frame : -1;
 }
 
 long RecordPlaces::latestGridAbove(size_t j, int page) const
@@ -80,7 +119,7 @@ long RecordPlaces::latestGridAbove(size_t j, int page) const
     for (size_t i = j; i-- > 0;) {
         const PrintedExtent& e = m_extents[i];
         if (e.drawn && e.gridLike && e.lastPage == page &&
-            relate(items[i], items[j]) == Relation::Below)
+            relate(items[i], items[j]) == Relation::Below && sharesFrame(i, j))
             return long(i);
     }
     return -1;
@@ -113,7 +152,8 @@ PagePx RecordPlaces::lowestBound(size_t j, int page, const PageScale& scale, lon
     const PrintItem& record = items[j];
     for (size_t i = 0; i < j; ++i) {
         const PrintedExtent& e = m_extents[i];
-        if (!e.drawn || e.lastPage != page || relate(items[i], record) != Relation::Below)
+        if (!e.drawn || e.lastPage != page || relate(items[i], record) != Relation::Below ||
+            !sharesFrame(i, j))
             continue;
         if (e.gridLike) {
             top = std::max(top, e.lastBottom);

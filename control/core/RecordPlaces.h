@@ -18,8 +18,9 @@
 // and no higher than the records that stand by the grid. Where every record
 // prints at its box, the flow of gaps places each record, unchanged.
 //
-// Records that stand beside a row's first record (its lead) form its row:
-// the row starts a new page together.
+// Records that stand beside a row's first record (its lead), and the
+// children of a frame in the row, form its row: the row starts a new page
+// together.
 struct PrintedExtent
 {
     // Its top is known; it is drawn to its end.
@@ -98,6 +99,11 @@ private:
     PagePx lowestBound(size_t j, int page, const PageScale& scale, long grid, PagePx top) const;
     long latestGridAbove(size_t j, int page) const;
     long latestBeside(size_t j) const;
+    // The latest frame whose box holds record j's top left, or -1.
+    long frameHolding(size_t j) const;
+    // Whether record i is held by the frame that holds record j (any record
+    // when no frame holds j).
+    bool sharesFrame(size_t i, size_t j) const;
     bool standsByGrid(size_t i, size_t grid) const;
     // Whether record j, below grid-like record `grid`, comes after another
     // record below that grid.
@@ -112,4 +118,5 @@ private:
     std::vector<bool> m_marked;
     std::vector<size_t> m_lead;
     std::vector<std::vector<size_t>> m_members;
+    std::vector<long> m_holder;
 };
