@@ -173,9 +173,11 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
     if (lead)
         top = m_job.Places.placeRow(j, top, page, m_job.scale());
     top = std::max(top, m_job.TopMarginPx);
+    // A record of a row that has begun on this page stays with it: what
+    // can go on over pages does so from here.
     bool newPage = false;
     if (m_job.PrintItems[j].Control)
-        newPage = lead ? rowStartsNewPage(j, top) : startsNewPage(j, top);
+        newPage = lead ? rowStartsNewPage(j, top) : !canGoOnOverPages(row) && startsNewPage(j, top);
     if (newPage) {
         m_job.NewPage();
         if (m_job.StopComposing)
@@ -247,6 +249,22 @@ PagePx RecordDrawing::flowOf(size_t j, const RendererRow* row, bool afterBreak)
 void RecordDrawing::finishRecord(size_t j)
 {
     m_job.Places.end(j, m_job.pageIndex(), m_job.CurrentY, m_job.scale());
+}
+
+bool RecordDrawing::canGoOnOverPages(const RendererRow& row)
+{
+    switch (row.kind) {
+    case RenderKind::Text:
+    case RenderKind::FileList:
+    case RenderKind::ListView:
+    case RenderKind::ListBox:
+    case RenderKind::FlexGrid:
+    case RenderKind::DataGrid:
+    case RenderKind::RichText:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool RecordDrawing::goesOnOverPages(size_t j) const

@@ -37,6 +37,8 @@ private:
     void drawBesideBeforeContinuing(size_t j);
     std::vector<size_t> besideOf(size_t j) const;
     bool goesOnOverPages(size_t j) const;
+    // Whether what the kind draws goes on over pages where it does not fit.
+    static bool canGoOnOverPages(const RendererRow& row);
     // The renderer of a record, its failures met as its kind meets them;
     // false when the job is to stop at once.
     bool callRenderer(const RendererRow& row, size_t j);
