@@ -311,6 +311,23 @@ TEST_F(PrintedExtents, EveryControlPrintsOnceInsideTheBandAndClearOfItsNeighbour
          Both, [](PrintedExtents& t) { rowAtTheFoot(t, true); }, expectRowOnNextPage},
         {"a caption made second and a wrapping label beside it at the foot start the next page",
          Both, [](PrintedExtents& t) { rowAtTheFoot(t, false); }, expectRowOnNextPage},
+        {"a frame beside a list box that runs over pages keeps its children on its page", Both,
+         [](PrintedExtents& t) {
+             auto* frame =
+                 t.text<Frame>("Choices", 300, 3000, 4000, 1800, QStringLiteral("Choices"));
+             t.text<CheckBox>("Gift", 200, 400, 2500, 255, QStringLiteral("Gift"), frame);
+             t.text<Label>("Note", 200, 1200, 2500, 285, QStringLiteral("Note"), frame);
+             auto* list = t.add<ListBox>("Long", 4600, 3010, 3000, 7000);
+             for (int k = 1; k <= 110; ++k)
+                 list->AddItem(QStringLiteral("Entry%1").arg(k, 3, 10, QLatin1Char('0')));
+         },
+         [](const Printed& p) {
+             p.expectNumbered(QStringLiteral("Entry"), 110);
+             const Word frame = p.only(QStringLiteral("Choices"));
+             const Word note = p.only(QStringLiteral("Note"));
+             EXPECT_EQ(note.page, frame.page);
+             EXPECT_NEAR(note.box.top() - frame.box.top(), p.job.px(1200), p.job.px(150));
+         }},
         {"a frame whose box would cross the foot starts the next page with its check boxes", Both,
          [](PrintedExtents& t) {
              auto* frame =
