@@ -304,12 +304,23 @@ std::vector<size_t> RecordDrawing::besideOf(size_t j) const
     return beside;
 }
 
+bool RecordDrawing::belowUndrawn(size_t k) const
+{
+    const std::vector<PrintItem>& items = m_job.PrintItems;
+    for (size_t i = 0; i < k; ++i) {
+        if (!m_job.Places.extent(i).drawn &&
+            RecordPlaces::relate(items[i], items[k]) == RecordPlaces::Relation::Below)
+            return true;
+    }
+    return false;
+}
+
 void RecordDrawing::drawBesideBeforeContinuing(size_t j)
 {
     const int page = m_job.pageIndex();
     for (const size_t k : besideOf(j)) {
         if (m_job.Places.extent(k).drawn || !m_job.PrintItems[k].Control || goesOnOverPages(k) ||
-            !m_job.Places.levelOn(k, page))
+            !m_job.Places.levelOn(k, page) || belowUndrawn(k))
             continue;
         const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
         if (!row)

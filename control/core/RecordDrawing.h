@@ -36,6 +36,8 @@ private:
     // on to the next.
     void drawBesideBeforeContinuing(size_t j);
     std::vector<size_t> besideOf(size_t j) const;
+    // Whether record k stands below a record not yet drawn to its end.
+    bool belowUndrawn(size_t k) const;
     bool goesOnOverPages(size_t j) const;
     // Whether what the kind draws goes on over pages where it does not fit.
     static bool canGoOnOverPages(const RendererRow& row);
