@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "control/core/JobContext.h"
@@ -304,23 +305,43 @@ std::vector<size_t> RecordDrawing::besideOf(size_t j) const
     return beside;
 }
 
-bool RecordDrawing::belowUndrawn(size_t k) const
+bool RecordDrawing::belowWaiting(size_t k, const std::vector<size_t>& drawnNow) const
 {
     const std::vector<PrintItem>& items = m_job.PrintItems;
     for (size_t i = 0; i < k; ++i) {
         if (!m_job.Places.extent(i).drawn &&
+            std::find(drawnNow.begin(), drawnNow.end(), i) == drawnNow.end() &&
             RecordPlaces::relate(items[i], items[k]) == RecordPlaces::Relation::Below)
             return true;
     }
     return false;
 }
 
+bool RecordDrawing::rowWaits(size_t k, const std::vector<size_t>& drawnNow) const
+{
+    // Records level with it print level: none goes ahead of what another
+    // waits for.
+    const std::vector<PrintItem>& items = m_job.PrintItems;
+    const auto waits = [&](size_t m) {
+        return !m_job.Places.extent(m).begun &&
+               std::abs(items[m].Top - items[k].Top) < items[k].FirstLine &&
+               belowWaiting(m, drawnNow);
+    };
+    const size_t lead = m_job.Places.leadOf(k);
+    const std::vector<size_t>& members = m_job.Places.membersOf(lead);
+    return waits(lead) || std::any_of(members.begin(), members.end(), waits);
+}
+
 void RecordDrawing::drawBesideBeforeContinuing(size_t j)
 {
     const int page = m_job.pageIndex();
+    std::vector<size_t> drawnNow;
     for (const size_t k : besideOf(j)) {
-        if (m_job.Places.extent(k).drawn || !m_job.PrintItems[k].Control || goesOnOverPages(k) ||
-            !m_job.Places.levelOn(k, page) || belowUndrawn(k))
+        if (!m_job.Places.extent(k).drawn && m_job.PrintItems[k].Control && !goesOnOverPages(k))
+            drawnNow.push_back(k);
+    }
+    for (const size_t k : drawnNow) {
+        if (!m_job.Places.levelOn(k, page) || rowWaits(k, drawnNow))
             continue;
         const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
         if (!row)

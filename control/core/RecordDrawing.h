@@ -36,8 +36,11 @@ private:
     // on to the next.
     void drawBesideBeforeContinuing(size_t j);
     std::vector<size_t> besideOf(size_t j) const;
-    // Whether record k stands below a record not yet drawn to its end.
-    bool belowUndrawn(size_t k) const;
+    // Whether record k stands below a record that is neither drawn to its
+    // end nor among those drawn now; whether a record of k's row level with
+    // it and not yet begun does.
+    bool belowWaiting(size_t k, const std::vector<size_t>& drawnNow) const;
+    bool rowWaits(size_t k, const std::vector<size_t>& drawnNow) const;
     bool goesOnOverPages(size_t j) const;
     // Whether what the kind draws goes on over pages where it does not fit.
     static bool canGoOnOverPages(const RendererRow& row);
