@@ -1,22 +1,24 @@
 // Page composition: the page geometry of a job, the host form's printable
 // controls in order, their gaps, and the renderer of each.
+#include <QFontMetricsF>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWidget>
+#include <algorithm>
 #include <optional>
 
 #include "control/core/HostFormAdapter.h"
 #include "control/core/JobContext.h"
 #include "control/core/JobWindows.h"
 #include "control/core/OffScreenDC.h"
+#include "control/core/RecordDrawing.h"
 #include "control/core/RendererTable.h"
 #include "control/core/SharedState.h"
 #include "control/core/Zentrel.h"
 #include "platform/controls/ControlMembers.h"
 #include "platform/controls/FormMember.h"
-#include "platform/gdi/SystemColours.h"
 #include "platform/printing/Printers.h"
 
 using namespace platform;
@@ -67,19 +69,31 @@ bool endsForm(const QWidget* widget)
     return widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget->parentWidget());
 }
 
-// How far a scroll area has scrolled the widget it holds as its content,
-// in pixels (none for any other widget). The content counts at its
-// unscrolled place, so a form held in a scroll area prints whole whatever
-// its scroll bars show.
-QPoint scrolledBy(const QWidget* widget)
+// The scroll area that holds the widget as its content, or null.
+const QScrollArea* scrollAreaOf(const QWidget* widget)
 {
     const QWidget* viewport = widget->parentWidget();
     const auto* area =
         viewport ? qobject_cast<const QScrollArea*>(viewport->parentWidget()) : nullptr;
-    if (!area || area->viewport() != viewport || area->widget() != widget)
+    return area && area->viewport() == viewport && area->widget() == widget ? area : nullptr;
+}
+
+// How far a scroll area has scrolled the widget it holds as its content,
+// in pixels (none for any other widget). The content counts at its
+// unscrolled place, so a form held in a scroll area prints whole whatever
+// its scroll bars show. Right to left, content wider than the viewport
+// starts at the viewport's left, not left of it.
+QPoint scrolledBy(const QWidget* widget)
+{
+    const QScrollArea* area = scrollAreaOf(widget);
+    if (!area)
         return {};
     const int across = area->horizontalScrollBar()->value();
-    return {area->isRightToLeft() ? -across : across, area->verticalScrollBar()->value()};
+    const int down = area->verticalScrollBar()->value();
+    if (!area->isRightToLeft())
+        return {across, down};
+    const int unscrolled = std::max(0, widget->x() - across);
+    return {unscrolled - widget->x(), down};
 }
 
 // Adds a place in pixels to sums in twips.
@@ -87,22 +101,6 @@ void addPixels(QPoint pixels, Twips& leftSum, Twips& topSum)
 {
     leftSum += Twips{double(pixels.x() * HostFormAdapter::TwipsPerPixel)};
     topSum += Twips{double(pixels.y() * HostFormAdapter::TwipsPerPixel)};
-}
-
-// The grid kinds, by type name: their records keep the control's height,
-// and print grid-like (see gridLikeType).
-bool isGridKind(const QString& type)
-{
-    return type == QLatin1String("DataGrid") || type == QLatin1String("TDBGrid") ||
-           type == QLatin1String("DBGrid") || type == QLatin1String("ListView") ||
-           type.endsWith(QLatin1String("FlexGrid"));
-}
-
-// Whether a record's type name makes it grid-like: the record after it is
-// placed from its printed bottom.
-bool gridLikeType(const QString& type, bool sideBySide)
-{
-    return !sideBySide && isGridKind(type);
 }
 
 // The composition of one job over the host form, a step at a time.
@@ -133,6 +131,7 @@ public:
             makeFirstPreviewPage();
             resizerToDesignScale();
             collectPrintItems();
+            makeRoomForScrolledContent();
             setGaps();
             renderItems();
         } catch (const HostGone&) {
@@ -184,7 +183,6 @@ private:
         // The first control's place counts from 20 pixels below the top
         // margin, in preview as in print.
         m_job.CurrentY = m_job.TopMarginPx + PagePx{20};
-        m_job.Reach.clear();
     }
 
     // 4. The page in page pixels. A preview page is as high as the page a
@@ -334,7 +332,7 @@ private:
             width = member(control, "Width").toDouble();
             // Side by side a list view keeps no height, as it is not
             // grid-like there.
-            if (isGridKind(typeOf(control)) &&
+            if (RendererTable::isGridKind(typeOf(control)) &&
                 !(typeIs(control, {"ListView"}) && m_control.SideBySide()))
                 height = member(control, "Height").toDouble();
             else if (typeIs(control, {"Shape"}))
@@ -344,11 +342,85 @@ private:
         record.Left = nearest(m_job.RightOffset.value + left);
         record.Height = nearest(height);
         record.Width = nearest(width);
+        takeBox(control, isLine, record);
         record.Name = member(control, "Name").toString();
         record.Control = control;
         record.Placement = shown;
         record.TypeName = typeOf(control);
         return record;
+    }
+
+    // The control's box on the form and the height of its first line of
+    // text, for the placing of the records beside and below it.
+    static void takeBox(QWidget* control, bool isLine, PrintItem& record)
+    {
+        if (isLine) {
+            const double x1 = member(control, "X1").toDouble();
+            const double x2 = member(control, "X2").toDouble();
+            record.BoxHeight = -record.Height - record.Top;
+            record.Across = record.Left + nearest(std::min(x1, x2));
+            record.AcrossEnd = record.Left + nearest(std::max(x1, x2));
+        } else {
+            record.BoxHeight = nearest(std::abs(member(control, "Height").toDouble()));
+            record.Across = record.Left;
+            record.AcrossEnd = record.Left + record.Width;
+        }
+        const QVariant font = JobContext::memberOr(control, "Font");
+        if (font.canConvert<QFont>()) {
+            const double line = QFontMetricsF(font.value<QFont>()).height();
+            record.FirstLine = std::max(1, nearest(line * HostFormAdapter::TwipsPerPixel));
+        }
+    }
+
+    // A scroll area's content prints whole at its unscrolled place, so the
+    // records below the area keep their distance below the content: each
+    // moves down by as much as the content reaches below the viewport.
+    void makeRoomForScrolledContent()
+    {
+        struct Area
+        {
+            const QScrollArea* area;
+            double viewTop;
+            double viewBottom;
+            double overflow;
+        };
+        QWidget* form = host().widget();
+        std::vector<Area> areas;
+        for (const QScrollArea* area : form->findChildren<QScrollArea*>()) {
+            const QWidget* content = area->widget();
+            if (!content || !area->isVisibleTo(form))
+                continue;
+            const double perPixel = HostFormAdapter::TwipsPerPixel;
+            const double viewTop = area->viewport()->mapTo(form, QPoint(0, 0)).y() * perPixel;
+            const double viewBottom = viewTop + area->viewport()->height() * perPixel;
+            const double overflow = viewTop + content->height() * perPixel - viewBottom;
+            if (overflow > 0)
+                areas.push_back({area, viewTop, viewBottom, overflow});
+        }
+        std::sort(areas.begin(), areas.end(),
+                  [](const Area& a, const Area& b) { return a.viewBottom < b.viewBottom; });
+        std::vector<PrintItem>& items = m_job.PrintItems;
+        for (size_t a = 0; a < areas.size(); ++a) {
+            const Area& area = areas[a];
+            const qint32 by = nearest(area.overflow);
+            for (PrintItem& record : items) {
+                if (record.Top < area.viewBottom || !record.Control ||
+                    area.area->isAncestorOf(record.Control))
+                    continue;
+                record.Top += by;
+                if (record.TypeName == QLatin1String("Line"))
+                    record.Height -= by;
+            }
+            for (size_t b = a + 1; b < areas.size(); ++b) {
+                if (areas[b].viewTop >= area.viewBottom &&
+                    !area.area->isAncestorOf(areas[b].area)) {
+                    areas[b].viewTop += by;
+                    areas[b].viewBottom += by;
+                }
+            }
+        }
+        std::stable_sort(items.begin(), items.end(),
+                         [](const PrintItem& a, const PrintItem& b) { return a.Top < b.Top; });
     }
 
     // One walk from a control up to the form. Of the containers on the way
@@ -409,7 +481,7 @@ private:
                 continue;
             }
             const PrintItem& before = items[j - 1];
-            if (!gridLikeType(before.TypeName, sideBySide))
+            if (!RendererTable::gridLike(before.TypeName, sideBySide))
                 record.TopGap = record.Top - before.Top;
             else if (record.Top >= before.Top + before.Height)
                 record.Placement = Down;
@@ -422,103 +494,7 @@ private:
     // page range ends.
     void renderItems()
     {
-        for (size_t j = 0; j < m_job.PrintItems.size(); ++j) {
-            if (m_shared.PrintAborted) {
-                m_job.EndPrintJob();
-                return;
-            }
-            if (m_job.StopComposing)
-                return;
-            const RendererRow* row = RendererTable::matchType(m_job.PrintItems[j].TypeName);
-            if (row && !renderItem(*row, j)) {
-                m_job.EndPrintJob();
-                return;
-            }
-            host().setScaleMode(1);
-        }
-    }
-
-    // One record drawn by its kind's renderer; false when the job is to
-    // stop at once.
-    bool renderItem(const RendererRow& row, size_t j)
-    {
-        if (row.abortTest == AbortTest::Before && m_shared.PrintAborted)
-            return false;
-        const PrintItem& record = m_job.PrintItems[j];
-        m_job.CurrentItem = qint16(j);
-        // A control below a text that grew out of its box clears it; one
-        // after a grid, placed from the grid's printed bottom, starts no
-        // higher than where such a text ends.
-        m_job.clearTextAbove(record, j > 0 && gridLikeType(m_job.PrintItems[j - 1].TypeName,
-                                                           m_control.SideBySide()));
-        m_shared.CurrentControl = record.Control.data();
-        const Renderer renderer = m_printing ? row.print : row.preview;
-        if (!record.Control)
-            meetDeletedControl(row, record);
-        else if (renderer)
-            callRenderer(row, renderer, record.Control);
-        return !(row.abortTest == AbortTest::After && m_shared.PrintAborted);
-    }
-
-    // A control the host deleted since it was collected fails its first
-    // read: its kind reports that as its renderer reports any failed read,
-    // or leaves the control out (what follows keeps its distance).
-    void meetDeletedControl(const RendererRow& row, const PrintItem& record)
-    {
-        if (reportsFailedRead(row))
-            m_job.ReportPrintError(MemberError::NoObject);
-        else
-            m_job.CurrentY = m_job.scale().advance(m_job.CurrentY, Twips{double(record.TopGap)});
-    }
-
-    bool reportsFailedRead(const RendererRow& row) const
-    {
-        return row.failedRead == FailedRead::Report ||
-               (row.failedRead == FailedRead::ReportWhenPrinting && m_printing);
-    }
-
-    void callRenderer(const RendererRow& row, Renderer renderer, const QPointer<QWidget>& control)
-    {
-        // A rich-text box on a system colour is drawn on the colour's value
-        // and gets its own value back afterwards.
-        QVariant swappedBack;
-        if (row.kind == RenderKind::RichText) {
-            const QVariant back = JobContext::memberOr(control, "BackColor");
-            if (back.isValid() && back.toInt() < 0) {
-                swappedBack = back;
-                try {
-                    JobContext::setMember(
-                        control, "BackColor",
-                        SystemColours::GetSysColor(Zentrel::SysColorIndex(back.toInt())));
-                } catch (const MemberError&) {
-                    swappedBack = QVariant();
-                }
-            }
-        }
-        m_job.setRenderingControl(control.data());
-        try {
-            renderer(m_job);
-        } catch (const MemberError& error) {
-            // A renderer that does not handle its own errors: the job ends
-            // through the normal steps, with the report.
-            m_job.setRenderingControl(nullptr);
-            m_job.ReportPrintError(error);
-        } catch (const ControlGone&) {
-            // Deleted by the host while its renderer yielded or raised Page.
-            m_job.setRenderingControl(nullptr);
-            if (reportsFailedRead(row))
-                m_job.ReportPrintError(MemberError::NoObject);
-        } catch (...) {
-            m_job.setRenderingControl(nullptr);
-            throw;
-        }
-        m_job.setRenderingControl(nullptr);
-        if (swappedBack.isValid() && control) {
-            try {
-                JobContext::setMember(control, "BackColor", swappedBack);
-            } catch (const MemberError&) {
-            }
-        }
+        RecordDrawing(m_job, [this] { host().setScaleMode(1); }).run();
     }
 
     // 13. Whatever way the composition ends, the host is put back as it

@@ -346,6 +346,12 @@ QFont JobContext::titleFont() const
 
 void JobContext::NewPage()
 {
+    if (BeforeContinuing) {
+        // Once: what it draws may itself go on to a new page.
+        const std::function<void()> before = std::move(BeforeContinuing);
+        BeforeContinuing = nullptr;
+        before();
+    }
     try {
         // Twips per pixel of the margins from the second page on.
         const double tpp = printing() ? printer().TwipsPerPixelY() : PreviewTwipsPerPixel;
@@ -446,7 +452,6 @@ void JobContext::startPageMargins(double tpp)
     FootMarginPx = marginPixels(control.FootMargin(), perCm, DrawScale);
     RightOffsetPx = marginPixels(control.RightOffset(), perCm, DrawScale);
     CurrentY = TopMarginPx;
-    Reach.clear();
 }
 
 DrawnCell JobContext::measureTextCell(const TextCell& cell)
@@ -493,7 +498,7 @@ DrawnCell JobContext::drawTextCell(const TextCell& cell, const ControlBox& box)
 {
     const DrawnCell drawn = drawTextCell(cell);
     if (drawn.textBottom > box.pageBottom)
-        Reach.hold(box.formBottom, drawn.textBottom);
+        extendExtent(drawn.textBottom);
     return drawn;
 }
 
@@ -511,16 +516,29 @@ bool JobContext::needsNewPage(PagePx top, qint32 reach) const
 
 ControlBox JobContext::itemBox(PagePx pageTop, Twips height) const
 {
-    return {Twips{double(item().Top)} + height, pageTop + scale().toPixels(height)};
+    return {pageTop + scale().toPixels(height)};
 }
 
-void JobContext::clearTextAbove(const PrintItem& record, bool afterGrid)
+PagePx JobContext::flowTop(bool afterBreak) const
 {
-    if (Reach.empty())
-        return;
-    const Twips gap{double(record.TopGap)};
-    const PagePx placed = scale().advance(CurrentY, gap);
-    CurrentY += Reach.place(Twips{double(record.Top)}, placed, scale(), afterGrid) - placed;
+    return afterBreak ? CurrentY : scale().advance(CurrentY, Twips{double(item().TopGap)});
+}
+
+PagePx JobContext::flowTopNotAbove(bool afterBreak) const
+{
+    return std::max(CurrentY, flowTop(afterBreak));
+}
+
+void JobContext::startExtent()
+{
+    if (!Places.empty())
+        Places.begin(size_t(CurrentItem), pageIndex(), CurrentY);
+}
+
+void JobContext::extendExtent(PagePx bottom)
+{
+    if (!Places.empty())
+        Places.reach(size_t(CurrentItem), pageIndex(), bottom);
 }
 
 // The header and footer cells of a page, as the printer draws them.

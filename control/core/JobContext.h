@@ -5,14 +5,15 @@
 #include <QString>
 #include <QVariant>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "control/core/PageUnits.h"
 #include "control/core/PrintItem.h"
+#include "control/core/RecordPlaces.h"
 #include "control/core/SharedState.h"
 #include "control/core/TextCell.h"
-#include "control/core/TextReach.h"
 
 namespace platform {
 class DeviceContext;
@@ -79,9 +80,11 @@ public:
     qint16 FromPageCopy = 2;
     // The running position down the page.
     PagePx CurrentY;
-    // The texts on this page that end below their controls' boxes, which
-    // the controls below them clear.
-    TextReach Reach;
+    // Where each record printed, and the rule that places the next.
+    RecordPlaces Places;
+    // Called once before a renderer's record goes on to a new page, so that
+    // the records beside it print on the page it started on.
+    std::function<void()> BeforeContinuing;
     // The x of the control (or cell) a renderer draws.
     PagePx ItemLeftPx;
     // Extra foot reserves of the grid and list renderers' fit tests.
@@ -173,9 +176,17 @@ public:
     // The box of the record being drawn, whose top is at `pageTop`, for a
     // control height of `height`.
     ControlBox itemBox(PagePx pageTop, Twips height) const;
-    // Moves CurrentY so that the record, placed from it by its TopGap,
-    // clears the texts it stands below (see TextReach).
-    void clearTextAbove(const PrintItem& record, bool afterGrid);
+    // Where the flow of gaps puts the record being placed: its TopGap below
+    // CurrentY (never above CurrentY, for the kinds that keep to that), or,
+    // after a page break, the new page's top.
+    PagePx flowTop(bool afterBreak) const;
+    PagePx flowTopNotAbove(bool afterBreak) const;
+    // The record being drawn starts at CurrentY (after the renderer's own
+    // adjustments), or its printing reaches `bottom` on the current page.
+    void startExtent();
+    void extendExtent(PagePx bottom);
+    // The page being composed, counted from 0 by the pages finished.
+    int pageIndex() const { return shared.PageCount; }
     // Ends the page being composed and starts the next (or stops the
     // composition at the end of the page range).
     void NewPage();

@@ -14,8 +14,9 @@ struct PrintItem
     // The right offset plus the control's left on the form (a line: its
     // containers' lefts only).
     qint32 Left = 0;
-    // Distance down from the item before (its Top for the first item); a
-    // renderer adds it to CurrentY on entry.
+    // Distance down from the item before (its Top for the first item); the
+    // composition places the item by it where nothing beside or above it
+    // printed past its box.
     qint32 TopGap = 0;
     // Grids and list views: their height; shapes: minus theirs; lines:
     // minus the lower end; 0 for the rest.
@@ -31,4 +32,12 @@ struct PrintItem
     // The control's type name when it was collected: a control deleted
     // since is still met as the kind it was.
     QString TypeName;
+    // The control's box on the form, in the coordinates of Top: its height,
+    // and its columns from Across to AcrossEnd.
+    qint32 BoxHeight = 0;
+    qint32 Across = 0;
+    qint32 AcrossEnd = 0;
+    // The height of its first line of text (its font's line), at least one
+    // twip: a control in its columns that starts within it stands beside it.
+    qint32 FirstLine = 1;
 };

@@ -119,3 +119,25 @@ bool RendererTable::add(RenderKind kind, Renderer preview, Renderer print)
     }
     return true;
 }
+
+bool RendererTable::addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage)
+{
+    for (RendererRow& row : table()) {
+        if (row.kind == kind) {
+            row.entry = entry;
+            row.startsNewPage = startsNewPage;
+        }
+    }
+    return true;
+}
+
+bool RendererTable::isGridKind(const QString& type)
+{
+    return isAnyOf(type, {"DataGrid", "TDBGrid", "DBGrid", "ListView"}) ||
+           type.endsWith(QLatin1String("FlexGrid"));
+}
+
+bool RendererTable::gridLike(const QString& type, bool sideBySide)
+{
+    return !sideBySide && isGridKind(type);
+}

@@ -3,17 +3,26 @@
 #include <QString>
 #include <array>
 
+#include "control/core/PageUnits.h"
+
 class JobContext;
 class QWidget;
 
 // A renderer draws the record PrintItems[CurrentItem] (its control is
 // CurrentControl) on the job's target: the preview page or the printer.
-// On entry it moves CurrentY down by the record's TopGap; it calls
-// NewPage when what comes next does not fit, returns at once when
-// StopComposing becomes true, and in its loops yields and returns when
-// PrintAborted is set. It must not change PrintItems or CurrentItem. The
-// host form is in twips (ScaleMode 1) when it is called.
+// The composition has placed the record: CurrentY is its top, on the page
+// it starts on. The renderer calls NewPage when what it draws goes on to
+// the next page, returns at once when StopComposing becomes true, and in
+// its loops yields and returns when PrintAborted is set. It must not
+// change PrintItems or CurrentItem. The host form is in twips (ScaleMode 1)
+// when it is called.
 using Renderer = void (*)(JobContext&);
+// Where the flow of gaps puts the record, from CurrentY (the place the
+// record before it left) or, after a page break, from the new page's top.
+using EntryRule = PagePx (*)(JobContext&, bool afterBreak);
+// Whether the record, its top at CurrentY, would rather start on the next
+// page (it does not fit here, yet fits a fresh page). Draws nothing.
+using PageTest = bool (*)(JobContext&);
 
 // The kinds of host control the composition draws, in the order it tests
 // them (a control matches the first kind that fits, at most one).
@@ -64,6 +73,10 @@ struct RendererRow
     FailedRead failedRead;
     Renderer preview = nullptr;
     Renderer print = nullptr;
+    // The kind's own entry rule (none: the gap from CurrentY, or the new
+    // page's top) and page test (none: never a new page).
+    EntryRule entry = nullptr;
+    PageTest startsNewPage = nullptr;
 };
 
 class RendererTable
@@ -79,6 +92,15 @@ public:
     // Installs a kind's renderers (each renderer source does so once, when
     // the library loads). Returns true, for use in a static initialiser.
     static bool add(RenderKind kind, Renderer preview, Renderer print);
+    // The grid kinds, by type name: their records keep the control's
+    // height.
+    static bool isGridKind(const QString& typeName);
+    // Whether a record of the type name is grid-like: the record after it
+    // follows where its printing ends (never when grids print side by
+    // side).
+    static bool gridLike(const QString& typeName, bool sideBySide);
+    // Installs a kind's entry rule and page test, likewise.
+    static bool addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage);
 
 private:
     static std::array<RendererRow, KindCount>& table();
@@ -88,4 +110,10 @@ private:
 #define ZENTREL_RENDERERS(kind, preview, print)                                                    \
     namespace {                                                                                    \
     [[maybe_unused]] const bool registered##preview = RendererTable::add(kind, preview, print);    \
+    }
+
+// Registers the entry rule and page test of a kind.
+#define ZENTREL_PLACING(kind, entry, test)                                                         \
+    namespace {                                                                                    \
+    [[maybe_unused]] const bool placing##test = RendererTable::addPlacing(kind, entry, test);      \
     }

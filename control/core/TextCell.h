@@ -44,12 +44,9 @@ struct TextCell
     qint16 divider = 5;
 };
 
-// Where a cell's control box ends: on the form (the record's top plus the
-// control's height, in the coordinates the composition places by) and on
-// the page.
+// Where a cell's control box ends on the page.
 struct ControlBox
 {
-    Twips formBottom;
     PagePx pageBottom;
 };
 

@@ -32,39 +32,39 @@ public:
 
     void run()
     {
-        if (!placeOnPage())
-            return;
+        takeEntryValues();
         takeLayout();
         applyColours();
         if (job.yield())
             return;
         takeCaptionAndGlyph();
-        if (!keepCaptionOnPage())
-            return;
         if (!print && !job.page())
             return;
         drawCaptionAndGlyph();
     }
 
+    // Whether the control, its top at CurrentY, would rather start the next
+    // page: a fixed look-ahead, whatever its own height, or its grown
+    // caption does not fit here, and fits a fresh page.
+    bool startsNewPage()
+    {
+        takeEntryValues();
+        if (job.needsNewPage(job.CurrentY, 34))
+            return true;
+        takeLayout();
+        takeCaptionAndGlyph();
+        if (caption.isEmpty() || (!print && !job.page()))
+            return false;
+        return job.needsNewPage(job.CurrentY, job.cellReach(captionCell(), job.CurrentY));
+    }
+
 private:
     QVariant read(const char* name) const { return JobContext::member(control.data(), name); }
 
-    // The control's top on the page, after a page break where a fixed
-    // look-ahead does not fit or the control asks for one; false when
-    // composing stops.
-    bool placeOnPage()
+    void takeEntryValues()
     {
         shared.CurrentColor = 0;
         printerRatio = job.printer().TwipsPerPixelY() / 7.2;
-        job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-        // A fixed look-ahead, whatever the control's own height.
-        const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + 34 > job.footTop().value || (newPageTag && job.CurrentItem > 0)) {
-            job.NewPage();
-            if (job.StopComposing)
-                return false;
-        }
-        return true;
     }
 
     // Alignment, font, caption alignment and glyph offset.
@@ -116,23 +116,6 @@ private:
         glyphScale = job.control.ScalePrnGrph() * scale;
     }
 
-    // A caption grown so far that it would run into the page's foot starts
-    // the control on the next page, where it fits there; false when
-    // composing stops.
-    bool keepCaptionOnPage()
-    {
-        if (caption.isEmpty() || (!print && !job.page()))
-            return true;
-        if (!job.needsNewPage(job.CurrentY, job.cellReach(captionCell(), job.CurrentY)))
-            return true;
-        job.NewPage();
-        if (job.StopComposing)
-            return false;
-        job.ItemLeftPx = {nearest((item.Left / ptp + job.LeftMarginPx.value) * scale)};
-        applyColours();
-        return true;
-    }
-
     // The caption's font at the zoom, selected on the job's target; the
     // height of its letter "A" there.
     int selectCaptionFont()
@@ -150,15 +133,18 @@ private:
     }
 
     // The caption cell right of the glyph, a line of the caption's font
-    // high, at the same place on a preview page as on the printer.
+    // high, at the same place on a preview page as on the printer. It ends
+    // where the control's box ends: a right-aligned caption would print
+    // past it otherwise.
     TextCell captionCell()
     {
         lineH = selectCaptionFont();
         const double ps = job.printerScale();
-        TextCell cell =
-            TextCell::at(nearest(job.penScale() * 30 + job.ItemLeftPx.value),
-                         nearest(ps * 4 + job.CurrentY.value), nearest(item.Width / ptp * scale),
-                         nearest(lineH + ps * 8), caption);
+        const int glyphRoom = nearest(job.penScale() * 33);
+        TextCell cell = TextCell::at(nearest(job.penScale() * 30 + job.ItemLeftPx.value),
+                                     nearest(ps * 4 + job.CurrentY.value),
+                                     nearest(item.Width / ptp * scale) - glyphRoom,
+                                     nearest(lineH + ps * 8), caption);
         cell.align = captionAlign;
         cell.wordWrap = true;
         cell.transparent = true;
@@ -232,6 +218,11 @@ void DrawCheckOption(JobContext& job)
     }
 }
 
+bool checkOptionStartsNewPage(JobContext& job)
+{
+    return CheckOptionPass(job).startsNewPage();
+}
+
 } // namespace
 
 void DrawCheckOptionControl(JobContext& job)
@@ -240,3 +231,4 @@ void DrawCheckOptionControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::CheckOption, DrawCheckOptionControl, DrawCheckOptionControl)
+ZENTREL_PLACING(RenderKind::CheckOption, nullptr, checkOptionStartsNewPage)

@@ -55,18 +55,7 @@ private:
         m_rtl = (type == QLatin1String("DataGrid") || type.contains(QLatin1String("Tdb"))) &&
                 m_grid.RightToLeft();
         m_isDataGrid = type == QLatin1String("DataGrid");
-        const auto gap = [&] {
-            const int old = m_job.CurrentY.value;
-            m_job.CurrentY = {
-                std::max(old, nearest(old + m_job.item().TopGap / m_tpp * m_job.DrawScale))};
-            m_top = m_job.CurrentY.value;
-        };
-        // The gap, then four letters of look-ahead, in preview as in print.
-        gap();
-        const int h = letterHeight(m_job);
-        if (m_job.CurrentY.value + m_job.TopMarginPx.value + 4 * h > m_job.footTop().value ||
-            newPageTagged(m_job, &m_grid))
-            m_job.NewPage();
+        m_top = m_job.CurrentY.value;
         return !m_job.StopComposing;
     }
 
@@ -551,3 +540,4 @@ void PrintDataGrid(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::DataGrid, PreviewDataGrid, PrintDataGrid)
+ZENTREL_PLACING(RenderKind::DataGrid, gridEntry, firstRowsStartNewPage)

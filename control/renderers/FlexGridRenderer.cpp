@@ -68,20 +68,8 @@ public:
     }
 
 private:
-    // Step 1: the gap, and a new page when not even the top of the grid
-    // fits.
-    void enter()
-    {
-        const PrintItem& item = m_job.item();
-        const PagePx old = m_job.CurrentY;
-        m_entryY = nearest(old.value + item.TopGap / m_tpp * m_job.DrawScale);
-        m_job.CurrentY = {std::max(m_entryY, old.value)};
-        // Four letters of look-ahead, in preview as in print.
-        const int h = letterHeight(m_job);
-        if (m_job.CurrentY.value + m_job.TopMarginPx.value + 4 * h > m_job.footTop().value ||
-            newPageTagged(m_job, &m_grid))
-            m_job.NewPage();
-    }
+    // Step 1: the grid's top, where the composition placed it.
+    void enter() { m_entryY = m_job.CurrentY.value; }
 
     void readGridLines()
     {
@@ -641,3 +629,4 @@ void PrintFlexGrid(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::FlexGrid, PreviewFlexGrid, PrintFlexGrid)
+ZENTREL_PLACING(RenderKind::FlexGrid, gridEntry, firstRowsStartNewPage)

@@ -34,8 +34,7 @@ public:
 
     void run()
     {
-        if (!placeOnPage())
-            return;
+        placeOnPage();
         takeColoursAndBox();
         if (!job.printing())
             drawInPreview();
@@ -46,23 +45,13 @@ public:
 private:
     QVariant read(const char* name) const { return JobContext::member(control.data(), name); }
 
-    // Entry and page break, as for a shape; false when composing stops.
-    bool placeOnPage()
+    // A letter's height below the top margin at least, as for a shape.
+    void placeOnPage()
     {
-        const Twips gap{double(item.TopGap)};
-        job.CurrentY = job.scale().advance(job.CurrentY, gap);
-        const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-        if (surfaceLetterHeight(job) + job.CurrentY.value > job.footTop().value ||
-            (job.CurrentItem > 0 && newPageTag)) {
-            job.NewPage();
-            job.CurrentY = job.scale().advance(job.CurrentY, gap);
-            if (job.StopComposing)
-                return false;
-        }
         const double letter = surfaceLetterHeight(job);
         if (letter + job.TopMarginPx.value > job.CurrentY.value)
             job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
-        return true;
+        job.startExtent();
     }
 
     // The colours, the box and the caption of the frame.
@@ -165,10 +154,7 @@ private:
     }
 
     // The frame's box, drawn from a pixel above its top.
-    ControlBox frameBox() const
-    {
-        return {Twips{double(item.Top)} + Twips{heightTwips}, PagePx{y - 1 + h}};
-    }
+    ControlBox frameBox() const { return {PagePx{y - 1 + h}}; }
 
     JobContext& job;
     SharedState& shared;
@@ -195,6 +181,16 @@ void drawFrame(JobContext& job)
     FramePass(job).run();
 }
 
+// A frame starts the next page where a letter, or its whole box (drawn
+// from a pixel above its top), does not fit here and fits a fresh page:
+// its children then start that page inside it.
+bool frameStartsNewPage(JobContext& job)
+{
+    const double height = JobContext::member(job.currentControl(), "Height").toDouble();
+    const qint32 box = job.scale().toPixels(Twips{std::fabs(height)}).value - 1;
+    return job.needsNewPage(job.CurrentY, std::max(surfaceLetterHeight(job), box));
+}
+
 } // namespace
 
 void DrawFrameControl(JobContext& job)
@@ -207,3 +203,4 @@ void DrawFrameControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::Frame, DrawFrameControl, DrawFrameControl)
+ZENTREL_PLACING(RenderKind::Frame, ShapeEntry, frameStartsNewPage)

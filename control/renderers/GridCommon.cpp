@@ -30,16 +30,20 @@ int letterHeight(JobContext& job)
     return screen.textExtent(QStringLiteral("A")).height();
 }
 
-bool newPageTagged(const JobContext& job, const QWidget* control)
-{
-    return job.CurrentItem != 0 &&
-           JobContext::memberOr(control, "Tag").toString() == QLatin1String("newpage");
-}
-
 bool nextIsGrid(const JobContext& job)
 {
     const PrintItem* next = job.nextItem();
     return next && FormMember::typeName(next->Control.data()).endsWith(QLatin1String("Grid"));
+}
+
+bool firstRowsStartNewPage(JobContext& job)
+{
+    return job.needsNewPage(job.CurrentY, job.TopMarginPx.value + 4 * letterHeight(job));
+}
+
+PagePx gridEntry(JobContext& job, bool afterBreak)
+{
+    return job.flowTopNotAbove(afterBreak);
 }
 
 } // namespace GridCommon

@@ -22,10 +22,15 @@ QFont sized(QFont font, double points);
 // The height of the letter "A" in the control's own font, in page pixels
 // of a 96 dpi screen: the look-ahead unit of the grids' entry page tests.
 int letterHeight(JobContext& job);
-// Whether the entry's "newpage" tag asks for a page break (never for the
-// first entry).
-bool newPageTagged(const JobContext& job, const QWidget* control);
 // Whether the entry after the current one is a "*Grid" control.
 bool nextIsGrid(const JobContext& job);
+
+// The grids', list views' and file lists' page test: a new page where not even four
+// letter heights below the top margin fit, counted from the grid's top, in
+// preview as in print.
+bool firstRowsStartNewPage(JobContext& job);
+// Grids and list views keep their top no higher than where the record
+// before them left CurrentY.
+PagePx gridEntry(JobContext& job, bool afterBreak);
 
 } // namespace GridCommon

@@ -62,8 +62,6 @@ public:
 
     void run()
     {
-        if (!placeOnPage())
-            return;
         buildCellFont();
         measureCells();
         rowTop = job.CurrentY.value;
@@ -93,18 +91,6 @@ private:
                 finishPrint();
             return false;
         }
-        return true;
-    }
-
-    // Top gap and page test; false when composing stops.
-    bool placeOnPage()
-    {
-        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
-        // Four letters of look-ahead, in preview as in print.
-        const int th = letterHeight(job);
-        if (job.CurrentY.value + 4 * th + job.TopMarginPx.value > job.footTop().value ||
-            newPageTagged(job, list))
-            return newPage();
         return true;
     }
 
@@ -319,19 +305,29 @@ public:
 
     void run()
     {
-        job.CurrentY = {nearest(item.TopGap / tpp * ds + job.CurrentY.value)};
+        takeLayout();
+        drawItems();
+    }
+
+    // Whether the list, its top at CurrentY, would rather start the next
+    // page: its rows do not fit here, and fit a fresh page.
+    bool startsNewPage()
+    {
+        takeLayout();
+        return count > 0 && job.needsNewPage(PagePx{listTop}, blockHeight(0, rowsPerCol));
+    }
+
+private:
+    void takeLayout()
+    {
         listTop = job.CurrentY.value;
         takeFontAndColours();
         placeCheckGlyph();
         measureCells();
         countRowsAndColumns();
-        if (!keepListOnPage())
-            return;
-        drawItems();
-        job.CurrentY = {listTop};
+        keepColumnsInBox();
     }
 
-private:
     // The item font, scaled with the zoom, and the text colour as read. The
     // rows are on white, whatever the control drawn before left.
     void takeFontAndColours()
@@ -403,50 +399,88 @@ private:
         rowsPerCol = std::max(rowsPerCol, 1);
     }
 
-    // The height of the tallest column of entries.
-    int tallestColumn() const
+    // The columns that lie inside the list's box: where more would be
+    // needed, the list grows downwards instead.
+    void keepColumnsInBox()
+    {
+        const int boxW = nearest(list->Width() / tpp * ds);
+        const int inside = std::max(1, boxW / std::max(colW, 1));
+        if (cols <= inside)
+            return;
+        cols = inside;
+        rowsPerCol = (count + cols - 1) / cols;
+    }
+
+    // The height of `rows` rows of entries from k, a column of them after
+    // another: that of the tallest column.
+    int blockHeight(int k, int rows) const
     {
         int tallest = 0;
-        for (int first = 0; first < count; first += rowsPerCol) {
+        for (int first = k; first < count && first < k + rows * cols; first += rows) {
             int height = 0;
-            for (int k = first; k < std::min(count, first + rowsPerCol); ++k)
-                height += pitches[size_t(k)];
+            for (int e = first; e < std::min(count, first + rows); ++e)
+                height += pitches[size_t(e)];
             tallest = std::max(tallest, height);
         }
         return tallest;
     }
 
-    // A list whose rows would run into the page's foot starts on the next
-    // page, where it fits there; false when composing stops.
-    bool keepListOnPage()
+    // The rows from entry k that fit between `top` and the page's foot (one
+    // at least).
+    int rowsFitting(int k, int top) const
     {
-        if (count == 0 || !job.needsNewPage(PagePx{listTop}, tallestColumn()))
-            return true;
-        job.NewPage();
-        if (job.StopComposing)
-            return false;
-        listTop = job.CurrentY.value;
-        takeFontAndColours();
-        return true;
+        int rows = std::min(rowsPerCol, (count - k + cols - 1) / cols);
+        while (rows > 1 && top + blockHeight(k, rows) > job.footTop().value)
+            --rows;
+        return rows;
     }
 
     // The items column by column, each column top to bottom from the
-    // list's top, each row below the one before as it was drawn.
+    // list's top, each row below the one before as it was drawn; a list
+    // longer than the rest of the page goes on over the next pages, a block
+    // of columns on each.
     void drawItems()
     {
         glyphScale = job.control.ScalePrnGrph() * ds;
-        job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
+        const int boxPx = nearest(list->Height() / tpp * ds);
         int k = 0;
+        int top = listTop;
+        int bottom = listTop;
+        while (k < count) {
+            const int rows = rowsFitting(k, top);
+            bottom = top + blockHeight(k, rows);
+            k = drawBlock(k, top, rows);
+            if (k < count) {
+                job.extendExtent(PagePx{bottom});
+                job.NewPage();
+                if (job.StopComposing)
+                    return;
+                takeFontAndColours();
+                top = job.CurrentY.value;
+            }
+        }
+        if (top != listTop || bottom > listTop + boxPx)
+            job.extendExtent(PagePx{bottom});
+        // The list's top, or where it would stand had its box ended with
+        // its last row.
+        job.CurrentY = {top == listTop ? listTop : bottom - boxPx};
+    }
+
+    // Items from k in `rows` rows a column from `top`; the next item.
+    int drawBlock(int k, int top, int rows)
+    {
+        job.ItemLeftPx = {nearest((item.Left / tpp + job.LeftMarginPx.value) * ds) + indent};
         for (int c = 0; c < cols && k < count; ++c) {
-            for (int r = 0; r < rowsPerCol && k < count; ++r, ++k) {
+            job.CurrentY = {top};
+            for (int r = 0; r < rows && k < count; ++r, ++k) {
                 drawItemText(k);
                 if (checks)
                     drawCheckGlyph(k);
                 job.CurrentY += PagePx{pitches[size_t(k)]};
             }
-            job.CurrentY = {listTop};
             job.ItemLeftPx = {job.ItemLeftPx.value + colW};
         }
+        return k;
     }
 
     // The cell of item k in a row at y.
@@ -456,21 +490,23 @@ private:
                                      nearest(y + pxScale),
                                      nearest(colW - pxScale * glyphW - 8 * pxScale + 25 * pps),
                                      nearest(rowH - 4 * pps), list->List(k));
+        // Its text ends inside its column (the cell draws a few pen widths
+        // wider than asked).
+        const int columnRight = job.ItemLeftPx.value - indent + colW;
+        cell.width = std::min(cell.width, columnRight - cell.left - nearest(3 * pps));
         cell.align = align;
         cell.insets = true;
         return cell;
     }
 
-    // An item's text; a row that reaches below the list's box moves the
-    // controls below it.
+    // An item's text, in its row as measured.
     void drawItemText(int k)
     {
         if (print)
             job.printerDC().setTextColor(fore);
         else if (!page)
             return;
-        job.drawTextCell(rowCell(k, job.CurrentY.value),
-                         job.itemBox(PagePx{listTop}, Twips{double(list->Height())}));
+        job.drawTextCell(rowCell(k, job.CurrentY.value));
     }
 
     // The entry's glyph in the middle of its row, at any zoom and however
@@ -532,7 +568,15 @@ void DrawListBoxControl(JobContext& job)
     ListBoxPass(job, list).run();
 }
 
+bool listBoxStartsNewPage(JobContext& job)
+{
+    auto* list = qobject_cast<ListBox*>(job.currentControl());
+    return list && ListBoxPass(job, list).startsNewPage();
+}
+
 } // namespace
 
 ZENTREL_RENDERERS(RenderKind::FileList, PreviewFileListBox, PrintFileListBox)
 ZENTREL_RENDERERS(RenderKind::ListBox, DrawListBoxControl, DrawListBoxControl)
+ZENTREL_PLACING(RenderKind::FileList, nullptr, firstRowsStartNewPage)
+ZENTREL_PLACING(RenderKind::ListBox, nullptr, listBoxStartsNewPage)

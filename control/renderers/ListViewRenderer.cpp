@@ -51,24 +51,10 @@ private:
         return sized(own, size);
     }
 
-    // The gap and the entry page test; false when the composition stops.
+    // The list's top, where the composition placed it.
     bool enter()
     {
-        const PrintItem& item = m_job.item();
-        const auto gap = [&] {
-            const int old = m_job.CurrentY.value;
-            m_job.CurrentY = {std::max(old, nearest(item.TopGap / m_tpp * m_job.DrawScale + old))};
-            m_listTop = m_job.CurrentY.value;
-        };
-        // The gap, then four letters of look-ahead, in preview as in print.
-        gap();
-        const int th = letterHeight(m_job);
-        if (m_job.CurrentY.value + 4 * th + m_job.TopMarginPx.value > m_job.footTop().value ||
-            newPageTagged(m_job, &m_list)) {
-            m_job.NewPage();
-            if (m_job.StopComposing)
-                return false;
-        }
+        m_listTop = m_job.CurrentY.value;
         return true;
     }
 
@@ -414,3 +400,4 @@ void PrintListView(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::ListView, PreviewListView, PrintListView)
+ZENTREL_PLACING(RenderKind::ListView, gridEntry, firstRowsStartNewPage)

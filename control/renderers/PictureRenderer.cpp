@@ -56,13 +56,22 @@ void carry(JobContext& job, QWidget* control)
 }
 
 // An item whose top already lies at or below the page's usable height
-// starts the next page first; false when the composition is to stop.
-bool roomOnPage(JobContext& job)
+// starts the next page first.
+bool pictureStartsNewPage(JobContext& job)
 {
-    if (job.CurrentY < job.footTop())
-        return true;
-    job.NewPage();
-    return !job.StopComposing;
+    return job.needsNewPage(job.CurrentY, 1);
+}
+
+// On the printer a chart's position down the page grows a little before
+// its gap is added.
+PagePx pictureEntry(JobContext& job, bool afterBreak)
+{
+    if (afterBreak)
+        return job.CurrentY;
+    PagePx from = job.CurrentY;
+    if (job.printing() && isChart(job.currentControl()))
+        from = {nearest(from.value * 1.02)};
+    return job.scale().advance(from, Twips{double(job.item().TopGap)});
 }
 
 } // namespace
@@ -74,9 +83,6 @@ void PreviewPictureControl(JobContext& job)
     carry(job, control);
     if (isChart(control))
         job.control.baki->setPicture(chartPicture(control));
-    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-    if (!roomOnPage(job))
-        return;
     const int x =
         nearest(item.Left / job.shared.PageTwipsPerPixel * job.DrawScale + job.LeftMarginPx.value);
     if (OffScreenDC* page = job.page())
@@ -95,13 +101,9 @@ void PrintPictureControl(JobContext& job)
         // that all of it shows; the position down the page and across grows
         // a little for a chart.
         job.control.baki->setPicture(chartPicture(control));
-        job.CurrentY = {nearest(job.CurrentY.value * 1.02)};
         const double left = JobContext::memberOr(control, "Left", 0).toDouble();
         shift = nearest(left * 1.04 - left);
     }
-    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-    if (!roomOnPage(job))
-        return;
     const double printerScale = job.shared.PrinterScale;
     const int x = nearest((item.Left / job.shared.PageTwipsPerPixel + shift) * job.DrawScale +
                           job.LeftMarginPx.value);
@@ -111,3 +113,4 @@ void PrintPictureControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::Picture, PreviewPictureControl, PrintPictureControl)
+ZENTREL_PLACING(RenderKind::Picture, pictureEntry, pictureStartsNewPage)

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
+#include <cmath>
 
 #include "control/core/JobContext.h"
 #include "control/core/OffScreenDC.h"
@@ -28,14 +29,11 @@ int lengthOf(const QTextEdit& box)
     return std::max(0, box.document()->characterCount() - 1);
 }
 
-// The page break before the box: when not even its first lines fit, or its
-// tag asks for one.
-void enter(JobContext& job, const QWidget* box, double lookahead)
+// The page break before the box: when not even its first lines fit.
+bool richTextStartsNewPage(JobContext& job)
 {
-    const double tpp = job.shared.PageTwipsPerPixel;
-    job.CurrentY = {nearest(job.CurrentY.value + job.item().TopGap / tpp * job.DrawScale)};
-    if (job.CurrentY.value + lookahead > job.footTop().value || newPageTagged(job, box))
-        job.NewPage();
+    const double lookahead = job.printing() ? 30 * job.shared.PrinterPenScale : 80;
+    return job.needsNewPage(job.CurrentY, qint32(std::ceil(lookahead)));
 }
 
 // Runs passes until the text ends. A pass that draws nothing on a page
@@ -69,7 +67,6 @@ void PreviewRichText(JobContext& job)
         return;
     SharedState& shared = job.shared;
     const double tpp = shared.PageTwipsPerPixel;
-    enter(job, box, 80);
     shared.RichTextPos = 0;
     shared.RichTextSource = box;
     int top = nearest(job.CurrentY.value * 1.028 * tpp);
@@ -95,7 +92,6 @@ void PrintRichText(JobContext& job)
         return;
     SharedState& shared = job.shared;
     const double tpp = shared.PageTwipsPerPixel;
-    enter(job, box, 30 * shared.PrinterPenScale);
 
     // Page pixels to twips, corrected by the screen's width against 12000
     // twips.
@@ -126,3 +122,4 @@ void PrintRichText(JobContext& job)
 } // namespace
 
 ZENTREL_RENDERERS(RenderKind::RichText, PreviewRichText, PrintRichText)
+ZENTREL_PLACING(RenderKind::RichText, nullptr, richTextStartsNewPage)

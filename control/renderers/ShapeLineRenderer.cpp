@@ -27,9 +27,32 @@ int penStyleOf(int hostStyle)
     return style == -1 ? Gdi::PS_NULL : style;
 }
 
-bool tagsNewPage(const QWidget* control)
+// A shape or frame near the top keeps a letter's height below the top
+// margin.
+void keepBelowHeader(JobContext& job)
 {
-    return JobContext::memberOr(control, "Tag", QString()).toString() == QLatin1String("newpage");
+    const double letter = surfaceLetterHeight(job);
+    if (letter + job.TopMarginPx.value > job.CurrentY.value)
+        job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+    job.startExtent();
+}
+
+bool shapeStartsNewPage(JobContext& job)
+{
+    return job.needsNewPage(job.CurrentY, surfaceLetterHeight(job));
+}
+
+bool lineStartsNewPage(JobContext& job)
+{
+    return job.needsNewPage(job.CurrentY, 14 - 20);
+}
+
+// After a page break a line keeps a letter's height below the top margin.
+PagePx lineEntry(JobContext& job, bool afterBreak)
+{
+    if (afterBreak && job.CurrentY.value < job.TopMarginPx.value + 30)
+        return {nearest(job.TopMarginPx.value + double(surfaceLetterHeight(job)))};
+    return job.flowTop(afterBreak);
 }
 
 void drawShape(JobContext& job)
@@ -40,19 +63,7 @@ void drawShape(JobContext& job)
     const auto read = [&](const char* name) { return JobContext::member(control.data(), name); };
     const double ptp = shared.PageTwipsPerPixel;
     const double scale = job.DrawScale;
-    const Twips gap{double(item.TopGap)};
-
-    job.CurrentY = job.scale().advance(job.CurrentY, gap);
-    const double letter = surfaceLetterHeight(job);
-    const bool newPageTag = read("Tag").toString() == QLatin1String("newpage");
-    if (letter + job.CurrentY.value > job.footTop().value || (job.CurrentItem > 0 && newPageTag)) {
-        job.NewPage();
-        job.CurrentY = job.scale().advance(job.CurrentY, gap);
-        if (job.StopComposing)
-            return;
-    }
-    if (letter + job.TopMarginPx.value > job.CurrentY.value)
-        job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+    keepBelowHeader(job);
 
     qint32 back = rgbOf(read("BackColor").toInt());
     if (job.colorMode() != 2)
@@ -83,6 +94,17 @@ void drawShape(JobContext& job)
 
 } // namespace
 
+PagePx ShapeEntry(JobContext& job, bool afterBreak)
+{
+    const PagePx below = job.scale().advance(job.CurrentY, Twips{double(job.item().TopGap)});
+    if (!afterBreak)
+        return below;
+    const double height =
+        std::fabs(JobContext::memberOr(job.currentControl(), "Height", 0).toDouble());
+    const int room = job.shared.PageHeightPx.value - job.FootMarginPx.value;
+    return below.value + job.scale().toPixels(Twips{height}).value <= room ? below : job.CurrentY;
+}
+
 void DrawLineControl(JobContext& job)
 {
     SharedState& shared = job.shared;
@@ -95,15 +117,6 @@ void DrawLineControl(JobContext& job)
     const double scale = job.DrawScale;
 
     const qint32 colour = rgbOf(read("BorderColor", Black).toInt());
-    job.CurrentY = job.scale().advance(job.CurrentY, Twips{double(item.TopGap)});
-    if (job.CurrentY.value + 14 - 20 > job.footTop().value ||
-        (job.CurrentItem > 0 && tagsNewPage(control))) {
-        job.NewPage();
-        if (job.CurrentY.value < job.TopMarginPx.value + 30)
-            job.CurrentY = {nearest(job.TopMarginPx.value + double(surfaceLetterHeight(job)))};
-        if (job.StopComposing)
-            return;
-    }
 
     const int dy = nearest(std::fabs(item.Top / ptp - std::abs(item.Height) / ptp) * scale);
     int yA = job.CurrentY.value;
@@ -230,3 +243,5 @@ void DrawShapeControl(JobContext& job)
 
 ZENTREL_RENDERERS(RenderKind::Line, DrawLineControl, DrawLineControl)
 ZENTREL_RENDERERS(RenderKind::Shape, DrawShapeControl, DrawShapeControl)
+ZENTREL_PLACING(RenderKind::Line, lineEntry, lineStartsNewPage)
+ZENTREL_PLACING(RenderKind::Shape, ShapeEntry, shapeStartsNewPage)

@@ -2,12 +2,19 @@
 
 #include <QtGlobal>
 
+#include "control/core/PageUnits.h"
+
 class JobContext;
 
 // Line and Shape controls on both targets. Neither moves CurrentY past
 // what it drew: the next item's gap counts from the item's top.
 void DrawLineControl(JobContext& job);
 void DrawShapeControl(JobContext& job);
+
+// Where a shape or frame starts: its gap below CurrentY, and after a page
+// break its gap below the new page's top where its box fits there (else
+// the page's top).
+PagePx ShapeEntry(JobContext& job, bool afterBreak);
 
 // A line on the printer. A sloped line is drawn with a pen of the host
 // style less one (0 becoming the null pen); a horizontal line is a solid

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QPointer>
 #include <QVector>
+#include <cmath>
+#include <functional>
 #include <optional>
 
 #include "control/core/JobContext.h"
@@ -83,6 +85,55 @@ QString linesOf(const QString& text, const QVector<int>& starts, int first, int 
     return lines.join(QLatin1Char('\n'));
 }
 
+// Where each word of a text starts (a word runs to the next one's start,
+// taking the blanks and line ends after it).
+QVector<int> wordStarts(const QString& text)
+{
+    QVector<int> starts{0};
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (!text.at(i).isSpace() && text.at(i - 1).isSpace())
+            starts << int(i);
+    }
+    return starts;
+}
+
+// The most of `count` pieces from `first` (one at least) for which `fits`
+// holds, where a run fits while a longer one may not. The search starts
+// at `estimate` and steps out from there, so that it costs work in
+// proportion to the pieces it finds.
+int mostThatFit(int first, int count, int estimate, const std::function<bool(int)>& fits)
+{
+    int fitting = first + 1;
+    int over = count + 1;
+    estimate = qBound(first + 1, estimate, count);
+    if (fits(estimate)) {
+        fitting = estimate;
+        for (int step = 1; fitting < count; step *= 2) {
+            const int next = qMin(count, fitting + step);
+            if (!fits(next)) {
+                over = next;
+                break;
+            }
+            fitting = next;
+        }
+    } else {
+        over = estimate;
+        for (int step = 1; over - step > first + 1; step *= 2) {
+            const int next = over - step;
+            if (fits(next)) {
+                fitting = next;
+                break;
+            }
+            over = next;
+        }
+    }
+    while (over - fitting > 1) {
+        const int middle = fitting + (over - fitting) / 2;
+        (fits(middle) ? fitting : over) = middle;
+    }
+    return fitting;
+}
+
 qint32 rgbOf(qint32 colour)
 {
     return colour < 0 ? SystemColours::GetSysColor(Zentrel::SysColorIndex(colour)) : colour;
@@ -107,23 +158,42 @@ public:
     void run()
     {
         takeEntryValues();
-        if (!placeOnPage())
-            return;
+        job.startExtent();
         chooseColours();
         applyColours();
         shared.CellFillColor = back;
-        if (!copyFont())
+        copyFont();
+        if (job.yield())
             return;
         measureLineHeight();
         measureMultiLine();
-        if (!needsLongTextLoop()) {
-            takeSingleBlockText();
-            if (!keepBlockOnPage())
-                return;
-            drawSingleBlock();
+        if (needsLongTextLoop()) {
+            drawLongText();
             return;
         }
-        drawLongText();
+        takeSingleBlockText();
+        if (blockFitsPage())
+            drawSingleBlock();
+        else
+            drawWordChunks();
+    }
+
+    // Whether the control, its top at CurrentY, would rather start the next
+    // page: its box does not fit here, or its grown text would run into the
+    // foot, and either fits a fresh page. A text taller than a page prints
+    // where it stands and goes on over the next pages.
+    bool startsNewPage()
+    {
+        takeEntryValues();
+        if (job.needsNewPage(job.CurrentY, qint32(std::ceil(heightTwips / ptp))))
+            return true;
+        copyFont();
+        measureLineHeight();
+        measureMultiLine();
+        if (needsLongTextLoop())
+            return false;
+        takeSingleBlockText();
+        return job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY));
     }
 
 private:
@@ -139,21 +209,6 @@ private:
             alignment = read("Alignment", 0).toInt();
         else
             alignment = job.hostRightToLeft() ? 1 : 0;
-    }
-
-    // The control's top on the page, after a page break where it does not
-    // fit or asks for one; false when composing stops.
-    bool placeOnPage()
-    {
-        job.CurrentY = scale.advance(job.CurrentY, Twips{double(item.TopGap)});
-        const bool newPageTag = read("Tag", QString()).toString() == QLatin1String("newpage");
-        if (job.CurrentY.value + heightTwips / ptp > job.footTop().value ||
-            (newPageTag && job.CurrentItem > 0)) {
-            job.NewPage();
-            if (job.StopComposing)
-                return false;
-        }
-        return true;
     }
 
     void chooseColours()
@@ -175,9 +230,8 @@ private:
         }
     }
 
-    // The control's font scaled with the zoom, given to the printer; false
-    // when the job was stopped during the yield.
-    bool copyFont()
+    // The control's font scaled with the zoom, given to the printer.
+    void copyFont()
     {
         const QFont own = read("Font", QFont()).value<QFont>();
         copy = own;
@@ -185,7 +239,6 @@ private:
             copy.setPointSizeF(own.pointSizeF() * job.DrawScale / (print ? 1.0 : 1.1));
         if (print)
             job.printer().setFont(Printer::Font::of(copy));
-        return !job.yield();
     }
 
     // The height of one line in page pixels.
@@ -292,13 +345,11 @@ private:
         return cell;
     }
 
-    // A block whose grown text would run into the foot starts a new page,
-    // as a control that tall would; false when composing stops.
-    bool keepBlockOnPage()
+    // Whether the block, grown to hold its text, ends above the page's foot.
+    bool blockFitsPage()
     {
-        if (!job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY)))
-            return true;
-        return continueOnNewPage();
+        return job.CurrentY.value + job.cellReach(singleBlockCell(), job.CurrentY) <=
+               job.footTop().value;
     }
 
     // One block at the control's place: its cell grows to hold its whole
@@ -328,9 +379,10 @@ private:
                 return;
             const PageLines lines = linesOnPage(first);
             const TextCell cell = chunkCell(first, lines.last);
-            textBottom =
-                (lines.drawn ? job.drawTextCell(cell, *lines.drawn) : job.drawTextCell(cell))
-                    .textBottom;
+            const DrawnCell drawn =
+                lines.drawn ? job.drawTextCell(cell, *lines.drawn) : job.drawTextCell(cell);
+            textBottom = drawn.textBottom;
+            job.extendExtent(std::max(textBottom, PagePx{cell.top + drawn.height}));
             first = lines.last;
             if (first < lineCount && !continueOnNewPage())
                 return;
@@ -338,6 +390,52 @@ private:
         // The control's top as if its box ended where its last line ends, so
         // that the next control keeps its form distance below the text.
         job.CurrentY = {textBottom.value - controlPx};
+    }
+
+    // A text taller than the rest of the page, a run of whole words at a
+    // time: each page takes the words that fit above its foot (at least
+    // one), each word exactly once.
+    void drawWordChunks()
+    {
+        const QVector<int> words = wordStarts(text);
+        const int controlPx = nearest(heightTwips / ptp * job.DrawScale);
+        PagePx textBottom = job.CurrentY;
+        int first = 0;
+        while (first < words.size()) {
+            if (job.yield())
+                return;
+            const int last = wordsOnPage(words, first);
+            const TextCell cell = wordCell(words, first, last);
+            const DrawnCell drawn = job.drawTextCell(cell);
+            textBottom = drawn.textBottom;
+            job.extendExtent(std::max(textBottom, PagePx{cell.top + drawn.height}));
+            first = last;
+            if (first < words.size() && !continueOnNewPage())
+                return;
+        }
+        job.CurrentY = {textBottom.value - controlPx};
+    }
+
+    // The words [first, last) in the block's cell at the current top, the
+    // cell as high as they need.
+    TextCell wordCell(const QVector<int>& words, int first, int last)
+    {
+        TextCell cell = singleBlockCell();
+        const int from = words[first];
+        const int to = last < words.size() ? words[last] : int(text.size());
+        cell.caption = text.mid(from, to - from);
+        cell.height = 1;
+        return cell;
+    }
+
+    // The end of the words from `first` that fit above the page's foot.
+    int wordsOnPage(const QVector<int>& words, int first)
+    {
+        const auto fits = [&](int last) {
+            const TextCell cell = wordCell(words, first, last);
+            return job.CurrentY.value + job.cellReach(cell, job.CurrentY) <= job.footTop().value;
+        };
+        return mostThatFit(first, int(words.size()), first + 1, fits);
     }
 
     // The cell of the lines [first, last) at the current top.
@@ -366,55 +464,24 @@ private:
     };
 
     // The lines from `first` that fit above the page's foot as they print,
-    // their cell grown to hold them (at least one line). The search starts
-    // at the lines the page's room holds at the line spacing and steps out
-    // from there, so that a page costs work in proportion to its own lines;
-    // the fit grows with the lines, so it finds the most that fit.
+    // their cell grown to hold them (at least one line), searched from the
+    // lines the page's room holds at the line spacing.
     PageLines linesOnPage(int first)
     {
-        const int lineCount = int(starts.size());
         const int room = job.footTop().value;
-        DrawnCell measured;
-        const auto fits = [&](int last) {
-            measured = job.measureTextCell(chunkCell(first, last));
-            return job.CurrentY.value + measured.height <= room &&
-                   measured.textBottom.value <= room;
-        };
-        // The most lines known to fit (or the one line a page always takes)
-        // and the fewest known not to.
         PageLines fitting{first + 1, std::nullopt};
-        const auto fit = [&](int last) { fitting = {last, measured}; };
-        int over = lineCount + 1;
-        const int estimate =
-            qBound(first + 1, first + (room - job.CurrentY.value) / lineStep, lineCount);
-        if (fits(estimate)) {
-            fit(estimate);
-            for (int step = 1; fitting.last < lineCount; step *= 2) {
-                const int next = qMin(lineCount, fitting.last + step);
-                if (!fits(next)) {
-                    over = next;
-                    break;
-                }
-                fit(next);
-            }
-        } else {
-            over = estimate;
-            for (int step = 1; over - step > first + 1; step *= 2) {
-                const int next = over - step;
-                if (fits(next)) {
-                    fit(next);
-                    break;
-                }
-                over = next;
-            }
-        }
-        while (over - fitting.last > 1) {
-            const int middle = fitting.last + (over - fitting.last) / 2;
-            if (fits(middle))
-                fit(middle);
-            else
-                over = middle;
-        }
+        const auto fits = [&](int last) {
+            const DrawnCell measured = job.measureTextCell(chunkCell(first, last));
+            const bool ok = job.CurrentY.value + measured.height <= room &&
+                            measured.textBottom.value <= room;
+            if (ok && (last > fitting.last || !fitting.drawn))
+                fitting = {last, measured};
+            return ok;
+        };
+        const int last = mostThatFit(first, int(starts.size()),
+                                     first + (room - job.CurrentY.value) / lineStep, fits);
+        if (last != fitting.last)
+            fitting = {last, std::nullopt};
         return fitting;
     }
 
@@ -469,6 +536,11 @@ void renderText(JobContext& job, bool print)
     TextPass(job, print).run();
 }
 
+bool textStartsNewPage(JobContext& job)
+{
+    return TextPass(job, job.printing()).startsNewPage();
+}
+
 } // namespace
 
 void PreviewTextControl(JobContext& job)
@@ -486,3 +558,4 @@ void PrintTextControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::Text, PreviewTextControl, PrintTextControl)
+ZENTREL_PLACING(RenderKind::Text, nullptr, textStartsNewPage)

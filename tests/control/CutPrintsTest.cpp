@@ -225,13 +225,14 @@ TEST_F(CutPrints, EveryPrintedCellHoldsItsWholeText)
 }
 
 // Rows grown to hold their text lose no entry off the page: a 3000 x 1500
-// twip list of 30 entries keeps the 24 its columns bring onto the page, a
-// 3-column list of 24 entries at Left 4600 keeps all 24.
+// twip list of 30 entries grows down in its one column, a 3-column list of
+// 24 entries at Left 4600 keeps the two columns its box holds, a list at
+// the foot goes on the next page: each keeps all its entries.
 TEST_F(CutPrints, PrintedListEntriesStayOnThePage)
 {
     // The last list stands near the page's foot.
     for (const auto& [left, top, width, columns, entries, onPage] :
-         {std::array{300, 600, 3000, 0, 30, 24}, std::array{4600, 600, 4500, 3, 24, 24},
+         {std::array{300, 600, 3000, 0, 30, 30}, std::array{4600, 600, 4500, 3, 24, 24},
           std::array{300, 14000, 3000, 0, 12, 12}}) {
         for (const double dpi : {96.0, 300.0, 600.0}) {
             SCOPED_TRACE(testing::Message() << entries << " entries at " << dpi << " dpi");

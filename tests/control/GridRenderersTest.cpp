@@ -363,29 +363,39 @@ TEST_F(GridRenderers, ListViewBlocksRestartAtTheFirstItem)
 }
 
 // A list box fills columns top to bottom inside its rectangle: 10 entries
-// with room for 4 rows take three columns of 4, 4 and 2; a check-box list
+// with room for 4 rows would take three columns; where those would not lie
+// inside the box it uses the columns that do and grows downwards (one
+// column as wide as the box, or two of its Columns 2). A check-box list
 // draws one glyph per entry.
-TEST_F(GridRenderers, ListBoxSnakesThroughColumns)
+TEST_F(GridRenderers, ListBoxSnakesThroughColumnsInsideItsBox)
 {
-    auto* box = add<ListBox>("Sizes", 300, 600, 6000, 1000);
-    for (int k = 1; k <= 10; ++k)
-        box->AddItem(QStringLiteral("Size %1").arg(k));
-    box->setStyle(1);
-    box->setSelected(2, true);
-    ASSERT_TRUE(m_control->LVPrint());
-    const QList<Drawn> entries = printedMatching(QStringLiteral("Size \\d+"));
-    ASSERT_EQ(entries.size(), 10);
-    std::map<int, int> perColumn;
-    for (const Drawn& d : entries)
-        ++perColumn[d.rect.left];
-    std::vector<int> counts;
-    for (const auto& [x, n] : perColumn)
-        counts.push_back(n);
-    EXPECT_EQ(counts, (std::vector<int>{4, 4, 2}));
-    int glyphs = 0;
-    for (const RecordingPrinter::DcCall& call : recorder().dcCalls())
-        glyphs += call.call.op == QStringLiteral("StretchBlt");
-    EXPECT_EQ(glyphs, 10);
+    for (const auto& [columns, expected] :
+         {std::pair{0, std::vector<int>{10}}, {2, std::vector<int>{5, 5}}}) {
+        SCOPED_TRACE(columns);
+        freshForm();
+        auto* box = add<ListBox>("Sizes", 300, 600, 6000, 1000);
+        for (int k = 1; k <= 10; ++k)
+            box->AddItem(QStringLiteral("Size %1").arg(k));
+        box->setStyle(1);
+        box->setColumns(columns);
+        box->setSelected(2, true);
+        ASSERT_TRUE(m_control->LVPrint());
+        const QList<Drawn> entries = printedMatching(QStringLiteral("Size \\d+"));
+        ASSERT_EQ(entries.size(), 10);
+        std::map<int, int> perColumn;
+        for (const Drawn& d : entries) {
+            ++perColumn[d.rect.left];
+            EXPECT_LE(d.rect.right, nearest((300 + 6000) / 4.8) + 200) << d.text.toStdString();
+        }
+        std::vector<int> counts;
+        for (const auto& [x, n] : perColumn)
+            counts.push_back(n);
+        EXPECT_EQ(counts, expected);
+        int glyphs = 0;
+        for (qsizetype i = m_callsFrom; i < recorder().dcCalls().size(); ++i)
+            glyphs += recorder().dcCalls()[i].call.op == QStringLiteral("StretchBlt");
+        EXPECT_EQ(glyphs, 10);
+    }
 }
 
 // A file list prints every name of its folder once, across and down.

@@ -390,25 +390,28 @@ TEST_F(PrintedPlaces, ControlsInPlainWidgetsPrintWhereTheyStandOnTheWindow)
 
 // A label right after a grid: below the grid's bottom (or on it) it
 // follows where the grid's printing ends, whatever its distance; beside
-// the grid it stands its distance from the grid's bottom higher.
-TEST_F(PrintedPlaces, ALabelBelowAGridFollowsItAndOneBesideStandsHigher)
+// the grid it stands level with it as the form has them.
+TEST_F(PrintedPlaces, ALabelBelowAGridFollowsItAndOneBesideStandsLevel)
 {
     std::map<int, int> tops;
-    for (const int offset : {0, 300, -288}) {
+    for (const int offset : {0, 300, -288, -2000}) {
         fresh();
-        auto* grid = add<FlexGrid>("Stock", 300, 600, 4000, 1200);
+        auto* grid = add<FlexGrid>("Stock", 300, 600, 4000, 2000);
         grid->setRows(3);
         grid->setCols(2);
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 2; ++c)
                 grid->setTextMatrix(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
-        label("After", 5000, 600 + 1200 + offset);
+        label("After", 5000, 600 + 2000 + offset);
         addControl();
         ASSERT_TRUE(m_control->LVPrint());
         tops[offset] = fillOf(QStringLiteral("After")).top;
     }
     EXPECT_EQ(tops[300], tops[0]);
-    EXPECT_EQ(tops[-288], tops[0] - nearest(288 / Tpp));
+    EXPECT_EQ(tops[-288], tops[-2000] + nearest(1712 / Tpp));
+    // Not from the grid's printed bottom, which its three rows end well
+    // above its box's.
+    EXPECT_NE(tops[-288], tops[0] - nearest(288 / Tpp));
 }
 
 } // namespace

@@ -116,8 +116,9 @@ QList<RowCase> rowCases()
         express->setCaption(QStringLiteral("Express delivery"));
         place<Label>(form, QStringLiteral("Under the boxes"), 300, 1455, 2000, 300, 0);
     };
-    // Twelve entries in two columns of six, labels before and after it at
-    // its top, and one right below its box.
+    // Twelve entries, six rows to its box: the one column its width holds
+    // grows down; labels before and after it at its top, and one right
+    // below its box.
     const auto listRow = [](QWidget* form) {
         place<Label>(form, QStringLiteral("Beside before"), 6600, 1200, 1500, 300, 0);
         auto* list = new ListBox(form);
@@ -130,7 +131,7 @@ QList<RowCase> rowCases()
     const QStringList checkLevel{QStringLiteral("Gift wrap"), QStringLiteral("Express delivery")};
     const QStringList checkBelow{QStringLiteral("Gift wrap"), QStringLiteral("Under the boxes")};
     const QStringList listLevel{QStringLiteral("Beside before"), QStringLiteral("Beside after")};
-    const QStringList listBelow{QStringLiteral("Pqy 6"), QStringLiteral("Under the list")};
+    const QStringList listBelow{QStringLiteral("Pqy 12"), QStringLiteral("Under the list")};
     return {
         {"labels 96 dpi zoom 100 form font", 96, 100, sixInARow<Label>(0), sixCaptions(), {}},
         {"labels 96 dpi zoom 100 12 pt", 96, 100, sixInARow<Label>(12), sixCaptions(), {}},
@@ -233,15 +234,15 @@ TEST_F(PrintedRows, ControlsAtOneHeightPrintLevelAndBelowAGrownCellClear)
 }
 
 // What a grown cell held is dropped where the next control is placed
-// afresh: on a new page (a label beside the grown one starts it), and
+// afresh: on a new page (a label below the grown one starts it), and
 // below a grid beside the grown one that reaches further down than its text. There "Below it"
-// prints as far below "Placed afresh" as it does beside a label that fits.
+// prints as far below "Placed afresh" as it does below a label that fits.
 TEST_F(PrintedRows, AReachIsDroppedOnANewPageAndBelowATallerGrid)
 {
     const auto newPage = [](QWidget* form) {
-        place<Label>(form, QStringLiteral("Placed afresh"), 2400, 1200, 2000, 300, 0)
+        place<Label>(form, QStringLiteral("Placed afresh"), 2400, 1600, 2000, 300, 0)
             ->setTag(QStringLiteral("newpage"));
-        place<Label>(form, QStringLiteral("Below it"), 2400, 1800, 2000, 300, 0);
+        place<Label>(form, QStringLiteral("Below it"), 2400, 2200, 2000, 300, 0);
     };
     const auto belowGrid = [](QWidget* form) {
         auto* grid = new FlexGrid(form);

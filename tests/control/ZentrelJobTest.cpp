@@ -202,7 +202,9 @@ TEST_F(ZentrelJob, SkippedPagesLeaveNothingInThePdf)
     buildTextForm();
     // The whole job's first page ends with the last line before "Page : 1".
     const QStringList whole = pdfLines(printToPdf());
-    const QString lastOnFirst = whole.at(whole.indexOf(QStringLiteral("Page : 1")) - 1);
+    const qsizetype footer = whole.indexOf(QStringLiteral("Page : 1"));
+    ASSERT_GT(footer, 0);
+    const QString lastOnFirst = whole.at(footer - 1);
     const int last = lastOnFirst.section(QLatin1Char(' '), 2).toInt();
     ASSERT_GT(last, 1);
     m_control->setFromPage(2);
