@@ -179,8 +179,7 @@ TEST_F(FormChecker, PlainFormsPrintClean)
     EXPECT_TRUE(faults.isEmpty()) << report(form, faults);
 }
 
-// The repair of the faults below enables this test and the next.
-TEST_F(FormChecker, DISABLED_FormsOfKnownFaultsPrintClean)
+TEST_F(FormChecker, FormsOfKnownFaultsPrintClean)
 {
     for (const Fault& fault : Faults) {
         const Form form = fault.form();
