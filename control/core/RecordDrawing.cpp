@@ -311,7 +311,8 @@ bool RecordDrawing::belowWaiting(size_t k, const std::vector<size_t>& drawnNow) 
     for (size_t i = 0; i < k; ++i) {
         if (!m_job.Places.extent(i).drawn &&
             std::find(drawnNow.begin(), drawnNow.end(), i) == drawnNow.end() &&
-            RecordPlaces::relate(items[i], items[k]) == RecordPlaces::Relation::Below)
+            RecordPlaces::relate(items[i], items[k]) == RecordPlaces::Relation::Below &&
+            m_job.Places.sharesFrame(i, k))
             return true;
     }
     return false;
@@ -340,8 +341,13 @@ void RecordDrawing::drawBesideBeforeContinuing(size_t j)
         if (!m_job.Places.extent(k).drawn && m_job.PrintItems[k].Control && !goesOnOverPages(k))
             drawnNow.push_back(k);
     }
+    // What stands below j waits for j's end; a record level with it, but
+    // beside j, does not: what stands beside j prints on j's first page.
+    std::vector<size_t> settled = drawnNow;
+    settled.push_back(j);
     for (const size_t k : drawnNow) {
-        if (!m_job.Places.levelOn(k, page) || rowWaits(k, drawnNow))
+        if (!m_job.Places.levelOn(k, page) || belowWaiting(k, drawnNow) ||
+            rowWaits(k, settled))
             continue;
         const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
         if (!row)

@@ -54,8 +54,11 @@ void RecordPlaces::reset(const std::vector<PrintItem>& items, std::vector<Flow> 
             m_members[m_lead[j]].push_back(j);
             continue;
         }
+        // A row is of records level with its lead: one beside the lead but
+        // lower than its first line is placed from it, not with it.
         const auto row = std::find_if(open.begin(), open.end(), [&](size_t lead) {
-            return relate(items[lead], items[j]) == Relation::Beside && levelsWith(lead, j);
+            return relate(items[lead], items[j]) == Relation::Beside && levelsWith(lead, j) &&
+                   items[j].Top - items[lead].Top < std::max(items[lead].FirstLine, 45);
         });
         if (row != open.end()) {
             m_lead[j] = *row;

@@ -85,6 +85,10 @@ public:
     // with it, clear what they stand below: `leadTop`, or lower.
     PagePx placeRow(size_t lead, PagePx leadTop, int page, const PageScale& scale) const;
 
+    // Whether record i is held by the frame that holds record j (any record
+    // when no frame holds j).
+    bool sharesFrame(size_t i, size_t j) const;
+
     // Reports while a record is drawn: its top, and where its printing
     // reaches past its box.
     void begin(size_t j, int page, PagePx top);
@@ -101,9 +105,6 @@ private:
     long latestBeside(size_t j) const;
     // The latest frame whose box holds record j's top left, or -1.
     long frameHolding(size_t j) const;
-    // Whether record i is held by the frame that holds record j (any record
-    // when no frame holds j).
-    bool sharesFrame(size_t i, size_t j) const;
     bool standsByGrid(size_t i, size_t grid) const;
     // Whether record j, below grid-like record `grid`, comes after another
     // record below that grid.

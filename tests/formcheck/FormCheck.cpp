@@ -405,7 +405,8 @@ private:
                               .arg(y.firstPage)
                               .arg(y.firstTop, 0, 'f', 1));
                 if (m_form.controls[a].kind == Kind::Frame && contains(a, b) &&
-                    (y.firstPage != x.firstPage || y.lastPage != x.firstPage ||
+                    (y.firstPage != x.firstPage ||
+                     (y.lastPage != x.firstPage && y.lastPage == y.firstPage) ||
                      y.firstTop < x.firstTop - m_slack))
                     fault(QStringLiteral("%1 holds %2, which prints on page %3 at %4 away from "
                                          "its caption on page %5 at %6")
@@ -440,8 +441,23 @@ private:
             .arg(c.rightToLeft);
     }
 
-    // Controls of one row: level ones print level and on one page; a pixel
-    // or two apart as far apart.
+    // The controls above `index` in its columns that print over pages: it
+    // starts on their last page, while a control level with it but beside
+    // them starts on their first.
+    std::vector<int> overPagesAbove(int index) const
+    {
+        std::vector<int> spanning;
+        for (int a = 0; a < m_form.controls.size(); ++a) {
+            if (m_extent[a].words > 0 && m_extent[a].lastPage != m_extent[a].firstPage &&
+                above(a, index))
+                spanning.push_back(a);
+        }
+        return spanning;
+    }
+
+    // Controls of one row: level ones print level and on one page (save
+    // where one follows a control over pages that the other stands beside);
+    // a pixel or two apart as far apart.
     void level()
     {
         for (int a = 0; a < m_form.controls.size(); ++a) {
@@ -453,6 +469,8 @@ private:
                     contains(a, b) || contains(b, a))
                     continue;
                 const QString pair = nameOf(m_form, a) + QStringLiteral(" and ") + nameOf(m_form, b);
+                if (overPagesAbove(a) != overPagesAbove(b))
+                    continue;
                 if (x.firstPage != y.firstPage) {
                     fault(QStringLiteral("%1 stand in one row but start on pages %2 and %3")
                               .arg(pair)
@@ -508,6 +526,20 @@ private:
         }
     }
 
+    // Whether `index` stands below a grid-like control's box, in any
+    // columns, and starts on the page where the grid's printing ends.
+    bool followsGrid(int index) const
+    {
+        for (int g = 0; g < m_form.controls.size(); ++g) {
+            if (!isGridLike(m_form.controls[g].kind) || m_extent[g].words == 0 ||
+                m_extent[g].lastPage != m_extent[index].firstPage || contains(g, index))
+                continue;
+            if (relationBox(index, g).top >= relationBox(g, index).bottom - Touching)
+                return true;
+        }
+        return false;
+    }
+
     // Below: never nearer the printed text above than the form's distance;
     // where nothing moved, every distance the form's.
     void distances()
@@ -520,7 +552,9 @@ private:
                 const Extent& x = m_extent[a];
                 if (x.words == 0 || !above(a, b) || x.lastPage != y.firstPage)
                     continue;
-                const int gap = relationBox(b, a).top - relationBox(a, b).bottom;
+                // Below a grid as well, it follows the grid's end, no higher
+                // than the text.
+                const int gap = followsGrid(b) ? 0 : relationBox(b, a).top - relationBox(a, b).bottom;
                 if (!isGridLike(m_form.controls[a].kind) &&
                     y.firstTop < x.lastBottom + m_job.px(gap) - m_slack)
                     fault(QStringLiteral("%1 stands %2 twips below %3 but prints %4 px below its "
