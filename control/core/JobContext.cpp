@@ -7,6 +7,7 @@
 #include "control/core/HostFormAdapter.h"
 #include "control/core/JobWindows.h"
 #include "control/core/OffScreenDC.h"
+#include "control/core/RecordFiber.h"
 #include "control/core/Zentrel.h"
 #include "platform/controls/ControlMembers.h"
 #include "platform/gdi/DeviceContext.h"
@@ -346,12 +347,23 @@ QFont JobContext::titleFont() const
 
 void JobContext::NewPage()
 {
+    // A record drawn beside another a page at a time: its page breaks
+    // are the other's.
+    if (RecordFiber::waitInCurrent())
+        return;
     if (BeforeContinuing) {
         // Once: what it draws may itself go on to a new page.
         const std::function<void()> before = std::move(BeforeContinuing);
         BeforeContinuing = nullptr;
         before();
     }
+    breakPage();
+    if (AfterNewPage)
+        AfterNewPage();
+}
+
+void JobContext::breakPage()
+{
     try {
         // Twips per pixel of the margins from the second page on.
         const double tpp = printing() ? printer().TwipsPerPixelY() : PreviewTwipsPerPixel;

@@ -85,6 +85,9 @@ public:
     // Called once before a renderer's record goes on to a new page, so that
     // the records beside it print on the page it started on.
     std::function<void()> BeforeContinuing;
+    // Called after each page break, while records drawn beside another go
+    // on over pages with it.
+    std::function<void()> AfterNewPage;
     // The x of the control (or cell) a renderer draws.
     PagePx ItemLeftPx;
     // Extra foot reserves of the grid and list renderers' fit tests.
@@ -247,6 +250,7 @@ private:
     // The steps of NewPage: the finished preview page kept (false when the
     // preview stops for want of memory) or the printed page ended, then the
     // next page's margins.
+    void breakPage();
     bool finishPreviewPage(int finished, int fromPage, bool stopButton);
     void finishPrintedPage(int finished, int fromPage);
     void startPageMargins(double twipsPerPixel);

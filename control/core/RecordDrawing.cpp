@@ -1,5 +1,7 @@
 #include "control/core/RecordDrawing.h"
 
+#include "control/core/RecordFiber.h"
+
 #include <QPointer>
 #include <algorithm>
 #include <cstdlib>
@@ -20,7 +22,7 @@ namespace {
 
 const QString NewPageTag = QStringLiteral("newpage");
 
-// What a renderer leaves set on the job and its target, kept while the
+// What a renderer leaves set on the job and its target: kept while the
 // records beside a record are drawn in the middle of it, and put back.
 class RendererState
 {
@@ -43,7 +45,7 @@ public:
             m_back = page->BackColor();
         }
     }
-    ~RendererState()
+    void restore() const
     {
         m_job.CurrentItem = m_item;
         m_job.shared.CurrentControl = m_control;
@@ -66,8 +68,6 @@ public:
             page->setBackColor(m_back);
         }
     }
-    RendererState(const RendererState&) = delete;
-    RendererState& operator=(const RendererState&) = delete;
 
 private:
     JobContext& m_job;
@@ -104,10 +104,21 @@ QVariant swapSystemBackColor(QWidget* control)
 
 } // namespace
 
+// A record drawn beside another that goes on over pages, waiting at its
+// own page break for the other's, with what it had set.
+struct RecordDrawing::WaitingRecord
+{
+    size_t record;
+    std::unique_ptr<RecordFiber> fiber;
+    std::optional<RendererState> state;
+};
+
 RecordDrawing::RecordDrawing(JobContext& job, std::function<void()> afterRecord)
     : m_job(job), m_afterRecord(std::move(afterRecord)), m_printing(job.printing())
 {
 }
+
+RecordDrawing::~RecordDrawing() = default;
 
 void RecordDrawing::run()
 {
@@ -157,9 +168,15 @@ bool RecordDrawing::drawRecord(size_t j)
     if (!placeRecord(j, *row))
         return true;
     m_job.BeforeContinuing = [this, j] { drawBesideBeforeContinuing(j); };
+    m_job.AfterNewPage = [this] { resumeWaiting(); };
     const bool goOn = callRenderer(*row, j);
     m_job.BeforeContinuing = nullptr;
     finishRecord(j);
+    // The records beside it that go on further: a page each, to their end.
+    while (!m_waiting.empty() && !m_job.StopComposing && !m_job.shared.PrintAborted)
+        m_job.NewPage();
+    m_job.AfterNewPage = nullptr;
+    m_waiting.clear();
     return goOn;
 }
 
@@ -338,7 +355,7 @@ void RecordDrawing::drawBesideBeforeContinuing(size_t j)
     const int page = m_job.pageIndex();
     std::vector<size_t> drawnNow;
     for (const size_t k : besideOf(j)) {
-        if (!m_job.Places.extent(k).drawn && m_job.PrintItems[k].Control && !goesOnOverPages(k))
+        if (!m_job.Places.extent(k).drawn && m_job.PrintItems[k].Control)
             drawnNow.push_back(k);
     }
     // What stands below j waits for j's end; a record level with it, but
@@ -352,21 +369,55 @@ void RecordDrawing::drawBesideBeforeContinuing(size_t j)
         const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
         if (!row)
             continue;
-        RendererState kept(m_job);
+        const RendererState kept(m_job);
         m_job.CurrentItem = qint16(k);
         m_job.shared.CurrentControl = m_job.PrintItems[k].Control.data();
         const PagePx top =
             std::max(m_job.Places.place(k, page, m_job.CurrentY, m_job.scale()), m_job.TopMarginPx);
-        if (startsNewPage(k, top))
+        if (startsNewPage(k, top)) {
+            kept.restore();
             continue;
+        }
         m_job.CurrentY = top;
         m_job.Places.begin(k, page, top);
-        callRenderer(*row, k);
-        finishRecord(k);
-        m_afterRecord();
+        auto waiting = std::make_unique<WaitingRecord>();
+        waiting->record = k;
+        waiting->fiber = std::make_unique<RecordFiber>([this, row, k] {
+            callRenderer(*row, k);
+            finishRecord(k);
+            m_afterRecord();
+        });
+        waiting->fiber->resume();
+        if (!waiting->fiber->finished()) {
+            waiting->state.emplace(m_job);
+            m_waiting.push_back(std::move(waiting));
+        }
+        kept.restore();
         if (m_job.StopComposing || m_job.shared.PrintAborted)
             return;
     }
+}
+
+// After a page break of the record they stand beside: each record waiting
+// at its own break prints its next page level with that record's, from
+// the page's top.
+void RecordDrawing::resumeWaiting()
+{
+    if (m_waiting.empty())
+        return;
+    const RendererState kept(m_job);
+    const PagePx pageTop = m_job.CurrentY;
+    for (const std::unique_ptr<WaitingRecord>& waiting : m_waiting) {
+        waiting->state->restore();
+        m_job.CurrentY = pageTop;
+        waiting->fiber->resume();
+        if (!waiting->fiber->finished())
+            waiting->state.emplace(m_job);
+    }
+    std::erase_if(m_waiting, [](const std::unique_ptr<WaitingRecord>& waiting) {
+        return waiting->fiber->finished();
+    });
+    kept.restore();
 }
 
 bool RecordDrawing::callRenderer(const RendererRow& row, size_t j)

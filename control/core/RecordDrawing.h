@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "control/core/PageUnits.h"
@@ -19,6 +20,9 @@ class RecordDrawing
 public:
     // `afterRecord` runs after each record (the host form back in twips).
     RecordDrawing(JobContext& job, std::function<void()> afterRecord);
+    ~RecordDrawing();
+    RecordDrawing(const RecordDrawing&) = delete;
+    RecordDrawing& operator=(const RecordDrawing&) = delete;
     // Every record, until the job stops (then it is ended here, through
     // EndPrintJob) or the page range ends.
     void run();
@@ -35,6 +39,7 @@ private:
     // The records beside record j, drawn on its first page before it goes
     // on to the next.
     void drawBesideBeforeContinuing(size_t j);
+    void resumeWaiting();
     std::vector<size_t> besideOf(size_t j) const;
     // Whether record k stands below a record that is neither drawn to its
     // end nor among those drawn now; whether a record of k's row level with
@@ -50,7 +55,12 @@ private:
     void meetDeletedControl(const RendererRow& row);
     bool reportsFailedRead(const RendererRow& row) const;
 
+    struct WaitingRecord;
+
     JobContext& m_job;
     std::function<void()> m_afterRecord;
     bool m_printing;
+    // The records drawn beside the one being drawn that wait at a page
+    // break of their own, in order.
+    std::vector<std::unique_ptr<WaitingRecord>> m_waiting;
 };

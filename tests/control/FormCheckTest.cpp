@@ -138,6 +138,26 @@ const Fault Faults[] = {
      [] { return captionAtTheFoot(true); }, {Print96}},
     {"a caption made second and a wrapping label beside it at the foot",
      [] { return captionAtTheFoot(false); }, {Print96}},
+    {"a many-line box and a list box over pages in one row, a label beside them",
+     [] {
+         Form form;
+         form.add(box(Kind::ManyLines, 300, 600, 2200, 1700, 100));
+         form.add(box(Kind::ListBox, 2600, 615, 2400, 7000, 100));
+         form.add(box(Kind::Label, 5200, 600, 2000, 350, 25));
+         return form;
+     },
+     {Print96, {600, 50}}},
+    {"a frame of check boxes beside a label taller than a page, a label below that",
+     [] {
+         Form form;
+         const int frame = form.add(box(Kind::Frame, 300, 1700, 2400, 1800, 1));
+         for (int k = 0; k < 3; ++k)
+             form.add(box(Kind::CheckBox, 120, 300 + 400 * k, 2000, 300, 2, frame));
+         form.add(box(Kind::Label, 3000, 1800, 1900, 200, 420));
+         form.add(box(Kind::Label, 3000, 2010, 1900, 400, 1));
+         return form;
+     },
+     {Print96}},
     {"a frame of check boxes crossing the foot",
      [] {
          Form form;
