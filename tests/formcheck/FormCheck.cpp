@@ -469,7 +469,7 @@ private:
                     contains(a, b) || contains(b, a))
                     continue;
                 const QString pair = nameOf(m_form, a) + QStringLiteral(" and ") + nameOf(m_form, b);
-                if (overPagesAbove(a) != overPagesAbove(b))
+                if (overPagesAbove(a) != overPagesAbove(b) || followsGridBeside(a, b))
                     continue;
                 if (x.firstPage != y.firstPage) {
                     fault(QStringLiteral("%1 stand in one row but start on pages %2 and %3")
@@ -524,6 +524,13 @@ private:
                               .arg(printed, 0, 'f', 1));
             }
         }
+    }
+
+    // Grids, list views and file lists beside one another print one after
+    // the other, unless the job prints them side by side.
+    bool followsGridBeside(int a, int b) const
+    {
+        return isGridLike(m_form.controls[a].kind) && isGridLike(m_form.controls[b].kind);
     }
 
     // Whether `index` stands below a grid-like control's box, in any
@@ -601,9 +608,12 @@ private:
                 const double end = std::max(x.lastBottom + x.first.box.height(),
                                             x.firstTop + m_job.px(boxA.bottom - boxA.top));
                 bound = end + m_job.px(std::max(0, boxB.top - boxA.bottom));
-            } else if (!sameColumns(a, b) && x.firstPage == y.firstPage &&
-                       boxA.top - 3 * 15 <= boxB.top && boxB.top < boxA.bottom - Touching) {
-                bound = x.firstTop + m_job.px(boxB.top - boxA.top) + x.first.box.height();
+            } else if (!sameColumns(a, b) && boxA.top - 3 * 15 <= boxB.top &&
+                       boxB.top < boxA.bottom - Touching) {
+                if (!followsGridBeside(a, b) && x.firstPage == y.firstPage)
+                    bound = x.firstTop + m_job.px(boxB.top - boxA.top) + x.first.box.height();
+                else if (followsGridBeside(a, b) && x.lastPage == y.firstPage)
+                    bound = x.lastBottom + x.first.box.height();
             }
             if (bound > lowest) {
                 lowest = bound;
