@@ -26,7 +26,11 @@ RecordPlaces::Relation RecordPlaces::relate(const PrintItem& above, const PrintI
 {
     if (record.Top >= boxBottom(above))
         return Relation::Below;
-    if (sameColumns(above, record) && record.Top - above.Top >= above.FirstLine)
+    // In its columns, below its first line, or overlapping its box by no
+    // more than hand-laid boxes do (a box lower than its first line).
+    constexpr qint32 Overlap = 15;
+    if (sameColumns(above, record) && (record.Top - above.Top >= above.FirstLine ||
+                                       record.Top >= boxBottom(above) - Overlap))
         return Relation::Below;
     return Relation::Beside;
 }

@@ -297,12 +297,11 @@ private:
             rowH = nearest(m_grid.HeadLines() *
                            nearest(m_rowH * (rowFont.pointSizeF() / m_refSize) + 8 * m_ps));
 
+        // Right to left, the row starts at the grid's right edge and its
+        // columns go leftwards, inside the grid's own place.
         const PrintItem& item = m_job.item();
-        m_job.ItemLeftPx = {
-            nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
-        if (m_rtl)
-            m_job.ItemLeftPx = {int(m_shared.PageWidthPx.value) -
-                                (m_job.LeftMarginPx.value + m_job.RightMarginPx.value)};
+        const double left = m_rtl ? item.Left + m_grid.Width() : item.Left;
+        m_job.ItemLeftPx = {nearest((left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale)};
         return rowH;
     }
 

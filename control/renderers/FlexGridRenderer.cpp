@@ -493,14 +493,14 @@ private:
                        7.4 * m_job.printerScale());
     }
 
-    // The row's first cell's left edge.
+    // The row's first cell's left edge; right to left, the grid's right
+    // edge, where its first column ends (the columns go leftwards from
+    // there, inside the grid's own place, clear of what stands beside it).
     int rowLeft() const
     {
-        if (m_rtl)
-            return m_shared.PageWidthPx.value - m_job.RightMarginPx.value -
-                   m_job.LeftMarginPx.value;
         const PrintItem& item = m_job.item();
-        return nearest((item.Left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
+        const double left = m_rtl ? item.Left + m_grid.Width() : item.Left;
+        return nearest((left / m_tpp + m_job.LeftMarginPx.value) * m_job.DrawScale);
     }
 
     // Back and fore colour of a cell: the grid's own in colour, else black

@@ -158,6 +158,17 @@ const Fault Faults[] = {
          return form;
      },
      {Print96}},
+    {"right-to-left grids beside labels",
+     [] {
+         Form form;
+         form.rightToLeft = true;
+         form.add(box(Kind::FlexGrid, 300, 600, 3000, 1500, 6));
+         form.add(box(Kind::Label, 6000, 600, 3000, 285, 2));
+         form.add(box(Kind::DataGrid, 300, 3000, 3000, 1500, 6));
+         form.add(box(Kind::Label, 6000, 3000, 3000, 285, 2));
+         return form;
+     },
+     {Print96, {600, 50}}},
     {"a frame of check boxes crossing the foot",
      [] {
          Form form;

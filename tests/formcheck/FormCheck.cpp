@@ -371,16 +371,26 @@ private:
         std::stable_sort(byTop.begin(), byTop.end(), [this](int a, int b) {
             return m_form.formBox(a).top < m_form.formBox(b).top;
         });
-        for (int b : byTop) {
-            for (int a : byTop) {
-                if (a != b && above(a, b) && (mayResize(a) || m_pushed[a]))
-                    m_pushed[b] = true;
-            }
-            // Inside a container the container's own moves count.
-            for (int p = m_form.controls[b].parent; p >= 0; p = m_form.controls[p].parent) {
-                if (m_pushed[p])
-                    m_pushed[b] = true;
-            }
+        // Twice: a control level with a moved one moves with it, whichever
+        // comes first.
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int b : byTop)
+                findPushed(b);
+        }
+    }
+    void findPushed(int b)
+    {
+        for (int a = 0; a < m_form.controls.size(); ++a) {
+            if (a != b && above(a, b) && (mayResize(a) || m_pushed[a]))
+                m_pushed[b] = true;
+            if (a != b && m_pushed[a] && !sameColumns(a, b) &&
+                std::abs(m_form.formBox(a).top - m_form.formBox(b).top) <= 3 * 15)
+                m_pushed[b] = true;
+        }
+        // Inside a container the container's own moves count.
+        for (int p = m_form.controls[b].parent; p >= 0; p = m_form.controls[p].parent) {
+            if (m_pushed[p])
+                m_pushed[b] = true;
         }
     }
 
