@@ -219,7 +219,7 @@ TEST_F(FormChecker, FormsOfKnownFaultsPrintClean)
     }
 }
 
-TEST_F(FormChecker, DISABLED_GeneratedFormsPrintClean)
+TEST_F(FormChecker, GeneratedFormsPrintClean)
 {
     for (const quint32 seed : FixedSeeds) {
         const Form form = generate(seed);

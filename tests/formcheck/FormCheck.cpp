@@ -615,7 +615,11 @@ private:
             const Form::Box boxA = relationBox(a, b), boxB = relationBox(b, a);
             double bound = -1;
             if (above(a, b) && x.lastPage == y.firstPage) {
-                const double end = std::max(x.lastBottom + x.first.box.height(),
+                // A grid's printing ends a row and a few pixels below its
+                // last row.
+                const double rows = isGridLike(m_form.controls[a].kind) ? 3 : 1;
+                const double trail = isGridLike(m_form.controls[a].kind) ? m_job.px(300) : 0;
+                const double end = std::max(x.lastBottom + rows * x.first.box.height() + trail,
                                             x.firstTop + m_job.px(boxA.bottom - boxA.top));
                 bound = end + m_job.px(std::max(0, boxB.top - boxA.bottom));
             } else if (!sameColumns(a, b) && boxA.top - 3 * 15 <= boxB.top &&
