@@ -194,8 +194,12 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
     // A record of a row that has begun on this page stays with it: what
     // can go on over pages does so from here.
     bool newPage = false;
-    if (m_job.PrintItems[j].Control)
-        newPage = lead ? rowStartsNewPage(j, top) : !canGoOnOverPages(row) && startsNewPage(j, top);
+    if (m_job.PrintItems[j].Control) {
+        const PagePx firstLine = m_job.scale().toPixels(Twips{double(m_job.PrintItems[j].FirstLine)});
+        newPage = lead                    ? rowStartsNewPage(j, top)
+                  : canGoOnOverPages(row) ? m_job.needsNewPage(top, firstLine.value)
+                                          : startsNewPage(j, top);
+    }
     if (newPage) {
         m_job.NewPage();
         if (m_job.StopComposing)
@@ -280,28 +284,6 @@ bool RecordDrawing::canGoOnOverPages(const RendererRow& row)
     case RenderKind::DataGrid:
     case RenderKind::RichText:
         return true;
-    default:
-        return false;
-    }
-}
-
-bool RecordDrawing::goesOnOverPages(size_t j) const
-{
-    const PrintItem& record = m_job.PrintItems[j];
-    const RendererRow* row = RendererTable::matchType(record.TypeName);
-    if (!row)
-        return false;
-    switch (row->kind) {
-    case RenderKind::FileList:
-    case RenderKind::ListView:
-    case RenderKind::ListBox:
-    case RenderKind::FlexGrid:
-    case RenderKind::DataGrid:
-    case RenderKind::RichText:
-        return true;
-    case RenderKind::Text:
-        return record.TypeName == QLatin1String("TextBox") &&
-               JobContext::memberOr(record.Control.data(), "MultiLine", false).toBool();
     default:
         return false;
     }

@@ -46,7 +46,6 @@ private:
     // it and not yet begun does.
     bool belowWaiting(size_t k, const std::vector<size_t>& drawnNow) const;
     bool rowWaits(size_t k, const std::vector<size_t>& drawnNow) const;
-    bool goesOnOverPages(size_t j) const;
     // Whether what the kind draws goes on over pages where it does not fit.
     static bool canGoOnOverPages(const RendererRow& row);
     // The renderer of a record, its failures met as its kind meets them;

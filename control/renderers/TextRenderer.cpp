@@ -180,8 +180,8 @@ public:
 
     // Whether the control, its top at CurrentY, would rather start the next
     // page: its box does not fit here, or its grown text would run into the
-    // foot, and either fits a fresh page. A text taller than a page prints
-    // where it stands and goes on over the next pages.
+    // foot, and either fits a fresh page. A text taller than a page starts
+    // where its first line fits and goes on over the next pages.
     bool startsNewPage()
     {
         takeEntryValues();
@@ -191,9 +191,15 @@ public:
         measureLineHeight();
         measureMultiLine();
         if (needsLongTextLoop())
-            return false;
+            return job.needsNewPage(job.CurrentY, job.cellReach(chunkCell(0, 1), job.CurrentY));
         takeSingleBlockText();
-        return job.needsNewPage(job.CurrentY, job.cellReach(singleBlockCell(), job.CurrentY));
+        const qint32 reach = job.cellReach(singleBlockCell(), job.CurrentY);
+        if (job.TopMarginPx.value + reach > job.footTop().value) {
+            const QVector<int> words = wordStarts(text);
+            return job.needsNewPage(job.CurrentY,
+                                    job.cellReach(wordCell(words, 0, 1), job.CurrentY));
+        }
+        return job.needsNewPage(job.CurrentY, reach);
     }
 
 private:

@@ -247,13 +247,14 @@ private:
         }
     }
 
-    // Each end of a word holds ink, unless something was drawn over it.
+    // Each end of a word holds ink, unless something was drawn over it (a
+    // word wider than its control is cut by its own box, as on the form).
     template <class ToImage> void hiddenWords(const QImage& image, int page, ToImage onImage)
     {
         for (int i = 0; i < m_form.controls.size(); ++i) {
             for (const Word& w : m_of[i]) {
                 const QRect box = onImage(w.box);
-                if (w.page != page || box.width() < 4)
+                if (w.page != page || box.width() < 4 || cutByItsBox(i, w))
                     continue;
                 const int quarter = box.width() / 4;
                 const QRect ends[] = {QRect(box.left(), box.top(), quarter, box.height()),
@@ -283,6 +284,12 @@ private:
         return -1;
     }
 
+    // A word wider than its control, cut by its own box as on the form.
+    bool cutByItsBox(int index, const Word& word) const
+    {
+        return word.box.width() > m_job.px(m_form.controls[index].width);
+    }
+
     // ---- No two controls' words on each other ----
     void overlaps()
     {
@@ -293,7 +300,8 @@ private:
                     continue;
                 for (const Word& x : m_of[a]) {
                     for (const Word& y : m_of[b]) {
-                        if (x.page != y.page || told.contains({a, b}))
+                        if (x.page != y.page || told.contains({a, b}) || cutByItsBox(a, x) ||
+                            cutByItsBox(b, y))
                             continue;
                         const QRectF both = x.box & y.box;
                         const double least = std::min(x.box.height(), y.box.height());
@@ -414,7 +422,7 @@ private:
                               .arg(y.first.text)
                               .arg(y.firstPage)
                               .arg(y.firstTop, 0, 'f', 1));
-                if (m_form.controls[a].kind == Kind::Frame && contains(a, b) &&
+                if (m_form.controls[a].kind == Kind::Frame && contains(a, b) && !belowOverPages(b) &&
                     (y.firstPage != x.firstPage ||
                      (y.lastPage != x.firstPage && y.lastPage == y.firstPage) ||
                      y.firstTop < x.firstTop - m_slack))
@@ -463,6 +471,19 @@ private:
                 spanning.push_back(a);
         }
         return spanning;
+    }
+
+    // Whether `index` stands below the box of a control that prints over
+    // pages (in any columns): it follows that one's end.
+    bool belowOverPages(int index) const
+    {
+        for (int a = 0; a < m_form.controls.size(); ++a) {
+            if (a != index && m_extent[a].words > 0 && m_extent[a].lastPage != m_extent[a].firstPage &&
+                !contains(a, index) &&
+                m_form.formBox(index).top >= m_form.formBox(a).bottom - Touching)
+                return true;
+        }
+        return false;
     }
 
     // Controls of one row: level ones print level and on one page (save
