@@ -194,12 +194,8 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
     // A record of a row that has begun on this page stays with it: what
     // can go on over pages does so from here.
     bool newPage = false;
-    if (m_job.PrintItems[j].Control) {
-        const PagePx firstLine = m_job.scale().toPixels(Twips{double(m_job.PrintItems[j].FirstLine)});
-        newPage = lead                    ? rowStartsNewPage(j, top)
-                  : canGoOnOverPages(row) ? m_job.needsNewPage(top, firstLine.value)
-                                          : startsNewPage(j, top);
-    }
+    if (m_job.PrintItems[j].Control)
+        newPage = lead ? rowStartsNewPage(j, top) : memberStartsNewPage(j, top, row);
     if (newPage) {
         m_job.NewPage();
         if (m_job.StopComposing)
@@ -234,6 +230,16 @@ bool RecordDrawing::rowStartsNewPage(size_t lead, PagePx leadTop)
             return true;
     }
     return false;
+}
+
+// The page test of a record of a row begun on this page: what can go on
+// over pages does so from here, where its first line fits.
+bool RecordDrawing::memberStartsNewPage(size_t j, PagePx top, const RendererRow& row)
+{
+    if (!canGoOnOverPages(row))
+        return startsNewPage(j, top);
+    const Twips firstLine{double(m_job.PrintItems[j].FirstLine)};
+    return m_job.needsNewPage(top, m_job.scale().toPixels(firstLine).value);
 }
 
 // The page test of record j's kind, with its top at `top`; nothing drawn.
@@ -335,49 +341,63 @@ bool RecordDrawing::rowWaits(size_t k, const std::vector<size_t>& drawnNow) cons
 void RecordDrawing::drawBesideBeforeContinuing(size_t j)
 {
     const int page = m_job.pageIndex();
-    std::vector<size_t> drawnNow;
+    // Those still to be drawn, taken as drawn now until one of them turns
+    // out to wait: what stands below it waits too.
+    std::vector<size_t> candidates;
     for (const size_t k : besideOf(j)) {
         if (!m_job.Places.extent(k).drawn && m_job.PrintItems[k].Control)
-            drawnNow.push_back(k);
+            candidates.push_back(k);
     }
-    // What stands below j waits for j's end; a record level with it, but
-    // beside j, does not: what stands beside j prints on j's first page.
-    std::vector<size_t> settled = drawnNow;
-    settled.push_back(j);
-    for (const size_t k : drawnNow) {
-        if (!m_job.Places.levelOn(k, page) || belowWaiting(k, drawnNow) ||
-            rowWaits(k, settled))
-            continue;
-        const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
-        if (!row)
-            continue;
-        const RendererState kept(m_job);
-        m_job.CurrentItem = qint16(k);
-        m_job.shared.CurrentControl = m_job.PrintItems[k].Control.data();
-        const PagePx top =
-            std::max(m_job.Places.place(k, page, m_job.CurrentY, m_job.scale()), m_job.TopMarginPx);
-        if (startsNewPage(k, top)) {
-            kept.restore();
-            continue;
-        }
-        m_job.CurrentY = top;
-        m_job.Places.begin(k, page, top);
-        auto waiting = std::make_unique<WaitingRecord>();
-        waiting->record = k;
-        waiting->fiber = std::make_unique<RecordFiber>([this, row, k] {
-            callRenderer(*row, k);
-            finishRecord(k);
-            m_afterRecord();
-        });
-        waiting->fiber->resume();
-        if (!waiting->fiber->finished()) {
-            waiting->state.emplace(m_job);
-            m_waiting.push_back(std::move(waiting));
-        }
-        kept.restore();
+    std::vector<size_t> drawnNow = candidates;
+    for (const size_t k : candidates) {
+        // What stands below j waits for j's end; a record level with it,
+        // but beside j, does not: what stands beside j prints on j's first
+        // page.
+        std::vector<size_t> settled = drawnNow;
+        settled.push_back(j);
+        const bool drawnHere = m_job.Places.levelOn(k, page) && !belowWaiting(k, drawnNow) &&
+                               !rowWaits(k, settled) && drawBeside(k, page);
+        if (!drawnHere)
+            std::erase(drawnNow, k);
         if (m_job.StopComposing || m_job.shared.PrintAborted)
             return;
     }
+}
+
+// Record k from its place beside the record being drawn, on `page`, on a
+// stack of its own; false where it is not drawn here, or waits at a page
+// break of its own to go on with the other.
+bool RecordDrawing::drawBeside(size_t k, int page)
+{
+    const RendererRow* row = RendererTable::matchType(m_job.PrintItems[k].TypeName);
+    if (!row)
+        return false;
+    const RendererState kept(m_job);
+    m_job.CurrentItem = qint16(k);
+    m_job.shared.CurrentControl = m_job.PrintItems[k].Control.data();
+    const PagePx top =
+        std::max(m_job.Places.place(k, page, m_job.CurrentY, m_job.scale()), m_job.TopMarginPx);
+    if (memberStartsNewPage(k, top, *row)) {
+        kept.restore();
+        return false;
+    }
+    m_job.CurrentY = top;
+    m_job.Places.begin(k, page, top);
+    auto waiting = std::make_unique<WaitingRecord>();
+    waiting->record = k;
+    waiting->fiber = std::make_unique<RecordFiber>([this, row, k] {
+        callRenderer(*row, k);
+        finishRecord(k);
+        m_afterRecord();
+    });
+    waiting->fiber->resume();
+    const bool finished = waiting->fiber->finished();
+    if (!finished) {
+        waiting->state.emplace(m_job);
+        m_waiting.push_back(std::move(waiting));
+    }
+    kept.restore();
+    return finished;
 }
 
 // After a page break of the record they stand beside: each record waiting

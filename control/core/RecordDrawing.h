@@ -33,12 +33,14 @@ private:
     bool placeRecord(size_t j, const RendererRow& row);
     bool rowStartsNewPage(size_t lead, PagePx leadTop);
     bool startsNewPage(size_t j, PagePx top);
+    bool memberStartsNewPage(size_t j, PagePx top, const RendererRow& row);
     PagePx flowOf(size_t j, const RendererRow* row, bool afterBreak);
     void renderPlaced(size_t j, const RendererRow& row);
     void finishRecord(size_t j);
     // The records beside record j, drawn on its first page before it goes
     // on to the next.
     void drawBesideBeforeContinuing(size_t j);
+    bool drawBeside(size_t k, int page);
     void resumeWaiting();
     std::vector<size_t> besideOf(size_t j) const;
     // Whether record k stands below a record that is neither drawn to its
