@@ -635,7 +635,9 @@ private:
                 continue;
             const Form::Box boxA = relationBox(a, b), boxB = relationBox(b, a);
             double bound = -1;
-            if (above(a, b) && x.lastPage == y.firstPage) {
+            // Below: in its columns, or in any below its box's bottom.
+            const bool below = above(a, b) || boxB.top >= boxA.bottom - Touching;
+            if (below && x.lastPage == y.firstPage) {
                 // A grid's printing ends a row and a few pixels below its
                 // last row.
                 const double rows = isGridLike(m_form.controls[a].kind) ? 3 : 1;
