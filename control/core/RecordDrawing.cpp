@@ -189,7 +189,7 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
     const bool lead = m_job.Places.leadOf(j) == j;
     PagePx top = m_job.Places.place(j, page, flowOf(j, &row, false), m_job.scale());
     if (lead)
-        top = m_job.Places.placeRow(j, top, page, m_job.scale());
+        top = rowClearOfHeader(j, m_job.Places.placeRow(j, top, page, m_job.scale()));
     top = std::max(top, m_job.TopMarginPx);
     // A record of a row that has begun on this page stays with it: what
     // can go on over pages does so from here.
@@ -203,10 +203,40 @@ bool RecordDrawing::placeRecord(size_t j, const RendererRow& row)
         m_job.CurrentItem = qint16(j);
         m_job.shared.CurrentControl = m_job.PrintItems[j].Control.data();
         top = std::max(flowOf(j, &row, true), m_job.TopMarginPx);
+        if (lead)
+            top = rowClearOfHeader(j, top);
     }
     m_job.CurrentY = top;
     m_job.Places.begin(j, m_job.pageIndex(), top);
     return true;
+}
+
+// The lead's top, lowered so that each record of its row keeps to its
+// kind's least top (a frame's caption clear of the title) and the row
+// stays level.
+PagePx RecordDrawing::rowClearOfHeader(size_t lead, PagePx leadTop)
+{
+    std::vector<size_t> row{lead};
+    for (const size_t k : m_job.Places.membersOf(lead)) {
+        if (!m_job.Places.extent(k).begun)
+            row.push_back(k);
+    }
+    const qint16 item = m_job.CurrentItem;
+    const QPointer<QWidget> control = m_job.shared.CurrentControl;
+    PagePx top = leadTop;
+    for (const size_t k : row) {
+        const PrintItem& record = m_job.PrintItems[k];
+        const RendererRow* kind = RendererTable::matchType(record.TypeName);
+        if (!kind || !kind->leastTop || !record.Control)
+            continue;
+        m_job.CurrentItem = qint16(k);
+        m_job.shared.CurrentControl = record.Control.data();
+        const Twips below{double(record.Top - m_job.PrintItems[lead].Top)};
+        top = std::max(top, kind->leastTop(m_job) - m_job.scale().toPixels(below));
+    }
+    m_job.CurrentItem = item;
+    m_job.shared.CurrentControl = control;
+    return top;
 }
 
 // Whether the row that record `lead` starts, the lead at `leadTop`, is to

@@ -32,6 +32,7 @@ private:
     bool drawRecord(size_t j);
     bool placeRecord(size_t j, const RendererRow& row);
     bool rowStartsNewPage(size_t lead, PagePx leadTop);
+    PagePx rowClearOfHeader(size_t lead, PagePx leadTop);
     bool startsNewPage(size_t j, PagePx top);
     bool memberStartsNewPage(size_t j, PagePx top, const RendererRow& row);
     PagePx flowOf(size_t j, const RendererRow* row, bool afterBreak);

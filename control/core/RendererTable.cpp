@@ -120,12 +120,14 @@ bool RendererTable::add(RenderKind kind, Renderer preview, Renderer print)
     return true;
 }
 
-bool RendererTable::addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage)
+bool RendererTable::addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage,
+                               LeastTop leastTop)
 {
     for (RendererRow& row : table()) {
         if (row.kind == kind) {
             row.entry = entry;
             row.startsNewPage = startsNewPage;
+            row.leastTop = leastTop;
         }
     }
     return true;

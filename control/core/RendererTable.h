@@ -23,6 +23,9 @@ using EntryRule = PagePx (*)(JobContext&, bool afterBreak);
 // Whether the record, its top at CurrentY, would rather start on the next
 // page (it does not fit here, yet fits a fresh page). Draws nothing.
 using PageTest = bool (*)(JobContext&);
+// The least top of the current control on the page (a frame's or shape's
+// caption keeps clear of the page's title).
+using LeastTop = PagePx (*)(JobContext&);
 
 // The kinds of host control the composition draws, in the order it tests
 // them (a control matches the first kind that fits, at most one).
@@ -77,6 +80,7 @@ struct RendererRow
     // page's top) and page test (none: never a new page).
     EntryRule entry = nullptr;
     PageTest startsNewPage = nullptr;
+    LeastTop leastTop = nullptr;
 };
 
 class RendererTable
@@ -100,7 +104,8 @@ public:
     // side).
     static bool gridLike(const QString& typeName, bool sideBySide);
     // Installs a kind's entry rule and page test, likewise.
-    static bool addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage);
+    static bool addPlacing(RenderKind kind, EntryRule entry, PageTest startsNewPage,
+                           LeastTop leastTop = nullptr);
 
 private:
     static std::array<RendererRow, KindCount>& table();
@@ -113,7 +118,8 @@ private:
     }
 
 // Registers the entry rule and page test of a kind.
-#define ZENTREL_PLACING(kind, entry, test)                                                         \
+#define ZENTREL_PLACING(kind, entry, test, ...)                                                    \
     namespace {                                                                                    \
-    [[maybe_unused]] const bool placing##test = RendererTable::addPlacing(kind, entry, test);      \
+    [[maybe_unused]] const bool placing##test =                                                    \
+        RendererTable::addPlacing(kind, entry, test __VA_OPT__(, ) __VA_ARGS__);                   \
     }

@@ -48,9 +48,7 @@ private:
     // A letter's height below the top margin at least, as for a shape.
     void placeOnPage()
     {
-        const double letter = surfaceLetterHeight(job);
-        if (letter + job.TopMarginPx.value > job.CurrentY.value)
-            job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+        job.CurrentY = std::max(job.CurrentY, belowHeader(job));
         job.startExtent();
     }
 
@@ -203,4 +201,4 @@ void DrawFrameControl(JobContext& job)
 }
 
 ZENTREL_RENDERERS(RenderKind::Frame, DrawFrameControl, DrawFrameControl)
-ZENTREL_PLACING(RenderKind::Frame, ShapeEntry, frameStartsNewPage)
+ZENTREL_PLACING(RenderKind::Frame, ShapeEntry, frameStartsNewPage, belowHeader)

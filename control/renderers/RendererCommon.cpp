@@ -33,6 +33,11 @@ QSize surfaceTextExtent(const JobContext& job, const QString& text)
     return screen.textExtent(text);
 }
 
+PagePx belowHeader(JobContext& job)
+{
+    return job.TopMarginPx + PagePx{surfaceLetterHeight(job)};
+}
+
 int surfaceLetterHeight(const JobContext& job)
 {
     return surfaceTextExtent(job, QStringLiteral("A")).height();

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include "control/core/PageUnits.h"
 #include "platform/printing/Printer.h"
 
 class JobContext;
@@ -28,6 +29,9 @@ qint32 rgbOf(qint32 colour);
 QSize surfaceTextExtent(const JobContext& job, const QString& text);
 // The height of the letter "A" there.
 int surfaceLetterHeight(const JobContext& job);
+// A letter's height below the top margin: where a frame or shape starts at
+// the least.
+PagePx belowHeader(JobContext& job);
 
 // A printer font copied from a control's font, its size scaled by the zoom
 // when the zoom is not exactly 1.

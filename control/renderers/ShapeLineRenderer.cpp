@@ -31,9 +31,7 @@ int penStyleOf(int hostStyle)
 // margin.
 void keepBelowHeader(JobContext& job)
 {
-    const double letter = surfaceLetterHeight(job);
-    if (letter + job.TopMarginPx.value > job.CurrentY.value)
-        job.CurrentY = {nearest(letter + job.TopMarginPx.value)};
+    job.CurrentY = std::max(job.CurrentY, belowHeader(job));
     job.startExtent();
 }
 
@@ -244,4 +242,4 @@ void DrawShapeControl(JobContext& job)
 ZENTREL_RENDERERS(RenderKind::Line, DrawLineControl, DrawLineControl)
 ZENTREL_RENDERERS(RenderKind::Shape, DrawShapeControl, DrawShapeControl)
 ZENTREL_PLACING(RenderKind::Line, lineEntry, lineStartsNewPage)
-ZENTREL_PLACING(RenderKind::Shape, ShapeEntry, shapeStartsNewPage)
+ZENTREL_PLACING(RenderKind::Shape, ShapeEntry, shapeStartsNewPage, belowHeader)
