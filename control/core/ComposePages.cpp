@@ -343,6 +343,7 @@ private:
         record.Height = nearest(height);
         record.Width = nearest(width);
         takeBox(control, isLine, record);
+        takeArea(control, record);
         record.Name = member(control, "Name").toString();
         record.Control = control;
         record.Placement = shown;
@@ -370,6 +371,27 @@ private:
             const double line = QFontMetricsF(font.value<QFont>()).height();
             record.FirstLine = std::max(1, nearest(line * HostFormAdapter::TwipsPerPixel));
         }
+    }
+
+    // The outermost scroll area that holds the control, and its view's box.
+    void takeArea(QWidget* control, PrintItem& record) const
+    {
+        const QWidget* form = host().widget();
+        const QScrollArea* outermost = nullptr;
+        for (QWidget* up = control->parentWidget(); up && up != form; up = up->parentWidget()) {
+            if (auto* area = qobject_cast<const QScrollArea*>(up))
+                outermost = area;
+        }
+        if (!outermost)
+            return;
+        const QWidget* view = outermost->viewport();
+        const QPoint at = view->mapTo(form, QPoint(0, 0));
+        const int perPixel = HostFormAdapter::TwipsPerPixel;
+        record.Area = outermost;
+        record.AreaTop = at.y() * perPixel;
+        record.AreaBottom = (at.y() + view->height()) * perPixel;
+        record.AreaAcross = nearest(m_job.RightOffset.value) + at.x() * perPixel;
+        record.AreaAcrossEnd = record.AreaAcross + view->width() * perPixel;
     }
 
     // A scroll area's content prints whole at its unscrolled place, so the
@@ -408,6 +430,10 @@ private:
                     area.area->isAncestorOf(record.Control))
                     continue;
                 record.Top += by;
+                if (record.Area) {
+                    record.AreaTop += by;
+                    record.AreaBottom += by;
+                }
                 if (record.TypeName == QLatin1String("Line"))
                     record.Height -= by;
             }

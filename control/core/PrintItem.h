@@ -40,4 +40,11 @@ struct PrintItem
     // The height of its first line of text (its font's line), at least one
     // twip: a control in its columns that starts within it stands beside it.
     qint32 FirstLine = 1;
+    // The outermost scroll area that holds it, if any, and that area's
+    // view on the form: to what stands outside it, the area is one box.
+    const QObject* Area = nullptr;
+    qint32 AreaTop = 0;
+    qint32 AreaBottom = 0;
+    qint32 AreaAcross = 0;
+    qint32 AreaAcrossEnd = 0;
 };

@@ -15,22 +15,36 @@ qint32 boxBottom(const PrintItem& item)
     return item.Top + item.BoxHeight;
 }
 
-bool sameColumns(const PrintItem& a, const PrintItem& b)
+// A record's box as `other` sees it: a scroll area's content is its area's
+// view to what stands outside it.
+struct Box
 {
-    return a.Across < b.AcrossEnd && b.Across < a.AcrossEnd;
+    qint32 top;
+    qint32 bottom;
+    qint32 across;
+    qint32 acrossEnd;
+};
+
+Box relationBox(const PrintItem& item, const PrintItem& other)
+{
+    if (item.Area && item.Area != other.Area)
+        return {item.AreaTop, item.AreaBottom, item.AreaAcross, item.AreaAcrossEnd};
+    return {item.Top, boxBottom(item), item.Across, item.AcrossEnd};
 }
 
 } // namespace
 
 RecordPlaces::Relation RecordPlaces::relate(const PrintItem& above, const PrintItem& record)
 {
-    if (record.Top >= boxBottom(above))
+    const Box a = relationBox(above, record);
+    const Box r = relationBox(record, above);
+    if (r.top >= a.bottom)
         return Relation::Below;
     // In its columns, below its first line, or overlapping its box by no
     // more than hand-laid boxes do (a box lower than its first line).
     constexpr qint32 Overlap = 15;
-    if (sameColumns(above, record) && (record.Top - above.Top >= above.FirstLine ||
-                                       record.Top >= boxBottom(above) - Overlap))
+    const bool sameColumns = a.across < r.acrossEnd && r.across < a.acrossEnd;
+    if (sameColumns && (r.top - a.top >= above.FirstLine || r.top >= a.bottom - Overlap))
         return Relation::Below;
     return Relation::Beside;
 }
