@@ -169,6 +169,28 @@ const Fault Faults[] = {
          return form;
      },
      {Print96, {600, 50}}},
+    {"a scroll area's label lower than a wrapping label's box beside the area",
+     [] {
+         Form form;
+         form.add(box(Kind::Label, 300, 600, 3000, 285, 40));
+         Control area = box(Kind::ScrollArea, 4000, 600, 4000, 2400, 0);
+         area.contentHeight = 2400;
+         const int a = form.add(area);
+         form.add(box(Kind::Label, 120, 120, 3000, 285, 2, a));
+         form.add(box(Kind::Label, 120, 1200, 3000, 285, 2, a));
+         return form;
+     },
+     {Print96}},
+    {"a label, a frame and a label starting a page together",
+     [] {
+         Form form;
+         form.add(box(Kind::Label, 300, 14500, 3000, 340, 2));
+         const int frame = form.add(box(Kind::Frame, 4000, 14500, 3000, 1500, 1));
+         form.add(box(Kind::CheckBox, 120, 300, 2500, 300, 2, frame));
+         form.add(box(Kind::Label, 7500, 14530, 3000, 340, 2));
+         return form;
+     },
+     {Print96, {96, 50}}},
     {"a frame of check boxes crossing the foot",
      [] {
          Form form;
