@@ -310,11 +310,13 @@ public:
     }
 
     // Whether the list, its top at CurrentY, would rather start the next
-    // page: its rows do not fit here, and fit a fresh page.
+    // page: its rows do not fit here, and fit a fresh page; a list longer
+    // than a page starts where its first row fits.
     bool startsNewPage()
     {
         takeLayout();
-        return count > 0 && job.needsNewPage(PagePx{listTop}, blockHeight(0, rowsPerCol));
+        return count > 0 && (job.needsNewPage(PagePx{listTop}, blockHeight(0, rowsPerCol)) ||
+                             job.needsNewPage(PagePx{listTop}, blockHeight(0, 1)));
     }
 
 private:
