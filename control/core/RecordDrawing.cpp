@@ -167,6 +167,16 @@ bool RecordDrawing::drawRecord(size_t j)
         return false;
     if (!placeRecord(j, *row))
         return true;
+    // The hooks end with the record, however it ends.
+    struct Hooks
+    {
+        JobContext& job;
+        ~Hooks()
+        {
+            job.BeforeContinuing = nullptr;
+            job.AfterNewPage = nullptr;
+        }
+    } hooks{m_job};
     m_job.BeforeContinuing = [this, j] { drawBesideBeforeContinuing(j); };
     m_job.AfterNewPage = [this] { resumeWaiting(); };
     const bool goOn = callRenderer(*row, j);

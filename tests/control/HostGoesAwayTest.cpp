@@ -14,6 +14,7 @@
 #include "platform/controls/CommandButton.h"
 #include "platform/controls/FlexGrid.h"
 #include "platform/controls/Frame.h"
+#include "platform/controls/ListBox.h"
 #include "platform/controls/MultiLineTextBox.h"
 #include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/DoEvents.h"
@@ -365,5 +366,53 @@ TEST_F(HostGoesAway, AControlDeletedWhileItIsDrawnEndsItsDrawingAsAFailedRead)
         // The drawing stopped at the deletion: no third page was begun.
         EXPECT_EQ(pages, 2);
         endHost();
+    }
+}
+
+// Records printed side by side over pages wait at their page breaks for
+// one another: a form closed then, or the page range ending then, ends
+// the job with nothing left waiting, and the next job prints.
+TEST_F(HostGoesAway, AJobEndedWhileRecordsBesideOneAnotherWaitLeavesNothingWaiting)
+{
+    for (const bool closeForm : {true, false}) {
+        for (const bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(closeForm ? "closed" : "page range") +
+                         (preview ? " preview" : " print"));
+            startHost();
+            auto* form = new QWidget();
+            form->setAttribute(Qt::WA_DeleteOnClose);
+            form->resize(640, 900);
+            auto* box = new MultiLineTextBox(form);
+            box->Move(300, 600, 3000, 3000);
+            QStringList lines;
+            for (int k = 0; k < 150; ++k)
+                lines << QStringLiteral("Line%1").arg(k);
+            box->setText(lines.join(QLatin1Char('\n')));
+            auto* list = new ListBox(form);
+            list->Move(3600, 600, 3000, 12000);
+            for (int k = 0; k < 150; ++k)
+                list->AddItem(QStringLiteral("Entry%1").arg(k));
+            auto* control = new Zentrel(form);
+            control->InitProperties();
+            control->Move(8000, 0, 800, 375);
+            form->show();
+            Host host{form, control};
+            if (closeForm)
+                onPage(control, 2, [form] { form->close(); });
+            else
+                control->setToPage(2);
+            const bool done = preview ? control->Preview() : control->LVPrint();
+            EXPECT_EQ(done, !closeForm);
+            EXPECT_FALSE(SharedState::get().JobRunning);
+            if (preview)
+                JobWindows::Finir();
+            dispose(host);
+
+            Host next = makeHost(false);
+            ASSERT_TRUE(next.control->LVPrint());
+            EXPECT_EQ(recorder().pagesPerDocument().last(), 3);
+            dispose(next);
+            endHost();
+        }
     }
 }
