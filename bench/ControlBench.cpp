@@ -212,20 +212,27 @@ struct Environment
                       }};
 };
 
-void BM_PreviewFlexGrid(benchmark::State& state)
+// Previews of the control's form, each closed again; the pages of the
+// last.
+int measurePreviews(benchmark::State& state, Zentrel* control)
 {
-    Environment environment;
-    StockForm stock;
     int pages = 0;
     measureJobs(
         state,
         [&] {
-            const bool shown = stock.control->Preview();
+            const bool shown = control->Preview();
             pages = int(SharedState::get().PreviewPages.size());
             return shown;
         },
         [] { JobWindows::Finir(); });
-    state.counters["pages"] = pages;
+    return pages;
+}
+
+void BM_PreviewFlexGrid(benchmark::State& state)
+{
+    Environment environment;
+    StockForm stock;
+    state.counters["pages"] = measurePreviews(state, stock.control);
 }
 BENCHMARK(BM_PreviewFlexGrid)
     ->Unit(benchmark::kMillisecond)
@@ -251,17 +258,8 @@ void BM_PreviewLongText(benchmark::State& state)
 {
     Environment environment;
     NotesForm notes(int(state.range(0)));
-    int pages = 0;
-    measureJobs(
-        state,
-        [&] {
-            const bool shown = notes.control->Preview();
-            pages = int(SharedState::get().PreviewPages.size());
-            return shown;
-        },
-        [] { JobWindows::Finir(); });
+    state.counters["pages"] = measurePreviews(state, notes.control);
     state.counters["lines"] = notes.box->LineCount();
-    state.counters["pages"] = pages;
 }
 BENCHMARK(BM_PreviewLongText)
     ->Arg(25)
