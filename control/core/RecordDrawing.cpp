@@ -86,6 +86,35 @@ private:
     int m_mode = 0;
 };
 
+// The record a kind's test looks at, and CurrentY, made current for one
+// test and put back after it.
+class TestedRecord
+{
+public:
+    TestedRecord(JobContext& job, size_t j, PagePx top)
+        : m_job(job), m_item(job.CurrentItem), m_control(job.shared.CurrentControl),
+          m_currentY(job.CurrentY)
+    {
+        job.CurrentItem = qint16(j);
+        job.shared.CurrentControl = job.PrintItems[j].Control.data();
+        job.CurrentY = top;
+    }
+    ~TestedRecord()
+    {
+        m_job.CurrentItem = m_item;
+        m_job.shared.CurrentControl = m_control;
+        m_job.CurrentY = m_currentY;
+    }
+    TestedRecord(const TestedRecord&) = delete;
+    TestedRecord& operator=(const TestedRecord&) = delete;
+
+private:
+    JobContext& m_job;
+    qint16 m_item;
+    QPointer<QWidget> m_control;
+    PagePx m_currentY;
+};
+
 // A control's back colour, when it is a system colour, replaced by the
 // colour's value; the colour it had, or nothing when none was replaced.
 QVariant swapSystemBackColor(QWidget* control)
@@ -231,21 +260,16 @@ PagePx RecordDrawing::rowClearOfHeader(size_t lead, PagePx leadTop)
         if (!m_job.Places.extent(k).begun)
             row.push_back(k);
     }
-    const qint16 item = m_job.CurrentItem;
-    const QPointer<QWidget> control = m_job.shared.CurrentControl;
     PagePx top = leadTop;
     for (const size_t k : row) {
         const PrintItem& record = m_job.PrintItems[k];
         const RendererRow* kind = RendererTable::matchType(record.TypeName);
         if (!kind || !kind->leastTop || !record.Control)
             continue;
-        m_job.CurrentItem = qint16(k);
-        m_job.shared.CurrentControl = record.Control.data();
+        const TestedRecord tested(m_job, k, m_job.CurrentY);
         const Twips below{double(record.Top - m_job.PrintItems[lead].Top)};
         top = std::max(top, kind->leastTop(m_job) - m_job.scale().toPixels(below));
     }
-    m_job.CurrentItem = item;
-    m_job.shared.CurrentControl = control;
     return top;
 }
 
@@ -288,22 +312,13 @@ bool RecordDrawing::startsNewPage(size_t j, PagePx top)
     const RendererRow* row = RendererTable::matchType(m_job.PrintItems[j].TypeName);
     if (!row || !row->startsNewPage || !m_job.PrintItems[j].Control)
         return false;
-    const qint16 item = m_job.CurrentItem;
-    const QPointer<QWidget> control = m_job.shared.CurrentControl;
-    const PagePx currentY = m_job.CurrentY;
-    m_job.CurrentItem = qint16(j);
-    m_job.shared.CurrentControl = m_job.PrintItems[j].Control.data();
-    m_job.CurrentY = top;
-    bool wants = false;
+    const TestedRecord tested(m_job, j, top);
     try {
-        wants = row->startsNewPage(m_job);
+        return row->startsNewPage(m_job);
     } catch (const MemberError&) {
         // Its renderer meets what cannot be read.
+        return false;
     }
-    m_job.CurrentItem = item;
-    m_job.shared.CurrentControl = control;
-    m_job.CurrentY = currentY;
-    return wants;
 }
 
 PagePx RecordDrawing::flowOf(size_t j, const RendererRow* row, bool afterBreak)
